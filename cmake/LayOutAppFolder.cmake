@@ -1,0 +1,10 @@
+# Script mode: copy SRC/DefaultProfile.bin always, and SRC/Configs/* only where DST lacks the file.
+file(MAKE_DIRECTORY ${DST})
+file(COPY ${SRC}/DefaultProfile.bin DESTINATION ${DST})
+file(GLOB_RECURSE files RELATIVE ${SRC}/Configs ${SRC}/Configs/*)
+foreach(f IN LISTS files)
+    if(NOT EXISTS ${DST}/Configs/${f})
+        get_filename_component(d ${DST}/Configs/${f} DIRECTORY)
+        file(COPY ${SRC}/Configs/${f} DESTINATION ${d})
+    endif()
+endforeach()
