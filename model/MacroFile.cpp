@@ -1,11 +1,21 @@
 #include "model/MacroFile.h"
 
 #include "model/AppPaths.h"
+#include "model/ButtonAssignment.h"
 #include "model/SafeName.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+
+namespace {
+QString key(const char* pattern, int i)
+{
+    return QString::asprintf(pattern, i);
+}
+} // namespace
 
 QString MacroFile::filePath(const QString& name)
 {
@@ -26,14 +36,156 @@ bool MacroFile::isLoadable(const QString& path)
     return true;
 }
 
+bool MacroFile::write(const QString& name, const MacroFileData& data, bool writeSign)
+{
+    const QString path = filePath(name);
+    if (path.isEmpty()) {
+        qDebug() << "macro name refused:" << name;
+        return false;
+    }
+    QDir().mkpath(AppPaths::macroDir());
+    // An oversized file is never parsed (see load); start it afresh instead of merging into it.
+    if (QFileInfo(path).isFile() && QFileInfo(path).size() > kMaxFileSize)
+        QFile::remove(path);
+
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Setting/MacroFilePath"), path);
+    settings.setValue(QStringLiteral("Setting/DefaultDelay"), data.defaultDelay);
+    settings.setValue(QStringLiteral("Setting/DelayType"), data.delayType);
+    settings.setValue(QStringLiteral("Setting/LoopType"), data.loopType);
+    settings.setValue(QStringLiteral("Setting/LoopTime"), data.loopTime);
+    settings.setValue(QStringLiteral("Setting/Count"), data.events.size());
+    for (int i = 0; i < data.events.size(); ++i) {
+        const MacroEvent& e = data.events.at(i);
+        settings.setValue(key("Setting/Map_%d", i), int(e.Map));
+        settings.setValue(key("Setting/DataH_%d", i), int(e.DataH));
+        settings.setValue(key("Setting/DataL_%d", i), int(e.DataL));
+    }
+    if (writeSign)
+        settings.setValue(QStringLiteral("Setting/WriteSign"), 1);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool MacroFile::save(const QString& name, const MacroFileData& data)
+{
+    return write(name, data, true);
+}
+
+bool MacroFile::saveEventList(const QString& name, const QVector<MacroEvent>& events)
+{
+    MacroFileData data;
+    data.defaultDelay = 10;
+    data.delayType = 1;
+    data.loopType = 0;
+    data.loopTime = 1;
+    data.events = events;
+    return write(name, data, false);
+}
+
+MacroFileData MacroFile::load(const QString& name)
+{
+    MacroFileData data;
+    const QString path = filePath(name);
+    if (path.isEmpty()) {
+        qDebug() << "macro name refused:" << name;
+        return data;
+    }
+    if (!isLoadable(path))
+        return data;
+
+    const QSettings settings(path, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError) {
+        qDebug() << "macro file unreadable, treated as empty:" << path;
+        return data;
+    }
+    data.path = settings.value(QStringLiteral("Setting/MacroFilePath")).toString();
+    data.defaultDelay = settings.value(QStringLiteral("Setting/DefaultDelay")).toInt();
+    data.delayType = settings.value(QStringLiteral("Setting/DelayType")).toInt();
+    data.loopType = settings.value(QStringLiteral("Setting/LoopType")).toInt();
+    data.loopTime = settings.value(QStringLiteral("Setting/LoopTime")).toInt();
+    data.count = settings.value(QStringLiteral("Setting/Count")).toInt();
+
+    const int n = qBound(0, data.count, kMaxEvents);
+    if (data.count > kMaxEvents)
+        qDebug() << "macro file claims" << data.count << "events, reading" << n << ":" << path;
+    data.events.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        const QString map = key("Setting/Map_%d", i);
+        const QString dataH = key("Setting/DataH_%d", i);
+        const QString dataL = key("Setting/DataL_%d", i);
+        // Every writer stores all three keys of every event; a gap means the file was cut
+        // short or its count is wrong, and a partial macro must not reach a button.
+        if (!settings.contains(map) || !settings.contains(dataH) || !settings.contains(dataL)) {
+            qDebug() << "macro file lacks event" << i << "of" << data.count
+                     << ", treated as empty:" << path;
+            return MacroFileData();
+        }
+        MacroEvent e;
+        e.Map = quint8(settings.value(map).toInt());
+        e.DataH = quint8(settings.value(dataH).toInt());
+        e.DataL = quint8(settings.value(dataL).toInt());
+        data.events.append(e);
+    }
+    return data;
+}
+
+bool MacroFile::exists(const QString& name)
+{
+    const QString path = filePath(name);
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+bool MacroFile::remove(const QString& name)
+{
+    const QString path = filePath(name);
+    if (path.isEmpty()) {
+        qDebug() << "macro name refused:" << name;
+        return false;
+    }
+    if (!QFileInfo::exists(path))
+        return true;
+    return QFile::remove(path);
+}
+
+bool MacroFile::rename(const QString& oldName, const QString& newName)
+{
+    const QString oldPath = filePath(oldName);
+    const QString newPath = filePath(newName);
+    if (oldPath.isEmpty() || newPath.isEmpty()) {
+        qDebug() << "macro name refused:" << oldName << newName;
+        return false;
+    }
+    if (QFileInfo::exists(newPath))
+        return false;
+    if (!QFileInfo::exists(oldPath))
+        return true;
+    return QFile::rename(oldPath, newPath);
+}
+
 bool MacroFile::takeWriteSign(const QString& name)
 {
     const QString path = filePath(name);
     if (!isLoadable(path))
         return false;
     QSettings settings(path, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError)
+        return false;
     if (settings.value(QStringLiteral("Setting/WriteSign")).toInt() != 1)
         return false;
     settings.setValue(QStringLiteral("Setting/WriteSign"), 0);
     return true;
+}
+
+int MacroFile::copyIntoButton(const MacroFileData& data, ButtonAssignment& button)
+{
+    const int n = qBound(0, data.events.size(), int(ButtonAssignment::kKeyInfoCount));
+    for (int i = 0; i < n; ++i) {
+        const MacroEvent& e = data.events.at(i);
+        button.KeyInfo[i][0] = e.Map;
+        button.KeyInfo[i][1] = e.DataL;
+        button.KeyInfo[i][2] = e.DataH;
+    }
+    button.KeyNumber = n;
+    return n;
 }
