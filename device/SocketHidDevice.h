@@ -1,0 +1,28 @@
+#pragma once
+
+#include "device/HandleGuard.h"
+#include "device/HidDevice.h"
+
+#include <mutex>
+
+// One interface of a virtual mouse opened over its local socket. The connection carries one
+// request and its reply at a time, so calls are serialised as on a hidapi handle; close() from
+// another thread shuts the connection down, which ends a call that waits for its reply.
+class SocketHidDevice : public HidDevice
+{
+public:
+    explicit SocketHidDevice(int fd); // a connection on which Open succeeded; the object owns it
+    ~SocketHidDevice() override;
+
+    int write(const quint8* data, std::size_t length) override;
+    int readTimeout(quint8* data, std::size_t length, int milliseconds) override;
+    int setNonblocking(int nonblock) override;
+    void close() override;
+
+private:
+    int m_iFd;
+    int m_iNonblocking = 0;
+    bool m_bBroken = false; // a reply went missing: the stream can no longer be trusted
+    std::mutex m_CallMutex;
+    HandleGuard m_Guard;
+};
