@@ -1,0 +1,47 @@
+# The skin: SVG sources under resources/skin/ rendered at build time into the application
+# folder's skin/ by the small renderer under tools/skinrender/, plus the busy animation that is
+# compiled into the UI library as :/skin/loading.gif. No rendered image is kept in the sources.
+find_package(Qt5 5.15 REQUIRED COMPONENTS Svg)
+
+file(GLOB SKINRENDER_SOURCES CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/tools/skinrender/*.cpp ${CMAKE_SOURCE_DIR}/tools/skinrender/*.h)
+add_executable(skinrender ${SKINRENDER_SOURCES})
+target_link_libraries(skinrender PRIVATE Qt5::Gui Qt5::Svg)
+# A build tool, not part of the installation: keep it out of the application folder.
+set_target_properties(skinrender PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+
+# Every accent-coloured part of the sources is drawn in ff0000 (theme colour 0); another value
+# here renders the whole skin in that accent.
+set(MOUSECFG_SKIN_ACCENT "ff0000" CACHE STRING "Accent colour of the rendered skin, rrggbb")
+set(SKIN_SRC_DIR ${CMAKE_SOURCE_DIR}/resources/skin)
+file(GLOB_RECURSE SKIN_SVGS CONFIGURE_DEPENDS ${SKIN_SRC_DIR}/*.svg)
+
+# Runs on every build; the renderer itself skips images that are newer than their inputs.
+add_custom_target(skin ALL
+    COMMAND skinrender
+        --manifest ${SKIN_SRC_DIR}/skin.manifest --src ${SKIN_SRC_DIR}
+        --out ${MOUSECFG_APP_DIR}/skin
+        --accent ${MOUSECFG_SKIN_ACCENT} --stamp ${CMAKE_BINARY_DIR}/skin-accent.stamp
+    SOURCES ${SKIN_SRC_DIR}/skin.manifest ${SKIN_SVGS}
+    COMMENT "Rendering the skin into ${MOUSECFG_APP_DIR}/skin"
+    VERBATIM)
+
+set(SKIN_RC_DIR ${CMAKE_BINARY_DIR}/skin-rc)
+add_custom_command(OUTPUT ${SKIN_RC_DIR}/loading.gif
+    COMMAND skinrender
+        --manifest ${SKIN_SRC_DIR}/compiled.manifest --src ${SKIN_SRC_DIR}
+        --out ${SKIN_RC_DIR} --accent ${MOUSECFG_SKIN_ACCENT} --force
+    DEPENDS skinrender ${SKIN_SRC_DIR}/compiled.manifest ${SKIN_SRC_DIR}/loading.svg
+    COMMENT "Rendering the busy animation"
+    VERBATIM)
+file(CONFIGURE OUTPUT ${SKIN_RC_DIR}/skin.qrc CONTENT
+"<RCC>
+  <qresource prefix=\"/skin\">
+    <file>loading.gif</file>
+  </qresource>
+</RCC>
+")
+qt5_add_resources(SKIN_RC_SOURCES ${SKIN_RC_DIR}/skin.qrc)
+set_source_files_properties(${SKIN_RC_SOURCES} PROPERTIES SKIP_AUTOGEN ON)
+# The resource sits in a static library: SkinResources::init() references it so it is linked.
+target_sources(mousecfg_ui PRIVATE ${SKIN_RC_SOURCES})
