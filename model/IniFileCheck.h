@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// QSettings reads any file it is pointed at, and some files make it slow beyond use: a large
+// file of text lines grows its key map without bound, and lines that open a section without
+// closing it make its parser rescan the rest of the file for every such line. Files of this
+// system are small INI texts, so anything else is treated as missing before QSettings sees it.
+class IniFileCheck
+{
+public:
+    // Far above the largest file the system writes (a configuration export of five profiles is
+    // under 2 MB), far below the sizes at which QSettings takes seconds.
+    static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
+    // True when the file exists, is a regular file within kMaxFileSize and looks like INI text:
+    // no NUL byte (QSettings escapes them in what it writes) and every line that opens a section
+    // also closes it.
+    static bool isReadable(const QString& path);
+    // Before QSettings writes into `path`: a file there that isReadable() refuses is removed, so
+    // the write starts afresh instead of parsing and carrying over its contents. False when such
+    // a file could not be removed.
+    static bool prepareForWrite(const QString& path);
+};

@@ -1,0 +1,375 @@
+#include "model/ProfileFiles.h"
+
+#include "model/AppPaths.h"
+#include "model/DeviceDescription.h"
+#include "model/GlobalRecords.h"
+#include "model/IniFileCheck.h"
+#include "model/ProfileRecordIo.h"
+#include "model/ProfileRules.h"
+#include "model/SafeName.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+const QString kProfileGroup = QStringLiteral("PROFILE");
+const QString kProfileSuffix = QStringLiteral(".prof");
+const QString kIdentityKey = QStringLiteral("MouseName/Name");
+const QString kProfileIdKey = QStringLiteral("Config/ProfileID");
+const QString kCountKey = QStringLiteral("Config/Count");
+const QString kDiffKey = QStringLiteral("Config/Diff");
+const QString kListGroup = QStringLiteral("PROFILE_LIST");
+
+QString slotNameKey(int slot)
+{
+    return QStringLiteral("Config/Profile%1").arg(slot + 1);
+}
+
+QString exportGroup(int slot)
+{
+    return QStringLiteral("PROFILE_%1").arg(slot);
+}
+
+bool isSlot(int value)
+{
+    return value >= 0 && value < MouseConfig::kProfileCount;
+}
+
+quint8 readByte(const QSettings& s, const QString& key)
+{
+    return static_cast<quint8>(s.value(key).toInt());
+}
+
+// The values every file with a `Config` group carries; ProfileID is written by the callers.
+void readDeviceWide(const QSettings& s, MouseConfig& c)
+{
+    // An index outside the five slots would select no profile at all.
+    const int id = s.value(kProfileIdKey).toInt();
+    c.ProfileID = static_cast<quint8>(isSlot(id) ? id : 0);
+    c.AngleValue = readByte(s, QStringLiteral("Config/AngleValue"));
+    c.LiftHigh = readByte(s, QStringLiteral("Config/LiftHigh"));
+    c.Sync = readByte(s, QStringLiteral("Config/Sync"));
+    c.Jitter = readByte(s, QStringLiteral("Config/Jitter"));
+    c.Debounce = readByte(s, QStringLiteral("Config/Debounce"));
+    c.Wake = readByte(s, QStringLiteral("Config/Wake"));
+    c.SensorMode = readByte(s, QStringLiteral("Config/SensorMode"));
+    c.Count = readByte(s, kCountKey);
+}
+
+void clearDeviceWide(MouseConfig& c)
+{
+    c.ProfileID = 0;
+    c.AngleValue = 0;
+    c.LiftHigh = 0;
+    c.Sync = 0;
+    c.Jitter = 0;
+    c.Debounce = 0;
+    c.Wake = 0;
+    c.SensorMode = 0;
+    c.Count = 0;
+}
+
+void writeDeviceWide(QSettings& s, const MouseConfig& c)
+{
+    s.setValue(kProfileIdKey, static_cast<int>(c.ProfileID));
+    s.setValue(QStringLiteral("Config/AngleValue"), static_cast<int>(c.AngleValue));
+    s.setValue(QStringLiteral("Config/Sync"), static_cast<int>(c.Sync));
+    s.setValue(QStringLiteral("Config/LiftHigh"), static_cast<int>(c.LiftHigh));
+    s.setValue(QStringLiteral("Config/Jitter"), static_cast<int>(c.Jitter));
+    s.setValue(QStringLiteral("Config/Debounce"), static_cast<int>(c.Debounce));
+    s.setValue(QStringLiteral("Config/Wake"), static_cast<int>(c.Wake));
+    s.setValue(QStringLiteral("Config/SensorMode"), static_cast<int>(c.SensorMode));
+    s.setValue(kCountKey, static_cast<int>(c.Count));
+}
+
+// Opens `path` for writing, lets `fill` set its keys and flushes. A file there that is no INI
+// text is replaced rather than merged.
+template <class Fill> bool writeIni(const QString& path, Fill&& fill)
+{
+    if (path.isEmpty() || !IniFileCheck::prepareForWrite(path))
+        return false;
+    QSettings s(path, QSettings::IniFormat);
+    fill(s);
+    s.sync();
+    return s.status() == QSettings::NoError;
+}
+
+// A file the user picked as the target of an export is replaced, not merged with.
+bool clearTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return true;
+    return info.isFile() && QFile::remove(path);
+}
+
+// The product name as a folder name; empty when the description lacks one that can name a folder.
+QString modelFolderName()
+{
+    const QString product = DeviceDescription::productName();
+    return SafeName::isValid(product) ? product : QString();
+}
+
+bool identityMatches(const QSettings& s)
+{
+    const QString identity = s.value(kIdentityKey).toString();
+    return !identity.isEmpty() && identity == DeviceDescription::productName();
+}
+} // namespace
+
+void ProfileFiles::loadConfiguration(MouseConfig& config)
+{
+    const QString ini = AppPaths::configIni();
+    if (IniFileCheck::isReadable(ini)) {
+        const QSettings s(ini, QSettings::IniFormat);
+        readDeviceWide(s, config);
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
+            config.ProfileNames[i] = s.value(slotNameKey(i)).toString();
+    } else {
+        clearDeviceWide(config);
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
+            config.ProfileNames[i].clear();
+    }
+    for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
+        const QString path = profilePath(config.ProfileNames[i]);
+        if (path.isEmpty())
+            ProfileRecordIo::setMissingFileDefaults(config.Profile[i]);
+        else
+            loadProfile(config.Profile[i], path);
+    }
+    DeviceDescription::readButtonMatrix(GlobalRecords::buttonMatrix());
+}
+
+bool ProfileFiles::saveConfiguration(const MouseConfig& config)
+{
+    const bool configWritten = writeIni(AppPaths::configIni(), [&](QSettings& s) {
+        writeDeviceWide(s, config);
+        s.setValue(slotNameKey(0), config.ProfileNames[0]);
+    });
+    const QString path = profilePath(config.ProfileNames[0]);
+    if (path.isEmpty())
+        return false;
+    return saveProfile(config.Profile[0], path) && configWritten;
+}
+
+bool ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
+{
+    if (!IniFileCheck::isReadable(path)) {
+        ProfileRecordIo::setMissingFileDefaults(profile);
+        return false;
+    }
+    const QSettings s(path, QSettings::IniFormat);
+    ProfileRecordIo::read(s, kProfileGroup, profile);
+    return true;
+}
+
+bool ProfileFiles::saveProfile(const ProfileData& profile, const QString& path)
+{
+    return writeIni(path, [&](QSettings& s) { ProfileRecordIo::write(s, kProfileGroup, profile); });
+}
+
+bool ProfileFiles::loadProfileByName(ProfileData& profile, const QString& name)
+{
+    const QString path = profilePath(name);
+    return !path.isEmpty() && loadProfile(profile, path);
+}
+
+bool ProfileFiles::saveProfileByName(const ProfileData& profile, const QString& name)
+{
+    const QString path = profilePath(name);
+    return !path.isEmpty() && saveProfile(profile, path);
+}
+
+QString ProfileFiles::profilePath(const QString& name)
+{
+    return SafeName::filePath(AppPaths::profileDir(), name, kProfileSuffix);
+}
+
+QString ProfileFiles::modelProfilePath(const QString& name)
+{
+    const QString model = modelFolderName();
+    if (model.isEmpty())
+        return QString();
+    return SafeName::filePath(AppPaths::modelProfileDir(model), name, kProfileSuffix);
+}
+
+bool ProfileFiles::saveActiveSlot(int slot)
+{
+    if (!isSlot(slot))
+        return false;
+    return writeIni(AppPaths::configIni(), [&](QSettings& s) { s.setValue(kProfileIdKey, slot); });
+}
+
+bool ProfileFiles::saveSlots(const MouseConfig& config)
+{
+    return writeIni(AppPaths::configIni(), [&](QSettings& s) {
+        s.setValue(kProfileIdKey, static_cast<int>(config.ProfileID));
+        s.setValue(kCountKey, static_cast<int>(config.Count));
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
+            s.setValue(slotNameKey(i), config.ProfileNames[i]);
+    });
+}
+
+void ProfileFiles::storeDpiLevel(QSettings& profileSettings, int level)
+{
+    profileSettings.setValue(kProfileGroup + QStringLiteral("/dpi"), level);
+    profileSettings.sync();
+}
+
+int ProfileFiles::readFullWriteFlag()
+{
+    const QString ini = AppPaths::configIni();
+    if (!IniFileCheck::isReadable(ini))
+        return 0;
+    return QSettings(ini, QSettings::IniFormat).value(kDiffKey).toInt();
+}
+
+bool ProfileFiles::writeFullWriteFlag(int value)
+{
+    return writeIni(AppPaths::configIni(), [&](QSettings& s) { s.setValue(kDiffKey, value); });
+}
+
+bool ProfileFiles::exportConfiguration(const MouseConfig& config, const QString& path)
+{
+    if (path.isEmpty() || !clearTarget(path))
+        return false;
+    return writeIni(path, [&](QSettings& s) {
+        s.setValue(kIdentityKey, DeviceDescription::productName());
+        writeDeviceWide(s, config);
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
+            ProfileRecordIo::write(s, exportGroup(i), config.Profile[i],
+                                   ProfileRecordIo::WithoutSleepFields);
+    });
+}
+
+ProfileFiles::ImportResult ProfileFiles::importConfiguration(MouseConfig& config,
+                                                             const QString& path)
+{
+    if (!IniFileCheck::isReadable(path))
+        return ImportResult::Unreadable;
+    const QSettings s(path, QSettings::IniFormat);
+    if (!identityMatches(s))
+        return ImportResult::Mismatch;
+    MouseConfig next = config;
+    readDeviceWide(s, next);
+    for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
+        // Files written by this system carry no slot names; the slots then keep theirs rather
+        // than being left without a file.
+        const QString name = s.value(slotNameKey(i)).toString();
+        if (SafeName::isValid(name))
+            next.ProfileNames[i] = name;
+        ProfileRecordIo::read(s, exportGroup(i), next.Profile[i],
+                              ProfileRecordIo::WithoutSleepFields);
+    }
+    config = next;
+    return ImportResult::Imported;
+}
+
+bool ProfileFiles::writeIdentity(const QString& path)
+{
+    const QString product = DeviceDescription::productName();
+    if (product.isEmpty())
+        return false;
+    return writeIni(path, [&](QSettings& s) { s.setValue(kIdentityKey, product); });
+}
+
+QString ProfileFiles::readIdentity(const QString& path)
+{
+    if (!IniFileCheck::isReadable(path))
+        return QString();
+    return QSettings(path, QSettings::IniFormat).value(kIdentityKey).toString();
+}
+
+bool ProfileFiles::writeFactoryProfile()
+{
+    ProfileData profile;
+    ProfileRules::buildDefaultProfile(profile);
+    const QString path = AppPaths::profileDir() + QStringLiteral("/DefaultProfile.prof");
+    // Rewritten from scratch: keys of an older copy must not survive the merge QSettings does.
+    return clearTarget(path) && saveProfile(profile, path);
+}
+
+QStringList ProfileFiles::loadProfileList()
+{
+    QStringList names;
+    const QString model = modelFolderName();
+    if (model.isEmpty())
+        return names;
+    const QString ini = AppPaths::modelConfigIni(model);
+    if (!IniFileCheck::isReadable(ini))
+        return names;
+    QSettings s(ini, QSettings::IniFormat);
+    s.beginGroup(kListGroup);
+    // The count is bounded by the keys actually present, so a damaged count cannot run away.
+    const int count = qMin(s.value(QStringLiteral("Count")).toInt(), s.childKeys().size());
+    for (int i = 1; i <= count; ++i) {
+        const QString name = s.value(QString::number(i)).toString();
+        if (SafeName::isValid(name))
+            names.append(name);
+    }
+    return names;
+}
+
+bool ProfileFiles::saveProfileList(const QStringList& names)
+{
+    const QString model = modelFolderName();
+    if (model.isEmpty())
+        return false;
+    for (const QString& name : names)
+        if (!SafeName::isValid(name))
+            return false;
+    return writeIni(AppPaths::modelConfigIni(model), [&](QSettings& s) {
+        // Entries beyond the new count would otherwise stay behind after a deletion.
+        s.remove(kListGroup);
+        s.beginGroup(kListGroup);
+        s.setValue(QStringLiteral("Count"), names.size());
+        for (int i = 0; i < names.size(); ++i)
+            s.setValue(QString::number(i + 1), names.at(i));
+        s.endGroup();
+    });
+}
+
+bool ProfileFiles::exportProfile(const QString& name, const QString& target)
+{
+    const QString source = modelProfilePath(name);
+    // Stamping a missing file would create one that holds nothing but the identity.
+    if (source.isEmpty() || target.isEmpty() || !IniFileCheck::isReadable(source))
+        return false;
+    if (!writeIdentity(source))
+        return false;
+    const QFileInfo from(source);
+    const QFileInfo to(target);
+    if (to.exists() && from.canonicalFilePath() == to.canonicalFilePath())
+        return true;
+    return clearTarget(target) && QFile::copy(source, target);
+}
+
+ProfileFiles::ImportResult ProfileFiles::importProfile(ProfileData& profile, const QString& source,
+                                                       QString* importedName)
+{
+    if (!IniFileCheck::isReadable(source))
+        return ImportResult::Unreadable;
+    if (!identityMatches(QSettings(source, QSettings::IniFormat)))
+        return ImportResult::Mismatch;
+    const QString name = QFileInfo(source).completeBaseName();
+    const QString target = modelProfilePath(name);
+    if (target.isEmpty())
+        return ImportResult::NameRefused;
+    if (QFileInfo::exists(target))
+        return ImportResult::NameExists;
+    if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
+        return ImportResult::CopyFailed;
+    QStringList names = loadProfileList();
+    if (!names.contains(name))
+        names.append(name);
+    if (!saveProfileList(names)) {
+        QFile::remove(target);
+        return ImportResult::CopyFailed;
+    }
+    loadProfile(profile, target);
+    if (importedName)
+        *importedName = name;
+    return ImportResult::Imported;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "model/MouseConfig.h"
+
+#include <QString>
+#include <QStringList>
+
+class QSettings;
+
+// The configuration on disk: Config.ini, one profile file per profile, configuration exports and
+// the per-model profile list. Slot operations use the configuration folder's "Profile" folder;
+// the profile actions (import, export, the list) use the per-model folder named after the product.
+// Every name that becomes part of a path goes through SafeName; a refused name fails the
+// operation before anything is touched.
+class ProfileFiles
+{
+public:
+    enum class ImportResult
+    {
+        Imported,
+        Mismatch,    // the file names another model, or none
+        Unreadable,  // missing, not a file, or not an INI text
+        NameRefused, // the file's base name cannot name a profile
+        NameExists,  // a profile of that name is already in the per-model folder
+        CopyFailed
+    };
+
+    // Config.ini, the five slot profiles by their names, and the description's button matrix.
+    static void loadConfiguration(MouseConfig& config);
+    // The device-wide values, slot 0's name and slot 0's profile file. False when a write failed
+    // or slot 0's name cannot name a file (Config.ini is written all the same).
+    static bool saveConfiguration(const MouseConfig& config);
+
+    // A missing or unreadable file loads as the missing-file defaults and gives false.
+    static bool loadProfile(ProfileData& profile, const QString& path);
+    static bool saveProfile(const ProfileData& profile, const QString& path);
+    static bool loadProfileByName(ProfileData& profile, const QString& name);
+    static bool saveProfileByName(const ProfileData& profile, const QString& name);
+    // Configuration folder + "/Profile/" + name + ".prof"; empty when the name is refused.
+    static QString profilePath(const QString& name);
+    // Per-model folder + "/Profile/" + name + ".prof"; empty when a name is refused.
+    static QString modelProfilePath(const QString& name);
+
+    static bool saveActiveSlot(int slot);
+    static bool saveSlots(const MouseConfig& config);
+    // Through the main window's long-lived settings object on the active profile file.
+    static void storeDpiLevel(QSettings& profileSettings, int level);
+    static int readFullWriteFlag();
+    static bool writeFullWriteFlag(int value);
+
+    static bool exportConfiguration(const MouseConfig& config, const QString& path);
+    // Imported, Mismatch or Unreadable; on anything but Imported `config` is unchanged.
+    static ImportResult importConfiguration(MouseConfig& config, const QString& path);
+
+    static bool writeIdentity(const QString& path);
+    static QString readIdentity(const QString& path); // empty when absent or unreadable
+
+    static bool writeFactoryProfile();
+
+    static QStringList loadProfileList();
+    static bool saveProfileList(const QStringList& names);
+
+    // Stamps the per-model file of `name` with the product name and copies it to `target`.
+    static bool exportProfile(const QString& name, const QString& target);
+    // Copies `source` into the per-model folder under its base name, appends that name to the
+    // profile list and loads the copy into `profile`. `importedName` receives the base name.
+    static ImportResult importProfile(ProfileData& profile, const QString& source,
+                                      QString* importedName = nullptr);
+};

@@ -1,0 +1,221 @@
+#include "model/ProfileRecordIo.h"
+
+#include <QColor>
+#include <QLatin1String>
+#include <QSettings>
+#include <QStringBuilder>
+#include <QVariant>
+
+namespace {
+// Position of every key in the table, in the record's field order.
+enum : int
+{
+    kPollrate = 0,
+    kDpi = 1,
+    kDpiBase = 2, // used, link, xy, x, y per level
+    kDpiStride = 5,
+    kWindowsBase = kDpiBase + ProfileData::kDpiLevelCount * kDpiStride,
+    kButtonBase = kWindowsBase + 6, // ID, Fun, LoopNumber, KeyNumber, Res1..4, macroname, events
+    kButtonEvents = 9,              // map, low byte, H per event
+    kButtonStride = kButtonEvents + ButtonAssignment::kKeyInfoCount * 3,
+    kTailBase = kButtonBase + ProfileData::kButtonCount * kButtonStride,
+    kLedBase = kTailBase + 5, // RGB, h, s, v, bright, breath per mode
+    kLedStride = 6,
+    kTableSize = kLedBase + ProfileData::kLedModeCount * kLedStride
+};
+static_assert(kTableSize == ProfileRecordIo::kKeyCount, "key table does not cover the record");
+
+const char* const kWindowsKeys[] = {"mousespeed",  "dbclickspeed", "scrollispage",
+                                    "scrollspeed", "accelenable",  "acee"};
+const char* const kButtonKeys[] = {"_ID",   "_Fun",  "_LoopNumber", "_KeyNumber", "_Res1",
+                                   "_Res2", "_Res3", "_Res4",       "_macroname"};
+const char* const kEventKeys[] = {"_map", "_", "_H"};
+const char* const kDpiKeys[] = {"_used", "_link", "_xy", "_x", "_y"};
+const char* const kTailKeys[] = {"ProfileName", "ProfilePath", "LedMode", "LedMoveOFF",
+                                 "LedSleepTime"};
+const char* const kLedKeys[] = {"_RGB", "_h", "_s", "_v", "_bright", "_breath"};
+
+QVector<QString> buildKeys(const QString& group)
+{
+    QVector<QString> keys(kTableSize);
+    QString* k = keys.data();
+    const QString g = group + QLatin1Char('/');
+    k[kPollrate] = g % QLatin1String("pollrate");
+    k[kDpi] = g % QLatin1String("dpi");
+    for (int i = 0; i < ProfileData::kDpiLevelCount; ++i) {
+        const QString prefix = g % QLatin1String("DPI_INFO_") % QString::number(i);
+        for (int f = 0; f < kDpiStride; ++f)
+            k[kDpiBase + i * kDpiStride + f] = prefix % QLatin1String(kDpiKeys[f]);
+    }
+    for (int f = 0; f < 6; ++f)
+        k[kWindowsBase + f] = g % QLatin1String(kWindowsKeys[f]);
+    for (int b = 0; b < ProfileData::kButtonCount; ++b) {
+        const QString prefix = g % QLatin1String("BUTTON_INFO_") % QString::number(b);
+        QString* bk = k + kButtonBase + b * kButtonStride;
+        for (int f = 0; f < kButtonEvents; ++f)
+            bk[f] = prefix % QLatin1String(kButtonKeys[f]);
+        for (int e = 0; e < ButtonAssignment::kKeyInfoCount; ++e) {
+            const QString event = prefix % QLatin1String("_KeyInfo_") % QString::number(e);
+            for (int f = 0; f < 3; ++f)
+                bk[kButtonEvents + e * 3 + f] = event % QLatin1String(kEventKeys[f]);
+        }
+    }
+    for (int f = 0; f < 5; ++f)
+        k[kTailBase + f] = g % QLatin1String(kTailKeys[f]);
+    for (int m = 0; m < ProfileData::kLedModeCount; ++m) {
+        const QString prefix = g % QLatin1String("LedMode/LED_MODE_") % QString::number(m);
+        for (int f = 0; f < kLedStride; ++f)
+            k[kLedBase + m * kLedStride + f] = prefix % QLatin1String(kLedKeys[f]);
+    }
+    return keys;
+}
+
+// Profile files are read five times at start-up and written before every write to the mouse,
+// so their table is kept; the export groups are rare and built when needed.
+QVector<QString> keysFor(const QString& group)
+{
+    static const QString kProfileGroup = QStringLiteral("PROFILE");
+    static const QVector<QString> profileKeys = buildKeys(kProfileGroup);
+    return group == kProfileGroup ? profileKeys : buildKeys(group);
+}
+} // namespace
+
+void ProfileRecordIo::read(const QSettings& s, const QString& group, ProfileData& p,
+                           SleepFields sleep)
+{
+    const QVector<QString> table = keysFor(group);
+    const QString* k = table.constData();
+    // A value larger than its field keeps its low bits; text that is no number reads as 0.
+    const auto i32 = [&](int i) { return static_cast<qint32>(s.value(k[i]).toInt()); };
+    const auto u32 = [&](int i) { return static_cast<quint32>(s.value(k[i]).toUInt()); };
+    const auto u8 = [&](int i) { return static_cast<quint8>(s.value(k[i]).toInt()); };
+
+    p.pollrate = u8(kPollrate);
+    p.dpi = u8(kDpi);
+    for (int i = 0; i < ProfileData::kDpiLevelCount; ++i) {
+        const int at = kDpiBase + i * kDpiStride;
+        DpiLevel& d = p.DpiInfo[i];
+        d.used = u8(at);
+        d.link = u8(at + 1);
+        d.xy = u32(at + 2);
+        d.x = u32(at + 3);
+        d.y = u32(at + 4);
+    }
+    p.mousespeed = u8(kWindowsBase);
+    p.dbclickspeed = u8(kWindowsBase + 1);
+    p.scrollispage = u8(kWindowsBase + 2);
+    p.scrollspeed = u8(kWindowsBase + 3);
+    p.accelenable = u8(kWindowsBase + 4);
+    p.acee = u8(kWindowsBase + 5);
+    for (int b = 0; b < ProfileData::kButtonCount; ++b) {
+        const int at = kButtonBase + b * kButtonStride;
+        ButtonAssignment& btn = p.ButtonInfo[b];
+        btn.ID = i32(at);
+        btn.Fun = i32(at + 1);
+        btn.LoopNumber = i32(at + 2);
+        btn.KeyNumber = i32(at + 3);
+        btn.Res1 = u8(at + 4);
+        btn.Res2 = u8(at + 5);
+        btn.Res3 = u8(at + 6);
+        btn.Res4 = u8(at + 7);
+        btn.macroname = s.value(k[at + 8]).toString();
+        for (int e = 0; e < ButtonAssignment::kKeyInfoCount; ++e) {
+            const int ev = at + kButtonEvents + e * 3;
+            btn.KeyInfo[e][0] = u8(ev);
+            btn.KeyInfo[e][1] = u8(ev + 1);
+            btn.KeyInfo[e][2] = u8(ev + 2);
+        }
+    }
+    p.ProfileName = s.value(k[kTailBase]).toString();
+    p.ProfilePath = s.value(k[kTailBase + 1]).toString();
+    p.LedMode = u8(kTailBase + 2);
+    if (sleep == WithSleepFields) {
+        p.LedMoveOFF = static_cast<quint8>(s.value(k[kTailBase + 3], 255).toInt());
+        p.LedSleepTime = static_cast<quint8>(s.value(k[kTailBase + 4], 1).toInt());
+    }
+    for (int m = 0; m < ProfileData::kLedModeCount; ++m) {
+        const int at = kLedBase + m * kLedStride;
+        LedSetting& led = p.LedInfo[m];
+        led.colour = s.value(k[at]).value<QColor>();
+        led.h = u32(at + 1);
+        led.s = u32(at + 2);
+        led.v = u32(at + 3);
+        led.bright = u32(at + 4);
+        led.breath = u32(at + 5);
+    }
+}
+
+void ProfileRecordIo::write(QSettings& s, const QString& group, const ProfileData& p,
+                            SleepFields sleep)
+{
+    const QVector<QString> table = keysFor(group);
+    const QString* k = table.constData();
+    const auto put = [&](int i, const QVariant& v) { s.setValue(k[i], v); };
+    const auto byte = [&](int i, quint8 v) { s.setValue(k[i], static_cast<int>(v)); };
+
+    byte(kPollrate, p.pollrate);
+    byte(kDpi, p.dpi);
+    for (int i = 0; i < ProfileData::kDpiLevelCount; ++i) {
+        const int at = kDpiBase + i * kDpiStride;
+        const DpiLevel& d = p.DpiInfo[i];
+        byte(at, d.used);
+        byte(at + 1, d.link);
+        put(at + 2, d.xy);
+        put(at + 3, d.x);
+        put(at + 4, d.y);
+    }
+    byte(kWindowsBase, p.mousespeed);
+    byte(kWindowsBase + 1, p.dbclickspeed);
+    byte(kWindowsBase + 2, p.scrollispage);
+    byte(kWindowsBase + 3, p.scrollspeed);
+    byte(kWindowsBase + 4, p.accelenable);
+    byte(kWindowsBase + 5, p.acee);
+    for (int b = 0; b < ProfileData::kButtonCount; ++b) {
+        const int at = kButtonBase + b * kButtonStride;
+        const ButtonAssignment& btn = p.ButtonInfo[b];
+        put(at, btn.ID);
+        put(at + 1, btn.Fun);
+        put(at + 2, btn.LoopNumber);
+        put(at + 3, btn.KeyNumber);
+        byte(at + 4, btn.Res1);
+        byte(at + 5, btn.Res2);
+        byte(at + 6, btn.Res3);
+        byte(at + 7, btn.Res4);
+        put(at + 8, btn.macroname);
+        for (int e = 0; e < ButtonAssignment::kKeyInfoCount; ++e) {
+            const int ev = at + kButtonEvents + e * 3;
+            byte(ev, btn.KeyInfo[e][0]);
+            byte(ev + 1, btn.KeyInfo[e][1]);
+            byte(ev + 2, btn.KeyInfo[e][2]);
+        }
+    }
+    put(kTailBase, p.ProfileName);
+    put(kTailBase + 1, p.ProfilePath);
+    byte(kTailBase + 2, p.LedMode);
+    if (sleep == WithSleepFields) {
+        byte(kTailBase + 3, p.LedMoveOFF);
+        byte(kTailBase + 4, p.LedSleepTime);
+    }
+    for (int m = 0; m < ProfileData::kLedModeCount; ++m) {
+        const int at = kLedBase + m * kLedStride;
+        const LedSetting& led = p.LedInfo[m];
+        put(at, led.colour);
+        put(at + 1, led.h);
+        put(at + 2, led.s);
+        put(at + 3, led.v);
+        put(at + 4, led.bright);
+        put(at + 5, led.breath);
+    }
+}
+
+void ProfileRecordIo::setMissingFileDefaults(ProfileData& profile)
+{
+    profile = ProfileData();
+    profile.LedMoveOFF = 255;
+    profile.LedSleepTime = 1;
+}
+
+QVector<QString> ProfileRecordIo::keys(const QString& group)
+{
+    return keysFor(group);
+}

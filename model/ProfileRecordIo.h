@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/ProfileData.h"
+
+#include <QString>
+#include <QVector>
+
+class QSettings;
+
+// One ProfileData as INI keys under a group: "PROFILE" in a profile file, "PROFILE_<n>" in a
+// configuration export. The key strings are formed once per group and kept, since a profile has
+// 11099 of them and every load and save walks all of them.
+class ProfileRecordIo
+{
+public:
+    static constexpr int kKeyCount = 11099;
+
+    enum SleepFields
+    {
+        WithSleepFields,   // LedMoveOFF and LedSleepTime are part of the record
+        WithoutSleepFields // left out when writing, left untouched when reading
+    };
+
+    // Every field is assigned: absent keys give 0, empty text, LedMoveOFF 255, LedSleepTime 1.
+    static void read(const QSettings& settings, const QString& group, ProfileData& profile,
+                     SleepFields sleep = WithSleepFields);
+    static void write(QSettings& settings, const QString& group, const ProfileData& profile,
+                      SleepFields sleep = WithSleepFields);
+    // The record a missing or unreadable profile file stands for.
+    static void setMissingFileDefaults(ProfileData& profile);
+
+    // All keys of the record under `group` ("group/..."), in the record's field order.
+    static QVector<QString> keys(const QString& group);
+};
