@@ -1,0 +1,159 @@
+#include "device/DpiEncoder.h"
+#include "device/DpiRegisterTables.h"
+
+#include <QtTest>
+
+namespace {
+using Bytes = QVector<int>;
+
+Bytes encode(int sensor, quint32 x, quint32 y)
+{
+    DpiLevel level;
+    level.x = x;
+    level.y = y;
+    level.xy = 77; // the linked value is never sent
+    quint8 out[5];
+    DpiEncoder::encodeLevel(level, sensor, out);
+    return Bytes{out[0], out[1], out[2], out[3], out[4]};
+}
+
+// Low-only rule with equal x and y: (flag, value, 0, value, 0).
+Bytes same(int flag, int value)
+{
+    return Bytes{flag, value, 0, value, 0};
+}
+} // namespace
+
+class TestDpiEncoder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tableLengthsAndEntries()
+    {
+        QCOMPARE(DpiRegisterTables::size(DpiRegisterTables::B), 51);
+        QCOMPARE(DpiRegisterTables::size(DpiRegisterTables::C), 121);
+        QCOMPARE(DpiRegisterTables::size(DpiRegisterTables::D), 62);
+        QCOMPARE(DpiRegisterTables::size(DpiRegisterTables::E), 81);
+        QCOMPARE(DpiRegisterTables::size(DpiRegisterTables::F), 161);
+
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::B, 0)), 0);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::B, 5)), 11);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::B, 26)), 59);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::B, 50)), 115);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::C, 1)), 0);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::C, 30)), 35);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::C, 61)), 72);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::C, 120)), 143);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::D, 1)), 4);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::D, 41)), 95);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::D, 61)), 140);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::E, 0)), 188);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::E, 2)), 4);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::E, 33)), 77);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::E, 80)), 187);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::F, 0)), 143);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::F, 1)), 0);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::F, 121)), 144);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::F, 159)), 188);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::F, 160)), 188);
+
+        // Out-of-range step codes take the last entry instead of reading past the table.
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::B, 51)), 115);
+        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::D, 1000)), 140);
+    }
+
+    void boundaries_data()
+    {
+        QTest::addColumn<int>("sensor");
+        QTest::addColumn<quint32>("x");
+        QTest::addColumn<quint32>("y");
+        QTest::addColumn<Bytes>("expected");
+
+        QTest::newRow("3325 50") << 3325 << 50u << 50u << same(0, 115);
+        QTest::newRow("3325 51") << 3325 << 51u << 51u << same(1, 59);
+        QTest::newRow("3325 75") << 3325 << 75u << 75u << same(1, 115);
+        QTest::newRow("3325 76") << 3325 << 76u << 76u << same(2, 59);
+        QTest::newRow("33252 10") << 33252 << 10u << 10u << same(0, 22);
+        QTest::newRow("3311 120") << 3311 << 120u << 120u << same(0, 143);
+        QTest::newRow("3311 121") << 3311 << 121u << 121u << same(1, 72);
+        QTest::newRow("33112 30") << 33112 << 30u << 30u << same(0, 35);
+        QTest::newRow("3370 200") << 3370 << 200u << 200u << same(0, 199);
+        QTest::newRow("3370 201") << 3370 << 201u << 201u << same(1, 100);
+        QTest::newRow("3327 61") << 3327 << 61u << 61u << same(0, 140);
+        QTest::newRow("3327 62") << 3327 << 62u << 62u << same(1, 72);
+        QTest::newRow("3327 92") << 3327 << 92u << 92u << same(1, 140);
+        QTest::newRow("3327 93") << 3327 << 93u << 93u << same(4, 95);
+        QTest::newRow("3360 120") << 3360 << 120u << 120u << same(0, 119);
+        QTest::newRow("3360 121") << 3360 << 121u << 121u << same(1, 60);
+        QTest::newRow("3389 320") << 3389 << 320u << 320u << Bytes{0, 0x40, 0x01, 0x40, 0x01};
+        QTest::newRow("3389 321") << 3389 << 321u << 321u << Bytes{1, 0xA1, 0x00, 0xA1, 0x00};
+        QTest::newRow("3389 800") << 3389 << 800u << 800u << Bytes{1, 0x80, 0x02, 0x80, 0x02};
+        QTest::newRow("3212 63") << 3212 << 63u << 63u << same(0, 63);
+        QTest::newRow("3212 64") << 3212 << 64u << 64u << same(1, 32);
+        QTest::newRow("3212 94") << 3212 << 94u << 94u << same(1, 62);
+        QTest::newRow("3212 95") << 3212 << 95u << 95u << same(2, 32);
+        QTest::newRow("3333 79") << 3333 << 79u << 79u << same(0, 185);
+        QTest::newRow("3333 80") << 3333 << 80u << 80u << same(1, 93);
+        QTest::newRow("3395 600") << 3395 << 600u << 1000u << Bytes{0, 0x58, 0x02, 0xE8, 0x03};
+        QTest::newRow("unknown") << 1234 << 50u << 50u << Bytes{0, 0, 0, 0, 0};
+        QTest::newRow("no sensor") << 0 << 50u << 50u << Bytes{0, 0, 0, 0, 0};
+    }
+
+    void boundaries()
+    {
+        QFETCH(int, sensor);
+        QFETCH(quint32, x);
+        QFETCH(quint32, y);
+        QFETCH(Bytes, expected);
+        QCOMPARE(encode(sensor, x, y), expected);
+    }
+
+    void separateAxes()
+    {
+        // X flag comes from x; the Y flag is never sent.
+        QCOMPARE(encode(3370, 201, 50), (Bytes{1, 100, 0, 49, 0}));
+        QCOMPARE(encode(3370, 50, 201), (Bytes{0, 49, 0, 100, 0}));
+        QCOMPARE(encode(3212, 10, 95), (Bytes{0, 10, 0, 32, 0}));
+    }
+
+    void sensor3104ExchangesAxes()
+    {
+        // x goes into the Y bytes, y (with its range flag) into the X bytes.
+        QCOMPARE(encode(3104, 106, 107), (Bytes{1, 54, 0, 106, 0}));
+        QCOMPARE(encode(3104, 107, 106), (Bytes{0, 106, 0, 54, 0}));
+        QCOMPARE(encode(31042, 20, 30), (Bytes{0, 30, 0, 20, 0}));
+    }
+
+    void sensor3335UsesOnlyX()
+    {
+        QCOMPARE(encode(3335, 160, 5), same(0, 188));
+        QCOMPARE(encode(3335, 161, 5), same(1, 144));
+        QCOMPARE(encode(33352, 7, 160), same(0, 7));
+    }
+
+    void sensor33952Limits()
+    {
+        // X switches range above 599, Y above 600.
+        QCOMPARE(encode(33952, 599, 600), (Bytes{0, 0x57, 0x02, 0x58, 0x02}));
+        QCOMPARE(encode(33952, 600, 601), (Bytes{1, 0x2C, 0x01, 0x2D, 0x01}));
+    }
+
+    void sensor3809()
+    {
+        // X: 500 x up to 60, then 5((x-60)100+3000); Y: 10000 y / 18, then ((y-60)10000+300000)/18.
+        QCOMPARE(encode(3809, 60, 60), (Bytes{0, 0x30, 0x75, 0x35, 0x82}));
+        QCOMPARE(encode(3809, 61, 61), (Bytes{1, 0x8C, 0x3C, 0x46, 0x43}));
+        QCOMPARE(encode(3809, 1, 18), (Bytes{0, 0xF4, 0x01, 0x10, 0x27}));
+    }
+
+    void lowByteOnlyWraps()
+    {
+        // Step code 0 is below every range; the register value wraps like the device expects.
+        QCOMPARE(encode(3360, 0, 0), same(0, 0xFF));
+        QCOMPARE(encode(3370, 0, 0), same(0, 0xFF));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDpiEncoder)
+#include "tst_dpiencoder.moc"
