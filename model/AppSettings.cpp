@@ -1,42 +1,58 @@
 #include "model/AppSettings.h"
 
 #include "model/AppPaths.h"
+#include "model/IniFileCheck.h"
 #include "model/SafeName.h"
 
+#include <QDebug>
 #include <QSettings>
 #include <QVariant>
 
 #include <atomic>
 #include <cmath>
+#include <memory>
 
 namespace {
 // Reads accept hand-written UTF-8. Writes keep QSettings' own escaped form, which every reader of
-// the file understands whatever codec it uses.
+// the file understands whatever codec it uses. A file that is not INI text reads as empty.
 class Reader
 {
 public:
-    explicit Reader(const QString& path) : m_settings(path, QSettings::IniFormat)
+    explicit Reader(const QString& path)
     {
-        m_settings.setIniCodec("UTF-8");
+        if (!IniFileCheck::isReadable(path))
+            return;
+        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        m_settings->setIniCodec("UTF-8");
     }
 
     int toInt(const QString& key, int def = 0) const
     {
-        const QVariant value = m_settings.value(key);
+        const QVariant value = this->value(key);
         if (!value.isValid())
             return def;
         bool ok = false;
         const int result = value.toInt(&ok);
         return ok ? result : def;
     }
-    QString toText(const QString& key) const { return m_settings.value(key).toString(); }
+    QString toText(const QString& key) const { return value(key).toString(); }
 
 private:
-    QSettings m_settings;
+    QVariant value(const QString& key) const
+    {
+        return m_settings ? m_settings->value(key) : QVariant();
+    }
+
+    std::unique_ptr<QSettings> m_settings;
 };
 
 void writeValue(const QString& path, const QString& key, const QVariant& value)
 {
+    // A damaged file would be parsed (slowly) and its debris written back; start afresh instead.
+    if (!IniFileCheck::prepareForWrite(path)) {
+        qDebug() << "settings file not writable:" << path;
+        return;
+    }
     QSettings settings(path, QSettings::IniFormat);
     settings.setValue(key, value);
 }

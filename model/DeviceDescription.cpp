@@ -1,27 +1,33 @@
 #include "model/DeviceDescription.h"
 
 #include "model/AppPaths.h"
+#include "model/IniFileCheck.h"
 
-#include <QFileInfo>
 #include <QSettings>
 #include <QVariant>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 // One read-only view of the description; dropped (and the file closed) at the end of each read.
+// A file that is not INI text is never handed to QSettings: every key of it reads as absent.
 class Reader
 {
 public:
-    Reader() : m_settings(AppPaths::deviceDescriptionFile(), QSettings::IniFormat)
+    Reader()
     {
-        m_settings.setIniCodec("UTF-8");
-        m_settings.beginGroup(QStringLiteral("PROFILE"));
+        const QString path = AppPaths::deviceDescriptionFile();
+        if (!IniFileCheck::isReadable(path))
+            return;
+        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        m_settings->setIniCodec("UTF-8");
+        m_settings->beginGroup(QStringLiteral("PROFILE"));
     }
 
     int toInt(const QString& key, int def = 0) const
     {
-        const QVariant value = m_settings.value(key);
+        const QVariant value = this->value(key);
         if (!value.isValid())
             return def;
         bool ok = false;
@@ -32,15 +38,20 @@ public:
     {
         return static_cast<quint8>(toInt(key, def) & 0xFF);
     }
-    QString toText(const QString& key) const { return m_settings.value(key).toString(); }
+    QString toText(const QString& key) const { return value(key).toString(); }
     QColor toColour(const QString& key) const
     {
-        const QVariant value = m_settings.value(key);
+        const QVariant value = this->value(key);
         return value.canConvert<QColor>() ? value.value<QColor>() : QColor();
     }
 
 private:
-    QSettings m_settings;
+    QVariant value(const QString& key) const
+    {
+        return m_settings ? m_settings->value(key) : QVariant();
+    }
+
+    std::unique_ptr<QSettings> m_settings;
 };
 
 QString buttonKey(int i, const char* suffix)
@@ -61,7 +72,7 @@ int switchValue(const char* key, int def)
 
 bool DeviceDescription::exists()
 {
-    return QFileInfo(AppPaths::deviceDescriptionFile()).isFile();
+    return IniFileCheck::isReadable(AppPaths::deviceDescriptionFile());
 }
 
 QString DeviceDescription::productName()

@@ -8,6 +8,7 @@
 // The model description that lies beside the executable (DefaultProfile.bin, INI text, group
 // PROFILE). Nothing is cached: every accessor opens the file afresh, so an edited file is seen by
 // the next read. A missing key, or one whose value is not a number, gives the default of that key.
+// A file that is not INI text (binary, oversized, unclosed section lines) counts as missing.
 class DeviceDescription
 {
 public:
@@ -27,7 +28,7 @@ public:
         Sync
     };
 
-    static bool exists();
+    static bool exists(); // present and readable as INI text
     static QString productName();
     static QString version();
 
