@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+// One running instance per name: the first process to acquire a name holds it until it ends,
+// however it ends. Different names do not meet.
+class SingleInstance
+{
+public:
+    virtual ~SingleInstance() = default;
+
+    // The lock name the program uses for one product.
+    static QString mutexName(const QString& productName)
+    {
+        return productName + QStringLiteral(" Wireless Gaming Mouse Mutex1");
+    }
+
+    // False when another process holds `name`. On success the lock stays held for the life of
+    // this object (the program keeps it until it exits). Acquiring another name gives up the
+    // one held before.
+    virtual bool tryAcquire(const QString& name) = 0;
+    virtual bool isHeld() const = 0;
+
+    // The implementation for this operating system.
+    static std::unique_ptr<SingleInstance> create();
+};
