@@ -1,0 +1,53 @@
+#pragma once
+
+#include "device/ButtonEncoder.h"
+#include "device/MacroBlockEncoder.h"
+#include "device/MacroIndexMap.h"
+#include "device/ReportBuilder.h"
+#include "model/MouseConfig.h"
+
+#include <array>
+
+// Sends the configuration reports through the command transport. Each sender stops at the first
+// report that fails and returns its result; 0 when every report went through. The button table
+// decides which macros the mouse needs, so one object carries that from the button table to the
+// macro upload of the same write.
+class DeviceCommands
+{
+public:
+    static constexpr int kMacroBlockCount = 12;
+    static constexpr unsigned long kMacroPauseMs = 50;
+
+    // iEnd 0: begin marker, otherwise end marker.
+    static quint8 sendMarker(int iEnd);
+    // Types 0x01, 0x02, 0x04.
+    static quint8 sendGeneralSettings(const MouseConfig& config);
+    // Types 0x05, 0x06 for one profile of the configuration.
+    static quint8 sendDpiTable(const MouseConfig& config, int iProfile);
+    // Types 0x07..0x09 of profile 0; rebuilds the macro index map and stores each macro
+    // button's index in its Res4.
+    quint8 sendButtonTable(MouseConfig& config);
+    // The blocks of the macros the last button table indexed, read from their macro files.
+    quint8 sendMacros(const MouseConfig& config);
+
+    // Short forms. Selecting a profile does not look at the answers and always returns 1.
+    static quint8 selectProfile(int iProfile);
+    static quint8 sendProfileRefreshSet();
+
+    // Sends one report; the transport's result.
+    static quint8 send(const ReportBuilder::Frame& frame);
+
+    const MacroIndexMap& macroIndexMap() const { return m_MacroIndexMap; }
+    const quint8* buttonTable() const { return m_ButtonTable.data(); }
+    const quint8* macroBlock(int iBlock) const { return m_MacroBlocks[iBlock].data(); }
+    int uploadedMacroCount() const { return m_iUploadedMacros; }
+
+private:
+    // Fills the blocks; false when a macro's index lies beyond the mouse's blocks.
+    bool prepareMacroBlocks(const MouseConfig& config);
+
+    MacroIndexMap m_MacroIndexMap;
+    std::array<quint8, ButtonEncoder::kTableSize> m_ButtonTable{};
+    std::array<std::array<quint8, MacroBlockEncoder::kBlockSize>, kMacroBlockCount> m_MacroBlocks{};
+    int m_iUploadedMacros = 0;
+};

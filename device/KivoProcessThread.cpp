@@ -1,0 +1,37 @@
+#include "device/KivoProcessThread.h"
+
+#include "device/WriteSequence.h"
+#include "model/GlobalRecords.h"
+#include "model/ProfileFiles.h"
+#include "model/ProfileRules.h"
+
+#include <QDebug>
+
+void KivoProcessThread::run()
+{
+    if (m_bStop) {
+        qDebug("isStop.\n");
+        return;
+    }
+
+    MouseConfig& live = GlobalRecords::live();
+    MouseConfig& snapshot = GlobalRecords::snapshot();
+
+    // The edits reach the disk before any device traffic, so a failed write loses nothing.
+    ProfileFiles::saveConfiguration(live);
+    m_iResult = 0;
+
+    int mask = ProfileRules::detectChanges(live, snapshot);
+    // A previous write that failed left the mouse in an unknown state.
+    if (ProfileFiles::readFullWriteFlag() == 1 || m_bFullWrite)
+        mask = kFullMask;
+    m_iMask = mask;
+    ProfileFiles::saveConfiguration(live);
+
+    WriteSequence sequence(m_pPolling);
+    m_iResult = sequence.run(live, mask);
+
+    snapshot = live;
+    ProfileFiles::writeFullWriteFlag(m_iResult != 0 ? 1 : 0);
+    emit DoProcessDlg();
+}

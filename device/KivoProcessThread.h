@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QThread>
+
+class PollingControl;
+
+// Writes the live configuration to the mouse off the interface thread: saves it, works out what
+// changed, sends it, and refreshes the snapshot of what the mouse holds. The busy dialog waits
+// for DoProcessDlg().
+class KivoProcessThread : public QThread
+{
+    Q_OBJECT
+public:
+    static constexpr int kFullMask = 15;
+
+    explicit KivoProcessThread(PollingControl* polling = nullptr) : m_pPolling(polling) {}
+
+    // Set before start.
+    void setFullWrite(bool bFullWrite) { m_bFullWrite = bFullWrite; }
+    bool fullWrite() const { return m_bFullWrite; }
+    void setStop(bool bStop) { m_bStop = bStop; }
+    bool isStop() const { return m_bStop; }
+
+    // Read after DoProcessDlg() (or after the thread finished).
+    quint8 result() const { return m_iResult; }
+    int changeMask() const { return m_iMask; }
+
+signals:
+    void DoProcessDlg();
+
+protected:
+    void run() override;
+
+private:
+    PollingControl* m_pPolling;
+    bool m_bFullWrite = false;
+    bool m_bStop = false;
+    quint8 m_iResult = 0;
+    int m_iMask = 0;
+};

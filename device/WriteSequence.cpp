@@ -1,0 +1,33 @@
+#include "device/WriteSequence.h"
+
+#include "device/PollingControl.h"
+#include "model/GlobalRecords.h"
+
+quint8 WriteSequence::run(const MouseConfig& config, int iMask)
+{
+    // Every group is sent on every write; the mask only tells what changed.
+    Q_UNUSED(iMask);
+    if (m_pPolling)
+        m_pPolling->stopPolling();
+
+    MouseConfig& device = GlobalRecords::deviceCopy();
+    device = config;
+
+    quint8 result = DeviceCommands::sendMarker(0);
+    if (result == 0)
+        result = DeviceCommands::sendGeneralSettings(device);
+    if (result == 0)
+        result = m_Commands.sendButtonTable(device);
+    if (result == 0)
+        result = DeviceCommands::sendDpiTable(device, 0);
+    if (result == 0)
+        result = m_Commands.sendMacros(device);
+    if (result == 0)
+        result = DeviceCommands::sendMarker(1);
+    if (result != 0)
+        return result;
+
+    if (m_pPolling)
+        m_pPolling->startPolling();
+    return 0;
+}
