@@ -1,0 +1,116 @@
+#include "device/DeviceAccess.h"
+#include "device/HotplugListener.h"
+#include "platform/DeviceChangeNotifier.h"
+#include "platform/UdevDeviceChangeNotifier.h"
+
+#include <QtTest>
+
+class TestDeviceChangeNotifier : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void interfacePathHasTheHotplugForm()
+    {
+        const QString path = UdevDeviceChangeNotifier::interfacePath(0x3F1C, 0x7C21, 2, "hidraw3");
+        QCOMPARE(path, QStringLiteral("\\\\?\\HID#VID_3F1C&PID_7C21&MI_02#hidraw3#"
+                                      "{4d1e55b2-f16f-11cf-88cb-001111000030}"));
+        QCOMPARE(UdevDeviceChangeNotifier::interfacePath(0x046d, 0xc52b, 0, "x"),
+                 QStringLiteral("\\\\?\\HID#VID_046D&PID_C52B&MI_00#x#"
+                                "{4d1e55b2-f16f-11cf-88cb-001111000030}"));
+        QCOMPARE(UdevDeviceChangeNotifier::interfacePath(0x3F1C, 0x7C22, 0x0B, "i"),
+                 QStringLiteral("\\\\?\\HID#VID_3F1C&PID_7C22&MI_0B#i#"
+                                "{4d1e55b2-f16f-11cf-88cb-001111000030}"));
+        // Not a USB interface: no interface part, so the hot-plug check passes it by.
+        QCOMPARE(UdevDeviceChangeNotifier::interfacePath(0x1, 0x2, -1, "hidraw9"),
+                 QStringLiteral("\\\\?\\HID#VID_0001&PID_0002#hidraw9#"
+                                "{4d1e55b2-f16f-11cf-88cb-001111000030}"));
+        // Separators in the instance cannot fake another interface.
+        const QString odd = UdevDeviceChangeNotifier::interfacePath(1, 2, -1, "a&MI_00#b");
+        QVERIFY(!odd.contains("&MI_00"));
+    }
+
+    void pathsDriveTheHotplugCheck()
+    {
+        // Two interfaces of one plug become one re-enumeration, a non-USB node none.
+        struct Counter : HotplugListener
+        {
+            int selections = 0;
+            void updateDeviceCount() override {}
+            void stopBatteryPolling() override {}
+            void mouseDevicesUpdated(const QStringList&) override {}
+            void selectDevice(bool) override { ++selections; }
+        } counter;
+        struct EmptyBackend : HidBackend
+        {
+            int init() override { return 0; }
+            int exit() override { return 0; }
+            std::vector<HidDeviceInfo> enumerate(quint16, quint16) override { return {}; }
+            std::shared_ptr<HidDevice> openPath(const QByteArray&, HidOpenError* e) override
+            {
+                *e = HidOpenError::Absent;
+                return nullptr;
+            }
+        };
+        HidBackend::setCurrent(std::make_shared<EmptyBackend>());
+        DeviceAccess::initSlotTable();
+        DeviceAccess::IfDeviceInMouseList(
+            UdevDeviceChangeNotifier::interfacePath(0x3F1C, 0x7C21, -1, "hidraw1"), &counter);
+        QCOMPARE(counter.selections, 0);
+        DeviceAccess::IfDeviceInMouseList(
+            UdevDeviceChangeNotifier::interfacePath(0x3F1C, 0x7C21, 0, "hidraw1"), &counter);
+        DeviceAccess::IfDeviceInMouseList(
+            UdevDeviceChangeNotifier::interfacePath(0x3F1C, 0x7C21, 2, "hidraw2"), &counter);
+        QCOMPARE(counter.selections, 1);
+        HidBackend::setCurrent(nullptr);
+    }
+
+    void identityFromDevPath_data()
+    {
+        QTest::addColumn<QString>("devPath");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("vendorId");
+        QTest::addColumn<int>("productId");
+        QTest::addColumn<int>("interfaceNumber");
+        QTest::newRow("receiver control")
+            << "/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.2/0003:3F1C:7C21.0005/hidraw/"
+               "hidraw3"
+            << true << 0x3F1C << 0x7C21 << 2;
+        QTest::newRow("behind a hub")
+            << "/devices/pci0000:00/0000:00:14.0/usb3/3-1/3-1.4/3-1.4.2/3-1.4.2:1.0/"
+               "0003:3f1c:7c22.000A/hidraw/hidraw10"
+            << true << 0x3F1C << 0x7C22 << 0;
+        QTest::newRow("uhid") << "/devices/virtual/misc/uhid/0005:046D:B01A.0007/hidraw/hidraw7"
+                              << true << 0x046D << 0xB01A << -1;
+        QTest::newRow("garbage") << "/devices/platform/foo/hidraw/hidraw1" << false << 0 << 0 << -1;
+        QTest::newRow("empty") << "" << false << 0 << 0 << -1;
+    }
+    void identityFromDevPath()
+    {
+        QFETCH(QString, devPath);
+        QFETCH(bool, valid);
+        QFETCH(int, vendorId);
+        QFETCH(int, productId);
+        QFETCH(int, interfaceNumber);
+        const UdevDeviceChangeNotifier::Identity id =
+            UdevDeviceChangeNotifier::identityFromDevPath(devPath);
+        QCOMPARE(id.valid, valid);
+        QCOMPARE(int(id.vendorId), vendorId);
+        QCOMPARE(int(id.productId), productId);
+        QCOMPARE(id.interfaceNumber, interfaceNumber);
+    }
+
+    void factoryGivesANotifier()
+    {
+        QObject owner;
+        DeviceChangeNotifier* notifier = DeviceChangeNotifier::create(&owner);
+        QVERIFY(notifier);
+        QCOMPARE(notifier->parent(), &owner);
+        // Whether the system lets us listen depends on the machine; either way it must be
+        // safe to own and destroy.
+        qInfo() << "udev monitor active:" << notifier->isActive();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDeviceChangeNotifier)
+#include "tst_devicechangenotifier.moc"
