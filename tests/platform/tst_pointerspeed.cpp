@@ -1,0 +1,328 @@
+#include "model/MouseConfig.h"
+#include "platform/GnomePointerSpeed.h"
+#include "platform/LibinputPointerSpeed.h"
+#include "platform/LoggingPointerSpeed.h"
+#include "platform/PointerSpeed.h"
+#include "platform/PointerSpeedMapping.h"
+#include "platform/XPointerControlSpeed.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <X11/Xlib.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+const char* const kGsettingsKey = "org.gnome.desktop.peripherals.mouse speed";
+
+// Stands in for gsettings: keeps the mouse speed in a file beside itself, refuses other keys
+// and, like the real one, refuses a value that does not read as a double for this key.
+const char* const kFakeGsettings = R"(#!/bin/sh
+state="$(dirname "$0")/speed"
+[ -f "$(dirname "$0")/broken" ] && exit 1
+key="$2 $3"
+[ "$key" = "org.gnome.desktop.peripherals.mouse speed" ] || exit 1
+case "$1" in
+    writable) echo true ;;
+    get) if [ -f "$state" ]; then cat "$state"; else echo 0.0; fi ;;
+    set) case "$4" in *.*) echo "$4" > "$state" ;; *) exit 1 ;; esac ;;
+    *) exit 1 ;;
+esac
+)";
+
+void expectApplyLine(int code)
+{
+    QTest::ignoreMessage(
+        QtDebugMsg,
+        QByteArray("Error in SystemParametersInfo :" + QByteArray::number(code)).constData());
+}
+} // namespace
+
+class TestPointerSpeed : public QObject
+{
+    Q_OBJECT
+
+private:
+    QProcess m_Xvfb;
+    QByteArray m_Display;
+    QTemporaryDir m_FakeBin;
+
+    QProcessEnvironment gnomeEnvironment()
+    {
+        QProcessEnvironment env;
+        env.insert("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+        env.insert("PATH", m_FakeBin.path());
+        return env;
+    }
+
+    QByteArray storedGnomeValue()
+    {
+        QFile file(m_FakeBin.path() + "/speed");
+        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+    }
+
+    void requireXvfb()
+    {
+        if (m_Display.isEmpty())
+            QSKIP("no Xvfb on this machine");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QFile script(m_FakeBin.path() + "/gsettings");
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(kFakeGsettings);
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        // A virtual X server of our own; it writes its display number once it takes clients.
+        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+        if (xvfb.isEmpty())
+            return;
+        m_Xvfb.start(xvfb, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "640x480x24"});
+        if (!m_Xvfb.waitForStarted(10000))
+            return;
+        while (!m_Xvfb.canReadLine() && m_Xvfb.waitForReadyRead(20000)) {
+        }
+        const QByteArray number = m_Xvfb.readLine().trimmed();
+        if (!number.isEmpty())
+            m_Display = ":" + number;
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_Xvfb.state() != QProcess::NotRunning) {
+            m_Xvfb.terminate();
+            if (!m_Xvfb.waitForFinished(10000))
+                m_Xvfb.kill();
+        }
+    }
+
+    void unitRangeMappingRoundTrips()
+    {
+        QCOMPARE(PointerSpeedMapping::toUnitRange(1), -1.0);
+        QCOMPARE(PointerSpeedMapping::toUnitRange(10), 0.0);
+        QCOMPARE(PointerSpeedMapping::toUnitRange(20), 1.0);
+        double previous = -2;
+        for (int n = PointerSpeed::kMin; n <= PointerSpeed::kMax; ++n) {
+            const double value = PointerSpeedMapping::toUnitRange(n);
+            QVERIFY2(value > previous, qPrintable(QString::number(n)));
+            previous = value;
+            QCOMPARE(PointerSpeedMapping::fromUnitRange(value), n);
+            // The X property and gsettings' text carry less precision than a double.
+            QCOMPARE(PointerSpeedMapping::fromUnitRange(static_cast<float>(value)), n);
+            QCOMPARE(PointerSpeedMapping::fromUnitRange(QString::number(value, 'f', 6).toDouble()),
+                     n);
+        }
+    }
+
+    void unitRangeReadingsOffTheSteps()
+    {
+        QCOMPARE(PointerSpeedMapping::fromUnitRange(0.04), 10);
+        QCOMPARE(PointerSpeedMapping::fromUnitRange(0.06), 11);
+        QCOMPARE(PointerSpeedMapping::fromUnitRange(-0.33333333333333337), 7);
+        QCOMPARE(PointerSpeedMapping::fromUnitRange(1.5), 20);
+        QCOMPARE(PointerSpeedMapping::fromUnitRange(-7), 1);
+        QCOMPARE(PointerSpeedMapping::fromUnitRange(std::nan("")), 10);
+        QCOMPARE(PointerSpeedMapping::fromUnitRange(std::numeric_limits<double>::infinity()), 20);
+    }
+
+    void accelerationMappingRoundTrips()
+    {
+        for (int n = PointerSpeed::kMin; n <= PointerSpeed::kMax; ++n) {
+            const int numerator = PointerSpeedMapping::accelNumerator(n);
+            QCOMPARE(PointerSpeedMapping::fromAcceleration(numerator,
+                                                           PointerSpeedMapping::kAccelDenominator),
+                     n);
+        }
+        // The X server's own default, 2/1, is the middle of the scale.
+        QCOMPARE(PointerSpeedMapping::fromAcceleration(2, 1), PointerSpeed::kDefault);
+        QCOMPARE(PointerSpeedMapping::fromAcceleration(1, 1), 5);
+        QCOMPARE(PointerSpeedMapping::fromAcceleration(100, 1), 20);
+        QCOMPARE(PointerSpeedMapping::fromAcceleration(0, 1), 1);
+        QCOMPARE(PointerSpeedMapping::fromAcceleration(3, 0), 10);
+        QCOMPARE(PointerSpeedMapping::fromAcceleration(-1, 1), 10);
+    }
+
+    void loggingBackendKeepsTheValue()
+    {
+        LoggingPointerSpeed speed;
+        QCOMPARE(speed.read(), 10);
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("pointer speed 15 kept"));
+        expectApplyLine(0);
+        speed.apply(15);
+        QCOMPARE(speed.read(), 15);
+    }
+
+    void valuesOffTheScaleChangeNothing()
+    {
+        LoggingPointerSpeed speed;
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("pointer speed 4 kept"));
+        expectApplyLine(0);
+        speed.apply(4);
+        for (int bad : {0, 21, 255, -3}) {
+            expectApplyLine(PointerSpeed::kOutOfRange);
+            speed.apply(bad);
+            QCOMPARE(speed.read(), 4);
+        }
+    }
+
+    void activeProfileOfTheDeviceCopyIsApplied()
+    {
+        MouseConfig config;
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
+            config.Profile[i].mousespeed = static_cast<quint8>(i + 1);
+        config.ProfileID = 3;
+        LoggingPointerSpeed speed;
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("pointer speed 4 kept"));
+        expectApplyLine(0);
+        speed.applyActiveProfile(config);
+        QCOMPARE(speed.read(), 4);
+    }
+
+    void factoryWithoutAnyDesktopSettingKeepsTheValue()
+    {
+        QProcessEnvironment env;
+        env.insert("PATH", "/nonexistent");
+        QCOMPARE(PointerSpeed::create(env)->backendName(), QString("none"));
+        // GNOME named, but its settings program absent.
+        env.insert("XDG_CURRENT_DESKTOP", "GNOME");
+        QCOMPARE(PointerSpeed::create(env)->backendName(), QString("none"));
+    }
+
+    void gnomeSettingRoundTrips()
+    {
+        QFile::remove(m_FakeBin.path() + "/speed");
+        auto speed = PointerSpeed::create(gnomeEnvironment());
+        QCOMPARE(speed->backendName(), QString("gnome"));
+        QCOMPARE(speed->read(), 10);
+
+        expectApplyLine(0);
+        speed->apply(15);
+        QCOMPARE(storedGnomeValue().toDouble(), 0.5);
+        QCOMPARE(speed->read(), 15);
+
+        expectApplyLine(0);
+        speed->apply(10);
+        QVERIFY2(storedGnomeValue().contains('.'), storedGnomeValue().constData());
+        QCOMPARE(speed->read(), 10);
+
+        for (int n = PointerSpeed::kMin; n <= PointerSpeed::kMax; ++n) {
+            expectApplyLine(0);
+            speed->apply(n);
+            QCOMPARE(speed->read(), n);
+        }
+    }
+
+    void gnomeValueSetElsewhereIsRead()
+    {
+        QFile file(m_FakeBin.path() + "/speed");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("-0.33333333333333337\n");
+        file.close();
+        GnomePointerSpeed speed(m_FakeBin.path() + "/gsettings");
+        QCOMPARE(speed.read(), 7);
+    }
+
+    void gnomeFailureIsLoggedWithItsCode()
+    {
+        QFile broken(m_FakeBin.path() + "/broken");
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.close();
+        GnomePointerSpeed speed(m_FakeBin.path() + "/gsettings");
+        expectApplyLine(1);
+        speed.apply(12);
+        QCOMPARE(speed.read(), 10); // unreadable: the default
+        QVERIFY(!GnomePointerSpeed::isWritable(m_FakeBin.path() + "/gsettings"));
+        QFile::remove(broken.fileName());
+
+        GnomePointerSpeed missing(m_FakeBin.path() + "/no-such-program");
+        expectApplyLine(PointerSpeed::kUnavailable);
+        missing.apply(12);
+    }
+
+    void factoryPicksPointerControlOnAVirtualServer()
+    {
+        requireXvfb();
+        QProcessEnvironment env;
+        env.insert("DISPLAY", QString::fromLocal8Bit(m_Display));
+        env.insert("PATH", "/nonexistent");
+        auto speed = PointerSpeed::create(env);
+        // A virtual server has no libinput devices, only the core pointer control.
+        QCOMPARE(speed->backendName(), QString("x11-pointer-control"));
+    }
+
+    void pointerControlRoundTripsOnTheServer()
+    {
+        requireXvfb();
+        XPointerControlSpeed speed(m_Display);
+        QVERIFY(speed.isConnected());
+        expectApplyLine(0);
+        speed.apply(15);
+        QCOMPARE(speed.read(), 15);
+
+        // What another client of the server sees.
+        Display* other = XOpenDisplay(m_Display.constData());
+        QVERIFY(other);
+        int numerator = 0;
+        int denominator = 0;
+        int threshold = 0;
+        XGetPointerControl(other, &numerator, &denominator, &threshold);
+        XCloseDisplay(other);
+        QCOMPARE(numerator, 15);
+        QCOMPARE(denominator, PointerSpeedMapping::kAccelDenominator);
+
+        for (int n = PointerSpeed::kMin; n <= PointerSpeed::kMax; ++n) {
+            expectApplyLine(0);
+            speed.apply(n);
+            QCOMPARE(speed.read(), n);
+        }
+    }
+
+    void pointerControlLeavesTheThresholdAlone()
+    {
+        requireXvfb();
+        Display* other = XOpenDisplay(m_Display.constData());
+        QVERIFY(other);
+        XChangePointerControl(other, False, True, 0, 0, 7);
+        XSync(other, False);
+        XPointerControlSpeed speed(m_Display);
+        expectApplyLine(0);
+        speed.apply(3);
+        int numerator = 0;
+        int denominator = 0;
+        int threshold = 0;
+        XGetPointerControl(other, &numerator, &denominator, &threshold);
+        XCloseDisplay(other);
+        QCOMPARE(threshold, 7);
+        QCOMPARE(numerator, 3);
+    }
+
+    void libinputNeedsItsDevices()
+    {
+        requireXvfb();
+        LibinputPointerSpeed speed(m_Display);
+        QVERIFY(!speed.hasDevices());
+        QCOMPARE(speed.read(), PointerSpeed::kDefault);
+        expectApplyLine(PointerSpeed::kUnavailable);
+        speed.apply(15);
+    }
+
+    void unreachableServerIsNotUsed()
+    {
+        XPointerControlSpeed speed(":999999");
+        QVERIFY(!speed.isConnected());
+        QCOMPARE(speed.read(), PointerSpeed::kDefault);
+        expectApplyLine(PointerSpeed::kUnavailable);
+        speed.apply(15);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPointerSpeed)
+#include "tst_pointerspeed.moc"
