@@ -201,18 +201,25 @@ bool runCommand(VirtualMouse& mouse, const QString& line)
             mouse.unplug(link);
     } else if (command == "drop" && count(words, &n)) {
         mouse.dropAnswers(n);
+        say(QStringLiteral("fault: next %1 answers are not sent").arg(n));
     } else if (command == "zero" && count(words, &n)) {
         mouse.zeroAnswers(n);
+        say(QStringLiteral("fault: next %1 answers are all zero").arg(n));
     } else if (command == "garble" && count(words, &n)) {
         mouse.garbleAnswers(n);
+        say(QStringLiteral("fault: next %1 answers have their last byte inverted").arg(n));
     } else if (command == "failwrite" && count(words, &n)) {
         mouse.failWrites(n);
+        say(QStringLiteral("fault: next %1 writes fail").arg(n));
     } else if (command == "failread" && count(words, &n)) {
         mouse.failReads(n);
+        say(QStringLiteral("fault: next %1 reads fail").arg(n));
     } else if (command == "delay" && count(words, &n)) {
         mouse.setAnswerDelay(n);
+        say(QStringLiteral("fault: answers come %1 ms late").arg(n));
     } else if (command == "clear" && words.size() == 1) {
         mouse.clearFaults();
+        say(QStringLiteral("fault: none"));
     } else if (command == "show" && words.size() == 1) {
         show(mouse);
     } else {

@@ -1,0 +1,582 @@
+#include "VirtualHidBackend.h"
+#include "VirtualMouse.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+namespace {
+
+using Link = VirtualMouse::Link;
+using Interface = VirtualMouse::Interface;
+
+// A checksummed report: type in byte 1, bytes from byte 2 on, checksum in byte 32.
+QByteArray report(quint8 type, const QByteArray& bytes = QByteArray())
+{
+    QByteArray r(33, '\0');
+    r[1] = char(type);
+    r.replace(2, bytes.size(), bytes);
+    r[32] = char(VirtualMouse::checksum(reinterpret_cast<const quint8*>(r.constData())));
+    return r;
+}
+
+QByteArray shortForm(quint8 command, const QByteArray& parameters)
+{
+    QByteArray r(33, '\0');
+    r[1] = 0x05;
+    r[3] = char(0xFA);
+    r[4] = char(command);
+    r.replace(5, parameters.size(), parameters);
+    return r;
+}
+
+QByteArray beginMarker()
+{
+    return report(0x00, QByteArray::fromHex("aa55"));
+}
+
+QByteArray endMarker()
+{
+    return report(0x00, QByteArray::fromHex("cc33"));
+}
+
+QByteArray batteryQuery()
+{
+    return report(0x0A, QByteArray::fromHex("aaffdd"));
+}
+
+// Payload bytes 2..31 numbered so that every byte differs: base, base + 1, ...
+QByteArray pattern(quint8 base, int size = 30)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char(base + i);
+    return bytes;
+}
+
+} // namespace
+
+class TestVirtualMouse : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::shared_ptr<VirtualMouse> m_Mouse;
+    std::shared_ptr<VirtualHidBackend> m_Backend;
+    std::shared_ptr<HidDevice> m_Control;
+
+    std::shared_ptr<HidDevice> open(Link link, Interface iface, HidOpenError* error = nullptr)
+    {
+        return m_Backend->openPath(VirtualHidBackend::pathOf(0, link, iface), error);
+    }
+
+    int send(const QByteArray& r, HidDevice* device = nullptr)
+    {
+        HidDevice* d = device ? device : m_Control.get();
+        return d->write(reinterpret_cast<const quint8*>(r.constData()), r.size());
+    }
+
+    // The next input report, or an empty array when none came within the time-out; the read
+    // result itself in *result.
+    QByteArray receive(int milliseconds = 0, HidDevice* device = nullptr, int* result = nullptr)
+    {
+        HidDevice* d = device ? device : m_Control.get();
+        quint8 buffer[64] = {};
+        const int n = d->readTimeout(buffer, 33, milliseconds);
+        if (result)
+            *result = n;
+        return n > 0 ? QByteArray(reinterpret_cast<const char*>(buffer), n) : QByteArray();
+    }
+
+    // Sends r and returns the answer it got, empty when none.
+    QByteArray exchange(const QByteArray& r)
+    {
+        if (send(r) != r.size())
+            return QByteArray("write failed");
+        return receive(0);
+    }
+
+    void writeSession(const QList<QByteArray>& reports)
+    {
+        QCOMPARE(exchange(beginMarker()), beginMarker().mid(1));
+        for (const QByteArray& r : reports) {
+            QCOMPARE(send(r), 33);
+            receive(0);
+        }
+        QCOMPARE(exchange(endMarker()), endMarker().mid(1));
+    }
+
+private slots:
+    void init()
+    {
+        m_Mouse = std::make_shared<VirtualMouse>(QStringLiteral("HORNBEAM"), true, false);
+        m_Backend = std::make_shared<VirtualHidBackend>(m_Mouse);
+        m_Control = open(Link::Receiver, Interface::Control);
+        QVERIFY(m_Control);
+    }
+
+    void cleanup()
+    {
+        m_Control.reset();
+        m_Backend.reset();
+        m_Mouse.reset();
+    }
+
+    void enumerationShowsPluggedLinks()
+    {
+        auto found = m_Backend->enumerate(0x3F1C, 0);
+        QCOMPARE(int(found.size()), 2);
+        for (const HidDeviceInfo& info : found) {
+            QCOMPARE(info.productId, quint16(0x7C21));
+            QVERIFY(info.product.contains(QLatin1String("HORNBEAM")));
+        }
+        QCOMPARE(found[0].usagePage, quint16(0x0001));
+        QCOMPARE(found[0].usage, quint16(0x0002));
+        QCOMPARE(found[0].interfaceNumber, 0);
+        QCOMPARE(found[1].usagePage, quint16(0xFF00));
+        QCOMPARE(found[1].usage, quint16(0xFF00));
+        QCOMPARE(found[1].interfaceNumber, 2);
+
+        m_Mouse->plug(Link::Cable);
+        m_Mouse->setReleaseNumber(Link::Cable, 0x0211);
+        found = m_Backend->enumerate(0, 0x7C22);
+        QCOMPARE(int(found.size()), 2);
+        QCOMPARE(found[1].releaseNumber, quint16(0x0211));
+        QCOMPARE(int(m_Backend->enumerate(0x1234, 0).size()), 0);
+    }
+
+    void echoOnlyWhereTheTransportReads_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("echoed");
+        QTest::newRow("0x00") << 0x00 << true;
+        QTest::newRow("0x0A") << 0x0A << true;
+        QTest::newRow("0x0B") << 0x0B << false;
+        QTest::newRow("0x3F") << 0x3F << false;
+        QTest::newRow("0x40") << 0x40 << true;
+        QTest::newRow("0x41") << 0x41 << false;
+        QTest::newRow("0x46") << 0x46 << true;
+        QTest::newRow("0xDD") << 0xDD << false;
+    }
+
+    void echoOnlyWhereTheTransportReads()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, echoed);
+        // Byte 4 is payload byte 3 of a checksummed report.
+        const QByteArray r = report(0x02, QByteArray::fromHex("0611") + char(code) + "\x01\x02");
+        QCOMPARE(send(r), 33);
+        const QByteArray answer = receive(0);
+        if (echoed) {
+            QCOMPARE(answer.size(), VirtualMouse::kAnswerSize);
+            QCOMPARE(answer, r.mid(1));
+        } else {
+            QVERIFY(answer.isEmpty());
+        }
+        // Nothing left behind for the next exchange.
+        QVERIFY(receive(0).isEmpty());
+    }
+
+    void badChecksumIsRefusedWithANonEcho()
+    {
+        QSignalSpy applied(m_Mouse.get(), &VirtualMouse::configurationApplied);
+        QCOMPARE(exchange(beginMarker()), beginMarker().mid(1));
+        QByteArray bad = report(0x01, QByteArray::fromHex("03020405"));
+        const char good = bad[32];
+        bad[32] = char(good ^ 0x5A);
+        const QByteArray answer = exchange(bad);
+        QCOMPARE(answer.size(), 32);
+        QVERIFY(answer != bad.mid(1));
+        QCOMPARE(answer.left(31), bad.mid(1, 31));
+        QCOMPARE(answer.at(31), good);                  // what the mouse computed
+        QVERIFY(answer.left(8) != QByteArray(8, '\0')); // not mistaken for a silent mouse
+
+        // Refused where no echo is awaited too, but silently.
+        QByteArray quiet = report(0x04, QByteArray::fromHex("112233"));
+        quiet[32] = char(quiet.at(32) + 1);
+        QVERIFY(exchange(quiet).isEmpty());
+
+        QCOMPARE(exchange(endMarker()), endMarker().mid(1));
+        QCOMPARE(applied.count(), 1);
+        const VirtualMouseConfig held = m_Mouse->heldConfiguration();
+        QVERIFY(!held.reports.contains(0x01));
+        QVERIFY(!held.reports.contains(0x04));
+        QCOMPARE(m_Mouse->rejectedReports(), 2);
+    }
+
+    void batteryQueryIsAnswered()
+    {
+        m_Mouse->setBattery(57, true);
+        writeSession({report(0x01, QByteArray::fromHex("0304"))});
+        m_Mouse->setReportRate(4);
+        receive(0); // the status report of the rate switch
+        const QByteArray answer = exchange(batteryQuery());
+        QCOMPARE(answer.size(), 32);
+        QCOMPARE(answer.left(8), QByteArray::fromHex("0aaaffdd39010304"));
+        QCOMPARE(answer.mid(8), QByteArray(24, '\0'));
+
+        m_Mouse->setBattery(12, false);
+        QCOMPARE(exchange(batteryQuery()).left(8), QByteArray::fromHex("0aaaffdd0c000304"));
+    }
+
+    void statusReportOnDpiPressWrapsOverUsedLevels()
+    {
+        // Nothing written yet: the button cycles through all eight levels.
+        for (int expected : {1, 2, 3, 4, 5, 6, 7, 0}) {
+            m_Mouse->pressDpiButton();
+            const QByteArray status = receive(0);
+            QCOMPARE(status.left(4), QByteArray::fromHex("0aaaffdd"));
+            QCOMPARE(int(status.at(6)) & 0x0F, expected);
+        }
+
+        // Levels 0, 1 and 3 written as used, 2 and 4..7 as zero.
+        QByteArray dpi(30, '\0');
+        dpi.replace(0, 5, QByteArray::fromHex("0010001000"));
+        dpi.replace(5, 5, QByteArray::fromHex("0020002000"));
+        dpi.replace(15, 5, QByteArray::fromHex("0130003000"));
+        writeSession({report(0x05, dpi), report(0x06)});
+        QCOMPARE(m_Mouse->heldConfiguration().usedDpiLevels(), (QList<int>{0, 1, 3}));
+        for (int expected : {1, 3, 0, 1}) {
+            m_Mouse->pressDpiButton();
+            QCOMPARE(int(receive(0).at(6)) & 0x0F, expected);
+            QCOMPARE(int(m_Mouse->heldConfiguration().dpiLevel), expected);
+        }
+        QVERIFY(receive(0).isEmpty());
+    }
+
+    void statusReportOnRateChangeOnly()
+    {
+        QSignalSpy statuses(m_Mouse.get(), &VirtualMouse::statusSent);
+        m_Mouse->setReportRate(2);
+        QCOMPARE(receive(0).left(8), QByteArray::fromHex("0aaaffdd64000002"));
+        m_Mouse->setReportRate(2); // no change, nothing sent
+        QVERIFY(receive(0).isEmpty());
+        QCOMPARE(statuses.count(), 1);
+    }
+
+    void statusReportGoesToEveryPluggedLink()
+    {
+        m_Mouse->plug(Link::Cable);
+        auto cable = open(Link::Cable, Interface::Control);
+        QVERIFY(cable);
+        m_Mouse->pressDpiButton();
+        QVERIFY(!receive(0).isEmpty());
+        QVERIFY(!receive(0, cable.get()).isEmpty());
+        // Answers go back on the link the command came through only.
+        QCOMPARE(exchange(beginMarker()), beginMarker().mid(1));
+        QVERIFY(receive(0, cable.get()).isEmpty());
+    }
+
+    void configurationAppliesAtTheEndMarkerOnly()
+    {
+        const QByteArray general = report(0x01, QByteArray::fromHex("020402030a"));
+        const QByteArray sensor = report(0x02, QByteArray::fromHex("0602050103010a0b0c"));
+
+        // Outside a session nothing is kept.
+        QCOMPARE(exchange(general), general.mid(1));
+        QVERIFY(!m_Mouse->heldConfiguration().hasGeneral());
+
+        QCOMPARE(exchange(beginMarker()), beginMarker().mid(1));
+        QVERIFY(m_Mouse->isSessionOpen());
+        QCOMPARE(exchange(general), general.mid(1));
+        QCOMPARE(exchange(sensor), sensor.mid(1));
+        QVERIFY(!m_Mouse->heldConfiguration().hasGeneral());
+        QCOMPARE(exchange(endMarker()), endMarker().mid(1));
+        QVERIFY(!m_Mouse->isSessionOpen());
+
+        VirtualMouseConfig held = m_Mouse->heldConfiguration();
+        QCOMPARE(held.appliedSessions, 1);
+        QCOMPARE(held.reports.value(0x01), general.mid(2, 30));
+        QCOMPARE(int(held.dpiLevel), 2);
+        QCOMPARE(int(held.rate), 4);
+        QCOMPARE(int(held.ledMode), 2);
+        QCOMPARE(int(held.ledSpeed), 3);
+        QCOMPARE(int(held.ledBrightness), 10);
+        QCOMPARE(int(held.liftHigh), 2);
+        QCOMPARE(int(held.ledSleepTime), 5);
+        QCOMPARE(int(held.ledMoveOff), 1);
+        QCOMPARE(int(held.angleOrDebounce), 3);
+        QCOMPARE(int(held.sync), 1);
+        QVERIFY(held.activeColour == (VirtualMouseConfig::Rgb{10, 11, 12}));
+
+        // A session that never ends changes nothing; a new begin marker drops its reports.
+        QCOMPARE(exchange(beginMarker()), beginMarker().mid(1));
+        QCOMPARE(exchange(report(0x01, QByteArray::fromHex("0708"))).size(), 32);
+        QCOMPARE(exchange(beginMarker()), beginMarker().mid(1));
+        QCOMPARE(exchange(endMarker()), endMarker().mid(1));
+        held = m_Mouse->heldConfiguration();
+        QCOMPARE(int(held.dpiLevel), 2);
+        QCOMPARE(held.appliedSessions, 2);
+        QCOMPARE(held.reports.value(0x01), general.mid(2, 30));
+    }
+
+    void tablesAreDecodedAsSent()
+    {
+        QByteArray colours = pattern(0x40, 24);
+        QByteArray dpi5(30, '\0');
+        for (int level = 0; level < 6; ++level) {
+            const quint16 x = quint16(0x100 * level + 10 + level);
+            const quint16 y = quint16(0x100 * level + 20 + level);
+            dpi5.replace(5 * level, 5,
+                         QByteArray() + char(level % 3) + char(x & 0xFF) + char(x >> 8) +
+                             char(y & 0xFF) + char(y >> 8));
+        }
+        const QByteArray dpi6 = QByteArray::fromHex("01e8030000"
+                                                    "02ff00fe00");
+        writeSession({report(0x04, colours), report(0x05, dpi5), report(0x06, dpi6),
+                      report(0x07, pattern(0x00, 28)), report(0x08, pattern(0x20, 28)),
+                      report(0x09, pattern(0x90, 8))});
+        const VirtualMouseConfig held = m_Mouse->heldConfiguration();
+        for (int mode = 0; mode < 8; ++mode) {
+            QCOMPARE(int(held.modeColours[mode].r), 0x40 + 3 * mode);
+            QCOMPARE(int(held.modeColours[mode].b), 0x42 + 3 * mode);
+        }
+        for (int level = 0; level < 6; ++level) {
+            QCOMPARE(int(held.dpiTable[level].flag), level % 3);
+            QCOMPARE(int(held.dpiTable[level].x), 0x100 * level + 10 + level);
+            QCOMPARE(int(held.dpiTable[level].y), 0x100 * level + 20 + level);
+        }
+        QVERIFY(held.dpiTable[6] == (VirtualMouseConfig::DpiEntry{1, 1000, 0}));
+        QVERIFY(held.dpiTable[7] == (VirtualMouseConfig::DpiEntry{2, 0xFF, 0xFE}));
+        // Slot s of 0..6 at type 0x07 bytes 2 + 4s; 7..13 in 0x08; 14, 15 in 0x09.
+        QCOMPARE(int(held.buttons[0][0]), 0x00);
+        QCOMPARE(int(held.buttons[6][3]), 27);
+        QCOMPARE(int(held.buttons[7][0]), 0x20);
+        QCOMPARE(int(held.buttons[13][3]), 0x20 + 27);
+        QCOMPARE(int(held.buttons[14][0]), 0x90);
+        QCOMPARE(int(held.buttons[15][3]), 0x97);
+    }
+
+    void macroBlocksAreHeld()
+    {
+        // Block 2: types 0x22..0x29 with 30 bytes each, 0x2A with the last 16.
+        QList<QByteArray> reports;
+        QByteArray expected(256, '\0');
+        for (int k = 0; k < 8; ++k) {
+            const QByteArray part = pattern(quint8(7 * k + 1));
+            expected.replace(30 * k, 30, part);
+            reports << report(quint8(0x10 + 9 * 2 + k), part);
+        }
+        const QByteArray tail = pattern(0xC0, 16);
+        expected.replace(240, 16, tail);
+        reports << report(0x2A, tail);
+        writeSession(reports);
+
+        const VirtualMouseConfig held = m_Mouse->heldConfiguration();
+        QVERIFY(held.hasMacroBlock(2));
+        QCOMPARE(held.macroBlocks[2], expected);
+        for (int block : {0, 1, 3, 11})
+            QVERIFY(!held.hasMacroBlock(block));
+
+        // A later session that sends only block 0 leaves block 2 as it was.
+        writeSession({report(0x10, QByteArray::fromHex("0102030405"))});
+        const VirtualMouseConfig later = m_Mouse->heldConfiguration();
+        QCOMPARE(later.macroBlocks[2], expected);
+        QCOMPARE(later.macroBlocks[0].left(6), QByteArray::fromHex("010203040500"));
+    }
+
+    void shortFormsApplyAtOnce()
+    {
+        QVERIFY(exchange(shortForm(0x44, QByteArray(1, char(3)))).isEmpty());
+        QCOMPARE(m_Mouse->heldConfiguration().selectedProfile, 3);
+        const QByteArray refresh = shortForm(0x40, QByteArray::fromHex("f301"));
+        QCOMPARE(exchange(refresh), refresh.mid(1));
+        QCOMPARE(exchange(shortForm(0x40, QByteArray::fromHex("f310"))).size(), 32);
+        QCOMPARE(m_Mouse->heldConfiguration().refreshCodes, (QList<quint8>{0x01, 0x10}));
+        // The profile rides in the high nibble of the status byte; the low nibble is the level.
+        m_Mouse->pressDpiButton();
+        QCOMPARE(int(quint8(receive(0).at(6))), 0x31);
+        // A DPI report that happens to start like a short form is still a DPI report.
+        const QByteArray dpi = report(0x05, QByteArray::fromHex("00fa00fa00"));
+        writeSession({dpi});
+        QCOMPARE(int(m_Mouse->heldConfiguration().dpiTable[0].x), 0xFA);
+    }
+
+    void unplugMakesOpenHandlesFail()
+    {
+        QSignalSpy plugs(m_Mouse.get(), &VirtualMouse::plugChanged);
+        m_Mouse->pressDpiButton(); // a report waiting in the queue is lost with the link
+        m_Mouse->unplug(Link::Receiver);
+        QCOMPARE(plugs.count(), 1);
+        QCOMPARE(send(beginMarker()), -1);
+        int result = 0;
+        receive(0, nullptr, &result);
+        QCOMPARE(result, -1);
+        QCOMPARE(int(m_Backend->enumerate(0, 0).size()), 0);
+        HidOpenError error = HidOpenError::None;
+        QVERIFY(!open(Link::Receiver, Interface::Control, &error));
+        QCOMPARE(error, HidOpenError::Absent);
+
+        // The old handle stays dead after a re-plug; a new one works.
+        m_Mouse->plug(Link::Receiver);
+        QCOMPARE(send(beginMarker()), -1);
+        auto fresh = open(Link::Receiver, Interface::Control);
+        QVERIFY(fresh);
+        QCOMPARE(send(beginMarker(), fresh.get()), 33);
+        QCOMPARE(receive(0, fresh.get()), beginMarker().mid(1));
+    }
+
+    void unplugWakesAWaitingReader()
+    {
+        std::atomic<int> result{1};
+        std::thread reader([&] {
+            quint8 buffer[33];
+            result = m_Control->readTimeout(buffer, 33, 30000);
+        });
+        QThread::msleep(50);
+        m_Mouse->unplug(Link::Receiver);
+        reader.join();
+        QCOMPARE(result.load(), -1);
+    }
+
+    void aWaitingReaderIsWokenByAReport()
+    {
+        std::atomic<int> result{0};
+        QByteArray got;
+        std::thread reader([&] {
+            got = receive(30000, nullptr, nullptr);
+            result = got.size();
+        });
+        QThread::msleep(50);
+        m_Mouse->pressDpiButton();
+        reader.join();
+        QCOMPARE(result.load(), 32);
+        QCOMPARE(got.left(4), QByteArray::fromHex("0aaaffdd"));
+    }
+
+    void closedHandleFails()
+    {
+        m_Control->close();
+        QCOMPARE(send(beginMarker()), -1);
+        int result = 0;
+        receive(0, nullptr, &result);
+        QCOMPARE(result, -1);
+        m_Control->close(); // harmless twice
+    }
+
+    void mouseInterfaceTakesNoCommands()
+    {
+        auto pointer = open(Link::Receiver, Interface::Mouse);
+        QVERIFY(pointer);
+        QCOMPARE(send(beginMarker(), pointer.get()), -1);
+        int result = 1;
+        receive(0, pointer.get(), &result);
+        QCOMPARE(result, 0);
+    }
+
+    void dropAnswersForExactlyN()
+    {
+        m_Mouse->dropAnswers(2);
+        QVERIFY(exchange(beginMarker()).isEmpty());
+        QVERIFY(exchange(batteryQuery()).isEmpty());
+        QCOMPARE(exchange(beginMarker()), beginMarker().mid(1));
+        // The dropped commands were still carried out.
+        QVERIFY(m_Mouse->isSessionOpen());
+    }
+
+    void zeroAnswersForExactlyN()
+    {
+        m_Mouse->zeroAnswers(2);
+        QCOMPARE(exchange(beginMarker()), QByteArray(32, '\0'));
+        QCOMPARE(exchange(beginMarker()), QByteArray(32, '\0'));
+        QCOMPARE(exchange(beginMarker()), beginMarker().mid(1));
+    }
+
+    void garbleAnswersForExactlyN()
+    {
+        m_Mouse->garbleAnswers(2);
+        for (int i = 0; i < 2; ++i) {
+            const QByteArray answer = exchange(endMarker());
+            QCOMPARE(answer.left(31), endMarker().mid(1, 31));
+            QCOMPARE(quint8(answer.at(31)), quint8(~quint8(endMarker().at(32))));
+        }
+        QCOMPARE(exchange(endMarker()), endMarker().mid(1));
+    }
+
+    void failWritesForExactlyN()
+    {
+        QSignalSpy received(m_Mouse.get(), &VirtualMouse::reportReceived);
+        m_Mouse->failWrites(2);
+        QCOMPARE(send(beginMarker()), -1);
+        QCOMPARE(send(beginMarker()), -1);
+        QVERIFY(receive(0).isEmpty()); // a failed write reaches nobody
+        QCOMPARE(received.count(), 0);
+        QCOMPARE(send(beginMarker()), 33);
+        QCOMPARE(received.count(), 1);
+    }
+
+    void failReadsForExactlyN()
+    {
+        QCOMPARE(send(beginMarker()), 33);
+        m_Mouse->failReads(2);
+        int result = 0;
+        receive(0, nullptr, &result);
+        QCOMPARE(result, -1);
+        receive(1000, nullptr, &result);
+        QCOMPARE(result, -1);
+        // The answer was kept for the read that works.
+        QCOMPARE(receive(0, nullptr, &result), beginMarker().mid(1));
+    }
+
+    void delayedAnswerArrivesLater()
+    {
+        m_Mouse->setAnswerDelay(3000);
+        QCOMPARE(send(beginMarker()), 33);
+        QVERIFY(receive(0).isEmpty());
+        QCOMPARE(receive(30000), beginMarker().mid(1));
+        m_Mouse->clearFaults();
+        QCOMPARE(exchange(endMarker()), endMarker().mid(1));
+    }
+
+    void faultsCanBeCombinedAndCleared()
+    {
+        m_Mouse->dropAnswers(1);
+        m_Mouse->zeroAnswers(1);
+        // Drop takes the first answer, the zero answer the second.
+        QVERIFY(exchange(beginMarker()).isEmpty());
+        QCOMPARE(exchange(beginMarker()), QByteArray(32, '\0'));
+        m_Mouse->failWrites(5);
+        m_Mouse->clearFaults();
+        QCOMPARE(exchange(beginMarker()), beginMarker().mid(1));
+    }
+
+    void concurrentWriterAndPollerKeepTheirAnswers()
+    {
+        // The poller and the writer share the link but hold their own handles.
+        auto poller = open(Link::Receiver, Interface::Control);
+        std::atomic<int> statuses{0};
+        std::thread presser([&] {
+            for (int i = 0; i < 300; ++i) {
+                m_Mouse->pressDpiButton();
+                quint8 buffer[33];
+                while (poller->readTimeout(buffer, 33, 0) > 0) {
+                    if (buffer[1] == 0xAA && buffer[2] == 0xFF && buffer[3] == 0xDD)
+                        ++statuses;
+                }
+            }
+        });
+        int echoes = 0;
+        for (int i = 0; i < 300; ++i) {
+            const QByteArray r = report(0x00, QByteArray(1, char(i)));
+            QCOMPARE(send(r), 33);
+            for (int tries = 0; tries < 100; ++tries) {
+                const QByteArray answer = receive(100);
+                if (answer == r.mid(1)) {
+                    ++echoes;
+                    break;
+                }
+            }
+        }
+        presser.join();
+        QCOMPARE(echoes, 300);
+        // Every echo reached the writer through the stream of status reports, and the poller
+        // saw status reports (echoes reach it too, as on a shared link).
+        QVERIFY(statuses > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVirtualMouse)
+#include "tst_virtualmouse.moc"

@@ -1,0 +1,275 @@
+#include "device/SocketHidBackend.h"
+#include "device/VirtualSocketProtocol.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray report(quint8 type, const QByteArray& bytes)
+{
+    QByteArray r(33, '\0');
+    r[1] = char(type);
+    r.replace(2, bytes.size(), bytes);
+    quint8 sum = 0;
+    for (int i = 1; i <= 31; ++i)
+        sum = quint8(sum + quint8(r.at(i)));
+    r[32] = char(~sum);
+    return r;
+}
+
+const QByteArray kBegin = report(0x00, QByteArray::fromHex("aa55"));
+
+} // namespace
+
+// The real virtual-mouse program, reached the way the tool reaches it.
+class TestVirtualMouseSocket : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_Dir;
+    QProcess m_Program;
+    QByteArray m_Output;
+
+    static QString programPath()
+    {
+        return QDir(QCoreApplication::applicationDirPath() + "/../bin").filePath("virtual-mouse");
+    }
+
+    // Waits until the program printed a line containing text.
+    bool waitForOutput(const QString& text, int milliseconds = 10000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!m_Output.contains(text.toLocal8Bit())) {
+            if (clock.elapsed() > milliseconds || m_Program.state() == QProcess::NotRunning)
+                return false;
+            m_Program.waitForReadyRead(100);
+            m_Output += m_Program.readAllStandardOutput();
+        }
+        return true;
+    }
+
+    bool start(const QStringList& arguments)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MOUSECFG_VIRTUAL_DIR", m_Dir.path());
+        m_Program.setProcessEnvironment(env);
+        m_Program.start(programPath(), arguments);
+        return m_Program.waitForStarted() && waitForOutput("virtual mouse");
+    }
+
+    void command(const QByteArray& line)
+    {
+        m_Program.write(line + "\n");
+        m_Program.waitForBytesWritten();
+    }
+
+    static int send(HidDevice& device, const QByteArray& r)
+    {
+        return device.write(reinterpret_cast<const quint8*>(r.constData()), r.size());
+    }
+
+    static QByteArray receive(HidDevice& device, int milliseconds, int* result = nullptr)
+    {
+        quint8 buffer[64] = {};
+        const int n = device.readTimeout(buffer, 33, milliseconds);
+        if (result)
+            *result = n;
+        return n > 0 ? QByteArray(reinterpret_cast<const char*>(buffer), n) : QByteArray();
+    }
+
+    std::shared_ptr<HidDevice> openControl(SocketHidBackend& backend, const char* link,
+                                           QByteArray* path = nullptr)
+    {
+        for (const HidDeviceInfo& info : backend.enumerate(0x3F1C, 0)) {
+            if (info.interfaceNumber == 2 && info.path.contains(link)) {
+                if (path)
+                    *path = info.path;
+                return backend.openPath(info.path, nullptr);
+            }
+        }
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFileInfo(programPath()).isExecutable(),
+                 qPrintable("build the virtual-mouse target first: " + programPath()));
+        QVERIFY(m_Dir.isValid());
+        qputenv("MOUSECFG_VIRTUAL_DIR", QFile::encodeName(m_Dir.path()));
+    }
+
+    void cleanup()
+    {
+        if (m_Program.state() != QProcess::NotRunning) {
+            m_Program.terminate();
+            if (!m_Program.waitForFinished(10000))
+                m_Program.kill();
+            m_Program.waitForFinished();
+        }
+        m_Output.clear();
+    }
+
+    void enumeratesThePluggedInterfaces()
+    {
+        QVERIFY(start({"--name", "LINDEN", "--receiver", "--cable", "--release", "0215"}));
+        SocketHidBackend backend;
+        QCOMPARE(backend.init(), 0);
+        const auto found = backend.enumerate(0, 0);
+        QCOMPARE(int(found.size()), 4);
+        int cableControl = 0;
+        for (const HidDeviceInfo& info : found) {
+            QVERIFY(info.path.startsWith("virtual:LINDEN-"));
+            QVERIFY(info.product.contains("LINDEN"));
+            QCOMPARE(info.vendorId, quint16(0x3F1C));
+            if (info.productId == 0x7C22 && info.interfaceNumber == 2) {
+                ++cableControl;
+                QCOMPARE(info.usagePage, quint16(0xFF00));
+                QCOMPARE(info.usage, quint16(0xFF00));
+                QCOMPARE(info.releaseNumber, quint16(0x0215));
+                QVERIFY(info.path.endsWith(":cable:2"));
+            }
+        }
+        QCOMPARE(cableControl, 1);
+        QCOMPARE(int(backend.enumerate(0, 0x7C21).size()), 2);
+    }
+
+    void commandIsEchoedAndStatusFollowsTheButton()
+    {
+        QVERIFY(start({"--name", "HORNBEAM"}));
+        SocketHidBackend backend;
+        auto control = openControl(backend, "receiver");
+        QVERIFY(control);
+        QCOMPARE(send(*control, kBegin), 33);
+        QCOMPARE(receive(*control, 5000), kBegin.mid(1));
+        QVERIFY(waitForOutput("> receiver 00 00 aa 55"));
+
+        command("battery 42 charging");
+        QVERIFY(waitForOutput("battery 42% charging"));
+        QCOMPARE(send(*control, report(0x0A, QByteArray::fromHex("aaffdd"))), 33);
+        QCOMPARE(receive(*control, 5000).left(6), QByteArray::fromHex("0aaaffdd2a01"));
+
+        command("dpi");
+        const QByteArray status = receive(*control, 10000);
+        QCOMPARE(status.left(4), QByteArray::fromHex("0aaaffdd"));
+        QCOMPARE(int(status.at(6)) & 0x0F, 1);
+        QVERIFY(waitForOutput("< status 0a aa ff dd"));
+
+        // A fault set over standard input reaches the exchange.
+        command("failwrite 1");
+        QVERIFY(waitForOutput("next 1 writes fail"));
+        QCOMPARE(send(*control, kBegin), -1);
+        QCOMPARE(send(*control, kBegin), 33);
+        QCOMPARE(receive(*control, 5000), kBegin.mid(1));
+    }
+
+    void unplugMakesTheHandleFailAndTheListEmpty()
+    {
+        QVERIFY(start({"--name", "TAMARACK"}));
+        SocketHidBackend backend;
+        QByteArray path;
+        auto control = openControl(backend, "receiver", &path);
+        QVERIFY(control);
+        command("unplug receiver");
+        QVERIFY(waitForOutput("unplugged receiver"));
+        QCOMPARE(send(*control, kBegin), -1);
+        int result = 0;
+        receive(*control, 100, &result);
+        QCOMPARE(result, -1);
+        QCOMPARE(int(backend.enumerate(0, 0).size()), 0);
+        HidOpenError error = HidOpenError::None;
+        QVERIFY(!backend.openPath(path, &error));
+        QCOMPARE(error, HidOpenError::Absent);
+
+        command("plug receiver");
+        QVERIFY(waitForOutput("\nplugged receiver"));
+        QCOMPARE(int(backend.enumerate(0, 0).size()), 2);
+        auto again = openControl(backend, "receiver");
+        QVERIFY(again);
+        QCOMPARE(send(*again, kBegin), 33);
+        QCOMPARE(receive(*again, 5000), kBegin.mid(1));
+    }
+
+    void keepsRunningWithoutStandardInputAndCleansUp()
+    {
+        QVERIFY(start({"--cable"}));
+        m_Program.closeWriteChannel();
+        SocketHidBackend backend;
+        auto control = openControl(backend, "cable");
+        QVERIFY(control);
+        QCOMPARE(send(*control, kBegin), 33);
+        QCOMPARE(receive(*control, 5000), kBegin.mid(1));
+        QCOMPARE(m_Program.state(), QProcess::Running);
+
+        m_Program.terminate();
+        QVERIFY(m_Program.waitForFinished(10000));
+        QCOMPARE(m_Program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(m_Program.exitCode(), 0);
+        QVERIFY(QDir(m_Dir.path()).entryList({"*.sock"}, QDir::System).isEmpty());
+        int result = 0;
+        receive(*control, 100, &result);
+        QCOMPARE(result, -1);
+    }
+
+    void quitCommandEnds()
+    {
+        QVERIFY(start({}));
+        command("quit");
+        QVERIFY(m_Program.waitForFinished(10000));
+        QCOMPARE(m_Program.exitCode(), 0);
+        QVERIFY(QDir(m_Dir.path()).entryList({"*.sock"}, QDir::System).isEmpty());
+    }
+
+    void staleSocketsAreSkipped()
+    {
+        // A socket file whose program is gone: bound, never served.
+        const QString stale = m_Dir.path() + "/HORNBEAM-1.sock";
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray encoded = QFile::encodeName(stale);
+        memcpy(address.sun_path, encoded.constData(), encoded.size());
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+        ::close(fd);
+
+        QVERIFY(start({"--name", "LINDEN"}));
+        SocketHidBackend backend;
+        const auto found = backend.enumerate(0, 0);
+        QCOMPARE(int(found.size()), 2);
+        for (const HidDeviceInfo& info : found)
+            QVERIFY(info.path.startsWith("virtual:LINDEN-"));
+        HidOpenError error = HidOpenError::None;
+        QVERIFY(!backend.openPath("virtual:HORNBEAM-1.sock:receiver:2", &error));
+        QCOMPARE(error, HidOpenError::Absent);
+        QFile::remove(stale);
+    }
+
+    void untrustedFolderIsIgnored()
+    {
+        QVERIFY(start({}));
+        QVERIFY(QFile::setPermissions(m_Dir.path(),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::WriteOther |
+                                          QFileDevice::ReadOther | QFileDevice::ExeOther));
+        SocketHidBackend backend(m_Dir.path());
+        QCOMPARE(int(backend.enumerate(0, 0).size()), 0);
+        QVERIFY(QFile::setPermissions(m_Dir.path(), QFileDevice::ReadOwner |
+                                                        QFileDevice::WriteOwner |
+                                                        QFileDevice::ExeOwner));
+        QCOMPARE(int(backend.enumerate(0, 0).size()), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVirtualMouseSocket)
+#include "tst_virtualmousesocket.moc"
