@@ -2,6 +2,7 @@
 
 #include "device/CompositeHidBackend.h"
 #include "device/HidapiBackend.h"
+#include "device/SocketHidBackend.h"
 
 #include <mutex>
 
@@ -23,6 +24,7 @@ std::shared_ptr<HidBackend> createProductionBackend()
 {
     auto composite = std::make_shared<CompositeHidBackend>();
     composite->addBackend(std::make_shared<HidapiBackend>());
+    composite->addBackend(std::make_shared<SocketHidBackend>());
     return composite;
 }
 } // namespace
