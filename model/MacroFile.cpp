@@ -15,6 +15,14 @@ QString key(const char* pattern, int i)
 {
     return QString::asprintf(pattern, i);
 }
+
+// QSettings parses each section on first access to it, so status() speaks for the whole file
+// only once every key was asked for.
+bool parsesCleanly(const QSettings& settings)
+{
+    settings.allKeys();
+    return settings.status() == QSettings::NoError;
+}
 } // namespace
 
 QString MacroFile::filePath(const QString& name)
@@ -44,9 +52,17 @@ bool MacroFile::write(const QString& name, const MacroFileData& data, bool write
         return false;
     }
     QDir().mkpath(AppPaths::macroDir());
-    // An oversized file is never parsed (see load); start it afresh instead of merging into it.
-    if (QFileInfo(path).isFile() && QFileInfo(path).size() > kMaxFileSize)
-        QFile::remove(path);
+    // A file the parser stumbles over, or one too large to parse, is replaced rather than merged
+    // into: its stray keys would survive the save and the save would report an error.
+    if (QFileInfo(path).isFile()) {
+        bool readable = isLoadable(path);
+        if (readable) {
+            const QSettings probe(path, QSettings::IniFormat);
+            readable = parsesCleanly(probe);
+        }
+        if (!readable)
+            QFile::remove(path);
+    }
 
     QSettings settings(path, QSettings::IniFormat);
     settings.setValue(QStringLiteral("Setting/MacroFilePath"), path);
@@ -94,11 +110,9 @@ MacroFileData MacroFile::load(const QString& name)
     if (!isLoadable(path))
         return data;
 
+    // The parser's status is not consulted: a byte order mark alone makes it report a format
+    // error. A file that is not a macro file lacks Count or the keys of its events instead.
     const QSettings settings(path, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError) {
-        qDebug() << "macro file unreadable, treated as empty:" << path;
-        return data;
-    }
     data.path = settings.value(QStringLiteral("Setting/MacroFilePath")).toString();
     data.defaultDelay = settings.value(QStringLiteral("Setting/DefaultDelay")).toInt();
     data.delayType = settings.value(QStringLiteral("Setting/DelayType")).toInt();
@@ -169,8 +183,6 @@ bool MacroFile::takeWriteSign(const QString& name)
     if (!isLoadable(path))
         return false;
     QSettings settings(path, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
-        return false;
     if (settings.value(QStringLiteral("Setting/WriteSign")).toInt() != 1)
         return false;
     settings.setValue(QStringLiteral("Setting/WriteSign"), 0);

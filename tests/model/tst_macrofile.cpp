@@ -95,6 +95,8 @@ private slots:
     void damagedFilesLoadEmpty_data();
     void damagedFilesLoadEmpty();
     void oversizedFileIsNotParsedAndCanBeReplaced();
+    void savingOverGarbageStartsAfresh();
+    void windowsLineEndingsAndByteOrderMarkLoad();
     void negativeCount();
     void hugeCountWithFewEvents();
     void countAboveTheReadLimit();
@@ -426,6 +428,38 @@ void tst_MacroFile::oversizedFileIsNotParsedAndCanBeReplaced()
     QVERIFY(MacroFile::save("huge", d));
     QVERIFY(QFileInfo(macroPath("huge")).size() < 4096);
     QCOMPARE(MacroFile::load("huge").events, d.events);
+}
+
+void tst_MacroFile::savingOverGarbageStartsAfresh()
+{
+    QByteArray garbage(16 * 1024, '\0');
+    QRandomGenerator gen(99);
+    for (char& c : garbage)
+        c = char(gen.bounded(256));
+    writeRaw("over", garbage);
+    MacroFileData d = MacroFileData::newMacro();
+    d.events = someEvents(3);
+    QVERIFY(MacroFile::save("over", d));
+    const QSettings s(macroPath("over"), QSettings::IniFormat);
+    QCOMPARE(s.status(), QSettings::NoError);
+    QCOMPARE(s.childGroups(), QStringList{"Setting"});
+    QCOMPARE(s.allKeys().size(), 6 + 3 * 3 + 1);
+    QCOMPARE(MacroFile::load("over").events, d.events);
+}
+
+void tst_MacroFile::windowsLineEndingsAndByteOrderMarkLoad()
+{
+    const QByteArray text = "[Setting]\r\nCount=2\r\nDataH_0=1\r\nDataH_1=0\r\nDataL_0=44\r\n"
+                            "DataL_1=4\r\nLoopTime=1\r\nMap_0=6\r\nMap_1=132\r\nWriteSign=1\r\n";
+    writeRaw("crlf", text);
+    QCOMPARE(MacroFile::load("crlf").events, (QVector<MacroEvent>{ev(6, 1, 44), ev(0x84, 0, 4)}));
+    // A byte order mark, as an editor on Windows may leave, makes the parser report a format
+    // error although every key reads fine.
+    writeRaw("bom", "\xEF\xBB\xBF" + text);
+    QCOMPARE(MacroFile::load("bom").events.size(), 2);
+    QVERIFY(MacroFile::takeWriteSign("bom"));
+    QVERIFY(!MacroFile::takeWriteSign("bom"));
+    QCOMPARE(MacroFile::load("bom").events.size(), 2);
 }
 
 void tst_MacroFile::negativeCount()
