@@ -1,0 +1,309 @@
+#include "platform/OsdClient.h"
+#include "platform/OsdMessage.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+// Records what would have been started; may bring the server up the way the real OSD would.
+class FakeLauncher : public ProgramLauncher
+{
+public:
+    bool startDetached(const QString& program, const QStringList& args) override
+    {
+        m_Started << program;
+        Q_UNUSED(args);
+        if (m_OnStart)
+            m_OnStart();
+        return m_bResult;
+    }
+
+    QStringList m_Started;
+    bool m_bResult = false;
+    std::function<void()> m_OnStart;
+};
+
+// The OSD's side, cut down to collecting what arrives.
+class Receiver : public QObject
+{
+public:
+    bool listen(const QString& address)
+    {
+        connect(&m_Server, &QLocalServer::newConnection, this, [this] {
+            while (QLocalSocket* socket = m_Server.nextPendingConnection()) {
+                m_Clients << socket;
+                connect(socket, &QLocalSocket::readyRead, this,
+                        [this, socket] { m_Bytes += socket->readAll(); });
+            }
+        });
+        return m_Server.listen(address);
+    }
+    void dropClients()
+    {
+        for (QLocalSocket* socket : qAsConst(m_Clients))
+            socket->abort();
+        m_Clients.clear();
+    }
+    QList<QByteArray> blocks() const
+    {
+        QList<QByteArray> result;
+        for (int i = 0; i + OsdMessage::kBlockSize <= m_Bytes.size(); i += OsdMessage::kBlockSize)
+            result << m_Bytes.mid(i, OsdMessage::kBlockSize);
+        return result;
+    }
+
+    QLocalServer m_Server;
+    QList<QLocalSocket*> m_Clients;
+    QByteArray m_Bytes;
+};
+
+QByteArray utf16le(const QString& text)
+{
+    QByteArray bytes;
+    for (const QChar c : text) {
+        bytes += char(c.unicode() & 0xFF);
+        bytes += char(c.unicode() >> 8);
+    }
+    return bytes;
+}
+} // namespace
+
+class TestOsdClient : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_Dir;
+    int m_iCase = 0;
+
+    QString freshAddress() { return m_Dir.path() + "/osd" + QString::number(++m_iCase); }
+
+private slots:
+    void blockLayoutByteByByte()
+    {
+        const QByteArray block =
+            OsdMessage::announcement("DPI 2:1600", QColor(255, 0, 0)).toBlock();
+        QByteArray expected;
+        expected += utf16le("DPI 2:1600");
+        expected += QByteArray(512 - expected.size(), '\0');
+        expected += QByteArray::fromHex("00000000"   // 0
+                                        "dc050000"   // 1500
+                                        "00000000"   // 0
+                                        "ff000000"   // red as 0x00BBGGRR
+                                        "3c000000"); // 60
+        expected += utf16le("Arial");
+        expected += QByteArray(1044 - expected.size(), '\0');
+        QCOMPARE(expected.size(), 1044);
+        QCOMPARE(block.size(), OsdMessage::kBlockSize);
+        QCOMPARE(block.toHex(), expected.toHex());
+    }
+
+    void themeColoursAsColourRef()
+    {
+        QCOMPARE(OsdMessage::toColourRef(QColor(255, 0, 0)), 0x000000FFu);
+        QCOMPARE(OsdMessage::toColourRef(QColor(0, 0, 255)), 0x00FF0000u);
+        QCOMPARE(OsdMessage::toColourRef(QColor(255, 125, 0)), 0x00007DFFu);
+        QCOMPARE(OsdMessage::toColourRef(QColor(219, 200, 182)), 0x00B6C8DBu);
+        // Transparency of the colour never reaches the unused top byte.
+        QCOMPARE(OsdMessage::toColourRef(QColor(1, 2, 3, 4)), 0x00030201u);
+        OsdMessage message;
+        message.colourRef = 0x00B6C8DB;
+        QCOMPARE(message.colour(), QColor(219, 200, 182));
+    }
+
+    void longTextIsCutAndStaysTerminated()
+    {
+        const QByteArray block = OsdMessage::announcement(QString(300, 'x'), Qt::red).toBlock();
+        QCOMPARE(block.mid(254 * 2, 2), QByteArray("x\0", 2));
+        QCOMPARE(block.mid(255 * 2, 2), QByteArray(2, '\0'));
+        QCOMPARE(block.mid(512, 4), QByteArray(4, '\0')); // the numbers are untouched
+        QCOMPARE(block.mid(516, 4), QByteArray::fromHex("dc050000"));
+
+        // A character of two code units that does not fit whole is left out whole.
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+        QCOMPARE(emoji.size(), 2);
+        OsdMessage message;
+        QVERIFY(OsdMessage::fromBlock(
+            OsdMessage::announcement(QString(254, 'a') + emoji, Qt::red).toBlock(), &message));
+        QCOMPARE(message.text, QString(254, 'a'));
+        QVERIFY(OsdMessage::fromBlock(
+            OsdMessage::announcement(QString(253, 'a') + emoji, Qt::red).toBlock(), &message));
+        QCOMPARE(message.text, QString(253, 'a') + emoji);
+    }
+
+    void blocksReadBack()
+    {
+        OsdMessage sent =
+            OsdMessage::announcement(QString::fromUtf8("配置 1"), QColor(0, 255, 255));
+        OsdMessage read;
+        QVERIFY(OsdMessage::fromBlock(sent.toBlock(), &read));
+        QCOMPARE(read.text, sent.text);
+        QCOMPARE(read.colourRef, 0x00FFFF00u);
+        QCOMPARE(read.durationMs, 1500u);
+        QCOMPARE(read.textSize, 60u);
+        QCOMPARE(read.fontFace, QString("Arial"));
+
+        QVERIFY(!OsdMessage::fromBlock(QByteArray(1043, '\0'), &read));
+        QVERIFY(!OsdMessage::fromBlock(QByteArray(1045, '\0'), &read));
+
+        // A text field without a terminator ends with the field.
+        QByteArray unterminated = sent.toBlock();
+        for (int i = 0; i < 512; i += 2)
+            unterminated[i] = 'z';
+        QVERIFY(OsdMessage::fromBlock(unterminated, &read));
+        QCOMPARE(read.text.size(), 256);
+        QCOMPARE(read.fontFace, QString("Arial"));
+    }
+
+    void addressAndProgramPlaces()
+    {
+        QCOMPARE(OsdClient::serverName(), QString("Wireless Mouse OSD"));
+        QVERIFY(OsdClient::serverAddress().endsWith("/Wireless Mouse OSD"));
+        QVERIFY(OsdClient::programPath().endsWith("/mouse-osd"));
+    }
+
+    void blockArrivesUnchanged()
+    {
+        Receiver osd;
+        const QString address = freshAddress();
+        QVERIFY(osd.listen(address));
+        FakeLauncher launcher;
+        OsdClient client(&launcher);
+        client.setServerAddress(address);
+
+        client.announce("DPI 2:1600", QColor(255, 0, 0));
+        QTRY_COMPARE(osd.m_Bytes.size(), OsdMessage::kBlockSize);
+        QCOMPARE(osd.m_Bytes, OsdMessage::announcement("DPI 2:1600", Qt::red).toBlock());
+
+        client.announce("Profile 2", QColor(0, 255, 0));
+        QTRY_COMPARE(osd.m_Bytes.size(), 2 * OsdMessage::kBlockSize);
+        QCOMPARE(osd.blocks().at(1), OsdMessage::announcement("Profile 2", Qt::green).toBlock());
+        QVERIFY(launcher.m_Started.isEmpty());
+        QCOMPARE(osd.m_Clients.size(), 1); // one connection serves every announcement
+    }
+
+    void osdIsStartedAndWaitingAnnouncementsFollowInOrder()
+    {
+        Receiver osd;
+        const QString address = freshAddress();
+        FakeLauncher launcher;
+        launcher.m_bResult = true;
+        launcher.m_OnStart = [&] { QVERIFY(osd.listen(address)); };
+        OsdClient client(&launcher);
+        client.setServerAddress(address);
+        client.setProgram("/opt/app/mouse-osd");
+        QSignalSpy attempts(&client, &OsdClient::attemptStarted);
+
+        client.announce("Profile 3", Qt::red);
+        client.announce("DPI 1:800", Qt::red);
+        client.announce("1000 HZ", Qt::red);
+        QCOMPARE(client.queuedCount(), 3);
+        QCOMPARE(launcher.m_Started, QStringList{"/opt/app/mouse-osd"});
+
+        QTRY_COMPARE_WITH_TIMEOUT(osd.m_Bytes.size(), 3 * OsdMessage::kBlockSize, 10000);
+        const QList<QByteArray> blocks = osd.blocks();
+        QCOMPARE(blocks.at(0), OsdMessage::announcement("Profile 3", Qt::red).toBlock());
+        QCOMPARE(blocks.at(1), OsdMessage::announcement("DPI 1:800", Qt::red).toBlock());
+        QCOMPARE(blocks.at(2), OsdMessage::announcement("1000 HZ", Qt::red).toBlock());
+        QCOMPARE(attempts.count(), 2);
+        QCOMPARE(client.queuedCount(), 0);
+    }
+
+    void noServerMeansFiveTriesOnTimersThenSilence()
+    {
+        FakeLauncher launcher;
+        OsdClient client(&launcher);
+        client.setServerAddress(freshAddress());
+        client.setProgram("/opt/app/mouse-osd");
+
+        // Counts turns of the event loop while the client waits between its tries.
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(10);
+        QList<int> ticksAtAttempt;
+        connect(&client, &OsdClient::attemptStarted, [&](int) { ticksAtAttempt << ticks; });
+        QSignalSpy attempts(&client, &OsdClient::attemptStarted);
+        QSignalSpy gaveUp(&client, &OsdClient::gaveUp);
+
+        client.announce("DPI 3:3200", Qt::red);
+        // The call came back after the first try, without waiting for the others.
+        QCOMPARE(attempts.count(), 1);
+        QCOMPARE(gaveUp.count(), 0);
+        QCOMPARE(client.queuedCount(), 1);
+
+        QVERIFY(gaveUp.wait(20000));
+        QCOMPARE(attempts.count(), OsdClient::kMaxAttempts);
+        for (int i = 0; i < attempts.count(); ++i)
+            QCOMPARE(attempts.at(i).at(0).toInt(), i + 1);
+        for (int i = 1; i < ticksAtAttempt.size(); ++i)
+            QVERIFY2(ticksAtAttempt.at(i) > ticksAtAttempt.at(i - 1),
+                     "the event loop must run between two tries");
+        QCOMPARE(launcher.m_Started.size(), 1); // started once, not once per try
+        QCOMPARE(client.queuedCount(), 0);
+
+        // Nothing more happens afterwards ...
+        const int ticksAtGiveUp = ticks;
+        QTRY_VERIFY(ticks > ticksAtGiveUp + 60);
+        QCOMPARE(attempts.count(), OsdClient::kMaxAttempts);
+        QCOMPARE(gaveUp.count(), 1);
+
+        // ... until the next announcement, which tries afresh.
+        client.announce("DPI 1:800", Qt::red);
+        QCOMPARE(attempts.count(), OsdClient::kMaxAttempts + 1);
+        QCOMPARE(attempts.last().at(0).toInt(), 1);
+        QCOMPARE(launcher.m_Started.size(), 2);
+    }
+
+    void restartedOsdIsFoundAgain()
+    {
+        const QString address = freshAddress();
+        auto osd = std::make_unique<Receiver>();
+        QVERIFY(osd->listen(address));
+        FakeLauncher launcher;
+        OsdClient client(&launcher);
+        client.setServerAddress(address);
+        client.announce("Profile 1", Qt::red);
+        QTRY_COMPARE(osd->m_Bytes.size(), OsdMessage::kBlockSize);
+
+        // The OSD ends; a new one takes its place.
+        osd->dropClients();
+        osd.reset();
+        QTRY_VERIFY(!client.isConnected());
+        Receiver second;
+        QVERIFY(second.listen(address));
+        client.announce("Profile 2", Qt::red);
+        QTRY_COMPARE(second.m_Bytes.size(), OsdMessage::kBlockSize);
+        QCOMPARE(second.m_Bytes, OsdMessage::announcement("Profile 2", Qt::red).toBlock());
+        QVERIFY(launcher.m_Started.isEmpty());
+    }
+
+    void waitingAnnouncementsAreBounded()
+    {
+        Receiver osd;
+        const QString address = freshAddress();
+        FakeLauncher launcher;
+        launcher.m_OnStart = [&] { QVERIFY(osd.listen(address)); };
+        OsdClient client(&launcher);
+        client.setServerAddress(address);
+        for (int i = 0; i < OsdClient::kMaxQueued + 4; ++i)
+            client.announce(QString("DPI %1").arg(i), Qt::red);
+        QCOMPARE(client.queuedCount(), OsdClient::kMaxQueued);
+        QTRY_COMPARE_WITH_TIMEOUT(osd.m_Bytes.size(),
+                                  OsdClient::kMaxQueued * OsdMessage::kBlockSize, 10000);
+        OsdMessage first;
+        OsdMessage last;
+        QVERIFY(OsdMessage::fromBlock(osd.blocks().first(), &first));
+        QVERIFY(OsdMessage::fromBlock(osd.blocks().last(), &last));
+        QCOMPARE(first.text, QString("DPI 4")); // the oldest made room
+        QCOMPARE(last.text, QString("DPI %1").arg(OsdClient::kMaxQueued + 3));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOsdClient)
+#include "tst_osdclient.moc"
