@@ -558,8 +558,10 @@ private slots:
         }
         // Let the sender see the last devices before stopping it.
         const int before = sends.load();
-        while (sends.load() < before + 5)
+        QDeadlineTimer guard(30000);
+        while (sends.load() < before + 5 && !guard.hasExpired())
             std::this_thread::yield();
+        QVERIFY(sends.load() >= before + 5);
         stop = true;
         sender.join();
         QCOMPARE(bad.load(), 0);

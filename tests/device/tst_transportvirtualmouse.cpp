@@ -1,0 +1,323 @@
+#include "VirtualHidBackend.h"
+#include "VirtualMouse.h"
+#include "device/CommandTransport.h"
+#include "device/DeviceAccess.h"
+#include "device/DeviceLink.h"
+#include "device/HotplugListener.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+// Counts the traffic between the transport and the mouse's control interface.
+class CountingDevice : public HidDevice
+{
+public:
+    explicit CountingDevice(std::shared_ptr<HidDevice> inner) : m_Inner(std::move(inner)) {}
+    std::atomic<int> writes{0};
+    std::atomic<int> reads{0};
+
+    int write(const quint8* data, std::size_t length) override
+    {
+        ++writes;
+        return m_Inner->write(data, length);
+    }
+    int readTimeout(quint8* data, std::size_t length, int milliseconds) override
+    {
+        ++reads;
+        return m_Inner->readTimeout(data, length, milliseconds);
+    }
+    int setNonblocking(int nonblock) override { return m_Inner->setNonblocking(nonblock); }
+    void close() override { m_Inner->close(); }
+
+private:
+    std::shared_ptr<HidDevice> m_Inner;
+};
+
+// Reopens the mouse the way the main window does after a hot-plug.
+class ReopeningListener : public HotplugListener
+{
+public:
+    QStringList names;
+    void updateDeviceCount() override {}
+    void stopBatteryPolling() override {}
+    void mouseDevicesUpdated(const QStringList& devices) override { names = devices; }
+    void selectDevice(bool) override
+    {
+        DeviceAccess::closeAll();
+        if (!names.isEmpty())
+            DeviceAccess::openByCodeName(names.first().toLatin1());
+    }
+};
+
+void noSleep(unsigned long) {}
+void dropMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// A valid checksummed report whose code awaits the echo; `salt` makes commands differ.
+QByteArray command(quint8 salt = 0)
+{
+    QByteArray c(33, '\0');
+    c[1] = char(0x01);
+    c[2] = char(0x10 + salt);
+    c[4] = char(0x02);
+    c[5] = char(salt);
+    c[31] = char(0x5A);
+    c[32] = char(VirtualMouse::checksum(reinterpret_cast<const quint8*>(c.constData())));
+    return c;
+}
+
+quint8 send(const QByteArray& c)
+{
+    return CommandTransport::sendCommand(reinterpret_cast<const quint8*>(c.constData()), c.size());
+}
+
+const QString kInterface0 =
+    "\\\\?\\HID#VID_3F1C&PID_7C22&MI_00#vm#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+const QString kInterface2 =
+    "\\\\?\\HID#VID_3F1C&PID_7C22&MI_02#vm#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+
+} // namespace
+
+class TestTransportVirtualMouse : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::shared_ptr<VirtualMouse> m_Mouse;
+    std::shared_ptr<CountingDevice> m_Counter;
+    QList<VirtualMouse::Link> m_Received;
+
+    void openMouse(bool receiver, bool cable)
+    {
+        DeviceLink::instance().closeAll();
+        m_Mouse = std::make_shared<VirtualMouse>(QStringLiteral("HORNBEAM"), receiver, cable);
+        connect(
+            m_Mouse.get(), &VirtualMouse::reportReceived, this,
+            [this](VirtualMouse::Link link, const QByteArray&) { m_Received << link; },
+            Qt::DirectConnection);
+        HidBackend::setCurrent(std::make_shared<VirtualHidBackend>(m_Mouse));
+        DeviceAccess::initSlotTable();
+        QCOMPARE(DeviceAccess::enumerate(), 0);
+        QCOMPARE(DeviceAccess::openByCodeName("HORNBEAM"), 1);
+        m_Received.clear();
+    }
+    // Puts a counter between the transport and the open control interface.
+    void countTraffic()
+    {
+        DeviceLink& link = DeviceLink::instance();
+        const DeviceLink::Interface which =
+            link.isCableOpen() ? DeviceLink::CableControl : DeviceLink::ReceiverControl;
+        m_Counter = std::make_shared<CountingDevice>(link.handle(which));
+        link.setHandle(which, m_Counter);
+    }
+
+private slots:
+    void init()
+    {
+        CommandTransport::setSleepFunction(noSleep);
+        openMouse(true, false);
+        countTraffic();
+    }
+    void cleanup()
+    {
+        qInstallMessageHandler(nullptr);
+        CommandTransport::setSleepFunction(nullptr);
+        DeviceLink::instance().closeAll();
+        HidBackend::setCurrent(nullptr);
+        m_Counter.reset();
+        m_Mouse.reset();
+    }
+
+    void echoedCommandSucceeds()
+    {
+        QCOMPARE(send(command()), quint8(0));
+        QCOMPARE(m_Counter->writes.load(), 1);
+        QCOMPARE(m_Counter->reads.load(), 1);
+        QCOMPARE(m_Received, QList<VirtualMouse::Link>({VirtualMouse::Link::Receiver}));
+        QCOMPARE(m_Mouse->rejectedReports(), 0);
+    }
+
+    void cableCarriesTheTrafficWhileItIsThere()
+    {
+        openMouse(true, true);
+        QCOMPARE(send(command()), quint8(0));
+        QCOMPARE(m_Received, QList<VirtualMouse::Link>({VirtualMouse::Link::Cable}));
+
+        // Pulling the cable: two notifications, one re-enumeration, the receiver takes over.
+        m_Mouse->unplug(VirtualMouse::Link::Cable);
+        ReopeningListener listener;
+        DeviceAccess::IfDeviceInMouseList(kInterface0, &listener);
+        DeviceAccess::IfDeviceInMouseList(kInterface2, &listener);
+        QCOMPARE(listener.names, QStringList({"HORNBEAM"}));
+        QVERIFY(!DeviceLink::instance().isCableOpen());
+        QVERIFY(DeviceLink::instance().isReceiverOpen());
+        m_Received.clear();
+        QCOMPARE(send(command(1)), quint8(0));
+        QCOMPARE(m_Received, QList<VirtualMouse::Link>({VirtualMouse::Link::Receiver}));
+
+        // Pulling the receiver too leaves nothing to talk to.
+        m_Mouse->unplug(VirtualMouse::Link::Receiver);
+        DeviceAccess::IfDeviceInMouseList(kInterface2, &listener);
+        DeviceAccess::IfDeviceInMouseList(kInterface0, &listener);
+        QVERIFY(listener.names.isEmpty());
+        QVERIFY(!DeviceLink::instance().isAnyOpen());
+        QCOMPARE(send(command(2)), quint8(1));
+    }
+
+    void zeroAnswersRewrite()
+    {
+        m_Mouse->zeroAnswers(5);
+        QCOMPARE(send(command()), quint8(0));
+        QCOMPARE(m_Counter->writes.load(), 6);
+        QCOMPARE(m_Counter->reads.load(), 6);
+        QCOMPARE(m_Received.size(), 6);
+    }
+
+    void sixZeroAnswersCountAsSuccess()
+    {
+        m_Mouse->zeroAnswers(8);
+        QCOMPARE(send(command()), quint8(0));
+        QCOMPARE(m_Counter->writes.load(), 6);
+        QCOMPARE(m_Counter->reads.load(), 6);
+    }
+
+    void droppedAnswersRewrite()
+    {
+        m_Mouse->dropAnswers(5);
+        QCOMPARE(send(command()), quint8(0));
+        QCOMPARE(m_Counter->writes.load(), 6);
+        QCOMPARE(m_Counter->reads.load(), 6);
+    }
+
+    void garbledAnswerIsRereadThenRewritten()
+    {
+        // The re-reads find nothing new and keep the garbled answer: 19 re-reads, then a rewrite.
+        m_Mouse->garbleAnswers(1);
+        QCOMPARE(send(command()), quint8(0));
+        QCOMPARE(m_Counter->writes.load(), 2);
+        QCOMPARE(m_Counter->reads.load(), 21);
+    }
+
+    void persistentGarbleExhaustsTheRetries()
+    {
+        m_Mouse->garbleAnswers(3);
+        QCOMPARE(send(command()), quint8(2));
+        QCOMPARE(m_Counter->writes.load(), 3);
+        QCOMPARE(m_Counter->reads.load(), 22);
+        m_Mouse->clearFaults();
+        QCOMPARE(send(command(1)), quint8(0));
+    }
+
+    void failedWriteReturnsFour()
+    {
+        m_Mouse->failWrites(1);
+        QCOMPARE(send(command()), quint8(4));
+        QCOMPARE(m_Counter->writes.load(), 1);
+        QCOMPARE(m_Counter->reads.load(), 0);
+        QVERIFY(m_Received.isEmpty());
+        QCOMPARE(send(command()), quint8(0));
+    }
+
+    void readFailureBudget()
+    {
+        m_Mouse->failReads(29);
+        QCOMPARE(send(command()), quint8(0));
+        QCOMPARE(m_Counter->writes.load(), 1);
+        QCOMPARE(m_Counter->reads.load(), 30);
+
+        countTraffic();
+        m_Mouse->failReads(30);
+        QCOMPARE(send(command(1)), quint8(0));
+        QCOMPARE(m_Counter->writes.load(), 2);
+        QCOMPARE(m_Counter->reads.load(), 31);
+
+        // The rewrite left its echo queued; the next, different command still gets through.
+        countTraffic();
+        QCOMPARE(send(command(2)), quint8(0));
+        QCOMPARE(m_Counter->writes.load(), 1);
+        QCOMPARE(m_Counter->reads.load(), 2);
+
+        countTraffic();
+        m_Mouse->failReads(1000);
+        QCOMPARE(send(command(3)), quint8(2));
+        QCOMPARE(m_Counter->writes.load(), 3);
+        QCOMPARE(m_Counter->reads.load(), 32);
+    }
+
+    void randomFaultsNeverBreakTheTransport()
+    {
+        qInstallMessageHandler(dropMessage);
+        QRandomGenerator random(77);
+        int results[5] = {};
+        for (int round = 0; round < 120; ++round) {
+            m_Mouse->clearFaults();
+            switch (random.bounded(0, 5)) {
+            case 0:
+                m_Mouse->zeroAnswers(random.bounded(0, 9));
+                break;
+            case 1:
+                m_Mouse->failReads(random.bounded(0, 40));
+                break;
+            case 2:
+                m_Mouse->failWrites(random.bounded(0, 2));
+                break;
+            case 3:
+                m_Mouse->dropAnswers(random.bounded(0, 3));
+                break;
+            default:
+                break;
+            }
+            const quint8 result = send(command(quint8(round)));
+            QVERIFY(result == 0 || result == 2 || result == 4);
+            ++results[result];
+        }
+        QVERIFY(results[0] > 0);
+        m_Mouse->clearFaults();
+        QCOMPARE(send(command(0xEE)), quint8(0));
+    }
+
+    void closeAndReopenWhileSending()
+    {
+        qInstallMessageHandler(dropMessage);
+        std::atomic<bool> stop{false};
+        std::atomic<int> sends{0};
+        std::atomic<int> successes{0};
+        std::atomic<int> bad{0};
+        std::thread sender([&] {
+            quint8 salt = 0;
+            while (!stop.load()) {
+                const quint8 r = send(command(salt++));
+                if (r == 0)
+                    ++successes;
+                else if (r != 1 && r != 2 && r != 4)
+                    ++bad;
+                ++sends;
+            }
+        });
+        for (int i = 0; i < 300; ++i) {
+            DeviceAccess::closeAll();
+            std::this_thread::yield();
+            QCOMPARE(DeviceAccess::openByCodeName("HORNBEAM"), 1);
+            if (i % 50 == 0)
+                QTest::qWait(5);
+        }
+        const int before = successes.load();
+        // After the last reopen the sender must get through again (bounded so a fault fails
+        // the test instead of hanging it).
+        QDeadlineTimer guard(30000);
+        while (successes.load() == before && !guard.hasExpired())
+            std::this_thread::yield();
+        QVERIFY(successes.load() > before);
+        stop = true;
+        sender.join();
+        QCOMPARE(bad.load(), 0);
+        QVERIFY(sends.load() > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransportVirtualMouse)
+#include "tst_transportvirtualmouse.moc"
