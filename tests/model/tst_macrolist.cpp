@@ -66,6 +66,7 @@ private slots:
     void renameWithoutFileRenamesSlot();
     void unsafeNamesAreRefused();
     void unsafeListedNameCanBeRemoved();
+    void unusualNamesRoundTrip();
 
 private:
     std::unique_ptr<TestAppFolder> m_folder;
@@ -271,6 +272,26 @@ void tst_MacroList::unsafeListedNameCanBeRemoved()
     QVERIFY(!MacroFile::remove("../evil"));
     QVERIFY(MacroList::remove("../evil"));
     QCOMPARE(MacroList::count(), 0);
+}
+
+void tst_MacroList::unusualNamesRoundTrip()
+{
+    // Characters that mean something to the INI text must come back as they went in.
+    const QStringList names = {"a,b",    "x=y",     "semi;colon",       "quote\"d",
+                               "hash#1", "[group]", "caf\u00e9 \u00fc", " lead",
+                               "trail ", "100%",    "@Variant(x)"};
+    for (const QString& n : names) {
+        QVERIFY2(MacroList::add(n), qPrintable(n));
+        touchMacro(n);
+    }
+    QCOMPARE(MacroList::names(), names);
+    for (const QString& n : names) {
+        QCOMPARE(MacroFile::load(n).events.size(), 1);
+        QCOMPARE(MacroFile::load(n).path, MacroFile::filePath(n));
+    }
+    QVERIFY(MacroList::rename("a,b", "c,d"));
+    QCOMPARE(MacroList::names().first(), QStringLiteral("c,d"));
+    QVERIFY(MacroFile::exists("c,d"));
 }
 
 QTEST_GUILESS_MAIN(tst_MacroList)
