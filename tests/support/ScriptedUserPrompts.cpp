@@ -1,0 +1,89 @@
+#include "ScriptedUserPrompts.h"
+
+#include <QDebug>
+
+ScriptedUserPrompts::ScriptedUserPrompts() : m_pPrevious(UserPrompts::installed())
+{
+    UserPrompts::install(this);
+}
+
+ScriptedUserPrompts::~ScriptedUserPrompts()
+{
+    UserPrompts::install(m_pPrevious);
+}
+
+void ScriptedUserPrompts::answerQuestion(bool bYes)
+{
+    m_Questions.enqueue(bYes);
+}
+void ScriptedUserPrompts::answerOpenFile(const QString& path)
+{
+    m_OpenFiles.enqueue(path);
+}
+void ScriptedUserPrompts::answerSaveFile(const QString& path)
+{
+    m_SaveFiles.enqueue(path);
+}
+
+QStringList ScriptedUserPrompts::titles() const
+{
+    QStringList list;
+    for (const Shown& s : m_Shown)
+        list.append(s.title);
+    return list;
+}
+
+QStringList ScriptedUserPrompts::texts() const
+{
+    QStringList list;
+    for (const Shown& s : m_Shown)
+        list.append(s.text);
+    return list;
+}
+
+int ScriptedUserPrompts::pendingAnswers() const
+{
+    return m_Questions.size() + m_OpenFiles.size() + m_SaveFiles.size();
+}
+
+void ScriptedUserPrompts::showNotice(QWidget*, const QString& title, const QString& text,
+                                     const QString& text2)
+{
+    m_Shown.append({Notice, title, text, text2});
+}
+
+bool ScriptedUserPrompts::askQuestion(QWidget*, const QString& title, const QString& text,
+                                      const QString& text2)
+{
+    m_Shown.append({Question, title, text, text2});
+    if (m_Questions.isEmpty()) {
+        ++m_iUnanswered;
+        qWarning() << "unscripted question:" << title << text;
+        return false;
+    }
+    return m_Questions.dequeue();
+}
+
+QString ScriptedUserPrompts::askOpenFileName(QWidget*, const QString& caption, const QString& dir,
+                                             const QString& filter)
+{
+    m_Shown.append({OpenFile, caption, dir, filter});
+    if (m_OpenFiles.isEmpty()) {
+        ++m_iUnanswered;
+        qWarning() << "unscripted open-file dialog:" << caption;
+        return QString();
+    }
+    return m_OpenFiles.dequeue();
+}
+
+QString ScriptedUserPrompts::askSaveFileName(QWidget*, const QString& caption, const QString& dir,
+                                             const QString& filter)
+{
+    m_Shown.append({SaveFile, caption, dir, filter});
+    if (m_SaveFiles.isEmpty()) {
+        ++m_iUnanswered;
+        qWarning() << "unscripted save-file dialog:" << caption;
+        return QString();
+    }
+    return m_SaveFiles.dequeue();
+}

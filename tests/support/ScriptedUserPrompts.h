@@ -1,0 +1,61 @@
+#pragma once
+
+#include "widgets/UserPrompts.h"
+
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// Stands in for the user while it lives: answers questions and file dialogs from queued
+// answers, in order, and records every box and dialog the code asked for. A question or file
+// dialog with no queued answer is answered No / cancelled and counted as unexpected.
+class ScriptedUserPrompts : public UserPrompts
+{
+public:
+    enum Kind
+    {
+        Notice,
+        Question,
+        OpenFile,
+        SaveFile
+    };
+    struct Shown
+    {
+        Kind kind;
+        QString title; // caption of a file dialog
+        QString text;  // folder of a file dialog
+        QString text2; // filter of a file dialog
+    };
+
+    ScriptedUserPrompts(); // installs itself
+    ~ScriptedUserPrompts() override;
+
+    void answerQuestion(bool bYes);
+    void answerOpenFile(const QString& path); // empty: the user cancels
+    void answerSaveFile(const QString& path);
+
+    const QVector<Shown>& shown() const { return m_Shown; }
+    QStringList titles() const;
+    QStringList texts() const; // first text line of every box, in order
+    int unansweredCount() const { return m_iUnanswered; }
+    int pendingAnswers() const;
+
+protected:
+    void showNotice(QWidget* parent, const QString& title, const QString& text,
+                    const QString& text2) override;
+    bool askQuestion(QWidget* parent, const QString& title, const QString& text,
+                     const QString& text2) override;
+    QString askOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+                            const QString& filter) override;
+    QString askSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                            const QString& filter) override;
+
+private:
+    UserPrompts* m_pPrevious = nullptr;
+    QVector<Shown> m_Shown;
+    QQueue<bool> m_Questions;
+    QQueue<QString> m_OpenFiles;
+    QQueue<QString> m_SaveFiles;
+    int m_iUnanswered = 0;
+};

@@ -1,0 +1,174 @@
+#include "widgets/KivoPushButton.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Faces are told apart by colour: each test image is one flat colour.
+class TestKivoPushButton : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_Dir;
+    QString image(const QString& name, const QColor& colour, QSize size = QSize(40, 20))
+    {
+        QImage img(size, QImage::Format_ARGB32);
+        img.fill(colour);
+        const QString path = m_Dir.filePath(name);
+        img.save(path);
+        return path;
+    }
+    QStringList threeFaces()
+    {
+        return {image("n.png", Qt::red), image("h.png", Qt::green), image("p.png", Qt::blue)};
+    }
+    static QColor shownColour(KivoPushButton& btn)
+    {
+        // A corner pixel: the text, if any, sits in the middle.
+        return btn.grab().toImage().pixelColor(2, 2);
+    }
+    static void enter(QWidget& w)
+    {
+        QEvent e(QEvent::Enter);
+        QApplication::sendEvent(&w, &e);
+    }
+    static void leave(QWidget& w)
+    {
+        QEvent e(QEvent::Leave);
+        QApplication::sendEvent(&w, &e);
+    }
+
+private slots:
+    void facesFollowEnterLeaveAndPress()
+    {
+        KivoPushButton btn(threeFaces());
+        btn.resize(80, 40);
+        QCOMPARE(btn.face(), KivoPushButton::Normal);
+        QCOMPARE(shownColour(btn), QColor(Qt::red));
+
+        enter(btn);
+        QCOMPARE(btn.face(), KivoPushButton::Hover);
+        QCOMPARE(shownColour(btn), QColor(Qt::green));
+
+        QSignalSpy clicked(&btn, &QPushButton::clicked);
+        QTest::mousePress(&btn, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QCOMPARE(btn.face(), KivoPushButton::Pressed);
+        QCOMPARE(shownColour(btn), QColor(Qt::blue));
+        QTest::mouseRelease(&btn, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(btn.face(), KivoPushButton::Hover);
+
+        leave(btn);
+        QCOMPARE(btn.face(), KivoPushButton::Normal);
+        QCOMPARE(shownColour(btn), QColor(Qt::red));
+    }
+
+    void enterAndLeaveSignalsCarryTheButton()
+    {
+        KivoPushButton btn(threeFaces());
+        QSignalSpy entered(&btn, &KivoPushButton::EnterSignal);
+        QSignalSpy over(&btn, &KivoPushButton::OverSignal);
+
+        enter(btn);
+        QCOMPARE(entered.count(), 1);
+        QCOMPARE(entered.at(0).at(0).value<KivoPushButton*>(), &btn);
+        QCOMPARE(over.count(), 1);
+        QCOMPARE(over.at(0).at(0).value<KivoPushButton*>(), &btn);
+        QCOMPARE(over.at(0).at(1).toBool(), true);
+
+        leave(btn);
+        QCOMPARE(entered.count(), 1); // leaving is not entering
+        QCOMPARE(over.count(), 2);
+        QCOMPARE(over.at(1).at(1).toBool(), false);
+    }
+
+    void checkedShowsThePressedFace()
+    {
+        KivoPushButton tab(threeFaces());
+        tab.setCheckable(true);
+        tab.resize(40, 20);
+        tab.setChecked(true);
+        QCOMPARE(shownColour(tab), QColor(Qt::blue));
+        enter(tab); // hovering a checked tab keeps it looking checked
+        QCOMPARE(shownColour(tab), QColor(Qt::blue));
+        tab.setChecked(false);
+        QCOMPARE(shownColour(tab), QColor(Qt::green));
+    }
+
+    void twoImagesUseHoverForPressed()
+    {
+        KivoPushButton btn({image("a.png", Qt::yellow), image("b.png", Qt::cyan)});
+        btn.resize(40, 20);
+        QTest::mousePress(&btn, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(shownColour(btn), QColor(Qt::cyan));
+        QTest::mouseRelease(&btn, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    }
+
+    void disabledButtonDoesNotLightUp()
+    {
+        KivoPushButton btn(threeFaces());
+        btn.resize(40, 20);
+        btn.setEnabled(false);
+        enter(btn);
+        QCOMPARE(btn.face(), KivoPushButton::Normal);
+    }
+
+    void sizeHintIsTheImageTimesTheScale()
+    {
+        KivoPushButton btn(threeFaces(), nullptr, 1.5);
+        QCOMPARE(btn.sizeHint(), QSize(60, 30));
+        btn.setScale(2.0);
+        QCOMPARE(btn.sizeHint(), QSize(80, 40));
+    }
+
+    void facesAreStretchedToTheGeometry()
+    {
+        // Left half red, right half blue: after scaling to 200 x 20 the halves keep their sides.
+        QImage img(20, 10, QImage::Format_ARGB32);
+        img.fill(Qt::red);
+        for (int y = 0; y < 10; ++y)
+            for (int x = 10; x < 20; ++x)
+                img.setPixelColor(x, y, Qt::blue);
+        const QString path = m_Dir.filePath("halves.png");
+        img.save(path);
+        KivoPushButton btn({path, path});
+        btn.resize(200, 20);
+        const QImage shot = btn.grab().toImage();
+        QCOMPARE(shot.pixelColor(20, 10), QColor(Qt::red));
+        QCOMPARE(shot.pixelColor(180, 10), QColor(Qt::blue));
+    }
+
+    void textIsDrawnOverTheImage()
+    {
+        KivoPushButton plain(threeFaces());
+        KivoPushButton labelled(threeFaces(), QStringLiteral("APPLY"));
+        plain.resize(120, 30);
+        labelled.resize(120, 30);
+        QVERIFY(plain.grab().toImage() != labelled.grab().toImage());
+        QCOMPARE(shownColour(labelled), QColor(Qt::red));
+    }
+
+    void missingImagesStillPaint()
+    {
+        KivoPushButton btn({m_Dir.filePath("none-1.png"), m_Dir.filePath("none-2.png")},
+                           QStringLiteral("OK"));
+        btn.resize(60, 24);
+        const QImage normal = btn.grab().toImage();
+        enter(btn);
+        const QImage hover = btn.grab().toImage();
+        QVERIFY(!normal.isNull());
+        QVERIFY(normal != hover); // the pointer still shows
+    }
+
+    void skinImagesLieInTheSkinFolder()
+    {
+        const QStringList paths = KivoPushButton::skinImages({"close-1.png", "close-2.png"});
+        QCOMPARE(paths.size(), 2);
+        QVERIFY(paths[0].endsWith("/skin/close-1.png"));
+        QVERIFY(paths[1].endsWith("/skin/close-2.png"));
+    }
+};
+
+QTEST_MAIN(TestKivoPushButton)
+#include "tst_kivopushbutton.moc"

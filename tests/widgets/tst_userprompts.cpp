@@ -1,0 +1,90 @@
+#include "ScriptedUserPrompts.h"
+
+#include <QtTest>
+
+class TestUserPrompts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void answersInOrderAndRecords()
+    {
+        ScriptedUserPrompts prompts;
+        prompts.answerQuestion(true);
+        prompts.answerQuestion(false);
+        prompts.answerOpenFile("/tmp/a.prof");
+        prompts.answerSaveFile("/tmp/b.conf");
+        prompts.answerOpenFile(QString()); // cancelled
+
+        UserPrompts::notice(nullptr, "Warning", "Send data failed, please try again.");
+        QVERIFY(UserPrompts::question(nullptr, "Warning", "first?"));
+        QVERIFY(!UserPrompts::question(nullptr, "Warning", "second?", "more"));
+        QCOMPARE(UserPrompts::openFileName(nullptr, "Import", "/home", "*.prof"),
+                 QStringLiteral("/tmp/a.prof"));
+        QCOMPARE(UserPrompts::saveFileName(nullptr, "Export", "/home", "*.conf"),
+                 QStringLiteral("/tmp/b.conf"));
+        QVERIFY(UserPrompts::openFileName(nullptr, "Import", "/home", "*.prof").isEmpty());
+
+        QCOMPARE(prompts.texts(), QStringList({"Send data failed, please try again.", "first?",
+                                               "second?", "/home", "/home", "/home"}));
+        QCOMPARE(prompts.titles(),
+                 QStringList({"Warning", "Warning", "Warning", "Import", "Export", "Import"}));
+        QCOMPARE(prompts.shown()[0].kind, ScriptedUserPrompts::Notice);
+        QCOMPARE(prompts.shown()[2].text2, QStringLiteral("more"));
+        QCOMPARE(prompts.shown()[4].kind, ScriptedUserPrompts::SaveFile);
+        QCOMPARE(prompts.shown()[4].text2, QStringLiteral("*.conf"));
+        QCOMPARE(prompts.pendingAnswers(), 0);
+        QCOMPARE(prompts.unansweredCount(), 0);
+    }
+
+    void unscriptedQuestionIsNoAndCounted()
+    {
+        ScriptedUserPrompts prompts;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unscripted question"));
+        QVERIFY(!UserPrompts::question(nullptr, "Warning", "Delete?"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unscripted save-file"));
+        QVERIFY(UserPrompts::saveFileName(nullptr, "Export", "", "").isEmpty());
+        QCOMPARE(prompts.unansweredCount(), 2);
+        UserPrompts::notice(nullptr, "Warning", "a notice needs no answer");
+        QCOMPARE(prompts.unansweredCount(), 2);
+    }
+
+    void questionAnswersDoNotFeedFileDialogs()
+    {
+        ScriptedUserPrompts prompts;
+        prompts.answerQuestion(true);
+        prompts.answerSaveFile("/x.conf");
+        QCOMPARE(UserPrompts::saveFileName(nullptr, "Export", "", ""), QStringLiteral("/x.conf"));
+        QVERIFY(UserPrompts::question(nullptr, "Warning", "ok?"));
+    }
+
+    void installsAndRestores()
+    {
+        QVERIFY(UserPrompts::installed() == nullptr);
+        {
+            ScriptedUserPrompts outer;
+            QCOMPARE(UserPrompts::installed(), &outer);
+            {
+                ScriptedUserPrompts inner;
+                QCOMPARE(UserPrompts::installed(), &inner);
+                UserPrompts::notice(nullptr, "T", "to inner");
+                QCOMPARE(inner.texts(), QStringList({"to inner"}));
+                QVERIFY(outer.shown().isEmpty());
+            }
+            QCOMPARE(UserPrompts::installed(), &outer);
+        }
+        QVERIFY(UserPrompts::installed() == nullptr);
+    }
+
+    void scaleIgnoresNonsense()
+    {
+        UserPrompts::setScale(1.5);
+        QCOMPARE(UserPrompts::scale(), 1.5);
+        UserPrompts::setScale(0);
+        QCOMPARE(UserPrompts::scale(), 1.5);
+        UserPrompts::setScale(1.0);
+    }
+};
+
+QTEST_MAIN(TestUserPrompts)
+#include "tst_userprompts.moc"

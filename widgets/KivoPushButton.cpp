@@ -1,0 +1,135 @@
+#include "widgets/KivoPushButton.h"
+
+#include "model/AppPaths.h"
+
+#include <QPainter>
+
+KivoPushButton::KivoPushButton(const QStringList& images, QWidget* parent, double dScale)
+    : KivoPushButton(images, QString(), parent, dScale)
+{
+}
+
+KivoPushButton::KivoPushButton(const QStringList& images, const QString& text, QWidget* parent,
+                               double dScale)
+    : QPushButton(text, parent), m_dScale(dScale > 0 ? dScale : 1.0)
+{
+    setAttribute(Qt::WA_Hover);
+    setCursor(Qt::PointingHandCursor);
+    setFlat(true);
+    setImages(images);
+}
+
+QStringList KivoPushButton::skinImages(const QStringList& names)
+{
+    QStringList paths;
+    for (const QString& name : names)
+        paths.append(AppPaths::skinDir() + "/" + name);
+    return paths;
+}
+
+void KivoPushButton::setImages(const QStringList& images)
+{
+    m_Images = images;
+    m_Faces = QVector<QPixmap>(3);
+    for (int i = 0; i < images.size() && i < 3; ++i)
+        m_Faces[i] = QPixmap(images[i]);
+    // Two images: the hover face also serves as the pressed one.
+    if (m_Faces[Pressed].isNull())
+        m_Faces[Pressed] = m_Faces[Hover];
+    if (m_Faces[Hover].isNull())
+        m_Faces[Hover] = m_Faces[Normal];
+    m_Scaled.clear();
+    updateGeometry();
+    update();
+}
+
+void KivoPushButton::setScale(double dScale)
+{
+    if (dScale <= 0)
+        return;
+    m_dScale = dScale;
+    updateGeometry();
+}
+
+KivoPushButton::Face KivoPushButton::face() const
+{
+    if (isDown() || isChecked())
+        return Pressed;
+    if (m_bHover && isEnabled())
+        return Hover;
+    return Normal;
+}
+
+QSize KivoPushButton::sizeHint() const
+{
+    if (!m_Faces.isEmpty() && !m_Faces[Normal].isNull())
+        return (QSizeF(m_Faces[Normal].size()) * m_dScale).toSize();
+    return QPushButton::sizeHint();
+}
+
+void KivoPushButton::enterEvent(QEvent* event)
+{
+    m_bHover = true;
+    update();
+    emit EnterSignal(this);
+    emit OverSignal(this, true);
+    QPushButton::enterEvent(event);
+}
+
+void KivoPushButton::leaveEvent(QEvent* event)
+{
+    m_bHover = false;
+    update();
+    emit OverSignal(this, false);
+    QPushButton::leaveEvent(event);
+}
+
+const QPixmap& KivoPushButton::faceAt(Face face)
+{
+    const qreal dpr = devicePixelRatioF();
+    const QSize target = (QSizeF(size()) * dpr).toSize();
+    if (m_Scaled.size() != m_Faces.size() || m_ScaledFor != target) {
+        m_Scaled = QVector<QPixmap>(m_Faces.size());
+        for (int i = 0; i < m_Faces.size(); ++i) {
+            if (m_Faces[i].isNull() || target.isEmpty())
+                continue;
+            m_Scaled[i] =
+                m_Faces[i].size() == target
+                    ? m_Faces[i]
+                    : m_Faces[i].scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_Scaled[i].setDevicePixelRatio(dpr);
+        }
+        m_ScaledFor = target;
+    }
+    return m_Scaled[face];
+}
+
+void KivoPushButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const Face shown = face();
+    if (!isEnabled())
+        painter.setOpacity(0.45);
+
+    const QPixmap& pixmap = faceAt(shown);
+    if (!pixmap.isNull()) {
+        painter.drawPixmap(0, 0, pixmap);
+    } else {
+        // No skin image (missing file): a plain face in the skin's colours keeps it usable.
+        const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        const QColor fill = shown == Pressed ? QColor(200, 0, 0)
+                            : shown == Hover ? QColor(0x2a, 0x2f, 0x36)
+                                             : QColor(0x1e, 0x22, 0x27);
+        painter.setPen(shown == Normal ? QColor(0x3b, 0x41, 0x4a) : QColor(255, 0, 0));
+        painter.setBrush(fill);
+        painter.drawRect(r);
+    }
+
+    if (!text().isEmpty()) {
+        painter.setOpacity(1.0);
+        painter.setFont(font());
+        painter.setPen(isEnabled() ? QColor(0xf2, 0xf4, 0xf7) : QColor(0x6a, 0x72, 0x7d));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
+}

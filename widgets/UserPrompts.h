@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The one way the program asks the user something or tells them something: message boxes and
+// file dialogs all go through here. The real implementation shows KivoMessageBox and the file
+// dialogs; a test installs its own that answers from a script and records what was asked.
+class UserPrompts
+{
+public:
+    virtual ~UserPrompts() = default;
+
+    static void notice(QWidget* parent, const QString& title, const QString& text,
+                       const QString& text2 = QString());
+    // true for "Yes".
+    static bool question(QWidget* parent, const QString& title, const QString& text,
+                         const QString& text2 = QString());
+    // Empty when the user cancels.
+    static QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                const QString& filter);
+    static QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                const QString& filter);
+
+    // Puts another implementation in charge; nullptr goes back to the real dialogs. The caller
+    // keeps ownership and must uninstall before destroying it.
+    static void install(UserPrompts* prompts);
+    static UserPrompts* installed();
+
+    // UI scale of the message boxes, set by the main window once it knows the screen.
+    static void setScale(double dScale);
+    static double scale();
+
+protected:
+    virtual void showNotice(QWidget* parent, const QString& title, const QString& text,
+                            const QString& text2) = 0;
+    virtual bool askQuestion(QWidget* parent, const QString& title, const QString& text,
+                             const QString& text2) = 0;
+    virtual QString askOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                    const QString& filter) = 0;
+    virtual QString askSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                    const QString& filter) = 0;
+};
