@@ -105,6 +105,12 @@ bool BatteryPoller::isPolling() const
     return bool(m_pThread);
 }
 
+KivoGetBatteryThread* BatteryPoller::currentThread() const
+{
+    std::lock_guard<std::mutex> lock(m_Mutex);
+    return m_pThread.get();
+}
+
 int BatteryPoller::runningThreadCount()
 {
     Registry& r = registry();

@@ -31,6 +31,8 @@ public:
     // Asks the kept thread to stop and forgets it.
     void stopPolling() override;
     bool isPolling() const;
+    // The kept thread, or nullptr; valid while it is kept.
+    KivoGetBatteryThread* currentThread() const;
 
     // Battery threads that have been started and have not finished yet.
     static int runningThreadCount();
