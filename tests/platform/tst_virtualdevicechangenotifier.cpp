@@ -1,0 +1,169 @@
+#include "platform/CompositeDeviceChangeNotifier.h"
+#include "platform/VirtualDeviceChangeNotifier.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A source whose announcements the test makes.
+class FakeNotifier : public DeviceChangeNotifier
+{
+public:
+    explicit FakeNotifier(bool active) : m_bActive(active) {}
+    bool isActive() const override { return m_bActive; }
+    void arrive(const QString& path) { emit deviceArrived(path); }
+    void remove(const QString& path) { emit deviceRemoved(path); }
+
+private:
+    bool m_bActive;
+};
+
+QStringList texts(const QSignalSpy& spy)
+{
+    QStringList list;
+    for (const QList<QVariant>& args : spy)
+        list << args.at(0).toString();
+    list.sort();
+    return list;
+}
+
+} // namespace
+
+class TestVirtualDeviceChangeNotifier : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_Dir;
+    QProcess m_Program;
+
+    static QString programPath()
+    {
+        return QDir(QCoreApplication::applicationDirPath() + "/../bin").filePath("virtual-mouse");
+    }
+
+    bool start(const QStringList& arguments)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MOUSECFG_VIRTUAL_DIR", m_Dir.path());
+        m_Program.setProcessEnvironment(env);
+        m_Program.start(programPath(), arguments);
+        if (!m_Program.waitForStarted())
+            return false;
+        QByteArray output;
+        while (!output.contains("virtual mouse")) {
+            if (!m_Program.waitForReadyRead(10000))
+                return false;
+            output += m_Program.readAllStandardOutput();
+        }
+        return true;
+    }
+
+    void command(const QByteArray& line)
+    {
+        m_Program.write(line + "\n");
+        m_Program.waitForBytesWritten();
+    }
+
+    static bool waitForCount(QSignalSpy& spy, int count)
+    {
+        for (int i = 0; i < 100 && spy.count() < count; ++i)
+            spy.wait(100);
+        return spy.count() == count;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFileInfo(programPath()).isExecutable(),
+                 qPrintable("build the virtual-mouse target first: " + programPath()));
+        QVERIFY(m_Dir.isValid());
+    }
+
+    void cleanup()
+    {
+        if (m_Program.state() != QProcess::NotRunning) {
+            m_Program.terminate();
+            m_Program.waitForFinished(10000);
+        }
+    }
+
+    void followsPlugAndUnplugOfARunningProgram()
+    {
+        VirtualDeviceChangeNotifier notifier(m_Dir.path());
+        QVERIFY(notifier.isActive());
+        QSignalSpy arrived(&notifier, &DeviceChangeNotifier::deviceArrived);
+        QSignalSpy removed(&notifier, &DeviceChangeNotifier::deviceRemoved);
+
+        QVERIFY(start({"--name", "HORNBEAM", "--receiver"}));
+        QVERIFY(waitForCount(arrived, 2));
+        const QStringList receiver = texts(arrived);
+        QVERIFY(receiver[0].startsWith("\\\\?\\HID#VID_3F1C&PID_7C21&MI_00#"));
+        QVERIFY(receiver[1].startsWith("\\\\?\\HID#VID_3F1C&PID_7C21&MI_02#"));
+        // The form the hot-plug check recognises.
+        const QRegularExpression check("HID#VID_(?<vid>\\w{4})&PID_(?<pid>\\w{4})(?:&[^&]+)*&MI_02",
+                                       QRegularExpression::CaseInsensitiveOption);
+        QVERIFY(check.match(receiver[1]).hasMatch());
+        QVERIFY(receiver[1].endsWith("#{4d1e55b2-f16f-11cf-88cb-001111000030}"));
+
+        command("unplug receiver");
+        QVERIFY(waitForCount(removed, 2));
+        QCOMPARE(texts(removed), receiver);
+
+        arrived.clear();
+        command("plug cable");
+        QVERIFY(waitForCount(arrived, 2));
+        const QStringList cable = texts(arrived);
+        QVERIFY(cable[0].startsWith("\\\\?\\HID#VID_3F1C&PID_7C22&MI_00#"));
+        QVERIFY(cable[1].startsWith("\\\\?\\HID#VID_3F1C&PID_7C22&MI_02#"));
+
+        // The program ends: its cable goes away with it.
+        removed.clear();
+        m_Program.terminate();
+        QVERIFY(m_Program.waitForFinished(10000));
+        QVERIFY(waitForCount(removed, 2));
+        QCOMPARE(texts(removed), cable);
+        QCOMPARE(arrived.count(), 2);
+    }
+
+    void announcesAProgramThatRanBeforeIt()
+    {
+        QVERIFY(start({"--name", "LINDEN", "--receiver", "--cable"}));
+        VirtualDeviceChangeNotifier notifier(m_Dir.path());
+        QSignalSpy arrived(&notifier, &DeviceChangeNotifier::deviceArrived);
+        QVERIFY(waitForCount(arrived, 4));
+        // Each link of each program has its own instance part.
+        const QStringList paths = texts(arrived);
+        QCOMPARE(QSet<QString>(paths.begin(), paths.end()).size(), 4);
+    }
+
+    void compositeForwardsEverySource()
+    {
+        CompositeDeviceChangeNotifier all;
+        QVERIFY(!all.isActive());
+        auto* inactive = new FakeNotifier(false);
+        auto* active = new FakeNotifier(true);
+        all.addSource(inactive);
+        QVERIFY(!all.isActive());
+        all.addSource(active);
+        QVERIFY(all.isActive());
+        QSignalSpy arrived(&all, &DeviceChangeNotifier::deviceArrived);
+        QSignalSpy removed(&all, &DeviceChangeNotifier::deviceRemoved);
+        inactive->arrive("a");
+        active->arrive("b");
+        active->remove("c");
+        QCOMPARE(texts(arrived), (QStringList{"a", "b"}));
+        QCOMPARE(texts(removed), QStringList{"c"});
+        QCOMPARE(inactive->parent(), &all);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVirtualDeviceChangeNotifier)
+#include "tst_virtualdevicechangenotifier.moc"
