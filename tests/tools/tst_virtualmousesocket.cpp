@@ -1,3 +1,7 @@
+#include "TestAppFolder.h"
+#include "device/CommandTransport.h"
+#include "device/DeviceAccess.h"
+#include "device/DeviceLink.h"
 #include "device/SocketHidBackend.h"
 #include "device/VirtualSocketProtocol.h"
 
@@ -27,6 +31,8 @@ QByteArray report(quint8 type, const QByteArray& bytes)
 }
 
 const QByteArray kBegin = report(0x00, QByteArray::fromHex("aa55"));
+
+void noSleep(unsigned long) {}
 
 } // namespace
 
@@ -229,6 +235,36 @@ private slots:
         QVERIFY(m_Program.waitForFinished(10000));
         QCOMPARE(m_Program.exitCode(), 0);
         QVERIFY(QDir(m_Dir.path()).entryList({"*.sock"}, QDir::System).isEmpty());
+    }
+
+    void theToolFindsAndTalksToTheProgram()
+    {
+        TestAppFolder folder;
+        QVERIFY(folder.isValid());
+        QVERIFY(start({"--name", "HORNBEAM", "--cable"}));
+        HidBackend::setCurrent(std::make_shared<SocketHidBackend>());
+        CommandTransport::setSleepFunction(noSleep);
+        DeviceAccess::initSlotTable();
+        QCOMPARE(DeviceAccess::enumerate(), 0);
+        QCOMPARE(DeviceAccess::deviceNames(), QStringList{"HORNBEAM"});
+        QCOMPARE(DeviceAccess::firmwareNumber(), quint16(0x0102));
+        QCOMPARE(DeviceAccess::openByCodeName("HORNBEAM"), 1);
+
+        const auto* begin = reinterpret_cast<const quint8*>(kBegin.constData());
+        QCOMPARE(int(CommandTransport::sendCommand(begin, 33)), 0);
+        // One lost answer: the transport reads nothing, writes again and gets its echo.
+        command("drop 1");
+        QVERIFY(waitForOutput("next 1 answers are not sent"));
+        QCOMPARE(int(CommandTransport::sendCommand(begin, 33)), 0);
+        QVERIFY(waitForOutput("answer dropped"));
+
+        command("unplug cable");
+        QVERIFY(waitForOutput("unplugged cable"));
+        QCOMPARE(int(CommandTransport::sendCommand(begin, 33)), int(CommandTransport::WriteError));
+
+        DeviceAccess::closeAll();
+        CommandTransport::setSleepFunction(nullptr);
+        HidBackend::setCurrent(nullptr);
     }
 
     void staleSocketsAreSkipped()
