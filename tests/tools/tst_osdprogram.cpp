@@ -1,0 +1,126 @@
+#include "platform/OsdClient.h"
+#include "platform/OsdMessage.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+// The on-screen-display program as the tool meets it: started on its own, addressed by name,
+// alone per user.
+class TestOsdProgram : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_RuntimeDir;
+    QString m_Program;
+
+    QString address() const { return m_RuntimeDir.path() + "/" + OsdClient::serverName(); }
+
+    void start(QProcess& process)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", m_RuntimeDir.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(m_Program, QStringList());
+    }
+
+    bool answers()
+    {
+        QLocalSocket socket;
+        socket.connectToServer(address());
+        return socket.waitForConnected(1000);
+    }
+
+    static void stop(QProcess& process)
+    {
+        process.kill();
+        process.waitForFinished(10000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ::chmod(QFile::encodeName(m_RuntimeDir.path()).constData(), 0700);
+        m_Program = QCoreApplication::applicationDirPath() + "/../bin/mouse-osd";
+        QVERIFY2(QFileInfo(m_Program).isExecutable(), "mouse-osd is built with the tools");
+    }
+
+    void showsWhatItIsSentAndStaysRunning()
+    {
+        QProcess osd;
+        start(osd);
+        QVERIFY(osd.waitForStarted(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(answers(), 20000);
+
+        OsdClient client;
+        client.setServerAddress(address());
+        client.announce("DPI 2:1600", QColor(255, 0, 0));
+        QByteArray output;
+        QTRY_VERIFY_WITH_TIMEOUT((output += osd.readAll()).contains("OSD: DPI 2:1600"), 10000);
+
+        // Two blocks in one write, and one split over two writes.
+        QLocalSocket raw;
+        raw.connectToServer(address());
+        QVERIFY(raw.waitForConnected(5000));
+        const QByteArray a = OsdMessage::announcement("Profile 2", Qt::green).toBlock();
+        const QByteArray b = OsdMessage::announcement("500 HZ", Qt::blue).toBlock();
+        const QByteArray c = OsdMessage::announcement("DPI 1:400", Qt::cyan).toBlock();
+        raw.write(a + b + c.left(100));
+        QVERIFY(raw.waitForBytesWritten(5000));
+        QTRY_VERIFY_WITH_TIMEOUT((output += osd.readAll()).contains("OSD: 500 HZ"), 10000);
+        QVERIFY(output.contains("OSD: Profile 2"));
+        QVERIFY(!output.contains("OSD: DPI 1:400"));
+        raw.write(c.mid(100));
+        QVERIFY(raw.waitForBytesWritten(5000));
+        QTRY_VERIFY_WITH_TIMEOUT((output += osd.readAll()).contains("OSD: DPI 1:400"), 10000);
+        raw.disconnectFromServer();
+
+        // Long past the 1.5 s on screen, it still takes announcements.
+        QTest::qWait(2000);
+        QCOMPARE(osd.state(), QProcess::Running);
+        client.announce("Profile 4", QColor(255, 0, 0));
+        QTRY_VERIFY_WITH_TIMEOUT((output += osd.readAll()).contains("OSD: Profile 4"), 10000);
+        stop(osd);
+    }
+
+    void secondInstanceLeaves()
+    {
+        QProcess first;
+        start(first);
+        QTRY_VERIFY_WITH_TIMEOUT(answers(), 20000);
+        QProcess second;
+        start(second);
+        QVERIFY(second.waitForFinished(20000));
+        QCOMPARE(second.exitCode(), 1);
+        QVERIFY(answers());
+        stop(first);
+    }
+
+    void socketLeftByACrashIsTakenOver()
+    {
+        QProcess first;
+        start(first);
+        QTRY_VERIFY_WITH_TIMEOUT(answers(), 20000);
+        stop(first); // killed: its socket file stays behind
+        QVERIFY(QFileInfo::exists(address()));
+        QVERIFY(!answers());
+
+        QProcess second;
+        start(second);
+        QTRY_VERIFY_WITH_TIMEOUT(answers(), 20000);
+        QCOMPARE(second.state(), QProcess::Running);
+        stop(second);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOsdProgram)
+#include "tst_osdprogram.moc"

@@ -1,0 +1,45 @@
+#include "OsdOverlay.h"
+#include "OsdServer.h"
+
+#include "platform/LockFileSingleInstance.h"
+#include "platform/OsdClient.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QLocalSocket>
+
+// The on-screen display: stays running in the background and shows each announcement the
+// configuration tool sends it. One per user: a second start leaves at once with exit code 1.
+int main(int argc, char* argv[])
+{
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QString address = OsdClient::serverAddress();
+    LockFileSingleInstance lock;
+    if (!lock.tryAcquire(OsdClient::serverName()))
+        return 1;
+    if (!lock.isHeld()) {
+        // Without the lock, a server that answers is the only sign of another OSD.
+        QLocalSocket probe;
+        probe.connectToServer(address);
+        if (probe.waitForConnected(500))
+            return 1;
+    }
+
+    OsdServer server;
+    if (!server.listen(address)) {
+        qDebug() << "OSD: cannot listen on" << address << server.errorString();
+        return 1;
+    }
+
+    OsdOverlay overlay;
+    QObject::connect(&server, &OsdServer::messageReceived, &overlay,
+                     [&overlay](const OsdMessage& message) {
+                         qDebug().noquote() << "OSD:" << message.text;
+                         overlay.showMessage(message);
+                     });
+    return app.exec();
+}
