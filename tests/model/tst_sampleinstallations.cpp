@@ -1,0 +1,234 @@
+#include "TestAppFolder.h"
+#include "model/AppSettings.h"
+#include "model/DeviceDescription.h"
+#include "model/ProfileRules.h"
+
+#include <QSettings>
+#include <QtTest>
+
+#include <set>
+
+namespace {
+// Every key a description file can hold, in the PROFILE group.
+QStringList descriptionKeys()
+{
+    QStringList keys = {
+        "ProductName",  "Version",         "ButtonCount", "MouseDpi",   "DPICount",
+        "DisableMacro", "ShowSleep",       "SleepMin",    "SleepMax",   "ScrollRev",
+        "MinDelay",     "33254",           "ColorMode",   "ledDisable", "SyncMode",
+        "french",       "showMouseButton", "CloseWindow", "lift",       "angle",
+        "butondelay",   "jitter",          "wake",        "sensormode", "sync",
+        "dpi",          "pollrate",        "LedMode",     "LedMoveOFF", "LedSleepTime"};
+    for (int i = 0; i < 16; ++i) {
+        for (const char* suffix : {"Matrix", "Matrix2", "ID", "Fun", "LoopNumber", "KeyNumber",
+                                   "Res1", "Res2", "Res3", "Res4"})
+            keys << QString("BUTTON_INFO_%1_%2").arg(i).arg(suffix);
+    }
+    for (int i = 0; i < 8; ++i)
+        keys << QString("DPI_INFO_%1_xy").arg(i);
+    for (int i = 0; i < 14; ++i) {
+        for (const char* suffix : {"RGB", "bright", "breath"})
+            keys << QString("LedMode/LED_MODE_%1_%2").arg(i).arg(suffix);
+    }
+    return keys;
+}
+
+// The codes the button window can write (1..5, the menus, macro, gun file) and 0 for no button.
+const std::set<int>& catalogueCodes()
+{
+    static const std::set<int> codes = {0,  1,  2,  3,  4,  5,  6,  7,  12, 16, 17, 18, 19,  20,
+                                        21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33,  34,
+                                        35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,  48,
+                                        49, 50, 51, 52, 53, 54, 55, 57, 58, 59, 62, 63, 200, 510};
+    return codes;
+}
+} // namespace
+
+class TestSampleInstallations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void models_data();
+    void everyDescriptionKeyIsPresent_data() { models_data(); }
+    void everyDescriptionKeyIsPresent();
+    void countsAreStoredAsOperands_data() { models_data(); }
+    void countsAreStoredAsOperands();
+    void matricesDescribeTheButtons_data() { models_data(); }
+    void matricesDescribeTheButtons();
+    void factoryProfileIsUsable_data() { models_data(); }
+    void factoryProfileIsUsable();
+    void configValues_data() { models_data(); }
+    void configValues();
+    void modelsDiffer();
+};
+
+void TestSampleInstallations::models_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("sensor");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("levels");
+    QTest::newRow("hornbeam") << "hornbeam"
+                              << "HORNBEAM" << 3389 << 9 << 8;
+    QTest::newRow("linden") << "linden"
+                            << "LINDEN" << 3325 << 7 << 6;
+}
+
+void TestSampleInstallations::everyDescriptionKeyIsPresent()
+{
+    QFETCH(QString, model);
+    QSettings s(TestAppFolder::sampleDir(model) + "/DefaultProfile.bin", QSettings::IniFormat);
+    QCOMPARE(s.status(), QSettings::NoError);
+    QCOMPARE(s.childGroups(), QStringList{"PROFILE"});
+    s.beginGroup("PROFILE");
+    const QStringList keys = descriptionKeys();
+    for (const QString& key : keys)
+        QVERIFY2(s.contains(key), qPrintable(key));
+    QCOMPARE(s.allKeys().size(), keys.size());
+    for (int i = 0; i < 14; ++i) {
+        const QVariant colour = s.value(QString("LedMode/LED_MODE_%1_RGB").arg(i));
+        QCOMPARE(colour.userType(), int(QMetaType::QColor));
+        QVERIFY(colour.value<QColor>().isValid());
+    }
+}
+
+void TestSampleInstallations::countsAreStoredAsOperands()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, product);
+    QFETCH(int, buttons);
+    QFETCH(int, levels);
+    TestAppFolder folder(model);
+    QCOMPARE(DeviceDescription::productName(), product);
+    QVERIFY(!DeviceDescription::version().isEmpty());
+    QCOMPARE(DeviceDescription::buttonCount(), buttons);
+    QCOMPARE(DeviceDescription::dpiLevelCount(), levels);
+    QSettings s(TestAppFolder::sampleDir(model) + "/DefaultProfile.bin", QSettings::IniFormat);
+    QVERIFY(s.value("PROFILE/ButtonCount").toInt() != buttons);
+    QVERIFY(s.value("PROFILE/MouseDpi").toInt() != 0);
+}
+
+void TestSampleInstallations::matricesDescribeTheButtons()
+{
+    QFETCH(QString, model);
+    QFETCH(int, buttons);
+    TestAppFolder folder(model);
+    quint8 matrix[16];
+    QCOMPARE(DeviceDescription::readButtonMatrix(matrix), 0);
+    std::set<int> deviceSlots;
+    for (int i = 0; i < buttons; ++i) {
+        QVERIFY(matrix[i] < 14); // 14 and 15 are the wheel's slots
+        deviceSlots.insert(matrix[i]);
+    }
+    QCOMPARE(int(deviceSlots.size()), buttons);
+
+    quint8 display[16];
+    QCOMPARE(DeviceDescription::readButtonDisplayMatrix(display), buttons);
+    std::set<int> entries;
+    for (int i = 0; i < 16; ++i) {
+        if (i < buttons)
+            entries.insert(display[i]);
+        else
+            QCOMPARE(display[i], quint8(255));
+    }
+    QCOMPARE(int(entries.size()), buttons);
+    QVERIFY(*entries.rbegin() < buttons);
+}
+
+void TestSampleInstallations::factoryProfileIsUsable()
+{
+    QFETCH(QString, model);
+    QFETCH(int, sensor);
+    QFETCH(int, buttons);
+    QFETCH(int, levels);
+    TestAppFolder folder(model);
+    ProfileData p;
+    ProfileRules::buildDefaultProfile(p);
+    QCOMPARE(p.ButtonInfo[0].Fun, 1); // the primary button is a Left click
+    for (int b = 0; b < 16; ++b) {
+        QVERIFY2(catalogueCodes().count(p.ButtonInfo[b].Fun), qPrintable(QString::number(b)));
+        if (b >= buttons)
+            QCOMPARE(p.ButtonInfo[b].Fun, 0);
+        else
+            QVERIFY(p.ButtonInfo[b].Fun != 0);
+    }
+    QVERIFY(p.pollrate == 1 || p.pollrate == 2 || p.pollrate == 4 || p.pollrate == 8);
+    QVERIFY(p.dpi < levels);
+    QVERIFY(p.LedMode <= 11);
+    QVERIFY(p.LedSleepTime >= DeviceDescription::sleepMin());
+    QVERIFY(p.LedSleepTime <= DeviceDescription::sleepMax());
+    // Levels rise, each within what the sensor offers.
+    int previous = 0;
+    for (int i = 0; i < ProfileData::kDpiLevelCount; ++i) {
+        const int dpi = ProfileRules::dpiOfStep(p.DpiInfo[i].x, sensor);
+        QVERIFY2(dpi > previous, qPrintable(QString("level %1: %2").arg(i).arg(dpi)));
+        previous = dpi;
+    }
+    QCOMPARE(ProfileRules::dpiOfStep(p.DpiInfo[1].x, sensor), 800);
+    QVERIFY(previous <= (sensor == 3389 ? 32000 : 16000));
+    for (const LedSetting& led : p.LedInfo) {
+        QVERIFY(led.colour.isValid());
+        QVERIFY(led.bright <= 3);
+        QVERIFY(led.breath <= 5);
+    }
+}
+
+void TestSampleInstallations::configValues()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, product);
+    QFETCH(int, sensor);
+    TestAppFolder folder(model);
+    QCOMPARE(AppSettings::sensorNumber(), sensor);
+    QCOMPARE(AppSettings::mouseListName(), product);
+    QVERIFY(AppSettings::modelText().startsWith(product));
+    QVERIFY(AppSettings::accentColorId() >= 0 && AppSettings::accentColorId() <= 6);
+    QVERIFY(AppSettings::batteryFull() > 0);
+    const LanguageList list = AppSettings::languageList();
+    QCOMPARE(list.count, 3);
+    QCOMPARE(list.names[0], QString("English"));
+    QCOMPARE(list.names[1], QString::fromUtf8("简体中文"));
+    QCOMPARE(list.names[2], QString::fromUtf8("繁體中文"));
+    const char* fonts[] = {"Noto Sans", "Noto Sans CJK SC", "Noto Sans CJK TC"};
+    for (int i = 0; i < 3; ++i) {
+        AppSettings::setCurrentLanguageIndex(i);
+        QCOMPARE(AppSettings::fontFamily(), QString(fonts[i]));
+        QVERIFY(AppSettings::fontSize() >= 10);
+        QVERIFY(AppSettings::translationFile(i).endsWith("/lang/" + list.files[i] + ".qm"));
+    }
+    AppSettings::setCurrentLanguageIndex(0);
+    QSettings config(folder.path() + "/Configs/Config.ini", QSettings::IniFormat);
+    for (int i = 1; i <= 5; ++i)
+        QCOMPARE(config.value(QString("Config/Profile%1").arg(i)).toString(),
+                 QString("Profile %1").arg(i));
+    QVERIFY(config.contains("MouseLEDMode/" + product));
+}
+
+void TestSampleInstallations::modelsDiffer()
+{
+    {
+        TestAppFolder folder("hornbeam");
+        QCOMPARE(DeviceDescription::ledDisable(), 0);
+        QCOMPARE(DeviceDescription::disableMacro(), 0);
+        QCOMPARE(DeviceDescription::scrollRev(), 0);
+        QCOMPARE(DeviceDescription::french(), -1);
+        QCOMPARE(DeviceDescription::wideRange33254(), 0);
+        QCOMPARE(AppSettings::ledVariant("HORNBEAM"), 1);
+    }
+    {
+        TestAppFolder folder("linden");
+        QCOMPARE(DeviceDescription::ledDisable(), 1);
+        QCOMPARE(DeviceDescription::disableMacro(), 1);
+        QCOMPARE(DeviceDescription::scrollRev(), 1);
+        QCOMPARE(DeviceDescription::french(), 1);
+        QCOMPARE(DeviceDescription::wideRange33254(), 1);
+        quint8 sensor[7];
+        QCOMPARE(DeviceDescription::readSensorDefaults(sensor), 0);
+        QCOMPARE(sensor[DeviceDescription::ButtonDelay], quint8(20));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSampleInstallations)
+#include "tst_sampleinstallations.moc"
