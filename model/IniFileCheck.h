@@ -10,9 +10,10 @@
 class IniFileCheck
 {
 public:
-    // Far above the largest file the system writes (a configuration export of five profiles is
-    // under 2 MB), far below the sizes at which QSettings takes seconds.
-    static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+    // Twice the largest file the system writes (a configuration export of five full profiles is
+    // under 2 MB). QSettings reads a text file of this size in well under a second, but writing
+    // into one merges every line it holds: four megabytes of short lines take it seconds.
+    static constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
 
     // True when the file exists, is a regular file within kMaxFileSize and looks like INI text:
     // no NUL byte (QSettings escapes them in what it writes) and every line that opens a section

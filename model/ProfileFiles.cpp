@@ -144,13 +144,13 @@ void ProfileFiles::loadConfiguration(MouseConfig& config)
 
 bool ProfileFiles::saveConfiguration(const MouseConfig& config)
 {
+    const QString path = profilePath(config.ProfileNames[0]);
+    if (path.isEmpty())
+        return false;
     const bool configWritten = writeIni(AppPaths::configIni(), [&](QSettings& s) {
         writeDeviceWide(s, config);
         s.setValue(slotNameKey(0), config.ProfileNames[0]);
     });
-    const QString path = profilePath(config.ProfileNames[0]);
-    if (path.isEmpty())
-        return false;
     return saveProfile(config.Profile[0], path) && configWritten;
 }
 

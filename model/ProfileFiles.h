@@ -27,8 +27,8 @@ public:
 
     // Config.ini, the five slot profiles by their names, and the description's button matrix.
     static void loadConfiguration(MouseConfig& config);
-    // The device-wide values, slot 0's name and slot 0's profile file. False when a write failed
-    // or slot 0's name cannot name a file (Config.ini is written all the same).
+    // The device-wide values, slot 0's name and slot 0's profile file. False when a write failed,
+    // or, with nothing written, when slot 0's name cannot name a file.
     static bool saveConfiguration(const MouseConfig& config);
 
     // A missing or unreadable file loads as the missing-file defaults and gives false.
