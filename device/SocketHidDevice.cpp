@@ -92,7 +92,7 @@ int SocketHidDevice::setNonblocking(int nonblock)
 
 void SocketHidDevice::close()
 {
-    if (m_Guard.isClosed())
+    if (m_bShutDown.exchange(true))
         return;
     // Wakes a call waiting for its reply; the descriptor itself is released by the guard once
     // that call has left, so it cannot be reused under it.

@@ -3,6 +3,7 @@
 #include "device/HandleGuard.h"
 #include "device/HidDevice.h"
 
+#include <atomic>
 #include <mutex>
 
 // One interface of a virtual mouse opened over its local socket. The connection carries one
@@ -22,6 +23,7 @@ public:
 private:
     int m_iFd;
     int m_iNonblocking = 0;
+    std::atomic<bool> m_bShutDown{false};
     bool m_bBroken = false; // a reply went missing: the stream can no longer be trusted
     std::mutex m_CallMutex;
     HandleGuard m_Guard;

@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -265,6 +268,29 @@ private slots:
         DeviceAccess::closeAll();
         CommandTransport::setSleepFunction(nullptr);
         HidBackend::setCurrent(nullptr);
+    }
+
+    void closeFromAnotherThreadEndsAWaitingRead()
+    {
+        QVERIFY(start({}));
+        SocketHidBackend backend;
+        auto control = openControl(backend, "receiver");
+        QVERIFY(control);
+        std::atomic<int> result{1};
+        std::thread reader([&] {
+            quint8 buffer[33];
+            result = control->readTimeout(buffer, 33, 60000);
+        });
+        QThread::msleep(100);
+        control->close();
+        reader.join();
+        QCOMPARE(result.load(), -1);
+        QCOMPARE(send(*control, kBegin), -1);
+        // The program lets the handle go and serves others as before.
+        auto again = openControl(backend, "receiver");
+        QVERIFY(again);
+        QCOMPARE(send(*again, kBegin), 33);
+        QCOMPARE(receive(*again, 5000), kBegin.mid(1));
     }
 
     void staleSocketsAreSkipped()
