@@ -45,3 +45,8 @@ qt5_add_resources(SKIN_RC_SOURCES ${SKIN_RC_DIR}/skin.qrc)
 set_source_files_properties(${SKIN_RC_SOURCES} PROPERTIES SKIP_AUTOGEN ON)
 # The resource sits in a static library: SkinResources::init() references it so it is linked.
 target_sources(mousecfg_ui PRIVATE ${SKIN_RC_SOURCES})
+
+# A picture of the skin laid out like the main window (scripts/skin-preview.sh).
+add_executable(skinpreview ${CMAKE_SOURCE_DIR}/tools/skinpreview/main.cpp)
+target_link_libraries(skinpreview PRIVATE mousecfg_ui)
+set_target_properties(skinpreview PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

@@ -32,7 +32,8 @@ KivoMessageBox::KivoMessageBox(Kind kind, const QString& title, const QString& t
     m_pTitle->setStyleSheet(
         QStringLiteral("color: #ffffff; font-weight: bold; font-size: %1px;").arg(px(16)));
 
-    const QString textStyle = QStringLiteral("color: #c8ced6; font-size: %1px;").arg(px(13));
+    const QString textStyle =
+        QStringLiteral("color: #c8ced6; font-weight: normal; font-size: %1px;").arg(px(13));
     m_pText = new QLabel(text, this);
     m_pText->setObjectName("text");
     m_pText->setWordWrap(true);
