@@ -657,6 +657,41 @@ private slots:
         QVERIFY(!QSettings(path, QSettings::IniFormat).contains("PROFILE/Stray"));
     }
 
+    void sampleInstallationsHoldTheFactoryProfile_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::newRow("hornbeam") << "hornbeam";
+        QTest::newRow("linden") << "linden";
+    }
+    void sampleInstallationsHoldTheFactoryProfile()
+    {
+        QFETCH(QString, model);
+        m_folder.reset();
+        m_folder = std::make_unique<TestAppFolder>(model);
+        QVERIFY(m_folder->isValid());
+        QVERIFY(DeviceDescription::buttonCount() > 0);
+        ProfileData factory;
+        ProfileRules::buildDefaultProfile(factory);
+
+        MouseConfig c;
+        ProfileFiles::loadConfiguration(c);
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
+            QCOMPARE(c.ProfileNames[i], QStringLiteral("Profile %1").arg(i + 1));
+            QVERIFY(QFile::exists(ProfileFiles::profilePath(c.ProfileNames[i])));
+            QVERIFY(c.Profile[i] == factory);
+        }
+        const QStringList list = ProfileFiles::loadProfileList();
+        QCOMPARE(list.size(), MouseConfig::kProfileCount);
+        for (const QString& name : list) {
+            ProfileData p;
+            QVERIFY(ProfileFiles::loadProfile(p, ProfileFiles::modelProfilePath(name)));
+            QVERIFY(p == factory);
+        }
+        ProfileData p;
+        QVERIFY(ProfileFiles::loadProfile(p, ProfileFiles::modelProfilePath("DefaultProfile")));
+        QVERIFY(p == factory);
+    }
+
     void profileListRoundTrip()
     {
         const QStringList names{"Profile 1", "Game, fast", "\u4e2d\u6587", "x=y", "@home", "Last"};
