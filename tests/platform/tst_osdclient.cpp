@@ -1,3 +1,4 @@
+#include "model/AppPaths.h"
 #include "platform/OsdClient.h"
 #include "platform/OsdMessage.h"
 
@@ -167,6 +168,20 @@ private slots:
         QVERIFY(OsdClient::programPath().endsWith("/mouse-osd"));
     }
 
+    void launcherReportsWhetherItStarted()
+    {
+        ProgramLauncher launcher;
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("could not start"));
+        QVERIFY(!launcher.startDetached(m_Dir.path() + "/no-such-program"));
+        QVERIFY(launcher.startDetached("/bin/true"));
+
+        AppPaths::setAppDir(m_Dir.path());
+        QCOMPARE(ProgramLauncher::inAppFolder("/skin/mouse/bin/fwupdate.exe"),
+                 m_Dir.path() + "/skin/mouse/bin/fwupdate.exe");
+        QCOMPARE(OsdClient::programPath(), m_Dir.path() + "/mouse-osd");
+        AppPaths::setAppDir(QString());
+    }
+
     void blockArrivesUnchanged()
     {
         Receiver osd;
@@ -281,6 +296,30 @@ private slots:
         QTRY_COMPARE(second.m_Bytes.size(), OsdMessage::kBlockSize);
         QCOMPARE(second.m_Bytes, OsdMessage::announcement("Profile 2", Qt::red).toBlock());
         QVERIFY(launcher.m_Started.isEmpty());
+    }
+
+    void announcementsLostWithTheConnectionAreReported()
+    {
+        // An OSD that takes the connection but stops reading, then goes away.
+        QLocalServer stuck;
+        const QString address = freshAddress();
+        QVERIFY(stuck.listen(address));
+        FakeLauncher launcher;
+        OsdClient client(&launcher);
+        client.setServerAddress(address);
+        client.announce("Profile 1", Qt::red);
+        QTRY_VERIFY(stuck.hasPendingConnections());
+        QLocalSocket* peer = stuck.nextPendingConnection();
+        peer->setReadBufferSize(1);
+        QSignalSpy written(&client, &OsdClient::blockWritten);
+        for (int i = 0; i < 1000; ++i)
+            client.announce(QString("DPI %1").arg(i), Qt::red);
+        QCOMPARE(written.count(), 1000);
+        QTest::qWait(100);
+
+        QTest::ignoreMessage(QtDebugMsg, "SendMessage failed\n");
+        peer->abort();
+        QTRY_VERIFY(!client.isConnected());
     }
 
     void waitingAnnouncementsAreBounded()
