@@ -33,27 +33,53 @@ bool looksLikeIniText(const QByteArray& data)
 }
 } // namespace
 
-bool IniFileCheck::isReadable(const QString& path)
+namespace {
+enum class Verdict
+{
+    Missing,
+    NotAFile,
+    Unopenable,
+    NotIni,
+    Ini
+};
+
+Verdict inspect(const QString& path)
 {
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxFileSize)
-        return false;
+    if (!info.exists())
+        return Verdict::Missing;
+    if (!info.isFile())
+        return Verdict::NotAFile;
+    if (info.size() > IniFileCheck::kMaxFileSize)
+        return Verdict::NotIni;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return Verdict::Unopenable;
     // The size is checked again on what is read: the file may have grown since.
-    const QByteArray data = file.read(kMaxFileSize + 1);
-    return data.size() <= kMaxFileSize && looksLikeIniText(data);
+    const QByteArray data = file.read(IniFileCheck::kMaxFileSize + 1);
+    if (data.size() > IniFileCheck::kMaxFileSize || !looksLikeIniText(data))
+        return Verdict::NotIni;
+    return Verdict::Ini;
+}
+} // namespace
+
+bool IniFileCheck::isReadable(const QString& path)
+{
+    return inspect(path) == Verdict::Ini;
 }
 
 bool IniFileCheck::prepareForWrite(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    switch (inspect(path)) {
+    case Verdict::Missing:
+    case Verdict::Ini:
         return true;
-    if (!info.isFile())
-        return false;
-    if (isReadable(path))
-        return true;
-    return QFile::remove(path);
+    case Verdict::NotIni:
+        return QFile::remove(path);
+    case Verdict::NotAFile:
+    case Verdict::Unopenable:
+        break;
+    }
+    // Neither replaced nor written: a folder, a device, or a file this user may not read.
+    return false;
 }

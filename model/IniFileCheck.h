@@ -19,8 +19,8 @@ public:
     // no NUL byte (QSettings escapes them in what it writes) and every line that opens a section
     // also closes it.
     static bool isReadable(const QString& path);
-    // Before QSettings writes into `path`: a file there that isReadable() refuses is removed, so
-    // the write starts afresh instead of parsing and carrying over its contents. False when such
-    // a file could not be removed.
+    // Before QSettings writes into `path`: a file there that is too large or no INI text is
+    // removed, so the write starts afresh instead of parsing and carrying over its contents.
+    // False when the path is no regular file, cannot be read, or could not be removed.
     static bool prepareForWrite(const QString& path);
 };

@@ -347,6 +347,18 @@ private slots:
             17);
     }
 
+    void foldersAreNeitherReadNorReplaced()
+    {
+        const QString path = ProfileFiles::profilePath(QStringLiteral("Folder"));
+        QVERIFY(QDir().mkpath(path + "/inside"));
+        ProfileData p = distinctProfile(9);
+        QVERIFY(!ProfileFiles::loadProfile(p, path));
+        QVERIFY(p == missingFileProfile());
+        QVERIFY(!ProfileFiles::saveProfile(distinctProfile(9), path));
+        QVERIFY(!ProfileFiles::exportConfiguration(distinctConfig(9), path));
+        QVERIFY(QFileInfo(path + "/inside").isDir());
+    }
+
     void truncatedProfileKeepsWhatIsLeft()
     {
         const QString path = ProfileFiles::profilePath(QStringLiteral("Cut"));
