@@ -41,10 +41,10 @@ public:
     // DPI levels 0..5 (iPart 0, type 0x05) or 6..7 (iPart 1, type 0x06) of one profile.
     static Frame dpiTable(const ProfileData& profile, int iSensor, int iPart);
 
-    // Part 0, 1 or 2 (types 0x07, 0x08, 0x09) of a 128-byte button table.
+    // Report 0, 1 or 2 (types 0x07, 0x08, 0x09) of a 128-byte button table.
     static Frame buttonTable(const quint8* table, int iPart);
 
-    // Part k (0..8) of macro block m: types 0x10 + 9m + k.
+    // Report k (0..8) of macro block m: types 0x10 + 9m + k.
     static Frame macroBlock(int iBlock, int iPart, const quint8* block);
 
     static Frame batteryQuery();
