@@ -81,9 +81,12 @@ MouseDialog::MouseDialog(const QStringList& devices, QWidget* parent) : QDialog(
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_pList, &QListWidget::currentRowChanged, this, &MouseDialog::markRow);
-    connect(m_pList, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { markRow(m_pList->row(item)); });
+    // The selection, not the current row: the list makes its first row current when it takes
+    // the focus, and that is no choice of the user's.
+    connect(m_pList, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = m_pList->selectedItems();
+        markRow(selected.isEmpty() ? -1 : m_pList->row(selected.first()));
+    });
     connect(m_pList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         markRow(m_pList->row(item));
         if (!m_SelectedName.isEmpty())
@@ -149,7 +152,7 @@ void MouseDialog::markRow(int row)
         m_pList->clearSelection();
     } else {
         m_SelectedName = m_Devices.value(row);
-        if (m_pList->currentRow() != row)
+        if (!m_pList->item(row)->isSelected())
             m_pList->setCurrentRow(row);
     }
     for (int i = 0; i < m_pList->count(); ++i) {

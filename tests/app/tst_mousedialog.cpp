@@ -1,0 +1,339 @@
+#include "FakeDeviceNotifier.h"
+#include "TestAppFolder.h"
+#include "app/CustomItemWidget.h"
+#include "app/MouseDialog.h"
+#include "model/AppPaths.h"
+#include "widgets/KivoPushButton.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QtTest>
+
+// The device chooser on its own: what it shows, how a row is chosen, the refresh rule and its
+// own notifications.
+class TestMouseDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QPoint rowCentre(MouseDialog& dialog, int row)
+    {
+        QListWidget* list = dialog.listWidget();
+        return list->visualItemRect(list->item(row)).center();
+    }
+
+    static void clickRow(MouseDialog& dialog, int row)
+    {
+        QTest::mouseClick(dialog.listWidget()->viewport(), Qt::LeftButton, {},
+                          rowCentre(dialog, row));
+    }
+
+    // The build renders the skin beside the executables (bin/ next to tests/).
+    static QString buildAppDir()
+    {
+        return QDir(QCoreApplication::applicationDirPath() + "/../bin").absolutePath();
+    }
+
+    static int countPixels(const QImage& image, const std::function<bool(QColor)>& test)
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (test(image.pixelColor(x, y)))
+                    ++count;
+        return count;
+    }
+
+    static void saveGrab(const QImage& image, const QString& name)
+    {
+        const QString dir = qEnvironmentVariable("MOUSECFG_GRAB_DIR");
+        if (!dir.isEmpty())
+            QVERIFY(image.save(dir + "/" + name));
+    }
+
+private slots:
+    void showsTheChooserAsDescribed()
+    {
+        TestAppFolder folder;
+        MouseDialog dialog({"HORNBEAM", "LINDEN"});
+        QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(
+            dialog.styleSheet(),
+            QStringLiteral("QDialog { background-color: #000000; border: 1px solid #CCCCCC; }"));
+        const QList<QLabel*> labels =
+            dialog.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+        QStringList texts;
+        for (QLabel* label : labels)
+            texts << label->text();
+        QVERIFY(texts.contains(QStringLiteral("选择鼠标设备")));
+        QVERIFY(texts.contains(QStringLiteral("请点击选择一个鼠标：")));
+        for (QLabel* label : labels) {
+            if (label->text() == QStringLiteral("选择鼠标设备"))
+                QCOMPARE(label->styleSheet(),
+                         QStringLiteral(
+                             "font-size: 24px; font-weight: bold; color: white; padding: 10px;"));
+        }
+        QCOMPARE(dialog.listWidget()->viewMode(), QListView::IconMode);
+        QCOMPARE(dialog.listWidget()->count(), 2);
+        QCOMPARE(dialog.rowWidget(0)->name(), QStringLiteral("HORNBEAM"));
+        QCOMPARE(dialog.rowWidget(1)->name(), QStringLiteral("LINDEN"));
+        QCOMPARE(dialog.messageLabel()->text(), QStringLiteral("Dongle Disconnect!"));
+        QCOMPARE(dialog.messageLabel()->styleSheet(),
+                 QStringLiteral("font-size: 20px; color: red; font-weight: bold;"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.listWidget()->isVisible());
+        QVERIFY(!dialog.messageLabel()->isVisible());
+        QVERIFY(!dialog.isShowingDisconnect());
+        // Nothing is chosen until the user clicks.
+        QCOMPARE(dialog.markedRow(), -1);
+        QVERIFY(!dialog.okButton()->isEnabled());
+    }
+
+    void picturesComeFromTheSkinOrAStandardIcon()
+    {
+        TestAppFolder folder;
+        const QString dir = AppPaths::appDir() + "/skin/mouse/LINDEN";
+        QVERIFY(QDir().mkpath(dir));
+        QImage picture(300, 400, QImage::Format_ARGB32);
+        picture.fill(QColor(10, 200, 30));
+        QVERIFY(picture.save(dir + "/Mouse.png"));
+
+        MouseDialog dialog({"HORNBEAM", "LINDEN"});
+        QVERIFY(!dialog.rowWidget(0)->hasSkinPicture());
+        QVERIFY(dialog.rowWidget(1)->hasSkinPicture());
+        const QImage row = dialog.rowWidget(1)->grab().toImage();
+        QVERIFY(countPixels(row, [](QColor c) { return c == QColor(10, 200, 30); }) > 1000);
+    }
+
+    void emptyListShowsDongleDisconnect()
+    {
+        TestAppFolder folder;
+        MouseDialog dialog({});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.isShowingDisconnect());
+        QVERIFY(dialog.messageLabel()->isVisible());
+        QVERIFY(!dialog.listWidget()->isVisible());
+        QCOMPARE(dialog.listWidget()->count(), 0);
+        // A mouse that comes and goes again brings the message back.
+        dialog.slotRefreshList({"HORNBEAM", "LINDEN"});
+        QVERIFY(!dialog.isShowingDisconnect());
+        QVERIFY(dialog.listWidget()->isVisible());
+        dialog.slotRefreshList({});
+        QVERIFY(dialog.isShowingDisconnect());
+    }
+
+    void clickMarksTheRowAndOkAccepts()
+    {
+        TestAppFolder folder;
+        MouseDialog dialog({"HORNBEAM", "LINDEN", "TAMARACK"});
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        clickRow(dialog, 1);
+        QCOMPARE(dialog.markedRow(), 1);
+        QCOMPARE(dialog.selectedName(), QStringLiteral("LINDEN"));
+        QVERIFY(dialog.rowWidget(1)->isSelected());
+        QVERIFY(dialog.rowWidget(1)->nameLabel()->styleSheet().contains("color: black"));
+        QVERIFY(dialog.rowWidget(0)->nameLabel()->styleSheet().contains("color: white"));
+        QVERIFY(dialog.rowWidget(2)->nameLabel()->styleSheet().contains("color: white"));
+        // A click alone does not close the chooser.
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(accepted.count(), 0);
+
+        clickRow(dialog, 2);
+        QCOMPARE(dialog.selectedName(), QStringLiteral("TAMARACK"));
+        QVERIFY(!dialog.rowWidget(1)->isSelected());
+        QVERIFY(dialog.rowWidget(1)->nameLabel()->styleSheet().contains("color: white"));
+        QVERIFY(dialog.rowWidget(2)->nameLabel()->styleSheet().contains("color: black"));
+
+        QVERIFY(dialog.okButton()->isEnabled());
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        QCOMPARE(accepted.count(), 1);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.selectedName(), QStringLiteral("TAMARACK"));
+    }
+
+    void doubleClickAcceptsCancelRejects()
+    {
+        TestAppFolder folder;
+        {
+            MouseDialog dialog({"HORNBEAM", "LINDEN"});
+            QSignalSpy finished(&dialog, &QDialog::finished);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            const QPoint at = rowCentre(dialog, 0);
+            QTest::mouseClick(dialog.listWidget()->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(dialog.listWidget()->viewport(), Qt::LeftButton, {}, at);
+            QCOMPARE(finished.count(), 1);
+            QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Accepted));
+            QCOMPARE(dialog.selectedName(), QStringLiteral("HORNBEAM"));
+        }
+        {
+            MouseDialog dialog({"HORNBEAM", "LINDEN"});
+            QSignalSpy finished(&dialog, &QDialog::finished);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            clickRow(dialog, 1);
+            QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+            QCOMPARE(finished.count(), 1);
+            QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Rejected));
+        }
+    }
+
+    void refreshRule_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("none to one") << QStringList{} << QStringList{"LINDEN"} << true;
+        QTest::newRow("two to one")
+            << QStringList{"HORNBEAM", "LINDEN"} << QStringList{"LINDEN"} << true;
+        QTest::newRow("one to another one")
+            << QStringList{"HORNBEAM"} << QStringList{"LINDEN"} << false;
+        QTest::newRow("three to one")
+            << QStringList{"HORNBEAM", "LINDEN", "TAMARACK"} << QStringList{"LINDEN"} << false;
+        QTest::newRow("none to two") << QStringList{} << QStringList{"HORNBEAM", "LINDEN"} << false;
+        QTest::newRow("two to none") << QStringList{"HORNBEAM", "LINDEN"} << QStringList{} << false;
+    }
+
+    void refreshRule()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QFETCH(bool, taken);
+        TestAppFolder folder;
+        MouseDialog dialog(before);
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.slotRefreshList(after);
+        QCOMPARE(dialog.devices(), after);
+        QCOMPARE(dialog.listWidget()->count(), after.size());
+        QCOMPARE(accepted.count(), taken ? 1 : 0);
+        QCOMPARE(dialog.isVisible(), !taken);
+        if (taken) {
+            QCOMPARE(dialog.selectedName(), after.first());
+            QVERIFY(dialog.rowWidget(0)->isSelected());
+        } else {
+            QCOMPARE(dialog.selectedName(), QString());
+        }
+    }
+
+    void markSurvivesARefreshThatKeepsTheMouse()
+    {
+        TestAppFolder folder;
+        MouseDialog dialog({"HORNBEAM", "LINDEN"});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        clickRow(dialog, 1);
+        dialog.slotRefreshList({"TAMARACK", "HORNBEAM", "LINDEN"});
+        QCOMPARE(dialog.selectedName(), QStringLiteral("LINDEN"));
+        QCOMPARE(dialog.markedRow(), 2);
+        QVERIFY(dialog.rowWidget(2)->isSelected());
+        QVERIFY(!dialog.rowWidget(0)->isSelected());
+        // The marked mouse goes: nothing is chosen any more.
+        dialog.slotRefreshList({"TAMARACK", "HORNBEAM", "HORNBEAM2"});
+        QCOMPARE(dialog.selectedName(), QString());
+        QVERIFY(!dialog.okButton()->isEnabled());
+    }
+
+    void ownNotificationsWhileOpen()
+    {
+        TestAppFolder folder;
+        auto* dialog = new MouseDialog({});
+        QPointer<FakeDeviceNotifier> notifier = new FakeDeviceNotifier;
+        dialog->setNotifier(notifier);
+        QCOMPARE(notifier->parent(), dialog);
+        QSignalSpy plugged(dialog, &MouseDialog::devicePluggedIn);
+        QSignalSpy unplugged(dialog, &MouseDialog::deviceUnplugged);
+        dialog->show();
+        notifier->announce(true, 0x7C21, "one");
+        notifier->announce(false, 0x7C21, "one");
+        QCOMPARE(plugged.count(), 2);
+        QCOMPARE(unplugged.count(), 2);
+        QCOMPARE(plugged.at(0).at(0).toString(), FakeDeviceNotifier::path(0x7C21, 0, "one"));
+        QCOMPARE(plugged.at(1).at(0).toString(), FakeDeviceNotifier::path(0x7C21, 2, "one"));
+        QCOMPARE(unplugged.at(1).at(0).toString(), FakeDeviceNotifier::path(0x7C21, 2, "one"));
+
+        // Closing the chooser gives its registration up.
+        dialog->reject();
+        QVERIFY(!dialog->notifier());
+        if (notifier)
+            notifier->announce(true, 0x7C21, "two");
+        QCOMPARE(plugged.count(), 2);
+        QTRY_VERIFY(notifier.isNull());
+        delete dialog;
+    }
+
+    void dragsWithTheLeftButton()
+    {
+        TestAppFolder folder;
+        MouseDialog dialog({"HORNBEAM"});
+        dialog.move(100, 100);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QPoint start = dialog.frameGeometry().topLeft();
+        // The title is not a control: the press reaches the dialog.
+        QTest::mousePress(&dialog, Qt::LeftButton, {}, QPoint(20, 20));
+        QMouseEvent move(QEvent::MouseMove, QPointF(50, 40), dialog.mapToGlobal(QPoint(50, 40)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &move);
+        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(50, 40));
+        QCOMPARE(dialog.frameGeometry().topLeft(), start + QPoint(30, 20));
+
+        // A right-button drag leaves it where it is.
+        QTest::mousePress(&dialog, Qt::RightButton, {}, QPoint(20, 20));
+        QMouseEvent move2(QEvent::MouseMove, QPointF(60, 60), dialog.mapToGlobal(QPoint(60, 60)),
+                          Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &move2);
+        QTest::mouseRelease(&dialog, Qt::RightButton, {}, QPoint(60, 60));
+        QCOMPARE(dialog.frameGeometry().topLeft(), start + QPoint(30, 20));
+    }
+
+    // What a person sees: the black dialog with its grey border, the pictures from the skin, the
+    // marked row, and the red message. MOUSECFG_GRAB_DIR keeps the pictures.
+    void grabsLookRight()
+    {
+        if (!QFileInfo(buildAppDir() + "/skin/mouse/HORNBEAM/Mouse.png").exists())
+            QSKIP("no rendered skin beside the test");
+        AppPaths::setAppDir(buildAppDir());
+        {
+            MouseDialog dialog({"HORNBEAM", "LINDEN"});
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            clickRow(dialog, 0);
+            const QImage image = dialog.grab().toImage();
+            saveGrab(image, "chooser-two-mice.png");
+            QVERIFY(dialog.rowWidget(0)->hasSkinPicture());
+            QCOMPARE(image.pixelColor(0, image.height() / 2), QColor("#CCCCCC"));
+            QCOMPARE(image.pixelColor(image.width() / 2, 0), QColor("#CCCCCC"));
+            QCOMPARE(image.pixelColor(5, 5), QColor("#000000"));
+            // The marked row's light background.
+            const QRect marked = dialog.listWidget()->visualItemRect(dialog.listWidget()->item(0));
+            const QPoint corner =
+                dialog.listWidget()->viewport()->mapTo(&dialog, marked.topLeft() + QPoint(3, 3));
+            QCOMPARE(image.pixelColor(corner), QColor("#CCCCCC"));
+        }
+        {
+            MouseDialog dialog({});
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            const QImage image = dialog.grab().toImage();
+            saveGrab(image, "chooser-disconnect.png");
+            const int red = countPixels(
+                image, [](QColor c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; });
+            QVERIFY2(red > 100, qPrintable(QString::number(red)));
+        }
+        AppPaths::setAppDir(QString());
+    }
+};
+
+QTEST_MAIN(TestMouseDialog)
+#include "tst_mousedialog.moc"
