@@ -19,5 +19,10 @@ QString ProgramLauncher::inAppFolder(const QString& relativePath)
     QString path = relativePath;
     while (path.startsWith('/'))
         path.remove(0, 1);
+    // Installed, the programs lie beside the executable (bin/) while the application folder is
+    // the data folder; in a build tree or a portable copy both are one folder.
+    const QString beside = AppPaths::programDir() + "/" + path;
+    if (QFileInfo::exists(beside))
+        return beside;
     return AppPaths::appDir() + "/" + path;
 }

@@ -13,6 +13,7 @@ public:
     // True when the program was started. The working folder is the program's own folder.
     virtual bool startDetached(const QString& program, const QStringList& args = QStringList());
 
-    // `relativePath` under the application folder (AppPaths::appDir()).
+    // `relativePath` beside the executable (AppPaths::programDir()) when it is there, else under
+    // the application folder (AppPaths::appDir()).
     static QString inAppFolder(const QString& relativePath);
 };
