@@ -1,0 +1,260 @@
+#include "ProfileTestTools.h"
+#include "ScriptedUserPrompts.h"
+#include "TestAppFolder.h"
+#include "tests/device/VirtualMouseRig.h"
+
+#include "app/ProfileActions.h"
+
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+#include <memory>
+
+using namespace ProfileTestTools;
+
+namespace {
+QString text(const char* t)
+{
+    return QString::fromUtf8(t);
+}
+
+// Every signal of the actions object, in the order it came.
+class SignalLog
+{
+public:
+    explicit SignalLog(ProfileActions& a)
+    {
+        QObject::connect(&a, &ProfileActions::stopBatteryThread, [this] { log << "stop"; });
+        QObject::connect(&a, &ProfileActions::retranslateTexts, [this] { log << "retranslate"; });
+        QObject::connect(&a, &ProfileActions::showFirstPage, [this] { log << "page0"; });
+        QObject::connect(&a, &ProfileActions::refreshModelParts, [this] { log << "model"; });
+        QObject::connect(&a, &ProfileActions::refreshPages, [this] { log << "pages"; });
+        QObject::connect(&a, &ProfileActions::rebuildProfileMenu, [this] { log << "menu"; });
+        QObject::connect(&a, &ProfileActions::applyPointerSpeed, [this] { log << "pointer"; });
+        QObject::connect(&a, &ProfileActions::profileNameChanged,
+                         [this](const QString& name) { log << "name:" + name; });
+        QObject::connect(&a, &ProfileActions::writeConfiguration,
+                         [this](bool full) { log << (full ? "write:full" : "write"); });
+    }
+    QStringList log;
+};
+} // namespace
+
+class TestProfileActions : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestAppFolder> m_folder;
+    QTemporaryDir m_outside;
+    QWidget m_window;
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<TestAppFolder>();
+        QVERIFY(m_folder->isValid());
+        ProfileFiles::loadConfiguration(GlobalRecords::snapshot());
+        GlobalRecords::live() = GlobalRecords::snapshot();
+    }
+    void cleanup() { m_folder.reset(); }
+
+    void deleteAsksOnlyWhenItCanDelete()
+    {
+        QVERIFY(makeProfile("Game", markedProfile(1)));
+        QStringList list = ProfileFiles::loadProfileList();
+        list << "Game";
+        QVERIFY(ProfileFiles::saveProfileList(list));
+        GlobalRecords::live().ProfileNames[0] = "Game";
+        ScriptedUserPrompts prompts;
+        ProfileActions actions(&m_window);
+        SignalLog events(actions);
+
+        // A default name: the notice, and no question.
+        QVERIFY(!actions.deleteProfile("Profile 2"));
+        QCOMPARE(prompts.shown().size(), 1);
+        QCOMPARE(prompts.shown().at(0).kind, ScriptedUserPrompts::Notice);
+        QCOMPARE(prompts.shown().at(0).title, QString("Warning"));
+        QCOMPARE(prompts.texts().at(0),
+                 QString("The default Profile cannot be deleted or renamed."));
+
+        // No: nothing happens.
+        prompts.answerQuestion(false);
+        QVERIFY(!actions.deleteProfile("Game"));
+        QCOMPARE(prompts.shown().at(1).kind, ScriptedUserPrompts::Question);
+        QCOMPARE(prompts.shown().at(1).title, QString("Warning"));
+        QCOMPARE(prompts.texts().at(1), QString("Are you sure you want delete this profile?"));
+        QVERIFY(QFileInfo::exists(modelFile("Game")));
+        QVERIFY(events.log.isEmpty());
+
+        // Yes: the last entry goes; the entries before it all name other slots but the first.
+        prompts.answerQuestion(true);
+        QVERIFY(actions.deleteProfile("Game"));
+        QVERIFY(!QFileInfo::exists(modelFile("Game")));
+        QCOMPARE(events.log, (QStringList{"pages", "menu", "name:Profile 1"}));
+        QCOMPARE(prompts.shown().size(), 3);
+        QCOMPARE(prompts.unansweredCount(), 0);
+    }
+
+    void renameRefusalKeepsTheField()
+    {
+        QVERIFY(makeProfile("Game", markedProfile(1)));
+        QVERIFY(makeProfile("Taken", markedProfile(2)));
+        GlobalRecords::live().ProfileNames[0] = "Game";
+        ScriptedUserPrompts prompts;
+        ProfileActions actions(&m_window);
+        SignalLog events(actions);
+
+        QVERIFY(!actions.renameProfile("Taken"));
+        QCOMPARE(prompts.texts(), QStringList{"Profile Exist!"});
+        QCOMPARE(prompts.titles(), QStringList{"Warning"});
+        QVERIFY(!actions.renameProfile("../Taken"));
+        QCOMPARE(prompts.texts().last(), text(ProfileManager::kInvalidName));
+        QVERIFY(events.log.isEmpty()); // the field is left with the typed text
+
+        QVERIFY(actions.renameProfile("Fast"));
+        QCOMPARE(events.log, (QStringList{"menu", "name:Fast"}));
+        QCOMPARE(prompts.shown().size(), 2);
+    }
+
+    void resetsAskAndWrite()
+    {
+        ScriptedUserPrompts prompts;
+        ProfileActions actions(&m_window);
+        SignalLog events(actions);
+        GlobalRecords::live().ProfileID = 1;
+
+        prompts.answerQuestion(false);
+        QVERIFY(!actions.resetProfile());
+        QCOMPARE(prompts.texts().last(), QString("Are you sure you want reset this profile?"));
+        prompts.answerQuestion(false);
+        QVERIFY(!actions.resetAll());
+        QCOMPARE(prompts.texts().last(), QString("Are you sure you want reset all profiles?"));
+        QVERIFY(events.log.isEmpty());
+
+        prompts.answerQuestion(true);
+        QVERIFY(actions.resetProfile());
+        QCOMPARE(events.log,
+                 (QStringList{"stop", "retranslate", "pages", "name:Profile 2", "write"}));
+        events.log.clear();
+        prompts.answerQuestion(true);
+        QVERIFY(actions.resetAll());
+        QCOMPARE(events.log,
+                 (QStringList{"stop", "pages", "menu", "name:Profile 1", "write:full"}));
+        QCOMPARE(prompts.titles(), (QStringList{"Warning", "Warning", "Warning", "Warning"}));
+        QCOMPARE(prompts.unansweredCount(), 0);
+    }
+
+    void fileDialogsAndCancel()
+    {
+        ScriptedUserPrompts prompts;
+        ProfileActions actions(&m_window);
+        SignalLog events(actions);
+        const State before = state();
+
+        // Cancelled dialogs end the operations.
+        prompts.answerSaveFile(QString());
+        QVERIFY(!actions.exportProfile());
+        prompts.answerOpenFile(QString());
+        QVERIFY(!actions.importProfile());
+        prompts.answerOpenFile(QString());
+        QVERIFY(!actions.loadConfiguration());
+        prompts.answerSaveFile(QString());
+        QVERIFY(!actions.saveConfiguration());
+        QVERIFY(state() == before);
+        QVERIFY(events.log.isEmpty());
+
+        const QVector<ScriptedUserPrompts::Shown>& shown = prompts.shown();
+        QCOMPARE(shown.size(), 4);
+        QCOMPARE(shown[0].kind, ScriptedUserPrompts::SaveFile);
+        QCOMPARE(shown[0].title, QString("Save Profile File"));
+        QCOMPARE(shown[0].text2, QString("Profile File(*.prof)"));
+        QCOMPARE(shown[1].kind, ScriptedUserPrompts::OpenFile);
+        QCOMPARE(shown[1].title, QString("Load Profile File"));
+        QCOMPARE(shown[1].text2, QString("Profile File(*.prof)"));
+        QCOMPARE(shown[2].kind, ScriptedUserPrompts::OpenFile);
+        QCOMPARE(shown[2].title, QString("Load Config File"));
+        QCOMPARE(shown[2].text2, QString("Config File(*.conf)"));
+        QCOMPARE(shown[3].kind, ScriptedUserPrompts::SaveFile);
+        QCOMPARE(shown[3].title, QString("Save Config File"));
+        QCOMPARE(shown[3].text2, QString("Config File(*.conf)"));
+
+        // Export, then import the export under another name.
+        const QString exported = m_outside.filePath("Shared.prof");
+        prompts.answerSaveFile(exported);
+        QVERIFY(actions.exportProfile());
+        QVERIFY(events.log.isEmpty());
+        prompts.answerOpenFile(exported);
+        QVERIFY(actions.importProfile());
+        QCOMPARE(events.log, (QStringList{"pages", "menu", "name:Shared", "write"}));
+        QCOMPARE(prompts.shown().size(), 6); // no notice
+    }
+
+    void importOfAnotherModelIsRefusedWithItsNotice()
+    {
+        const QString foreign =
+            TestAppFolder::sampleDir("linden") + "/Configs/LINDEN/Profile/Profile 1.prof";
+        const QString source = m_outside.filePath("Foreign.prof");
+        QVERIFY(QFile::copy(foreign, source));
+        QFile(source).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QSettings(source, QSettings::IniFormat).setValue("MouseName/Name", "LINDEN");
+        ScriptedUserPrompts prompts;
+        ProfileActions actions(&m_window);
+        SignalLog events(actions);
+        const State before = state();
+        prompts.answerOpenFile(source);
+        QVERIFY(!actions.importProfile());
+        QCOMPARE(prompts.texts().last(), QString("The file is not match current mouse!"));
+        QCOMPARE(prompts.titles().last(), QString("Warning"));
+        QVERIFY(state() == before);
+        QVERIFY(events.log.isEmpty());
+
+        prompts.answerOpenFile(source);
+        QVERIFY(!actions.loadConfiguration());
+        QCOMPARE(prompts.texts().last(), QString("The file is not match current mouse!"));
+        QVERIFY(state() == before);
+    }
+
+    void assignAndAddAndCopy()
+    {
+        ScriptedUserPrompts prompts;
+        ProfileActions actions(&m_window);
+        SignalLog events(actions);
+
+        QVERIFY(!actions.assignProfile("Profile 3"));
+        QCOMPARE(prompts.texts(), QStringList{"Profile is Already Used!"});
+        QVERIFY(actions.addProfile());
+        QCOMPARE(events.log, (QStringList{"pages", "menu", "name:Profile 6"}));
+        events.log.clear();
+        QVERIFY(actions.copyProfile());
+        QCOMPARE(events.log, (QStringList{"menu", "name:Profile 6 copy"}));
+        QCOMPARE(actions.manager().profileList().mid(5),
+                 (QStringList{"Profile 6", "Profile 6 copy"}));
+        QCOMPARE(prompts.shown().size(), 1);
+    }
+
+    void selectSlotSendsTheShortForms()
+    {
+        VirtualMouseRig rig;
+        ScriptedUserPrompts prompts;
+        ProfileActions actions(&m_window);
+        SignalLog events(actions);
+
+        QVERIFY(actions.selectSlot(2));
+        QCOMPARE(events.log, (QStringList{"pages", "menu", "pointer", "name:Profile 3"}));
+        const QList<QByteArray> reports = rig.reports();
+        QCOMPARE(reports.size(), 2);
+        const auto head = [](const QByteArray& r) {
+            return QByteArray::fromRawData(r.constData() + 3, 4).toHex(' ');
+        };
+        QCOMPARE(head(reports[0]), QByteArray("fa 44 02 00"));
+        QCOMPARE(head(reports[1]), QByteArray("fa 40 f3 01"));
+        QCOMPARE(rig.mouse().heldConfiguration().selectedProfile, 2);
+        QCOMPARE(int(GlobalRecords::live().ProfileID), 2);
+        QVERIFY(prompts.shown().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestProfileActions)
+#include "tst_profileactions.moc"
