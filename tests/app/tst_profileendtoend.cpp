@@ -1,0 +1,214 @@
+#include "ProfileTestTools.h"
+#include "ScriptedUserPrompts.h"
+#include "TestAppFolder.h"
+#include "tests/device/VirtualMouseRig.h"
+
+#include "app/ProfileActions.h"
+#include "device/KivoProcessThread.h"
+#include "device/WriteSequence.h"
+#include "model/ProfileRules.h"
+
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+#include <memory>
+
+using namespace ProfileTestTools;
+
+namespace {
+using Reports = QMap<quint8, QByteArray>;
+
+// What a mouse holds after one plain write of `config`, on a mouse of its own.
+Reports heldAfterWriting(const MouseConfig& config)
+{
+    VirtualMouseRig rig;
+    WriteSequence sequence;
+    if (sequence.run(config, KivoProcessThread::kFullMask) != 0)
+        return {};
+    return rig.mouse().heldConfiguration().reports;
+}
+
+int notices(const ScriptedUserPrompts& prompts)
+{
+    int count = 0;
+    for (const ScriptedUserPrompts::Shown& shown : prompts.shown())
+        count += shown.kind == ScriptedUserPrompts::Notice ? 1 : 0;
+    return count;
+}
+
+// Runs the writer as the main window does for `writeConfiguration`, minus the busy dialog.
+class WindowWriter
+{
+public:
+    explicit WindowWriter(ProfileActions& actions)
+    {
+        QObject::connect(&actions, &ProfileActions::writeConfiguration, [this](bool bFull) {
+            KivoProcessThread thread;
+            thread.setFullWrite(bFull);
+            thread.start();
+            thread.wait();
+            results << int(thread.result());
+            fullWrites << bFull;
+        });
+    }
+    QList<int> results;
+    QList<bool> fullWrites;
+};
+
+// Every slot and device-wide value set apart from the sample's and from each other.
+void changeEverything(MouseConfig& config, int mark)
+{
+    for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
+        ProfileData p = markedProfile(mark + i);
+        p.pollrate = quint8(1 << ((mark + i) % 4));
+        p.DpiInfo[0].x = p.DpiInfo[0].y = quint32(20 + mark + i);
+        p.LedInfo[p.LedMode % 14].colour = QColor(mark, i * 40, 200);
+        p.LedMoveOFF = config.Profile[i].LedMoveOFF; // not carried by configuration files
+        p.LedSleepTime = config.Profile[i].LedSleepTime;
+        config.Profile[i] = p;
+    }
+    config.LiftHigh = quint8(1 + mark % 2);
+    config.AngleValue = quint8(mark % 3);
+    config.Debounce = quint8(4 + mark % 5);
+    config.Sync = quint8(mark % 2);
+    config.Jitter = quint8(mark % 2);
+}
+} // namespace
+
+class TestProfileEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestAppFolder> m_folder;
+    QTemporaryDir m_outside;
+    QWidget m_window;
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<TestAppFolder>();
+        QVERIFY(m_folder->isValid());
+        ProfileFiles::loadConfiguration(GlobalRecords::snapshot());
+        GlobalRecords::live() = GlobalRecords::snapshot();
+        GlobalRecords::deviceCopy() = MouseConfig();
+    }
+    void cleanup() { m_folder.reset(); }
+
+    void savedConfigurationLoadsBackAndReachesTheMouse()
+    {
+        MouseConfig& live = GlobalRecords::live();
+        changeEverything(live, 10);
+        live.ProfileID = 0;
+        const MouseConfig saved = live;
+        const Reports expected = heldAfterWriting(saved);
+        QVERIFY(!expected.isEmpty());
+
+        ScriptedUserPrompts prompts;
+        ProfileActions actions(&m_window);
+        WindowWriter writer(actions);
+        const QString path = m_outside.filePath("all.conf");
+        prompts.answerSaveFile(path);
+        QVERIFY(actions.saveConfiguration());
+        QVERIFY(writer.results.isEmpty()); // saving sends nothing
+
+        changeEverything(live, 30);
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
+            QVERIFY(live.Profile[i] != saved.Profile[i]);
+        QVERIFY(heldAfterWritingIsDifferent(live, expected));
+
+        VirtualMouseRig rig;
+        prompts.answerOpenFile(path);
+        QVERIFY(actions.loadConfiguration());
+        QCOMPARE(writer.results, QList<int>{0});
+        QCOMPARE(writer.fullWrites, QList<bool>{false});
+        QVERIFY(live == saved);
+
+        const VirtualMouseConfig held = rig.mouse().heldConfiguration();
+        QCOMPARE(held.appliedSessions, 1);
+        QCOMPARE(held.reports, expected);
+        QCOMPARE(int(held.dpiLevel), int(saved.Profile[0].dpi));
+        QCOMPARE(int(held.liftHigh), int(saved.LiftHigh));
+        QCOMPARE(prompts.unansweredCount(), 0);
+        QCOMPARE(notices(prompts), 0);
+    }
+
+    void resetAllLeavesTheFactoryProfileOnTheMouse()
+    {
+        MouseConfig& live = GlobalRecords::live();
+        changeEverything(live, 5);
+        live.ProfileID = 3;
+        MouseConfig factory = live;
+        ProfileRules::resetAll(factory);
+        const Reports expected = heldAfterWriting(factory);
+        QVERIFY(heldAfterWritingIsDifferent(live, expected));
+
+        VirtualMouseRig rig;
+        ScriptedUserPrompts prompts;
+        ProfileActions actions(&m_window);
+        WindowWriter writer(actions);
+        prompts.answerQuestion(true);
+        QVERIFY(actions.resetAll());
+        QCOMPARE(writer.results, QList<int>{0});
+        QCOMPARE(writer.fullWrites, QList<bool>{true});
+        QVERIFY(live == factory);
+        QCOMPARE(rig.mouse().heldConfiguration().reports, expected);
+    }
+
+    void selectingASlotSwitchesTheMouse()
+    {
+        VirtualMouseRig rig;
+        ScriptedUserPrompts prompts;
+        ProfileActions actions(&m_window);
+        WindowWriter writer(actions);
+        for (int slot : {4, 0, 1}) {
+            rig.clearLog();
+            QVERIFY(actions.selectSlot(slot));
+            QCOMPARE(rig.types().size(), 2);
+            const QList<QByteArray> reports = rig.reports();
+            QCOMPARE(reports[0].mid(3, 4), QByteArray::fromHex("fa44") + char(slot) + char(0));
+            QCOMPARE(reports[1].mid(3, 4), QByteArray::fromHex("fa40f301"));
+            QCOMPARE(rig.mouse().heldConfiguration().selectedProfile, slot);
+        }
+        QVERIFY(writer.results.isEmpty());
+    }
+
+    void importedOutOfRangeProfileIsWritten()
+    {
+        const QString source = m_outside.filePath("Odd.prof");
+        QVERIFY(writeFile(source,
+                          "[MouseName]\nName=HORNBEAM\n[PROFILE]\ndpi=999\npollrate=-7\n"
+                          "LedMode=300\nDPI_INFO_0_used=1\nDPI_INFO_0_x=4294967295\n"
+                          "DPI_INFO_0_y=65536\nBUTTON_INFO_0_Fun=200\n"
+                          "BUTTON_INFO_0_macroname=../../Config\nBUTTON_INFO_0_LoopNumber=-1\n"
+                          "BUTTON_INFO_1_Fun=2147483647\nBUTTON_INFO_1_KeyNumber=-2147483648\n"
+                          "BUTTON_INFO_2_Fun=6\nBUTTON_INFO_2_KeyNumber=1000000\n"
+                          "LedSleepTime=70000\n"));
+        VirtualMouseRig rig;
+        ScriptedUserPrompts prompts;
+        ProfileActions actions(&m_window);
+        WindowWriter writer(actions);
+        prompts.answerOpenFile(source);
+        QVERIFY(actions.importProfile());
+        QCOMPARE(writer.results, QList<int>{0});
+        QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 1);
+        const ProfileData& p = GlobalRecords::live().Profile[0];
+        QCOMPARE(int(p.dpi), 999 & 0xFF);
+        QCOMPARE(p.ButtonInfo[0].macroname, QString("../../Config"));
+        QCOMPARE(notices(prompts), 0);
+
+        // The odd record was saved as the slot's file and reads back the same.
+        QVERIFY(loaded(AppPaths::profileDir() + "/Odd.prof") == p);
+    }
+
+private:
+    // Guards the comparisons above against a mouse that would hold the same thing either way.
+    static bool heldAfterWritingIsDifferent(const MouseConfig& config, const Reports& other)
+    {
+        return heldAfterWriting(config) != other;
+    }
+};
+
+QTEST_MAIN(TestProfileEndToEnd)
+#include "tst_profileendtoend.moc"
