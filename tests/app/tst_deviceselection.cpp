@@ -1,0 +1,485 @@
+#include "FakeDeviceNotifier.h"
+#include "TestAppFolder.h"
+#include "VirtualHidBackend.h"
+#include "VirtualMouse.h"
+#include "app/DeviceSelection.h"
+#include "app/DeviceSelectionHost.h"
+#include "app/MouseDialog.h"
+#include "device/DeviceAccess.h"
+#include "device/DeviceLink.h"
+#include "device/HidBackend.h"
+#include "model/AppPaths.h"
+#include "widgets/KivoPushButton.h"
+
+#include <QListWidget>
+#include <QPointer>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The main window as the selection sees it: records what it is asked to do.
+class FakeHost : public DeviceSelectionHost
+{
+public:
+    QWidget window;
+    QString current;
+    QStringList log;
+    bool bPolling = false;
+    int iStarts = 0;
+    int iStops = 0;
+    int iCounts = 0;
+
+    QWidget* hostWindow() override { return &window; }
+    QString currentDevice() const override { return current; }
+    void setCurrentDevice(const QString& codeName) override
+    {
+        current = codeName;
+        log << "current " + codeName;
+    }
+    void refreshModelParts() override { log << "refresh"; }
+    void updateDeviceCount() override { ++iCounts; }
+    void startBatteryPolling() override
+    {
+        bPolling = true;
+        ++iStarts;
+        log << "start";
+    }
+    void stopBatteryPolling() override
+    {
+        bPolling = false;
+        ++iStops;
+        log << "stop";
+    }
+};
+
+// Refuses every open as the system does for a device node the user may not read.
+class RefusingBackend : public HidBackend
+{
+public:
+    explicit RefusingBackend(std::shared_ptr<HidBackend> inner) : m_pInner(std::move(inner)) {}
+    int init() override { return m_pInner->init(); }
+    int exit() override { return m_pInner->exit(); }
+    std::vector<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) override
+    {
+        return m_pInner->enumerate(vendorId, productId);
+    }
+    std::shared_ptr<HidDevice> openPath(const QByteArray&, HidOpenError* error) override
+    {
+        if (error)
+            *error = HidOpenError::PermissionDenied;
+        return nullptr;
+    }
+
+private:
+    std::shared_ptr<HidBackend> m_pInner;
+};
+
+constexpr quint16 kReceiver = 0x7C21;
+const VirtualMouse::Link kRx = VirtualMouse::Link::Receiver;
+
+// Two in-process mice on their receivers, the window's notifier, and the selection under test.
+struct Rig
+{
+    TestAppFolder folder;
+    std::shared_ptr<VirtualMouse> hornbeam = std::make_shared<VirtualMouse>("HORNBEAM");
+    std::shared_ptr<VirtualMouse> linden = std::make_shared<VirtualMouse>("LINDEN");
+    std::shared_ptr<VirtualHidBackend> backend = std::make_shared<VirtualHidBackend>();
+    FakeHost host;
+    FakeDeviceNotifier notifier;
+    QList<QPointer<FakeDeviceNotifier>> dialogNotifiers;
+    DeviceSelection selection{&host};
+
+    explicit Rig(bool bLindenPlugged)
+    {
+        backend->addMouse(hornbeam);
+        backend->addMouse(linden);
+        if (!bLindenPlugged)
+            linden->unplug(kRx);
+        HidBackend::setCurrent(backend);
+        DeviceAccess::initSlotTable();
+        DeviceAccess::enumerate();
+        selection.connectNotifier(&notifier);
+        selection.setDialogNotifierFactory([this](QObject* parent) {
+            auto* own = new FakeDeviceNotifier(true, parent);
+            dialogNotifiers << own;
+            return own;
+        });
+    }
+    ~Rig()
+    {
+        DeviceLink::instance().closeAll();
+        HidBackend::setCurrent(nullptr);
+    }
+
+    void plug(VirtualMouse& mouse, FakeDeviceNotifier& from)
+    {
+        mouse.plug(kRx);
+        from.announce(true, kReceiver, mouse.codeName());
+    }
+    void unplug(VirtualMouse& mouse, FakeDeviceNotifier& from)
+    {
+        mouse.unplug(kRx);
+        from.announce(false, kReceiver, mouse.codeName());
+    }
+
+    // Which mouse the open control handle reaches: the one that receives a report sent on it.
+    QString openMouse()
+    {
+        std::shared_ptr<HidDevice> handle = DeviceLink::instance().controlHandle();
+        if (!handle)
+            return QString();
+        QSignalSpy toHornbeam(hornbeam.get(), &VirtualMouse::reportReceived);
+        QSignalSpy toLinden(linden.get(), &VirtualMouse::reportReceived);
+        quint8 report[VirtualMouse::kReportSize] = {};
+        if (handle->write(report, sizeof report) < 0)
+            return QStringLiteral("(dead handle)");
+        if (toHornbeam.count() == 1 && toLinden.count() == 0)
+            return hornbeam->codeName();
+        if (toLinden.count() == 1 && toHornbeam.count() == 0)
+            return linden->codeName();
+        return QStringLiteral("(unclear)");
+    }
+
+    QString storedProductName() const
+    {
+        return QSettings(AppPaths::configIni(), QSettings::IniFormat)
+            .value("Config/CurrentProductName")
+            .toString();
+    }
+
+    bool settle()
+    {
+        return QTest::qWaitFor([this] { return !selection.isBusy(); });
+    }
+};
+
+bool waitForDialog(MouseDialog* dialog)
+{
+    return dialog && QTest::qWaitForWindowExposed(dialog);
+}
+
+void clickRow(MouseDialog* dialog, int row)
+{
+    QListWidget* list = dialog->listWidget();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+int visibleChoosers()
+{
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<MouseDialog*>(widget) && widget->isVisible())
+            ++count;
+    return count;
+}
+
+} // namespace
+
+class TestDeviceSelection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void oneMouseIsTakenAndOpenedAfterThePause()
+    {
+        Rig rig(false);
+        QSignalSpy opened(&rig.selection, &DeviceSelection::deviceOpened);
+        QSignalSpy shown(&rig.selection, &DeviceSelection::dialogOpened);
+        int iTicks = 0;
+        int iTicksAtOpen = -1;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] { ++iTicks; });
+        connect(&rig.selection, &DeviceSelection::deviceOpened, this,
+                [&] { iTicksAtOpen = iTicks; });
+        ticker.start(5);
+
+        rig.selection.runSelection(false);
+        // The choice is made, polling is stopped, and the open waits for the pause.
+        QCOMPARE(rig.host.current, QStringLiteral("HORNBEAM"));
+        QVERIFY(rig.selection.isBusy());
+        QVERIFY(rig.selection.isWaitingToOpen());
+        QVERIFY(!rig.host.bPolling);
+        QCOMPARE(rig.host.iStops, 1);
+        QVERIFY(!DeviceLink::instance().isAnyOpen());
+        QVERIFY(rig.host.window.isHidden());
+
+        QVERIFY(rig.settle());
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(opened.at(0).at(0).toBool(), true);
+        // The event loop kept running through the pause: the ticker fired before the open.
+        QVERIFY2(iTicksAtOpen >= 1, qPrintable(QString::number(iTicksAtOpen)));
+        QCOMPARE(rig.openMouse(), QStringLiteral("HORNBEAM"));
+        QVERIFY(rig.host.bPolling);
+        QCOMPARE(rig.host.log, (QStringList{"current HORNBEAM", "refresh", "stop", "start"}));
+        QVERIFY(rig.host.window.isVisible());
+        QCOMPARE(rig.storedProductName(), QStringLiteral("HORNBEAM"));
+        QCOMPARE(shown.count(), 0);
+    }
+
+    void onePlugIsHandledOnce()
+    {
+        Rig rig(false);
+        rig.selection.runSelection(false);
+        QVERIFY(rig.settle());
+        QSignalSpy updated(&rig.selection, &DeviceSelection::mouseDevicesUpdated);
+        QSignalSpy shown(&rig.selection, &DeviceSelection::dialogOpened);
+
+        // Interface 1 of a device is no concern of ours.
+        emit rig.notifier.deviceArrived(FakeDeviceNotifier::path(kReceiver, 1, "other"));
+        QCOMPARE(updated.count(), 0);
+
+        rig.plug(*rig.linden, rig.notifier);
+        QCOMPARE(updated.count(), 1);
+        QCOMPARE(updated.at(0).at(0).toStringList(), (QStringList{"HORNBEAM", "LINDEN"}));
+        QCOMPARE(rig.host.iCounts, 1);
+        // Two mice now: the chooser asks, once.
+        QCOMPARE(shown.count(), 1);
+        QVERIFY(waitForDialog(rig.selection.currentDialog()));
+        rig.selection.currentDialog()->reject();
+        QVERIFY(rig.settle());
+
+        rig.unplug(*rig.linden, rig.notifier);
+        QCOMPARE(updated.count(), 2);
+        QCOMPARE(updated.at(1).at(0).toStringList(), QStringList{"HORNBEAM"});
+        QCOMPARE(rig.host.iCounts, 2);
+        QCOMPARE(shown.count(), 1);
+        QVERIFY(rig.settle());
+        QCOMPARE(rig.openMouse(), QStringLiteral("HORNBEAM"));
+    }
+
+    void unplugShowsDongleDisconnectAndReplugTakesTheMouse()
+    {
+        Rig rig(false);
+        rig.selection.runSelection(false);
+        QVERIFY(rig.settle());
+        QVERIFY(rig.host.bPolling);
+        QSignalSpy opened(&rig.selection, &DeviceSelection::deviceOpened);
+        QSignalSpy shown(&rig.selection, &DeviceSelection::dialogOpened);
+
+        rig.unplug(*rig.hornbeam, rig.notifier);
+        QVERIFY(!rig.host.bPolling);
+        QVERIFY(!DeviceLink::instance().isAnyOpen());
+        QPointer<MouseDialog> dialog = rig.selection.currentDialog();
+        QVERIFY(waitForDialog(dialog));
+        QCOMPARE(shown.count(), 1);
+        QVERIFY(!dialog->parent());
+        QVERIFY(dialog->isShowingDisconnect());
+        QVERIFY(rig.host.window.isHidden());
+        QCOMPARE(rig.dialogNotifiers.size(), 1);
+
+        // The chooser hears the mouse come back on its own notifier; the window's notifier
+        // announces the same plug right after.
+        rig.plug(*rig.hornbeam, *rig.dialogNotifiers.first());
+        rig.notifier.announce(true, kReceiver, "HORNBEAM");
+        QVERIFY(!rig.selection.currentDialog());
+        QTRY_VERIFY(dialog.isNull());
+        QVERIFY(rig.settle());
+        QCOMPARE(rig.host.current, QStringLiteral("HORNBEAM"));
+        QCOMPARE(rig.openMouse(), QStringLiteral("HORNBEAM"));
+        QVERIFY(rig.host.bPolling);
+        QVERIFY(rig.host.window.isVisible());
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(rig.host.iStarts, 2);
+        // The chooser's registration went with it.
+        QTRY_VERIFY(rig.dialogNotifiers.first().isNull());
+    }
+
+    void rejectingTheLonelyChooserShowsTheWindowWithoutMouse()
+    {
+        Rig rig(false);
+        rig.hornbeam->unplug(kRx);
+        DeviceAccess::enumerate();
+        QSignalSpy opened(&rig.selection, &DeviceSelection::deviceOpened);
+        rig.selection.runSelection(false);
+        MouseDialog* dialog = rig.selection.currentDialog();
+        QVERIFY(waitForDialog(dialog));
+        QVERIFY(dialog->isShowingDisconnect());
+        dialog->reject();
+        QVERIFY(rig.settle());
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(opened.at(0).at(0).toBool(), false);
+        QVERIFY(!rig.host.bPolling);
+        QVERIFY(rig.host.window.isVisible());
+        QCOMPARE(rig.host.current, QString());
+    }
+
+    void twoMiceRejectKeepsThePreviousChoiceTakes()
+    {
+        Rig rig(true);
+        rig.host.current = "HORNBEAM";
+        rig.selection.runSelection(false);
+        MouseDialog* dialog = rig.selection.currentDialog();
+        QVERIFY(waitForDialog(dialog));
+        QCOMPARE(dialog->parent(), &rig.host.window);
+        QCOMPARE(dialog->devices(), (QStringList{"HORNBEAM", "LINDEN"}));
+        QCOMPARE(dialog->listWidget()->count(), 2);
+        QVERIFY(rig.host.window.isHidden());
+        // Nothing is opened while the user chooses.
+        QVERIFY(!DeviceLink::instance().isAnyOpen());
+
+        clickRow(dialog, 1);
+        dialog->reject();
+        QVERIFY(rig.settle());
+        QCOMPARE(rig.host.current, QStringLiteral("HORNBEAM"));
+        QCOMPARE(rig.storedProductName(), QString());
+        QCOMPARE(rig.openMouse(), QStringLiteral("HORNBEAM"));
+        QVERIFY(rig.host.window.isVisible());
+
+        rig.selection.runSelection(false);
+        dialog = rig.selection.currentDialog();
+        QVERIFY(waitForDialog(dialog));
+        clickRow(dialog, 1);
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        QVERIFY(!rig.selection.currentDialog());
+        QVERIFY(rig.selection.isWaitingToOpen());
+        QVERIFY(rig.settle());
+        QCOMPARE(rig.host.current, QStringLiteral("LINDEN"));
+        QCOMPARE(rig.storedProductName(), QStringLiteral("LINDEN"));
+        QCOMPARE(rig.openMouse(), QStringLiteral("LINDEN"));
+        QVERIFY(rig.host.bPolling);
+    }
+
+    void unplugWhileChoosingTakesTheMouseLeft()
+    {
+        Rig rig(true);
+        rig.selection.runSelection(false);
+        MouseDialog* dialog = rig.selection.currentDialog();
+        QVERIFY(waitForDialog(dialog));
+        QSignalSpy shown(&rig.selection, &DeviceSelection::dialogOpened);
+        rig.unplug(*rig.linden, rig.notifier);
+        QVERIFY(!rig.selection.currentDialog());
+        QVERIFY(rig.settle());
+        QCOMPARE(rig.host.current, QStringLiteral("HORNBEAM"));
+        QCOMPARE(rig.openMouse(), QStringLiteral("HORNBEAM"));
+        QCOMPARE(shown.count(), 0);
+    }
+
+    void trayWhileTheChooserRunsOpensNoSecondOne()
+    {
+        Rig rig(true);
+        QSignalSpy shown(&rig.selection, &DeviceSelection::dialogOpened);
+        rig.selection.runSelection(false);
+        QPointer<MouseDialog> dialog = rig.selection.currentDialog();
+        QVERIFY(waitForDialog(dialog));
+        rig.selection.runSelection(false);
+        rig.selection.runSelection(false);
+        rig.selection.chooseDevice();
+        QCoreApplication::processEvents();
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(visibleChoosers(), 1);
+        QCOMPARE(rig.selection.currentDialog(), dialog.data());
+        QCOMPARE(rig.host.iStops, 0);
+        dialog->reject();
+        QVERIFY(rig.settle());
+        QCOMPARE(visibleChoosers(), 0);
+        QCOMPARE(shown.count(), 1);
+    }
+
+    void plugDuringThePauseIsHandledAfterIt()
+    {
+        Rig rig(false);
+        QSignalSpy opened(&rig.selection, &DeviceSelection::deviceOpened);
+        rig.selection.runSelection(false);
+        QVERIFY(rig.selection.isWaitingToOpen());
+        // The mouse goes before it was opened: the pause ends in a failed open, then the
+        // selection runs again and waits for a mouse.
+        rig.unplug(*rig.hornbeam, rig.notifier);
+        QVERIFY(rig.selection.isWaitingToOpen());
+        QTRY_COMPARE(opened.count(), 1);
+        QCOMPARE(opened.at(0).at(0).toBool(), false);
+        MouseDialog* dialog = rig.selection.currentDialog();
+        QVERIFY(waitForDialog(dialog));
+        QVERIFY(dialog->isShowingDisconnect());
+        QVERIFY(!dialog->parent());
+        dialog->reject();
+        QVERIFY(rig.settle());
+    }
+
+    void unchangedListDuringThePauseDoesNotRepeat()
+    {
+        Rig rig(false);
+        QSignalSpy opened(&rig.selection, &DeviceSelection::deviceOpened);
+        rig.selection.runSelection(false);
+        // Another device of the same kind of path: the list of mice stays as it was.
+        emit rig.notifier.deviceArrived(FakeDeviceNotifier::path(0x1234, 0, "keyboard"));
+        emit rig.notifier.deviceArrived(FakeDeviceNotifier::path(0x1234, 2, "keyboard"));
+        QVERIFY(rig.settle());
+        QTest::qWait(50);
+        QVERIFY(!rig.selection.isBusy());
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(rig.host.iStarts, 1);
+    }
+
+    void deviceButtonChoosesAndReopens()
+    {
+        Rig rig(true);
+        rig.host.current = "HORNBEAM";
+        rig.host.window.show();
+        QSignalSpy opened(&rig.selection, &DeviceSelection::deviceOpened);
+
+        rig.selection.chooseDevice();
+        MouseDialog* dialog = rig.selection.currentDialog();
+        QVERIFY(waitForDialog(dialog));
+        QCOMPARE(dialog->parent(), &rig.host.window);
+        QVERIFY(rig.host.window.isHidden());
+        dialog->reject();
+        // Rejected: the window comes back at once and the device is left alone.
+        QVERIFY(!rig.selection.isBusy());
+        QVERIFY(rig.host.window.isVisible());
+        QCOMPARE(rig.host.iStops, 0);
+        QCOMPARE(opened.count(), 0);
+        QCOMPARE(rig.host.current, QStringLiteral("HORNBEAM"));
+
+        rig.selection.chooseDevice();
+        dialog = rig.selection.currentDialog();
+        QVERIFY(waitForDialog(dialog));
+        // A double click: the first click of it, then the second.
+        clickRow(dialog, 1);
+        QListWidget* list = dialog->listWidget();
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualItemRect(list->item(1)).center());
+        QVERIFY(rig.selection.isWaitingToOpen());
+        QVERIFY(rig.settle());
+        QCOMPARE(rig.host.current, QStringLiteral("LINDEN"));
+        QCOMPARE(rig.storedProductName(), QStringLiteral("LINDEN"));
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(rig.openMouse(), QStringLiteral("LINDEN"));
+        QVERIFY(rig.host.window.isVisible());
+    }
+
+    void refusedAccessIsReportedOnce()
+    {
+        Rig rig(false);
+        HidBackend::setCurrent(std::make_shared<RefusingBackend>(rig.backend));
+        QSignalSpy denied(&rig.selection, &DeviceSelection::devicePermissionDenied);
+        QSignalSpy opened(&rig.selection, &DeviceSelection::deviceOpened);
+        rig.selection.runSelection(false);
+        QVERIFY(rig.settle());
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(opened.at(0).at(0).toBool(), false);
+        QCOMPARE(denied.count(), 1);
+        QVERIFY(!rig.host.bPolling);
+        rig.selection.runSelection(false);
+        QVERIFY(rig.settle());
+        QCOMPARE(opened.count(), 2);
+        QCOMPARE(denied.count(), 1);
+    }
+
+    void refusedRegistrationIsLogged()
+    {
+        Rig rig(false);
+        FakeDeviceNotifier refused(false);
+        QTest::ignoreMessage(QtDebugMsg, "注册失败");
+        rig.selection.connectNotifier(&refused);
+    }
+};
+
+QTEST_MAIN(TestDeviceSelection)
+#include "tst_deviceselection.moc"
