@@ -1,0 +1,40 @@
+#include "app/ConfigWriter.h"
+
+#include "device/KivoProcessDialog.h"
+#include "device/KivoProcessThread.h"
+#include "widgets/UserPrompts.h"
+
+#include <QCoreApplication>
+
+QString ConfigWriter::failureText()
+{
+    return QCoreApplication::translate("MousecfgWidget", "Send data failed, please try again.");
+}
+
+ConfigWriter::Outcome ConfigWriter::write(QWidget* parent, PollingControl* polling, bool bFullWrite,
+                                          FailureBox box)
+{
+    KivoProcessDialog dialog(parent);
+    KivoProcessThread thread(polling);
+    thread.setFullWrite(bFullWrite);
+    // Connected before the start, so that a writer that finishes at once is not missed.
+    QObject::connect(&thread, &KivoProcessThread::DoProcessDlg, &dialog,
+                     &KivoProcessDialog::slotProcessDlg, Qt::QueuedConnection);
+    thread.start(QThread::InheritPriority);
+    const int code = dialog.exec();
+    // DoProcessDlg is the writer's last act, so this returns at once.
+    thread.wait();
+
+    Outcome outcome;
+    outcome.iResult = thread.result();
+    outcome.iMask = thread.changeMask();
+    outcome.bAccepted = code == QDialog::Accepted;
+    if (outcome.bAccepted && outcome.iResult != 0) {
+        const QString title = QCoreApplication::translate("MousecfgWidget", "Warning");
+        if (box == QuestionOnFailure)
+            UserPrompts::question(parent, title, failureText());
+        else
+            UserPrompts::notice(parent, title, failureText());
+    }
+    return outcome;
+}

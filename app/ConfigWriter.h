@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QtGlobal>
+
+class PollingControl;
+class QWidget;
+
+// Writes the live configuration to the mouse the one way the window does it: the writer thread
+// runs while the busy dialog holds the window modally, and a failed write is reported with a
+// "Warning" box. Apply, OK and the profile operations all come through here.
+class ConfigWriter
+{
+public:
+    enum FailureBox
+    {
+        NoticeOnFailure,
+        QuestionOnFailure // the profile resets and imports report with a question box
+    };
+
+    struct Outcome
+    {
+        quint8 iResult = 0;     // 0: written
+        int iMask = 0;          // change mask the writer used (15: everything)
+        bool bAccepted = false; // the busy dialog ended with 1
+    };
+
+    // `polling` is handed to the writer, which keeps battery polling off the control interface
+    // while it sends and restarts it after a write that succeeded.
+    static Outcome write(QWidget* parent, PollingControl* polling, bool bFullWrite = false,
+                         FailureBox box = NoticeOnFailure);
+
+    static QString failureText(); // "Send data failed, please try again."
+};
