@@ -1,0 +1,175 @@
+#include "ScriptedUserPrompts.h"
+#include "TestAppFolder.h"
+#include "VirtualHidBackend.h"
+#include "VirtualMouse.h"
+#include "app/PermissionNotice.h"
+#include "device/DeviceAccess.h"
+#include "device/DeviceLink.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The in-process virtual mouse behind device nodes this user may not open, as hidraw nodes are
+// without the udev rule: enumeration sees the mouse, every open fails with EACCES.
+class NoAccessBackend : public VirtualHidBackend
+{
+public:
+    bool m_bDenied = true;
+    int m_iRefused = 0;
+
+    std::shared_ptr<HidDevice> openPath(const QByteArray& path, HidOpenError* error) override
+    {
+        if (!m_bDenied)
+            return VirtualHidBackend::openPath(path, error);
+        ++m_iRefused;
+        if (error)
+            *error = HidOpenError::PermissionDenied;
+        return nullptr;
+    }
+};
+
+// A box that, while it is up, gets the next denial delivered, as a modal box's event loop would.
+class ReenteringPrompts : public ScriptedUserPrompts
+{
+public:
+    PermissionNotice* m_pNotice = nullptr;
+
+protected:
+    void showNotice(QWidget* parent, const QString& title, const QString& text,
+                    const QString& text2) override
+    {
+        ScriptedUserPrompts::showNotice(parent, title, text, text2);
+        if (m_pNotice)
+            m_pNotice->slotDevicePermissionDenied();
+    }
+};
+
+} // namespace
+
+class TestPermissionNotice : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestAppFolder> m_pFolder;
+    std::shared_ptr<NoAccessBackend> m_Backend;
+
+    // What the device selection does on every start and hot-plug before it reports.
+    bool openMouse()
+    {
+        DeviceAccess::closeAll();
+        if (DeviceAccess::enumerate() != 0)
+            return false;
+        return DeviceAccess::openByCodeName("HORNBEAM") == 1;
+    }
+
+private slots:
+    void init()
+    {
+        m_pFolder = std::make_unique<TestAppFolder>();
+        QVERIFY(m_pFolder->isValid());
+        m_Backend = std::make_shared<NoAccessBackend>();
+        HidBackend::setCurrent(m_Backend);
+        DeviceAccess::initSlotTable();
+        PermissionNotice::resetShown();
+    }
+    void cleanup()
+    {
+        DeviceAccess::closeAll();
+        HidBackend::setCurrent(nullptr);
+        m_Backend.reset();
+        m_pFolder.reset();
+    }
+
+    void twoDenialsGiveOneNotice()
+    {
+        m_Backend->addMouse(std::make_shared<VirtualMouse>());
+        ScriptedUserPrompts prompts;
+        PermissionNotice notice(nullptr);
+
+        // Start-up, then a replug: the mouse is listed both times and opens neither time.
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(openMouse());
+            QCOMPARE(DeviceAccess::deviceNames(), QStringList{"HORNBEAM"});
+            QVERIFY(DeviceAccess::permissionDenied());
+            QVERIFY(!DeviceLink::instance().handle(DeviceLink::ReceiverControl));
+            notice.slotDevicePermissionDenied();
+        }
+        QVERIFY(m_Backend->m_iRefused >= 4);
+        QCOMPARE(prompts.shown().size(), 1);
+        const ScriptedUserPrompts::Shown& box = prompts.shown().first();
+        QCOMPARE(box.kind, ScriptedUserPrompts::Notice);
+        QCOMPARE(box.title, QString("Warning"));
+        QVERIFY2(box.text.contains("permission denied"), qPrintable(box.text));
+        // The fix: the rule, where it goes, and the reload.
+        QVERIFY2(box.text2.contains("60-mousecfg.rules"), qPrintable(box.text2));
+        QVERIFY(box.text2.contains("/etc/udev/rules.d/"));
+        QVERIFY(box.text2.contains("sudo udevadm control --reload && sudo udevadm trigger"));
+        QVERIFY(PermissionNotice::wasShown());
+
+        // Once per run, also for a second window's notice.
+        PermissionNotice other(nullptr);
+        other.slotDevicePermissionDenied();
+        QCOMPARE(prompts.shown().size(), 1);
+    }
+
+    void absentMouseStaysQuiet()
+    {
+        ScriptedUserPrompts prompts;
+        PermissionNotice notice(nullptr);
+        QVERIFY(openMouse());
+        QVERIFY(DeviceAccess::deviceNames().isEmpty());
+        QVERIFY(!DeviceAccess::permissionDenied());
+        notice.slotDevicePermissionDenied();
+        QVERIFY(prompts.shown().isEmpty());
+        QVERIFY(!PermissionNotice::wasShown());
+    }
+
+    void unpluggedMouseStaysQuiet()
+    {
+        // Listed a moment ago, gone when opened: absent, not refused.
+        auto mouse = std::make_shared<VirtualMouse>();
+        m_Backend->addMouse(mouse);
+        m_Backend->m_bDenied = false;
+        QVERIFY(DeviceAccess::enumerate() == 0);
+        mouse->unplug(VirtualMouse::Link::Receiver);
+        mouse->unplug(VirtualMouse::Link::Cable);
+        QVERIFY(DeviceAccess::openByCodeName("HORNBEAM") == 1);
+        QVERIFY(!DeviceAccess::permissionDenied());
+
+        ScriptedUserPrompts prompts;
+        PermissionNotice notice(nullptr);
+        notice.slotDevicePermissionDenied();
+        QVERIFY(prompts.shown().isEmpty());
+    }
+
+    void accessAfterTheFixStaysQuiet()
+    {
+        m_Backend->addMouse(std::make_shared<VirtualMouse>());
+        m_Backend->m_bDenied = false;
+        ScriptedUserPrompts prompts;
+        PermissionNotice notice(nullptr);
+        QVERIFY(openMouse());
+        QVERIFY(DeviceLink::instance().handle(DeviceLink::ReceiverControl));
+        QVERIFY(!DeviceAccess::permissionDenied());
+        notice.slotDevicePermissionDenied();
+        QVERIFY(prompts.shown().isEmpty());
+    }
+
+    void denialDuringTheBoxOpensNoSecond()
+    {
+        m_Backend->addMouse(std::make_shared<VirtualMouse>());
+        ReenteringPrompts prompts;
+        PermissionNotice notice(nullptr);
+        prompts.m_pNotice = &notice;
+        QVERIFY(openMouse());
+        notice.slotDevicePermissionDenied();
+        QCOMPARE(prompts.shown().size(), 1);
+    }
+};
+
+QTEST_MAIN(TestPermissionNotice)
+#include "tst_permissionnotice.moc"
