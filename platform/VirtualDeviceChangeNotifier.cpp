@@ -7,6 +7,7 @@
 #include <QFileSystemWatcher>
 #include <QLocalSocket>
 #include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -57,7 +58,7 @@ void VirtualDeviceChangeNotifier::scan()
         QDir(m_Dir).entryList({QStringLiteral("*") + VirtualSocketProtocol::socketSuffix()},
                               QDir::System | QDir::Files, QDir::Name);
     for (const QString& name : names) {
-        if (!m_Peers.contains(name))
+        if (!m_Peers.contains(name) && m_Refusals.value(name) <= kMaxRefusals)
             follow(name);
     }
 }
@@ -68,15 +69,34 @@ void VirtualDeviceChangeNotifier::follow(const QString& name)
     Peer peer;
     peer.socket = socket;
     m_Peers.insert(name, peer);
-    connect(socket, &QLocalSocket::connected, this, [socket] {
+    connect(socket, &QLocalSocket::connected, this, [this, socket, name] {
+        m_Refusals.remove(name);
+        auto it = m_Peers.find(name);
+        if (it != m_Peers.end())
+            it->connected = true;
         socket->write(VirtualSocketProtocol::frame(VirtualSocketProtocol::Watch));
     });
     connect(socket, &QLocalSocket::readyRead, this, [this, name] { readFrom(name); });
     // A stale socket is refused at once; a program that ends closes the connection.
     connect(socket, &QLocalSocket::disconnected, this, [this, name] { forget(name); });
     connect(socket, &QLocalSocket::errorOccurred, this,
-            [this, name](QLocalSocket::LocalSocketError) { forget(name); });
+            [this, name](QLocalSocket::LocalSocketError) {
+                const bool neverConnected = !m_Peers.value(name).connected;
+                forget(name);
+                if (neverConnected)
+                    retryLater(name);
+            });
     socket->connectToServer(m_Dir + QLatin1Char('/') + name);
+}
+
+void VirtualDeviceChangeNotifier::retryLater(const QString& name)
+{
+    // A program creates its socket file a moment before it accepts connections, so a refusal
+    // right after the file appears is not yet a sign of a stale socket: look again a few times.
+    const int refusals = ++m_Refusals[name];
+    if (refusals > kMaxRefusals)
+        return;
+    QTimer::singleShot(kRetryMs, this, &VirtualDeviceChangeNotifier::scan);
 }
 
 void VirtualDeviceChangeNotifier::readFrom(const QString& name)

@@ -38,15 +38,21 @@ private:
         QLocalSocket* socket = nullptr;
         QByteArray buffer;
         QHash<QByteArray, HidDeviceInfo> interfaces; // by "<link>:<number>"
+        bool connected = false;
     };
+
+    static constexpr int kRetryMs = 200;
+    static constexpr int kMaxRefusals = 25;
 
     void follow(const QString& name);
     void readFrom(const QString& name);
     void update(const QString& name, const QHash<QByteArray, HidDeviceInfo>& now);
     void forget(const QString& name);
+    void retryLater(const QString& name);
 
     QString m_Dir;
     bool m_bActive = false;
     QFileSystemWatcher* m_pWatcher = nullptr;
-    QHash<QString, Peer> m_Peers; // by socket file name
+    QHash<QString, Peer> m_Peers;   // by socket file name
+    QHash<QString, int> m_Refusals; // refused connections of sockets never answered
 };

@@ -4,11 +4,19 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "device/VirtualSocketProtocol.h"
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -142,6 +150,46 @@ private slots:
         // Each link of each program has its own instance part.
         const QStringList paths = texts(arrived);
         QCOMPARE(QSet<QString>(paths.begin(), paths.end()).size(), 4);
+    }
+
+    void followsAProgramThatAcceptsAMomentAfterItsSocketAppears()
+    {
+        // The socket file exists (bound) before the program listens: the first connections are
+        // refused, which must not make the notifier give the mouse up for good.
+        const QString path = m_Dir.path() + "/late" + VirtualSocketProtocol::socketSuffix();
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(fd >= 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+        QVERIFY(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+
+        VirtualDeviceChangeNotifier notifier(m_Dir.path());
+        QSignalSpy arrived(&notifier, &DeviceChangeNotifier::deviceArrived);
+        QTest::qWait(500);
+        QCOMPARE(arrived.count(), 0);
+
+        QLocalServer server;
+        QVERIFY(::listen(fd, 4) == 0);
+        QVERIFY(server.listen(fd));
+        connect(&server, &QLocalServer::newConnection, &server, [&server] {
+            QLocalSocket* peer = server.nextPendingConnection();
+            HidDeviceInfo mouse;
+            mouse.path = "receiver:0";
+            mouse.vendorId = 0x3F1C;
+            mouse.productId = 0x7C21;
+            mouse.interfaceNumber = 0;
+            HidDeviceInfo control = mouse;
+            control.path = "receiver:2";
+            control.interfaceNumber = 2;
+            peer->write(VirtualSocketProtocol::frame(
+                VirtualSocketProtocol::Interfaces,
+                VirtualSocketProtocol::encodeInterfaces({mouse, control})));
+        });
+        QVERIFY(waitForCount(arrived, 2));
+        QVERIFY(texts(arrived)[1].startsWith("\\\\?\\HID#VID_3F1C&PID_7C21&MI_02#"));
+        server.close();
+        ::close(fd);
     }
 
     void compositeForwardsEverySource()
