@@ -1,0 +1,178 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a built tree, unpacks it into a scratch root (nothing is
+# installed on this machine) and starts the unpacked tool under a virtual X server against an
+# unpacked virtual-mouse: it must start, find the mouse and keep running.
+#
+#   check-package.sh BUILD_DIR
+#
+# Exit 0: passed; 1: failed; 77: everything checked except finding the mouse, because the
+# installed start-up does not look for mice yet.
+set -euo pipefail
+
+if [ "${1:-}" = "--inside" ]; then
+    inside=1
+    work="$2"
+else
+    inside=0
+    build="$(cd "${1:?usage: check-package.sh BUILD_DIR}" && pwd)"
+fi
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Waits up to $1 seconds for the extended regular expression $2 in file $3.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    while [ $SECONDS -lt $deadline ]; do
+        grep -Eq "$2" "$3" 2>/dev/null && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# Second half, under xvfb-run: the unpacked programs against each other.
+if [ $inside -eq 1 ]; then
+    root="$work/root"
+    bin="$root/usr/bin"
+    data="$root/usr/share/mousecfg"
+    # Only what the package brings: no application folder beside the executable, the user's
+    # folders in the scratch folder, the xcb platform (a real X connection), debug lines on.
+    unset QT_QPA_PLATFORM
+    export XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data"
+    export XDG_CACHE_HOME="$work/home/cache" XDG_RUNTIME_DIR="$work/run"
+    export XDG_DATA_DIRS="$root/usr/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
+    export LD_LIBRARY_PATH="$root/usr/lib:$root/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || uname -m)-linux-gnu${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
+    export MOUSECFG_VIRTUAL_DIR="$work/virtual"
+    export QT_LOGGING_RULES="default.debug=true"
+    mkdir -p "$XDG_RUNTIME_DIR" "$MOUSECFG_VIRTUAL_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR" "$MOUSECFG_VIRTUAL_DIR"
+
+    product="$(sed -n 's/^ProductName=//p' "$data/DefaultProfile.bin" | tr -d '\r')"
+    [ -n "$product" ] || fail "no ProductName in the installed DefaultProfile.bin"
+
+    "$bin/virtual-mouse" --name "$product" --receiver --cable </dev/null >"$work/virtual-mouse.log" 2>&1 &
+    mouse=$!
+    tool=""
+    stop() {
+        [ -n "$tool" ] && kill "$tool" 2>/dev/null || true
+        kill "$mouse" 2>/dev/null || true
+        wait 2>/dev/null || true
+        # The on-screen display the tool started lives on detached: end the one from this root.
+        for p in /proc/[0-9]*; do
+            [ "$(readlink "$p/exe" 2>/dev/null)" = "$bin/mouse-osd" ] && kill "${p#/proc/}" 2>/dev/null
+        done
+        return 0
+    }
+    trap stop EXIT
+    deadline=$((SECONDS + 10))
+    until [ -n "$(ls -A "$MOUSECFG_VIRTUAL_DIR")" ]; do
+        kill -0 "$mouse" 2>/dev/null || { cat "$work/virtual-mouse.log" >&2; fail "virtual-mouse ended"; }
+        [ $SECONDS -lt $deadline ] || fail "virtual-mouse opened no socket"
+        sleep 0.1
+    done
+
+    cd "$work/home"
+    "$bin/mousecfg" >"$work/mousecfg.log" 2>&1 &
+    tool=$!
+
+    found=0
+    if grep -aq "IfDeviceInMouseList" "$bin/mousecfg"; then
+        # Enumeration writes the product string of every interface of the vendor it sees.
+        if wait_for 20 "^Product:.*$product" "$work/mousecfg.log"; then
+            found=1
+        else
+            cat "$work/mousecfg.log" >&2
+            fail "the installed tool did not find the virtual mouse $product"
+        fi
+    fi
+    sleep 3
+    if ! kill -0 "$tool" 2>/dev/null; then
+        cat "$work/mousecfg.log" >&2
+        fail "the installed tool ended within 3 s of its start"
+    fi
+    echo "installed tool running (pid $tool) after 3 s"
+    # The installed Configs are read-only defaults: the user's folder starts as their copy.
+    user="$XDG_CONFIG_HOME/mousecfg/Configs"
+    missing=0
+    while IFS= read -r -d '' f; do
+        [ -f "$user/${f#"$data/Configs/"}" ] || { echo "not in the user's Configs: ${f#"$data/"}" >&2; missing=1; }
+    done < <(find "$data/Configs" -type f -print0)
+    [ $missing -eq 0 ] || fail "the user's Configs folder was not seeded from $data/Configs"
+    echo "user Configs seeded from the installed defaults ($(find "$user" -type f | wc -l) files)"
+    if grep -q '^> ' "$work/virtual-mouse.log"; then
+        echo "the virtual mouse received $(grep -c '^> ' "$work/virtual-mouse.log") reports"
+    fi
+    if [ $found -eq 0 ]; then
+        echo "SKIP: the installed start-up does not look for mice yet"
+        exit 77
+    fi
+    echo "the installed tool found $product"
+    exit 0
+fi
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/mousecfg-package.XXXXXX")"
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/home"
+
+# 1. The package.
+[ -f "$build/CPackConfig.cmake" ] || fail "$build has no CPackConfig.cmake"
+if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log" >&2
+    fail "cpack -G DEB"
+fi
+debs=("$work"/pkg/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb, found: ${debs[*]}"
+deb="${debs[0]}"
+echo "built $(basename "$deb") ($(du -k "$deb" | cut -f1) KiB)"
+
+# 2. Its control data: dependencies and the udev reload.
+depends="$(dpkg-deb -f "$deb" Depends)"
+echo "Depends: $depends"
+for lib in libqt5widgets5 libqt5network5 libqt5gui5 libqt5core5a libqt5dbus5 libhidapi-hidraw0 \
+    libudev1 libx11-6 libxi6; do
+    grep -Eq "(^|[ ,])$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib"
+done
+# What `apt install ./file.deb` would do, simulated: the dependencies resolve on this system.
+if command -v apt-get >/dev/null 2>&1; then
+    apt-get install -s "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log" >&2; fail "apt-get install -s"; }
+    grep -q '^Inst mousecfg ' "$work/apt.log" || { cat "$work/apt.log" >&2; fail "apt would not install it"; }
+fi
+dpkg-deb -e "$deb" "$work/control"
+[ -x "$work/control/postinst" ] || fail "no executable postinst"
+grep -q "udevadm control --reload" "$work/control/postinst" || fail "postinst does not reload udev"
+
+# 3. Its files.
+dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$work/files"
+expect=(
+    /usr/bin/mousecfg /usr/bin/mouse-osd /usr/bin/virtual-mouse
+    /usr/share/mousecfg/DefaultProfile.bin /usr/share/mousecfg/Configs/Config.ini
+    /usr/share/mousecfg/skin/icon.ico
+    /usr/lib/udev/rules.d/60-mousecfg.rules /usr/share/applications/mousecfg.desktop
+)
+for size in 16 22 24 32 48 64 128 256; do
+    expect+=("/usr/share/icons/hicolor/${size}x${size}/apps/mousecfg.png")
+done
+for f in "${expect[@]}"; do
+    grep -qxF "$f" "$work/files" || fail "the package lacks $f"
+done
+if grep -Eq '^/usr/bin/(skinrender|skinpreview|sample-profiles|tst_)' "$work/files"; then
+    fail "the package carries build tools"
+fi
+
+# 4. Unpacked, not installed: the unpacked tool against the unpacked virtual mouse.
+dpkg-deb -x "$deb" "$work/root"
+cmp -s "$work/root/usr/lib/udev/rules.d/60-mousecfg.rules" "$(dirname "$0")/../../data/udev/60-mousecfg.rules" ||
+    fail "the packaged udev rule differs from data/udev/60-mousecfg.rules"
+set +e
+xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" "$0" --inside "$work"
+result=$?
+set -e
+for log in mousecfg virtual-mouse; do
+    if [ -s "$work/$log.log" ] && [ $result -ne 0 ]; then
+        echo "--- $log (last lines)"
+        tail -n 20 "$work/$log.log"
+    fi
+done
+exit $result
