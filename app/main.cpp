@@ -1,19 +1,45 @@
+#include "app/MousecfgWidget.h"
 #include "model/AppPaths.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QIcon>
 #include <QSettings>
 
 int main(int argc, char* argv[])
 {
+    // Everything is painted in software: without this the X11 platform sets up OpenGL when the
+    // first window is created, which costs more than the rest of the start-up.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
-    // Until the main window lands: a plain window that names the installed model.
-    QSettings description(AppPaths::deviceDescriptionFile(), QSettings::IniFormat);
-    QLabel window(QStringLiteral("%1 %2")
-                      .arg(description.value("PROFILE/ProductName").toString(),
-                           description.value("PROFILE/Version").toString()));
-    window.setMinimumSize(480, 240);
-    window.setAlignment(Qt::AlignCenter);
-    window.show();
-    return app.exec();
+
+    const QString productName = QSettings(AppPaths::deviceDescriptionFile(), QSettings::IniFormat)
+                                    .value("PROFILE/ProductName")
+                                    .toString();
+
+    // One running instance per product; a second start leaves quietly.
+    const std::unique_ptr<SingleInstance> instance = SingleInstance::create();
+    if (!instance->tryAcquire(SingleInstance::mutexName(productName))) {
+        QCoreApplication::exit(1);
+        return 1;
+    }
+
+    auto* window = new MousecfgWidget;
+    if (window->deviceCount() != 0) {
+        window->setWindowOpacity(1.0);
+        window->show();
+    }
+    // From the application folder rather than the working folder, so that the icon is found
+    // wherever the program is started from.
+    window->setWindowIcon(QIcon(AppPaths::skinDir() + "/icon.ico"));
+    window->setWindowTitle(productName);
+
+    const int code = app.exec();
+    delete window;
+    return code;
 }

@@ -1,0 +1,58 @@
+#include "app/BatteryBar.h"
+
+#include "model/AppPaths.h"
+
+#include <QPainter>
+
+namespace {
+// The body of the outline in the 71 × 34 images, the nub excluded.
+constexpr double kBodyLeft = 4.0 / 71;
+constexpr double kBodyTop = 4.0 / 34;
+constexpr double kBodyRight = 58.0 / 71;
+constexpr double kBodyBottom = 30.0 / 34;
+} // namespace
+
+BatteryBar::BatteryBar(QWidget* parent)
+    : QProgressBar(parent), m_Normal(AppPaths::skinDir() + "/bat1.png"),
+      m_LowImage(AppPaths::skinDir() + "/bat2.png"), m_Chunk(100, 100, 100),
+      m_Background(100, 100, 100), m_Text(Qt::white)
+{
+    setRange(0, 100);
+    setAlignment(Qt::AlignCenter);
+}
+
+void BatteryBar::setColours(const QColor& chunk, const QColor& background, const QColor& text)
+{
+    m_Chunk = chunk;
+    m_Background = background;
+    m_Text = text;
+    update();
+}
+
+void BatteryBar::setLow(bool bLow)
+{
+    m_bLow = bLow;
+    update();
+}
+
+void BatteryBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF body(width() * kBodyLeft, height() * kBodyTop, width() * (kBodyRight - kBodyLeft),
+                      height() * (kBodyBottom - kBodyTop));
+    painter.fillRect(body, m_Background);
+    const int span = maximum() - minimum();
+    const double part = span > 0 ? double(value() - minimum()) / span : 0.0;
+    if (part > 0)
+        painter.fillRect(QRectF(body.left(), body.top(), body.width() * part, body.height()),
+                         m_Chunk);
+    const QPixmap& outline = m_bLow && !m_LowImage.isNull() ? m_LowImage : m_Normal;
+    if (!outline.isNull())
+        painter.drawPixmap(rect(), outline);
+    if (isTextVisible()) {
+        painter.setPen(m_Text);
+        painter.setFont(font());
+        painter.drawText(body, Qt::AlignCenter, text());
+    }
+}

@@ -1,0 +1,117 @@
+#include "WindowRig.h"
+
+#include "app/LanguageSwitcher.h"
+#include "model/AppSettings.h"
+#include "model/KeyTable.h"
+#include "widgets/KivoPushButton.h"
+
+#include <QMenu>
+#include <QtTest>
+
+// The language menu: translator, stored choice, retranslated texts, font, key names.
+class TestLanguageSwitch : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsInTheStoredLanguage();
+    void pickingRetranslatesAndStores();
+    void languageThatCannotLoadIsOnlyStored();
+    void frenchKeyNamesFollowTheLanguage();
+    void catalogueBesideTheExecutableComesFirst();
+
+private:
+    static QString text(MousecfgWidget& w, const char* name)
+    {
+        return w.findChild<KivoPushButton*>(name)->text();
+    }
+    static QVariant langId(const WindowRig& rig)
+    {
+        return QSettings(rig.folder() + "/Configs/LangConfig.ini", QSettings::IniFormat)
+            .value("Config/LangID");
+    }
+};
+
+void TestLanguageSwitch::startsInTheStoredLanguage()
+{
+    WindowRig rig(QStringLiteral("hornbeam"), true, false, 10, [](const QString& folder) {
+        QSettings(folder + "/Configs/LangConfig.ini", QSettings::IniFormat)
+            .setValue("Config/LangID", 2);
+    });
+    MousecfgWidget& w = rig.window();
+    QCOMPARE(AppSettings::currentLanguageIndex(), 2);
+    QCOMPARE(text(w, "tabLighting"), QStringLiteral("燈光"));
+    QCOMPARE(text(w, "languageButton"), QStringLiteral("繁體中文"));
+    QCOMPARE(w.font().family(), QStringLiteral("Noto Sans CJK TC"));
+}
+
+void TestLanguageSwitch::pickingRetranslatesAndStores()
+{
+    WindowRig rig;
+    MousecfgWidget& w = rig.window();
+    QCOMPARE(text(w, "deviceButton"), QStringLiteral("Select Mouse"));
+    QCOMPARE(text(w, "loadButton"), QStringLiteral("LOAD"));
+    QMenu* menu = w.findChild<QMenu*>("languageMenu");
+    QCOMPARE(menu->actions().size(), 3);
+    QCOMPARE(menu->actions()[1]->text(), QStringLiteral("简体中文"));
+
+    menu->actions()[1]->trigger();
+    QCOMPARE(langId(rig).toInt(), 1);
+    QVERIFY(!QSettings(rig.folder() + "/Configs/Config.ini", QSettings::IniFormat)
+                 .contains("Config/LangID"));
+    // The change reaches the windows as a posted event.
+    QTRY_COMPARE(text(w, "tabLighting"), QStringLiteral("灯光"));
+    QCOMPARE(text(w, "deviceButton"), QStringLiteral("选择鼠标设备"));
+    QCOMPARE(text(w, "applyButton"), QStringLiteral("应用"));
+    QCOMPARE(text(w, "languageButton"), QStringLiteral("简体中文"));
+    QCOMPARE(w.trayMenu()->actions()[1]->text(), QStringLiteral("退出(&Q)"));
+    QCOMPARE(w.font().family(), QStringLiteral("Noto Sans CJK SC"));
+    QCOMPARE(w.font().pixelSize(), 14);
+    QVERIFY(w.findChild<QMenu*>("languageMenu")->actions()[1]->isChecked());
+
+    menu = w.findChild<QMenu*>("languageMenu");
+    menu->actions()[0]->trigger();
+    QCOMPARE(langId(rig).toInt(), 0);
+    QTRY_COMPARE(text(w, "tabLighting"), QStringLiteral("LIGHTING"));
+    QCOMPARE(w.font().family(), QStringLiteral("Noto Sans"));
+    QCOMPARE(w.font().pixelSize(), 13);
+}
+
+void TestLanguageSwitch::languageThatCannotLoadIsOnlyStored()
+{
+    WindowRig rig;
+    MousecfgWidget& w = rig.window();
+    QVERIFY(w.languageSwitcher()->pick(1));
+    QTRY_COMPARE(text(w, "tabLighting"), QStringLiteral("灯光"));
+    // Index 5 has no file name in this installation: stored, but the texts stay.
+    QVERIFY(!w.languageSwitcher()->pick(5));
+    QCOMPARE(langId(rig).toInt(), 5);
+    QTest::qWait(50);
+    QCOMPARE(text(w, "tabLighting"), QStringLiteral("灯光"));
+    QCOMPARE(text(w, "deviceButton"), QStringLiteral("选择鼠标设备"));
+}
+
+void TestLanguageSwitch::frenchKeyNamesFollowTheLanguage()
+{
+    // linden's description names language 1 for the AZERTY key names.
+    WindowRig rig(QStringLiteral("linden"));
+    MousecfgWidget& w = rig.window();
+    QVERIFY(!KeyTable::frenchNames());
+    QVERIFY(w.languageSwitcher()->pick(1));
+    QVERIFY(KeyTable::frenchNames());
+    QVERIFY(w.languageSwitcher()->pick(2));
+    QVERIFY(!KeyTable::frenchNames());
+}
+
+void TestLanguageSwitch::catalogueBesideTheExecutableComesFirst()
+{
+    TestAppFolder folder;
+    // Nothing beside the executable: the compiled-in catalogue.
+    QCOMPARE(LanguageSwitcher::catalogueFor(1), QStringLiteral(":/lang/sc.qm"));
+    QVERIFY(QDir().mkpath(folder.path() + "/lang"));
+    QVERIFY(QFile::copy(":/lang/tc.qm", folder.path() + "/lang/sc.qm"));
+    QCOMPARE(LanguageSwitcher::catalogueFor(1), folder.path() + "/lang/sc.qm");
+    QVERIFY(LanguageSwitcher::catalogueFor(7).isEmpty());
+}
+
+QTEST_MAIN(TestLanguageSwitch)
+#include "tst_languageswitch.moc"
