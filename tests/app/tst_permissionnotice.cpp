@@ -2,10 +2,14 @@
 #include "TestAppFolder.h"
 #include "VirtualHidBackend.h"
 #include "VirtualMouse.h"
+#include "app/DeviceSelection.h"
+#include "app/DeviceSelectionHost.h"
 #include "app/PermissionNotice.h"
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"
 
+#include <QSignalSpy>
+#include <QWidget>
 #include <QtTest>
 
 #include <memory>
@@ -45,6 +49,20 @@ protected:
         if (m_pNotice)
             m_pNotice->slotDevicePermissionDenied();
     }
+};
+
+// The main window as the device selection sees it, with the mouse already chosen.
+class ChosenMouseHost : public DeviceSelectionHost
+{
+public:
+    QWidget m_Window;
+    QWidget* hostWindow() override { return &m_Window; }
+    QString currentDevice() const override { return QStringLiteral("HORNBEAM"); }
+    void setCurrentDevice(const QString&) override {}
+    void refreshModelParts() override {}
+    void updateDeviceCount() override {}
+    void startBatteryPolling() override {}
+    void stopBatteryPolling() override {}
 };
 
 } // namespace
@@ -114,6 +132,29 @@ private slots:
         PermissionNotice other(nullptr);
         other.slotDevicePermissionDenied();
         QCOMPARE(prompts.shown().size(), 1);
+    }
+
+    // Wired as the main window wires it: the start-up selection and a hot-plug reselection.
+    void startAndReplugThroughTheSelection()
+    {
+        m_Backend->addMouse(std::make_shared<VirtualMouse>());
+        DeviceAccess::enumerate();
+        ScriptedUserPrompts prompts;
+        ChosenMouseHost host;
+        DeviceSelection selection(&host);
+        selection.setDialogNotifierFactory([](QObject*) { return nullptr; });
+        PermissionNotice notice(&host.m_Window);
+        connect(&selection, &DeviceSelection::devicePermissionDenied, &notice,
+                &PermissionNotice::slotDevicePermissionDenied);
+        QSignalSpy opened(&selection, &DeviceSelection::deviceOpened);
+
+        selection.runSelection(false);
+        QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 1, 5000);
+        selection.selectDevice(true);
+        QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 2, 5000);
+        QCOMPARE(opened.at(1).at(0).toBool(), false);
+        QCOMPARE(prompts.titles(), QStringList{"Warning"});
+        QCOMPARE(prompts.texts(), QStringList{PermissionNotice::text()});
     }
 
     void absentMouseStaysQuiet()
