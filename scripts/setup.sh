@@ -5,7 +5,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
     libhidapi-dev libudev-dev libx11-dev libxi-dev
-    libbenchmark-dev xvfb xauth x11-xserver-utils imagemagick
+    libbenchmark-dev xvfb xauth x11-xserver-utils imagemagick xdotool
     dpkg-dev file
 )
 missing=()
