@@ -1,0 +1,119 @@
+#include "TestAppFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// The program itself: a second start of the same product leaves at once with 1 and shows
+// nothing; another product starts beside it. Each run gets its own application folder and its
+// own runtime folder, so nothing of other programs on this machine is seen.
+class TestSingleStart : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void secondStartOfSameProductExitsWithOne();
+
+private:
+    // An application folder with a copy of the program and the sample installation, its
+    // product name replaced by `product`.
+    QString makeAppFolder(QTemporaryDir& dir, const QString& product);
+    std::unique_ptr<QProcess> start(const QString& folder);
+    bool waitForLock(int iCount);
+
+    QString m_Program;
+    QTemporaryDir m_Runtime;
+};
+
+void TestSingleStart::initTestCase()
+{
+    m_Program = QCoreApplication::applicationDirPath() + "/../bin/mousecfg";
+    QVERIFY2(QFile::exists(m_Program), qPrintable(m_Program));
+    QVERIFY(m_Runtime.isValid());
+    QVERIFY(QFile::setPermissions(m_Runtime.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+QString TestSingleStart::makeAppFolder(QTemporaryDir& dir, const QString& product)
+{
+    const QString sample = TestAppFolder::sampleDir("hornbeam");
+    if (!dir.isValid() || !QFile::copy(m_Program, dir.path() + "/mousecfg") ||
+        !QFile::copy(sample + "/DefaultProfile.bin", dir.path() + "/DefaultProfile.bin") ||
+        !QDir().mkpath(dir.path() + "/Configs") ||
+        !QFile::copy(sample + "/Configs/Config.ini", dir.path() + "/Configs/Config.ini"))
+        return QString();
+    QFile::setPermissions(dir.path() + "/DefaultProfile.bin", QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(dir.path() + "/Configs/Config.ini", QFile::ReadOwner | QFile::WriteOwner);
+    QSettings description(dir.path() + "/DefaultProfile.bin", QSettings::IniFormat);
+    description.setValue("PROFILE/ProductName", product);
+    description.sync();
+    return dir.path();
+}
+
+std::unique_ptr<QProcess> TestSingleStart::start(const QString& folder)
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", m_Runtime.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    process->setProcessEnvironment(env);
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->start(folder + "/mousecfg", QStringList());
+    return process;
+}
+
+bool TestSingleStart::waitForLock(int iCount)
+{
+    // The lock files of the running programs appear in the runtime folder.
+    for (int i = 0; i < 200; ++i) {
+        const QStringList files = QDir(m_Runtime.path()).entryList(QDir::Files);
+        if (files.size() >= iCount)
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+void TestSingleStart::secondStartOfSameProductExitsWithOne()
+{
+    QTemporaryDir first;
+    QTemporaryDir other;
+    const QString folder = makeAppFolder(first, "TESTPRODUCT");
+    const QString otherFolder = makeAppFolder(other, "OTHERPRODUCT");
+    QVERIFY(!folder.isEmpty() && !otherFolder.isEmpty());
+
+    std::unique_ptr<QProcess> running = start(folder);
+    QVERIFY(running->waitForStarted());
+    QVERIFY(waitForLock(1));
+    QCOMPARE(running->state(), QProcess::Running);
+
+    std::unique_ptr<QProcess> second = start(folder);
+    QVERIFY(second->waitForFinished(20000));
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 1);
+    // It left before building a window.
+    QVERIFY(!second->readAll().contains("main window shown"));
+
+    // Another product is another lock.
+    std::unique_ptr<QProcess> beside = start(otherFolder);
+    QVERIFY(beside->waitForStarted());
+    QVERIFY(waitForLock(2));
+    QVERIFY(!beside->waitForFinished(1000));
+    QCOMPARE(running->state(), QProcess::Running);
+
+    for (QProcess* p : {running.get(), beside.get()}) {
+        p->terminate();
+        if (!p->waitForFinished(5000)) {
+            p->kill();
+            p->waitForFinished(5000);
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSingleStart)
+#include "tst_singlestart.moc"
