@@ -29,6 +29,10 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    // An installed tool keeps Configs in the user's folder: filled from the shipped defaults at
+    // the first start, before anything reads it.
+    AppPaths::seedConfigDir();
+
     auto* window = new MousecfgWidget;
     if (window->deviceCount() != 0) {
         window->setWindowOpacity(1.0);
