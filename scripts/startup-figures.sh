@@ -21,15 +21,12 @@ export QT_MESSAGE_PATTERN='%{time yyyy-MM-dd HH:mm:ss.zzz} %{message}'
 
 # Milliseconds since the epoch of a log line's time stamp.
 stamp_ms() { date -d "$1 $2 UTC" +%s%3N; }
-# When a process started: its start in clock ticks after boot, and the boot time from the uptime
-# read together with the clock (/proc/stat's btime is only whole seconds).
+# The clock at boot, from the uptime read together with the clock (/proc/stat's btime is only
+# whole seconds); a process's start is its start time in clock ticks after that.
+boot_ms=$(( $(date +%s%3N) - $(awk '{printf "%d", $1 * 1000}' /proc/uptime) ))
+hz=$(getconf CLK_TCK)
 start_ms() {
-    local ticks hz now up
-    ticks=$(awk '{print $22}' "/proc/$1/stat")
-    hz=$(getconf CLK_TCK)
-    now=$(date +%s%3N)
-    up=$(awk '{printf "%d", $1 * 1000}' /proc/uptime)
-    echo $(( now - up + ticks * 1000 / hz ))
+    echo $(( boot_ms + $(awk '{print $22}' "/proc/$1/stat") * 1000 / hz ))
 }
 # Waits up to 10 s for a line matching $2 in file $1 after line $3; prints that line.
 wait_line() {
@@ -57,14 +54,19 @@ for round in $(seq 1 "$rounds"); do
     vm=$!
     exec 3> "$work/vm.in"
     wait_line "$work/vm.log" "^virtual mouse HORNBEAM" 0 > /dev/null
+    sleep 1
 
+    spawned=$(date +%s%3N)
     "$bin/mousecfg" > "$work/tool.log" 2>&1 &
     tool=$!
     started=$(start_ms "$tool")
+
     shown=$(wait_line "$work/tool.log" "main window shown" 0)
+    if [ -n "${DEBUG_FIGURES:-}" ]; then
+        echo "spawned $spawned started $started"
+        grep -n -m 12 . "$work/tool.log"
+    fi
     battery=$(wait_line "$work/tool.log" "^[0-9-]+ [0-9:.]+ battery [1-9]" 0)
-    # Let the first status report and its announcements pass.
-    sleep 1
     before=$(wc -l < "$work/tool.log")
     pressed=$(date +%s%3N)
     echo dpi >&3
