@@ -94,6 +94,7 @@ for round in $(seq 1 "$rounds"); do
 done
 kill "$osd" 2>/dev/null || true
 wait "$osd" 2>/dev/null || true
-echo "targets: window 400 ms, battery 100 ms, dpi->osd 80 ms, rss 80 MB"
-echo "(the battery figure includes the 200 ms before the device selection and its 500 ms pause"
-echo " before the mouse is opened; until then the level last shown is displayed)"
+echo "targets: window 400 ms, announcement 100 ms after the mouse's status report, peak RSS 80 MB"
+echo "(dpi->osd counts from the press, and the mouse sends its status report at once on a press;"
+echo " the battery figures have no target: they include the 200 ms before the device selection"
+echo " and its 500 ms pause before the mouse is opened, until when the level last shown is displayed)"

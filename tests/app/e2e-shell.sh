@@ -1,0 +1,305 @@
+#!/usr/bin/env bash
+# End-to-end run of the built programs: the tool, a virtual mouse and the OSD, each a separate
+# process on a private X server. Clicks Apply in the real window, then checks what the mouse
+# received, and presses the mouse's DPI button and follows the change into the tool's log, the
+# profile file and the OSD.
+#   usage: e2e-shell.sh <build>/bin
+# Works on a copy of the application folder in a temporary folder, with its own runtime,
+# configuration and virtual-mouse folders, so nothing of the build tree or of a running
+# session is seen or changed. Exit 0 when every check passed.
+set -uo pipefail
+
+if [ $# -ne 1 ] || [ ! -x "$1/mousecfg" ] || [ ! -x "$1/virtual-mouse" ] ||
+    [ ! -x "$1/mouse-osd" ]; then
+    echo "e2e-shell: usage: $0 <bin folder with mousecfg, virtual-mouse and mouse-osd>" >&2
+    exit 2
+fi
+bin="$(cd "$1" && pwd)"
+
+# Always a private X server: a display of the session running the tests must not get clicks.
+if [ -z "${E2E_SHELL_XVFB:-}" ]; then
+    for tool in xvfb-run xdotool; do
+        if ! command -v "$tool" > /dev/null; then
+            echo "e2e-shell: FAIL: $tool is missing (scripts/setup.sh installs it)" >&2
+            exit 1
+        fi
+    done
+    export E2E_SHELL_XVFB=1
+    # Xvfb reports 100 DPI unless told; at 96 the window is laid out at UI scale 1.0.
+    exec xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" bash "$0" "$@"
+fi
+
+passed=0
+failed=0
+pids=()
+work="$(mktemp -d "${TMPDIR:-/tmp}/e2e-shell.XXXXXX")"
+
+cleanup() {
+    exec 3>&- 2> /dev/null
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2> /dev/null
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2> /dev/null
+    done
+    if [ -n "${E2E_SHELL_KEEP:-}" ]; then
+        echo "e2e-shell: kept $work"
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+summary() {
+    echo "e2e-shell: $passed passed, $failed failed"
+}
+
+pass() {
+    passed=$((passed + 1))
+    echo "PASS: $1"
+}
+
+fail() {
+    failed=$((failed + 1))
+    echo "FAIL: $1"
+}
+
+# A failure after which the rest cannot run: the logs say why.
+give_up() {
+    fail "$1"
+    for log in tool vm osd; do
+        if [ -s "$work/$log.log" ]; then
+            echo "--- last lines of $log.log"
+            tail -n 25 "$work/$log.log"
+        fi
+    done
+    summary
+    exit 1
+}
+
+# Waits up to $4 seconds (default 30: a busy two-core machine) for a line matching the extended
+# regex $2 in file $1 after its first $3 lines; prints the line.
+wait_line() {
+    local file=$1 pattern=$2 after=$3 limit=${4:-30} line i
+    for ((i = 0; i < limit * 10; i++)); do
+        line=$(tail -n +"$((after + 1))" "$file" 2> /dev/null | grep -m1 -E "$pattern")
+        if [ -n "$line" ]; then
+            echo "$line"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+lines() {
+    wc -l < "$1"
+}
+
+# Value of key $3 in section $2 of the INI file $1 (as Qt writes it: no spaces around '=').
+ini_value() {
+    awk -v section="[$2]" -v key="$3" '
+        /^\[/ { inside = ($0 == section); next }
+        inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
+    ' "$1" | tr -d '\r'
+}
+
+# The mouse's DPI register value for a level value of the sensor, as "flag value"; empty for a
+# sensor whose encoding goes through a register table.
+encode_dpi() {
+    local sensor=$1 v=$2
+    case $sensor in
+    3389) if [ "$v" -le 320 ]; then echo "0 $v"; else echo "1 $((v - 160))"; fi ;;
+    3395) echo "0 $v" ;;
+    esac
+}
+
+# The DPI a level value stands for; empty where the conversion goes through a table.
+dpi_of() {
+    local sensor=$1 v=$2
+    case $sensor in
+    3389) if [ "$v" -le 320 ]; then echo $((v * 50)); else echo $(((v - 320) * 100 + 16000)); fi ;;
+    esac
+}
+
+# Asks the mouse for what it holds; the answer is complete once the unknown command after it is
+# echoed (both are handled in order on one thread). Sets $at to the line count before it.
+mark=0
+at=0
+ask_mouse() {
+    at=$(lines "$work/vm.log")
+    mark=$((mark + 1))
+    printf 'show\ne2e-mark-%d\n' "$mark" >&3
+    wait_line "$work/vm.log" "^unknown command: e2e-mark-$mark " "$at" 10 > /dev/null ||
+        give_up "the virtual mouse does not answer 'show'"
+}
+
+# --- isolation -------------------------------------------------------------------------------
+app="$work/app"
+cp -a "$bin" "$app" || give_up "cannot copy $bin"
+mkdir -p "$work/runtime" "$work/config" "$work/virtual"
+chmod 0700 "$work/runtime" "$work/virtual"
+export XDG_RUNTIME_DIR="$work/runtime"
+export XDG_CONFIG_HOME="$work/config"
+export MOUSECFG_VIRTUAL_DIR="$work/virtual"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
+export QT_MESSAGE_PATTERN='%{time hh:mm:ss.zzz} %{message}'
+
+configs="$app/Configs"
+ini="$configs/Config.ini"
+[ -f "$ini" ] || give_up "no Configs/Config.ini in $bin"
+slot=$(ini_value "$ini" Config ProfileID)
+slot=${slot:-0}
+profile_name=$(ini_value "$ini" Config "Profile$((slot + 1))")
+profile="$configs/Profile/$profile_name.prof"
+[ -f "$profile" ] || give_up "no profile file for slot $slot ($profile)"
+sensor=$(ini_value "$ini" MouseSenSor 1)
+product=$(ini_value "$ini" Config Model)
+code=${product%% *}
+code=${code:-HORNBEAM}
+
+# --- start the programs ----------------------------------------------------------------------
+# The OSD first, so that its log is ours (the tool would otherwise start one on its own).
+"$app/mouse-osd" < /dev/null > "$work/osd.log" 2>&1 &
+pids+=($!)
+osd_pid=$!
+
+mkfifo "$work/vm.in"
+"$app/virtual-mouse" --name "$code" --receiver < "$work/vm.in" > "$work/vm.log" 2>&1 &
+pids+=($!)
+exec 3> "$work/vm.in"
+wait_line "$work/vm.log" "^virtual mouse $code " 0 > /dev/null ||
+    give_up "the virtual mouse did not start"
+
+# The OSD listens once it holds its lock; a tool started before would start another.
+for ((i = 0; i < 100; i++)); do
+    [ -S "$XDG_RUNTIME_DIR/Wireless Mouse OSD" ] && break
+    kill -0 "$osd_pid" 2> /dev/null || give_up "the OSD left at start"
+    sleep 0.1
+done
+
+"$app/mousecfg" < /dev/null > "$work/tool.log" 2>&1 &
+pids+=($!)
+tool_pid=$!
+
+# --- 1. the window shows and the mouse is opened ---------------------------------------------
+wait_line "$work/tool.log" " main window shown$" 0 > /dev/null ||
+    give_up "no 'main window shown' from the tool"
+battery=$(wait_line "$work/tool.log" " battery [0-9]+%" 0) ||
+    give_up "the tool did not open the virtual mouse (no battery line)"
+wid=""
+for ((i = 0; i < 100; i++)); do
+    wid=$(xdotool search --all --onlyvisible --pid "$tool_pid" --name "$code" 2> /dev/null |
+        head -n1)
+    [ -n "$wid" ] && break
+    sleep 0.1
+done
+[ -n "$wid" ] || give_up "no visible window of the tool named $code"
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+[ "${WIDTH:-0}" -gt 0 ] || give_up "no geometry for window $wid"
+pass "window shown (${WIDTH}x${HEIGHT}) and mouse opened (${battery#* })"
+# Window coordinates at UI scale 1.0 (999 pixels wide) to this window's.
+at_scale() {
+    echo $(($1 * WIDTH / 999))
+}
+
+# --- 2. Apply writes the configuration -------------------------------------------------------
+# The tool may have written already while opening; the count tells this write apart.
+ask_mouse
+sessions_before=$(tail -n +"$((at + 1))" "$work/vm.log" |
+    sed -n -E 's/^sessions applied ([0-9]+),.*/\1/p' | head -n1)
+[ -n "$sessions_before" ] || give_up "no session count in the mouse's answer"
+
+before=$(lines "$work/vm.log")
+# Apply: x 701, y 588, 128 x 30 in window coordinates; its centre.
+xdotool mousemove --window "$wid" "$(at_scale 765)" "$(at_scale 603)" click 1
+if ! wait_line "$work/vm.log" "^configuration applied$" "$before" 20 > /dev/null; then
+    # No window manager: a first click may only reach the window once it is entered.
+    before=$(lines "$work/vm.log")
+    xdotool windowactivate --sync "$wid" 2> /dev/null
+    xdotool mousemove --window "$wid" "$(at_scale 760)" "$(at_scale 600)" click 1
+    wait_line "$work/vm.log" "^configuration applied$" "$before" 20 > /dev/null ||
+        give_up "clicking Apply wrote nothing to the mouse"
+    echo "note: Apply took a second click after windowactivate"
+fi
+traffic=$(tail -n +"$((before + 1))" "$work/vm.log")
+if grep -q -E '^> receiver [0-9a-f]{2} 00 aa 55' <<< "$traffic" &&
+    grep -q -E '^> receiver [0-9a-f]{2} 00 cc 33' <<< "$traffic"; then
+    pass "Apply sent a begin and an end marker"
+else
+    fail "Apply: begin marker (00 aa 55) or end marker (00 cc 33) missing in the traffic"
+fi
+
+# --- 3. the mouse holds the profile's DPI table ----------------------------------------------
+ask_mouse
+held=$(tail -n +"$((at + 1))" "$work/vm.log")
+sessions_after=$(sed -n -E 's/^sessions applied ([0-9]+),.*/\1/p' <<< "$held" | head -n1)
+level0=$(sed -n -E 's/^  level 0[* ] flag ([0-9]+) x ([0-9]+) y ([0-9]+).*/\1 \2 \3/p' <<< "$held")
+held_level=$(sed -n -E 's/^profile [0-9]+, DPI level ([0-9]+),.*/\1/p' <<< "$held")
+file_x=$(ini_value "$profile" PROFILE DPI_INFO_0_x)
+file_y=$(ini_value "$profile" PROFILE DPI_INFO_0_y)
+file_dpi=$(ini_value "$profile" PROFILE dpi)
+want_x=$(encode_dpi "$sensor" "${file_x:-0}")
+want_y=$(encode_dpi "$sensor" "${file_y:-0}")
+if [ -z "$want_x" ]; then
+    fail "sensor $sensor: this script knows no DPI encoding to compare with"
+elif [ "${sessions_after:-0}" -gt "$sessions_before" ] && [ -n "$level0" ] &&
+    [ "$level0" = "${want_x% *} ${want_x#* } ${want_y#* }" ] &&
+    [ "$held_level" = "$file_dpi" ]; then
+    pass "mouse holds level 0 = flag ${level0% * *}, x ${file_x}, y ${file_y} of '$profile_name' and DPI level $held_level (session $sessions_after)"
+else
+    fail "mouse holds sessions ${sessions_after:-?} (before $sessions_before), level 0 '${level0:-none}' (want '${want_x% *} ${want_x#* } ${want_y#* }' from DPI_INFO_0_x=$file_x y=$file_y), DPI level ${held_level:-?} (profile dpi ${file_dpi:-?})"
+fi
+
+# --- 4. the DPI button reaches the tool and the profile file --------------------------------
+tool_before=$(lines "$work/tool.log")
+osd_before=$(lines "$work/osd.log")
+echo dpi >&3
+ask_mouse
+new_level=$(tail -n +"$((at + 1))" "$work/vm.log" |
+    sed -n -E 's/^profile [0-9]+, DPI level ([0-9]+),.*/\1/p' | head -n1)
+[ -n "$new_level" ] && [ "$new_level" != "$held_level" ] ||
+    give_up "the DPI button left the mouse at level ${new_level:-?} (was $held_level)"
+new_x=$(ini_value "$profile" PROFILE "DPI_INFO_${new_level}_x")
+want_dpi=$(dpi_of "$sensor" "${new_x:-0}")
+announce="DPI $((new_level + 1)):${want_dpi}"
+announced=$(wait_line "$work/tool.log" " OSD announce: DPI " "$tool_before" 20)
+announced=${announced#* OSD announce: }
+if [ -n "$want_dpi" ] && [ "$announced" = "$announce" ]; then
+    pass "tool announced '$announced'"
+elif [ -z "$want_dpi" ] && [ "${announced%%:*}" = "DPI $((new_level + 1))" ]; then
+    pass "tool announced '$announced' (DPI value not checked for sensor $sensor)"
+else
+    fail "tool announced '${announced:-nothing}', expected '$announce'"
+fi
+
+stored=""
+for ((i = 0; i < 100; i++)); do
+    stored=$(ini_value "$profile" PROFILE dpi)
+    [ "$stored" = "$new_level" ] && break
+    sleep 0.1
+done
+if [ "$stored" = "$new_level" ]; then
+    pass "'$profile_name.prof' PROFILE/dpi is now $stored"
+else
+    fail "'$profile_name.prof' PROFILE/dpi is '${stored:-missing}', expected $new_level"
+fi
+
+# --- 5. the OSD shows it ---------------------------------------------------------------------
+shown=$(wait_line "$work/osd.log" " OSD: DPI " "$osd_before" 10)
+shown=${shown#* OSD: }
+if [ -n "$announced" ] && [ "$shown" = "$announced" ] &&
+    ! grep -q "SendMessage failed" "$work/tool.log"; then
+    pass "OSD received '$shown'"
+else
+    fail "OSD received '${shown:-nothing}' for '${announced:-nothing}'$(grep -q "SendMessage failed" "$work/tool.log" && echo ', tool logged SendMessage failed')"
+fi
+
+if ! kill -0 "$tool_pid" 2> /dev/null; then
+    fail "the tool is no longer running"
+fi
+summary
+[ "$failed" -eq 0 ]
