@@ -11,8 +11,19 @@ target_link_libraries(skinrender PRIVATE Qt5::Gui Qt5::Svg)
 set_target_properties(skinrender PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
 # Every accent-coloured part of the sources is drawn in ff0000 (theme colour 0); another value
-# here renders the whole skin in that accent.
-set(MOUSECFG_SKIN_ACCENT "ff0000" CACHE STRING "Accent colour of the rendered skin, rrggbb")
+# here renders the whole skin in that accent. Left empty, the skin takes the accent colour the
+# installation's Config.ini names (Config/GColorID), so skin and window agree.
+set(MOUSECFG_SKIN_ACCENT "" CACHE STRING "Accent colour of the rendered skin, rrggbb (empty: the model's)")
+if(NOT MOUSECFG_SKIN_ACCENT)
+    set(_skin_accents ff0000 00ff00 0000ff dbc8b6 ff00ff 00ffff ff7d00)
+    set(_skin_accent_id 0)
+    file(STRINGS ${CMAKE_SOURCE_DIR}/data/${MOUSECFG_MODEL}/Configs/Config.ini _skin_gcolor
+        REGEX "^GColorID=[0-6]$")
+    if(_skin_gcolor)
+        string(REGEX REPLACE "^GColorID=" "" _skin_accent_id "${_skin_gcolor}")
+    endif()
+    list(GET _skin_accents ${_skin_accent_id} MOUSECFG_SKIN_ACCENT)
+endif()
 set(SKIN_SRC_DIR ${CMAKE_SOURCE_DIR}/resources/skin)
 file(GLOB_RECURSE SKIN_SVGS CONFIGURE_DEPENDS ${SKIN_SRC_DIR}/*.svg)
 
