@@ -2,6 +2,7 @@
 
 #include "model/AppPaths.h"
 #include "model/IniFileCheck.h"
+#include "model/IniReader.h"
 #include "model/SafeName.h"
 
 #include <QDebug>
@@ -10,42 +11,10 @@
 
 #include <atomic>
 #include <cmath>
-#include <memory>
 
 namespace {
-// Reads accept hand-written UTF-8. Writes keep QSettings' own escaped form, which every reader of
-// the file understands whatever codec it uses. A file that is not INI text reads as empty.
-class Reader
-{
-public:
-    explicit Reader(const QString& path)
-    {
-        if (!IniFileCheck::isReadable(path))
-            return;
-        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
-        m_settings->setIniCodec("UTF-8");
-    }
-
-    int toInt(const QString& key, int def = 0) const
-    {
-        const QVariant value = this->value(key);
-        if (!value.isValid())
-            return def;
-        bool ok = false;
-        const int result = value.toInt(&ok);
-        return ok ? result : def;
-    }
-    QString toText(const QString& key) const { return value(key).toString(); }
-
-private:
-    QVariant value(const QString& key) const
-    {
-        return m_settings ? m_settings->value(key) : QVariant();
-    }
-
-    std::unique_ptr<QSettings> m_settings;
-};
-
+// Writes keep QSettings' own escaped form, which every reader of the file understands whatever
+// codec it uses.
 void writeValue(const QString& path, const QString& key, const QVariant& value)
 {
     // A damaged file would be parsed (slowly) and its debris written back; start afresh instead.
@@ -71,22 +40,22 @@ std::atomic<int>& currentIndex()
 
 int AppSettings::sensorNumber()
 {
-    return Reader(AppPaths::configIni()).toInt(QStringLiteral("MouseSenSor/1"));
+    return IniReader(AppPaths::configIni()).toInt(QStringLiteral("MouseSenSor/1"));
 }
 
 int AppSettings::ledVariant(const QString& productName)
 {
-    return Reader(AppPaths::configIni()).toInt(QStringLiteral("MouseLEDMode/") + productName);
+    return IniReader(AppPaths::configIni()).toInt(QStringLiteral("MouseLEDMode/") + productName);
 }
 
 QString AppSettings::modelText()
 {
-    return Reader(AppPaths::configIni()).toText(QStringLiteral("Config/Model"));
+    return IniReader(AppPaths::configIni()).toText(QStringLiteral("Config/Model"));
 }
 
 int AppSettings::accentColorId()
 {
-    return Reader(AppPaths::configIni()).toInt(QStringLiteral("Config/GColorID"));
+    return IniReader(AppPaths::configIni()).toInt(QStringLiteral("Config/GColorID"));
 }
 
 QColor AppSettings::accentColor(int id)
@@ -102,7 +71,7 @@ QColor AppSettings::accentColor(int id)
 
 int AppSettings::battery()
 {
-    return Reader(AppPaths::configIni()).toInt(QStringLiteral("Config/Battery"));
+    return IniReader(AppPaths::configIni()).toInt(QStringLiteral("Config/Battery"));
 }
 
 void AppSettings::setBattery(int level)
@@ -113,7 +82,7 @@ void AppSettings::setBattery(int level)
 int AppSettings::batteryFull()
 {
     // The shell divides by this value; zero or a negative full charge would be meaningless.
-    const int full = Reader(AppPaths::configIni())
+    const int full = IniReader(AppPaths::configIni())
                          .toInt(QStringLiteral("Config/BatteryFull"), kDefaultBatteryFull);
     return full > 0 ? full : kDefaultBatteryFull;
 }
@@ -125,12 +94,12 @@ void AppSettings::setCurrentProductName(const QString& name)
 
 QString AppSettings::mouseListName()
 {
-    return Reader(AppPaths::configIni()).toText(QStringLiteral("Mouse_List/0"));
+    return IniReader(AppPaths::configIni()).toText(QStringLiteral("Mouse_List/0"));
 }
 
 LanguageList AppSettings::languageList()
 {
-    const Reader reader(AppPaths::configIni());
+    const IniReader reader(AppPaths::configIni());
     LanguageList list;
     list.count =
         qBound(0, reader.toInt(QStringLiteral("FONT_LIST/LANGNUM")), LanguageList::kMaxLanguages);
@@ -143,7 +112,7 @@ LanguageList AppSettings::languageList()
 
 int AppSettings::langId()
 {
-    const int id = Reader(AppPaths::langConfigIni()).toInt(QStringLiteral("Config/LangID"));
+    const int id = IniReader(AppPaths::langConfigIni()).toInt(QStringLiteral("Config/LangID"));
     return isLanguageIndex(id) ? id : 0;
 }
 
@@ -164,14 +133,14 @@ void AppSettings::setCurrentLanguageIndex(int index)
 
 QString AppSettings::fontFamily()
 {
-    return Reader(AppPaths::configIni())
+    return IniReader(AppPaths::configIni())
         .toText(QStringLiteral("FONT_LIST/FONT_%1").arg(currentLanguageIndex()));
 }
 
 int AppSettings::fontSize()
 {
     const int size =
-        Reader(AppPaths::configIni())
+        IniReader(AppPaths::configIni())
             .toInt(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(currentLanguageIndex()));
     return size > 0 ? size : 0;
 }
@@ -193,6 +162,6 @@ QString AppSettings::translationFile(int index)
     if (!isLanguageIndex(index))
         return QString();
     const QString base =
-        Reader(AppPaths::configIni()).toText(QStringLiteral("FONT_LIST/LangFile_%1").arg(index));
+        IniReader(AppPaths::configIni()).toText(QStringLiteral("FONT_LIST/LangFile_%1").arg(index));
     return SafeName::filePath(AppPaths::langDir(), base, QStringLiteral(".qm"));
 }

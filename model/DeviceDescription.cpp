@@ -2,56 +2,19 @@
 
 #include "model/AppPaths.h"
 #include "model/IniFileCheck.h"
+#include "model/IniReader.h"
 
 #include <QSettings>
 #include <QVariant>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
-// One read-only view of the description; dropped (and the file closed) at the end of each read.
-// A file that is not INI text is never handed to QSettings: every key of it reads as absent.
-class Reader
+// Every read opens the description afresh, so an edit of the file is seen by the next read.
+class Reader : public IniReader
 {
 public:
-    Reader()
-    {
-        const QString path = AppPaths::deviceDescriptionFile();
-        if (!IniFileCheck::isReadable(path))
-            return;
-        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
-        m_settings->setIniCodec("UTF-8");
-        m_settings->beginGroup(QStringLiteral("PROFILE"));
-    }
-
-    int toInt(const QString& key, int def = 0) const
-    {
-        const QVariant value = this->value(key);
-        if (!value.isValid())
-            return def;
-        bool ok = false;
-        const int result = value.toInt(&ok);
-        return ok ? result : def;
-    }
-    quint8 toByte(const QString& key, int def = 0) const
-    {
-        return static_cast<quint8>(toInt(key, def) & 0xFF);
-    }
-    QString toText(const QString& key) const { return value(key).toString(); }
-    QColor toColour(const QString& key) const
-    {
-        const QVariant value = this->value(key);
-        return value.canConvert<QColor>() ? value.value<QColor>() : QColor();
-    }
-
-private:
-    QVariant value(const QString& key) const
-    {
-        return m_settings ? m_settings->value(key) : QVariant();
-    }
-
-    std::unique_ptr<QSettings> m_settings;
+    Reader() : IniReader(AppPaths::deviceDescriptionFile(), QStringLiteral("PROFILE")) {}
 };
 
 QString buttonKey(int i, const char* suffix)
