@@ -1,3 +1,4 @@
+#include "ProfileKeyList.h"
 #include "TestAppFolder.h"
 #include "model/AppPaths.h"
 #include "model/DeviceDescription.h"
@@ -105,29 +106,9 @@ ProfileData missingFileProfile()
     return p;
 }
 
-// The keys of one profile record as the file format names them, formed independently of the
-// code under test.
 QStringList expectedProfileKeys()
 {
-    QStringList keys{"pollrate",    "dpi",         "mousespeed",  "dbclickspeed", "scrollispage",
-                     "scrollspeed", "accelenable", "acee",        "ProfileName",  "ProfilePath",
-                     "LedMode",     "LedMoveOFF",  "LedSleepTime"};
-    for (int i = 0; i < 8; ++i)
-        for (const char* f : {"used", "link", "xy", "x", "y"})
-            keys << QString::asprintf("DPI_INFO_%d_%s", i, f);
-    for (int b = 0; b < 42; ++b) {
-        for (const char* f :
-             {"ID", "Fun", "LoopNumber", "KeyNumber", "Res1", "Res2", "Res3", "Res4", "macroname"})
-            keys << QString::asprintf("BUTTON_INFO_%d_%s", b, f);
-        for (int k = 0; k < 84; ++k) {
-            keys << QString::asprintf("BUTTON_INFO_%d_KeyInfo_%d_map", b, k);
-            keys << QString::asprintf("BUTTON_INFO_%d_KeyInfo_%d_", b, k);
-            keys << QString::asprintf("BUTTON_INFO_%d_KeyInfo_%d_H", b, k);
-        }
-    }
-    for (int m = 0; m < 14; ++m)
-        for (const char* f : {"RGB", "h", "s", "v", "bright", "breath"})
-            keys << QString::asprintf("LedMode/LED_MODE_%d_%s", m, f);
+    QStringList keys = profileRecordKeys();
     keys.sort();
     return keys;
 }
