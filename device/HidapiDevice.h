@@ -22,6 +22,9 @@ public:
     void close() override;
 
 private:
+    // Runs one hidapi call unless the handle is closed, or closes, before it starts.
+    template <typename Call> int guarded(Call&& call);
+
     hid_device_* m_pDevice;
     std::mutex m_CallMutex;
     HandleGuard m_Guard;
