@@ -74,6 +74,18 @@ Bytes blockHead(const QByteArray& block, int n)
     return out;
 }
 
+// Runs `action` when the mouse receives a report whose byte `at` is `value`.
+template <typename Action> void onReport(VirtualMouseRig& rig, int at, quint8 value, Action action)
+{
+    QObject::connect(
+        &rig.mouse(), &VirtualMouse::reportReceived, &rig.mouse(),
+        [=](VirtualMouse::Link, const QByteArray& report) {
+            if (quint8(report.at(at)) == value)
+                action();
+        },
+        Qt::DirectConnection);
+}
+
 void setDescription(const QString& key, const QVariant& value)
 {
     QSettings s(AppPaths::deviceDescriptionFile(), QSettings::IniFormat);
@@ -135,13 +147,19 @@ private:
         return config;
     }
 
+    std::unique_ptr<TestAppFolder> m_Folder;
+
 private slots:
-    void init() { GlobalRecords::deviceCopy() = MouseConfig(); }
+    void init()
+    {
+        GlobalRecords::deviceCopy() = MouseConfig();
+        m_Folder = std::make_unique<TestAppFolder>();
+        QVERIFY(m_Folder->isValid());
+    }
+    void cleanup() { m_Folder.reset(); }
 
     void fullWriteIsHeldByTheMouse()
     {
-        TestAppFolder folder;
-        QVERIFY(folder.isValid());
         VirtualMouseRig rig;
         PollingRecorder polling(rig);
         const MouseConfig config = sampleConfig();
@@ -207,41 +225,25 @@ private slots:
         QCOMPARE(sequence.commands().uploadedMacroCount(), 2);
     }
 
-    void everyReportCarriesItsChecksum()
+    void retriesWithinBudgetKeepEveryChecksum()
     {
-        TestAppFolder folder;
-        VirtualMouseRig rig;
-        WriteSequence sequence;
-        QCOMPARE(int(sequence.run(sampleConfig(), 15)), 0);
-        QCOMPARE(rig.mouse().rejectedReports(), 0);
-        for (const QByteArray& r : rig.reports())
-            QCOMPARE(quint8(r.at(32)),
-                     VirtualMouse::checksum(reinterpret_cast<const quint8*>(r.constData())));
-    }
-
-    void retriesWithinBudgetStillSucceed()
-    {
-        TestAppFolder folder;
         VirtualMouseRig rig;
         rig.mouse().dropAnswers(3);
         rig.mouse().zeroAnswers(2);
         WriteSequence sequence;
         QCOMPARE(int(sequence.run(sampleConfig(), 15)), 0);
         QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 1);
+        QCOMPARE(rig.mouse().rejectedReports(), 0);
+        for (const QByteArray& r : rig.reports())
+            QCOMPARE(quint8(r.at(32)),
+                     VirtualMouse::checksum(reinterpret_cast<const quint8*>(r.constData())));
     }
 
     void failureStopsTheSequence()
     {
-        TestAppFolder folder;
         VirtualMouseRig rig;
         // The write after the first button report fails.
-        QObject::connect(
-            &rig.mouse(), &VirtualMouse::reportReceived, &rig.mouse(),
-            [&rig](VirtualMouse::Link, const QByteArray& report) {
-                if (quint8(report.at(1)) == 0x07)
-                    rig.mouse().failWrites(1);
-            },
-            Qt::DirectConnection);
+        onReport(rig, 1, 0x07, [&rig] { rig.mouse().failWrites(1); });
         BatteryPoller poller;
         poller.startPolling();
         QVERIFY(poller.isPolling());
@@ -262,15 +264,8 @@ private slots:
 
     void unplugMidSequence()
     {
-        TestAppFolder folder;
         VirtualMouseRig rig;
-        QObject::connect(
-            &rig.mouse(), &VirtualMouse::reportReceived, &rig.mouse(),
-            [&rig](VirtualMouse::Link, const QByteArray& report) {
-                if (quint8(report.at(1)) == 0x05)
-                    rig.mouse().unplug(VirtualMouse::Link::Receiver);
-            },
-            Qt::DirectConnection);
+        onReport(rig, 1, 0x05, [&rig] { rig.mouse().unplug(VirtualMouse::Link::Receiver); });
         PollingRecorder polling(rig);
         WriteSequence sequence(&polling);
         const quint8 result = sequence.run(sampleConfig(), 15);
@@ -283,7 +278,6 @@ private slots:
 
     void noDeviceSendsNothing()
     {
-        TestAppFolder folder;
         VirtualMouseRig rig;
         DeviceLink::instance().closeAll();
         PollingRecorder polling(rig);
@@ -296,7 +290,6 @@ private slots:
 
     void successRestartsRealPolling()
     {
-        TestAppFolder folder;
         VirtualMouseRig rig;
         BatteryPoller poller;
         WriteSequence sequence(&poller);
@@ -309,7 +302,6 @@ private slots:
 
     void macrosBeyondTheMouseBlocks()
     {
-        TestAppFolder folder;
         setDescription("ButtonCount", 14);
         setDescription("MouseDpi", 0);
         for (int i = 0; i < 16; ++i)
@@ -337,7 +329,6 @@ private slots:
 
     void selectProfile()
     {
-        TestAppFolder folder;
         VirtualMouseRig rig;
         int answers = 0;
         QObject::connect(
@@ -362,20 +353,13 @@ private slots:
 
     void refreshSet()
     {
-        TestAppFolder folder;
         VirtualMouseRig rig;
         QCOMPARE(int(DeviceCommands::sendProfileRefreshSet()), 0);
         QCOMPARE(rig.mouse().heldConfiguration().refreshCodes,
                  (QList<quint8>{0x04, 0x01, 0x02, 0x08, 0x10}));
 
         rig.clearLog();
-        QObject::connect(
-            &rig.mouse(), &VirtualMouse::reportReceived, &rig.mouse(),
-            [&rig](VirtualMouse::Link, const QByteArray& report) {
-                if (quint8(report.at(6)) == 0x01)
-                    rig.mouse().failWrites(1);
-            },
-            Qt::DirectConnection);
+        onReport(rig, 6, 0x01, [&rig] { rig.mouse().failWrites(1); });
         QCOMPARE(int(DeviceCommands::sendProfileRefreshSet()), 4);
         QCOMPARE(rig.reports().size(), 2); // stopped after the failed third
     }
