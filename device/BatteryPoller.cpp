@@ -118,6 +118,11 @@ int BatteryPoller::runningThreadCount()
     return int(r.threads.size());
 }
 
+void BatteryPoller::waitUntilStopped(unsigned long milliseconds)
+{
+    waitForThreads(milliseconds);
+}
+
 bool BatteryPoller::waitForThreads(unsigned long milliseconds)
 {
     std::vector<std::shared_ptr<KivoGetBatteryThread>> threads;

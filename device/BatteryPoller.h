@@ -30,6 +30,7 @@ public:
     int startPolling() override;
     // Asks the kept thread to stop and forgets it.
     void stopPolling() override;
+    void waitUntilStopped(unsigned long milliseconds) override;
     bool isPolling() const;
     // The kept thread, or nullptr; valid while it is kept.
     KivoGetBatteryThread* currentThread() const;

@@ -8,4 +8,6 @@ public:
     virtual ~PollingControl() = default;
     virtual int startPolling() = 0;
     virtual void stopPolling() = 0;
+    // Waits up to `milliseconds` until a stopped poller no longer touches the mouse.
+    virtual void waitUntilStopped(unsigned long milliseconds) { (void)milliseconds; }
 };

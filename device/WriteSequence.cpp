@@ -7,8 +7,12 @@ quint8 WriteSequence::run(const MouseConfig& config, int iMask)
 {
     // Every group is sent on every write; the mask only tells what changed.
     Q_UNUSED(iMask);
-    if (m_pPolling)
+    if (m_pPolling) {
         m_pPolling->stopPolling();
+        // A stopped battery thread may still be inside its last read, where it would take the
+        // echo of the begin marker and cost the transport a resend: let it end first.
+        m_pPolling->waitUntilStopped(kPollingStopWaitMs);
+    }
 
     MouseConfig& device = GlobalRecords::deviceCopy();
     device = config;
