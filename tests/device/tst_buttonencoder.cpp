@@ -151,15 +151,11 @@ private slots:
     {
         ButtonAssignment b = button(55);
         b.Res1 = 10;
-        QCOMPARE(slotOf(b, 3325), (Bytes{0x96, 1, 22, 22}));
-        QCOMPARE(slotOf(b, 3327), (Bytes{0x96, 1, 24, 24}));
-        QCOMPARE(slotOf(b, 3360), (Bytes{0x96, 1, 9, 9}));
-        QCOMPARE(slotOf(b, 3389), (Bytes{0x96, 1, 10, 10}));
-        QCOMPARE(slotOf(b, 3212), (Bytes{0x96, 1, 10, 10}));
-        QCOMPARE(slotOf(b, 3104), (Bytes{0x96, 1, 10, 10}));
-        QCOMPARE(slotOf(b, 3335), (Bytes{0x96, 1, 11, 11}));
+        const int perSensor[][2] = {{3325, 22}, {3327, 24}, {3360, 9},  {3389, 10},
+                                    {3212, 10}, {3104, 10}, {3335, 11}, {3370, 4}};
+        for (const auto& [sensor, value] : perSensor)
+            QCOMPARE(slotOf(b, sensor), (Bytes{0x96, 1, value, value}));
         QCOMPARE(slotOf(b, 3809), (Bytes{0x96, 1, 50, 55}));
-        QCOMPARE(slotOf(b, 3370), (Bytes{0x96, 1, 4, 4}));
         b.Res1 = 100; // 500 and 555 keep their low 8 bits
         QCOMPARE(slotOf(b, 3809), (Bytes{0x96, 1, 500 & 0xFF, 555 & 0xFF}));
     }
@@ -262,12 +258,9 @@ private slots:
 
         QCOMPARE(macros.size(), 3);
         int index = -1;
-        QVERIFY(macros.find("alpha", index));
-        QCOMPARE(index, 0);
-        QVERIFY(macros.find("beta", index));
-        QCOMPARE(index, 1);
-        QVERIFY(macros.find("gamma", index));
-        QCOMPARE(index, 2);
+        const char* expected[] = {"alpha", "beta", "gamma"};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(macros.find(expected[i], index) && index == i);
         QVERIFY(!macros.find("stale", index));
         QCOMPARE(int(table[2 + 1]), 0);
         QCOMPARE(int(table[6 + 1]), 1);
