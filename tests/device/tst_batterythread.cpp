@@ -21,8 +21,8 @@ public:
     int write(const quint8* data, std::size_t length) override
     {
         std::lock_guard<std::mutex> lock(m_Mutex);
-        m_Writes.append(QByteArray(reinterpret_cast<const char*>(data), int(length)));
-        m_WriteAtRead.append(m_iReads);
+        m_Record.writes.append(QByteArray(reinterpret_cast<const char*>(data), int(length)));
+        m_Record.writeAtRead.append(m_Record.reads);
         if (!m_QueryAnswer.isEmpty())
             m_Queue.push_back(m_QueryAnswer);
         if (m_bFuzz && QRandomGenerator::global()->bounded(4) == 0)
@@ -33,8 +33,8 @@ public:
     int readTimeout(quint8* data, std::size_t length, int) override
     {
         std::lock_guard<std::mutex> lock(m_Mutex);
-        ++m_iReads;
-        m_iLastReadLength = int(length);
+        ++m_Record.reads;
+        m_Record.lastReadLength = int(length);
         if (m_bFuzz)
             return fuzzRead(data, length);
         if (m_Queue.empty())
@@ -64,25 +64,18 @@ public:
         std::lock_guard<std::mutex> lock(m_Mutex);
         m_bFuzz = fuzz;
     }
-    QList<QByteArray> writes() const
+    // A consistent copy of what the thread did so far.
+    struct Record
+    {
+        QList<QByteArray> writes;
+        QList<int> writeAtRead; // reads done before each write
+        int reads = 0;
+        int lastReadLength = 0;
+    };
+    Record record() const
     {
         std::lock_guard<std::mutex> lock(m_Mutex);
-        return m_Writes;
-    }
-    QList<int> writeAtRead() const
-    {
-        std::lock_guard<std::mutex> lock(m_Mutex);
-        return m_WriteAtRead;
-    }
-    int reads() const
-    {
-        std::lock_guard<std::mutex> lock(m_Mutex);
-        return m_iReads;
-    }
-    int lastReadLength() const
-    {
-        std::lock_guard<std::mutex> lock(m_Mutex);
-        return m_iLastReadLength;
+        return m_Record;
     }
 
 private:
@@ -108,10 +101,7 @@ private:
     mutable std::mutex m_Mutex;
     std::deque<QByteArray> m_Queue;
     QByteArray m_QueryAnswer;
-    QList<QByteArray> m_Writes;
-    QList<int> m_WriteAtRead;
-    int m_iReads = 0;
-    int m_iLastReadLength = 0;
+    Record m_Record;
     bool m_bFuzz = false;
 };
 
@@ -152,13 +142,12 @@ QStringList takeLines()
 }
 
 using Args = QList<QVariant>;
-Args args(int a, int b, int c)
+Args args(std::initializer_list<int> values)
 {
-    return Args{quint8(a), quint8(b), quint8(c)};
-}
-Args args(int a, int b, int c, int d)
-{
-    return Args{quint8(a), quint8(b), quint8(c), quint8(d)};
+    Args out;
+    for (int v : values)
+        out << QVariant::fromValue(quint8(v));
+    return out;
 }
 } // namespace
 
@@ -196,7 +185,7 @@ private slots:
         thread.start();
         QVERIFY(thread.wait(3000));
         QCOMPARE(battery.size(), 1);
-        QCOMPARE(battery.at(0), args(0, 0, 0));
+        QCOMPARE(battery.at(0), args({0, 0, 0}));
         QCOMPARE(status.size(), 0);
         const QStringList lines = takeLines();
         QVERIFY(lines.contains("KivoGetBatteryThread.\n"));
@@ -215,14 +204,14 @@ private slots:
         QVERIFY(thread.wait(3000));
 
         QCOMPARE(battery.size(), 1);
-        QCOMPARE(battery.at(0), args(0, 0x10, 0x0E));
-        QCOMPARE(status.at(0), args(0, 5, 2, 0)); // byte 6 0x35: level 5
+        QCOMPARE(battery.at(0), args({0, 0x10, 0x0E}));
+        QCOMPARE(status.at(0), args({0, 5, 2, 0})); // byte 6 0x35: level 5
 
         // The query goes out as is, 33 bytes, straight to the device.
         const ReportBuilder::Frame query = ReportBuilder::batteryQuery();
-        QCOMPARE(m_Device->writes().first(),
+        QCOMPARE(m_Device->record().writes.first(),
                  QByteArray(reinterpret_cast<const char*>(query.data()), int(query.size())));
-        QCOMPARE(m_Device->lastReadLength(), 33);
+        QCOMPARE(m_Device->record().lastReadLength, 33);
         const QStringList lines = takeLines();
         QVERIFY(lines.contains("hid_read 1 f a aa ff dd 10 e 35 2.\n"));
         QCOMPARE(lines.last(), QString("KivoGetBatteryThread Stop.\n"));
@@ -249,7 +238,7 @@ private slots:
 
         QCOMPARE(battery.size(), 1);
         QCOMPARE(status.size(), 2);
-        QCOMPARE(status.at(1), args(0, 3, 8, 0));
+        QCOMPARE(status.at(1), args({0, 3, 8, 0}));
         QVERIFY(takeLines().contains("hid_read 1 s a aa ff dd 99 99 23 8.\n"));
     }
 
@@ -257,12 +246,12 @@ private slots:
     {
         KivoGetBatteryThread thread;
         thread.start();
-        QTRY_VERIFY_WITH_TIMEOUT(m_Device->writes().size() >= 3, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_Device->record().writes.size() >= 3, 5000);
         thread.stop();
         QVERIFY(thread.wait(3000));
         // Between two queries: the query's answer read, 45 listening rounds and the next
         // round's first read.
-        const QList<int> at = m_Device->writeAtRead();
+        const QList<int> at = m_Device->record().writeAtRead;
         QCOMPARE(at[0], 1);
         QCOMPARE(at[1] - at[0], 47);
         QCOMPARE(at[2] - at[1], 47);
@@ -274,12 +263,12 @@ private slots:
         KivoGetBatteryThread thread;
         QSignalSpy battery(&thread, &KivoGetBatteryThread::RefreshBatteryStatus);
         thread.start();
-        QTRY_VERIFY_WITH_TIMEOUT(m_Device->reads() > 3, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_Device->record().reads > 3, 3000);
         std::weak_ptr<FakeControlDevice> weak = m_Device;
         DeviceLink::instance().closeAll();
         m_Device.reset();
         QVERIFY(thread.wait(3000));
-        QCOMPARE(battery.last(), args(0, 0, 0));
+        QCOMPARE(battery.last(), args({0, 0, 0}));
         QVERIFY(weak.expired()); // the thread let go of its copy
     }
 
@@ -290,7 +279,7 @@ private slots:
         QSignalSpy battery(&thread, &KivoGetBatteryThread::RefreshBatteryStatus);
         QSignalSpy status(&thread, &KivoGetBatteryThread::RefreshStatus);
         thread.start();
-        QTRY_VERIFY_WITH_TIMEOUT(m_Device->reads() >= 250, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_Device->record().reads >= 250, 20000);
         thread.stop();
         QVERIFY(thread.wait(3000));
         QVERIFY(status.size() > 0);
@@ -335,7 +324,7 @@ private slots:
         QSignalSpy battery(&poller, &BatteryPoller::RefreshBatteryStatus);
         poller.startPolling();
         QVERIFY(battery.wait(3000));
-        QCOMPARE(battery.at(0), args(0, 0, 0));
+        QCOMPARE(battery.at(0), args({0, 0, 0}));
         // The thread ended by itself but is still kept: starting again adds nothing.
         QPointer<KivoGetBatteryThread> ended(poller.currentThread());
         QVERIFY(BatteryPoller::waitForThreads(3000));
@@ -365,7 +354,7 @@ private slots:
         {
             BatteryPoller poller;
             poller.startPolling();
-            QTRY_VERIFY_WITH_TIMEOUT(m_Device->reads() > 0, 3000);
+            QTRY_VERIFY_WITH_TIMEOUT(m_Device->record().reads > 0, 3000);
         }
         QCOMPARE(BatteryPoller::runningThreadCount(), 0);
     }
