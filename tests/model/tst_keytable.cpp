@@ -1,5 +1,6 @@
 #include "model/KeyTable.h"
 
+#include <QHash>
 #include <QSet>
 #include <QtTest>
 
@@ -51,315 +52,116 @@ class tst_KeyTable : public QObject
     Q_OBJECT
 
 private slots:
-    void englishNames_data();
-    void englishNames();
-    void frenchNames_data();
-    void frenchNames();
-    void namedCodesAreExactlyTheListedOnes();
-    void frenchDiffersOnlyInItsColumn();
-    void everyPairConvertsBothWays();
-    void pairsAreUnique();
-    void codesWithoutPairLeaveOutValue();
-    void usagesWithoutPairLeaveOutValue();
-    void variantRule();
-    void processVariant();
+    void names_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("french");
+        QTest::addColumn<QString>("name");
+        // Names with an empty entry are covered by the loop over every code below.
+        // clang-format off
+        const QVector<QPair<int, const char*>> english = {
+            {1, "Esc"}, {2, "1"}, {10, "9"}, {11, "0"}, {12, "-"}, {13, "="}, {14, "Backspace"},
+            {15, "Tab"}, {16, "Q"}, {25, "P"}, {26, "["}, {27, "]"}, {28, "Enter"}, {29, "LCtr"},
+            {30, "A"}, {38, "L"}, {39, ";"}, {40, "'"}, {41, "`"}, {42, "LShift"}, {43, "\\"},
+            {44, "Z"}, {50, "M"}, {51, ","}, {52, "."}, {53, "/"}, {54, "RShift"},
+            {55, "Print Screen"}, {56, "LAlt"}, {57, "Space"}, {58, "CapsLock"}, {59, "F1"},
+            {68, "F10"}, {69, "Pause Break"}, {70, "Scroll Lock"}, {71, "Home"}, {72, "Up"},
+            {73, "Page Up"}, {74, "Num -"}, {75, "Left"}, {76, "Num 5"}, {77, "Right"},
+            {78, "Num +"}, {79, "End"}, {80, "Down"}, {81, "Page Down"}, {82, "Insert"},
+            {83, "Delete"}, {87, "F11"}, {88, "F12"}, {91, "LWindows"}, {92, "RWindows"},
+            {93, "App"}, {224, "Num De"}, {225, "Num Lock"}, {226, "Num /"}, {227, "Num *"},
+            {228, "Num 9"}, {229, "Num Enter"}, {230, "Num 1"}, {233, "Num 4"}, {234, "Num 6"},
+            {236, "Num 8"}, {237, "Num 0"}, {238, "RCtr"}, {239, "RAlt"}, {240, "Left Button"},
+            {241, "Right Button"}, {242, "Middle Button"}};
+        const QVector<QPair<int, const char*>> french = {
+            {1, "Echap"}, {2, "&"}, {3, "é"}, {4, "\""}, {5, "'"}, {6, "("}, {7, "-"}, {8, "è"},
+            {9, "_"}, {10, "ç"}, {11, "à"}, {12, ")"}, {13, "="}, {14, "Ret.arr"}, {15, "Tab"},
+            {16, "a"}, {17, "z"}, {25, "p"}, {26, "^"}, {27, "$"}, {28, "Entree"}, {29, "LCtrl"},
+            {30, "q"}, {38, "l"}, {39, "m"}, {40, "ù"}, {41, "²"}, {42, "LShift"}, {43, "*"},
+            {44, "w"}, {49, "n"}, {50, ","}, {51, ";"}, {52, ":"}, {53, "!"}, {54, "RShift"},
+            {57, "espace"}, {58, "Verr.maj"}, {59, "F1"}, {72, "Up"}, {88, "F12"}, {93, "App"},
+            {224, "Num Del"}, {225, "Num Lock"}, {237, "Num 0"}, {238, "RCtrl"}, {239, "RAlt"},
+            {240, "Left Button"}, {242, "Middle Button"}};
+        // clang-format on
+        for (const auto& r : english)
+            QTest::addRow("en %d", r.first) << r.first << false << QString::fromUtf8(r.second);
+        for (const auto& r : french)
+            QTest::addRow("fr %d", r.first) << r.first << true << QString::fromUtf8(r.second);
+    }
+    void names()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, french);
+        QFETCH(QString, name);
+        QCOMPARE(KeyTable::keyName(quint8(code), french), name);
+    }
+
+    void namedCodesAndFrenchColumn()
+    {
+        // Codes whose French column has an entry that differs from the English name.
+        const QSet<int> differing = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,  12, 14, 16,
+                                     17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27,  28, 29, 30,
+                                     31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41,  43, 44, 45,
+                                     46, 47, 48, 49, 50, 51, 52, 53, 57, 58, 224, 238};
+        int named = 0;
+        for (int code = 0; code < 256; ++code) {
+            const QString en = KeyTable::keyName(quint8(code), false);
+            const QString fr = KeyTable::keyName(quint8(code), true);
+            QVERIFY2(!en.isEmpty() == hasName(code) && !fr.isEmpty() == hasName(code),
+                     qPrintable(QString::number(code)));
+            QVERIFY2((en != fr) == differing.contains(code), qPrintable(QString::number(code)));
+            named += hasName(code) ? 1 : 0;
+        }
+        QCOMPARE(named, 107);
+    }
+
+    // Over the whole byte range in both directions: the listed pairs convert, everything else
+    // (the mouse buttons and gap codes included) is refused and leaves the out value untouched.
+    void usageConversionIsExactlyThePairs()
+    {
+        const auto pairs = expectedPairs();
+        QCOMPARE(pairs.size(), KeyTable::kUsagePairCount);
+        QHash<int, int> toUsage, toCode;
+        for (const auto& p : pairs) {
+            toUsage.insert(p.first, p.second);
+            toCode.insert(p.second, p.first);
+        }
+        for (int v = 0; v < 256; ++v) {
+            quint8 usage = 0x5A;
+            QCOMPARE(KeyTable::keyCodeToUsage(quint8(v), usage), toUsage.contains(v));
+            QCOMPARE(int(usage), toUsage.value(v, 0x5A));
+            quint8 code = 0x5A;
+            QCOMPARE(KeyTable::usageToKeyCode(quint8(v), code), toCode.contains(v));
+            QCOMPARE(int(code), toCode.value(v, 0x5A));
+        }
+    }
+
+    void variantRule()
+    {
+        QVERIFY(KeyTable::useFrenchNames(2, 2));
+        QVERIFY(!KeyTable::useFrenchNames(2, 0));
+        QVERIFY(!KeyTable::useFrenchNames(2, 1));
+        QVERIFY(!KeyTable::useFrenchNames(2, 3));
+        QVERIFY(KeyTable::useFrenchNames(1, 1));
+        QVERIFY(KeyTable::useFrenchNames(0, 0));
+        // -1 means no French layout, even when the language index happens to be -1 as well.
+        QVERIFY(!KeyTable::useFrenchNames(-1, -1));
+        QVERIFY(!KeyTable::useFrenchNames(-1, 0));
+    }
+
+    void processVariant()
+    {
+        KeyTable::setFrenchNames(false);
+        QVERIFY(!KeyTable::frenchNames());
+        QCOMPARE(KeyTable::keyName(30), QStringLiteral("A"));
+        KeyTable::setFrenchNames(KeyTable::useFrenchNames(2, 2));
+        QVERIFY(KeyTable::frenchNames());
+        QCOMPARE(KeyTable::keyName(30), QStringLiteral("q"));
+        QCOMPARE(KeyTable::keyName(224), QStringLiteral("Num Del"));
+        KeyTable::setFrenchNames(false);
+        QCOMPARE(KeyTable::keyName(30), QStringLiteral("A"));
+    }
 };
-
-void tst_KeyTable::englishNames_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("name");
-    const QVector<QPair<int, const char*>> rows = {
-        {0, ""},
-        {1, "Esc"},
-        {2, "1"},
-        {10, "9"},
-        {11, "0"},
-        {12, "-"},
-        {13, "="},
-        {14, "Backspace"},
-        {15, "Tab"},
-        {16, "Q"},
-        {25, "P"},
-        {26, "["},
-        {27, "]"},
-        {28, "Enter"},
-        {29, "LCtr"},
-        {30, "A"},
-        {38, "L"},
-        {39, ";"},
-        {40, "'"},
-        {41, "`"},
-        {42, "LShift"},
-        {43, "\\"},
-        {44, "Z"},
-        {50, "M"},
-        {51, ","},
-        {52, "."},
-        {53, "/"},
-        {54, "RShift"},
-        {55, "Print Screen"},
-        {56, "LAlt"},
-        {57, "Space"},
-        {58, "CapsLock"},
-        {59, "F1"},
-        {68, "F10"},
-        {69, "Pause Break"},
-        {70, "Scroll Lock"},
-        {71, "Home"},
-        {72, "Up"},
-        {73, "Page Up"},
-        {74, "Num -"},
-        {75, "Left"},
-        {76, "Num 5"},
-        {77, "Right"},
-        {78, "Num +"},
-        {79, "End"},
-        {80, "Down"},
-        {81, "Page Down"},
-        {82, "Insert"},
-        {83, "Delete"},
-        {84, ""},
-        {86, ""},
-        {87, "F11"},
-        {88, "F12"},
-        {89, ""},
-        {91, "LWindows"},
-        {92, "RWindows"},
-        {93, "App"},
-        {94, ""},
-        {223, ""},
-        {224, "Num De"},
-        {225, "Num Lock"},
-        {226, "Num /"},
-        {227, "Num *"},
-        {228, "Num 9"},
-        {229, "Num Enter"},
-        {230, "Num 1"},
-        {233, "Num 4"},
-        {234, "Num 6"},
-        {236, "Num 8"},
-        {237, "Num 0"},
-        {238, "RCtr"},
-        {239, "RAlt"},
-        {240, "Left Button"},
-        {241, "Right Button"},
-        {242, "Middle Button"},
-        {243, ""},
-        {255, ""},
-    };
-    for (const auto& r : rows)
-        QTest::addRow("%d", r.first) << r.first << QString::fromUtf8(r.second);
-}
-
-void tst_KeyTable::englishNames()
-{
-    QFETCH(int, code);
-    QFETCH(QString, name);
-    QCOMPARE(KeyTable::keyName(quint8(code), false), name);
-}
-
-void tst_KeyTable::frenchNames_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("name");
-    const QVector<QPair<int, const char*>> rows = {
-        {1, "Echap"},
-        {2, "&"},
-        {3, "é"},
-        {4, "\""},
-        {5, "'"},
-        {6, "("},
-        {7, "-"},
-        {8, "è"},
-        {9, "_"},
-        {10, "ç"},
-        {11, "à"},
-        {12, ")"},
-        {13, "="},
-        {14, "Ret.arr"},
-        {15, "Tab"},
-        {16, "a"},
-        {17, "z"},
-        {25, "p"},
-        {26, "^"},
-        {27, "$"},
-        {28, "Entree"},
-        {29, "LCtrl"},
-        {30, "q"},
-        {38, "l"},
-        {39, "m"},
-        {40, "ù"},
-        {41, "²"},
-        {42, "LShift"},
-        {43, "*"},
-        {44, "w"},
-        {49, "n"},
-        {50, ","},
-        {51, ";"},
-        {52, ":"},
-        {53, "!"},
-        {54, "RShift"},
-        {57, "espace"},
-        {58, "Verr.maj"},
-        {59, "F1"},
-        {72, "Up"},
-        {84, ""},
-        {88, "F12"},
-        {93, "App"},
-        {224, "Num Del"},
-        {225, "Num Lock"},
-        {237, "Num 0"},
-        {238, "RCtrl"},
-        {239, "RAlt"},
-        {240, "Left Button"},
-        {242, "Middle Button"},
-    };
-    for (const auto& r : rows)
-        QTest::addRow("%d", r.first) << r.first << QString::fromUtf8(r.second);
-}
-
-void tst_KeyTable::frenchNames()
-{
-    QFETCH(int, code);
-    QFETCH(QString, name);
-    QCOMPARE(KeyTable::keyName(quint8(code), true), name);
-}
-
-void tst_KeyTable::namedCodesAreExactlyTheListedOnes()
-{
-    int named = 0;
-    for (int code = 0; code < 256; ++code) {
-        const bool expected = hasName(code);
-        QCOMPARE(!KeyTable::keyName(quint8(code), false).isEmpty(), expected);
-        QCOMPARE(!KeyTable::keyName(quint8(code), true).isEmpty(), expected);
-        named += expected ? 1 : 0;
-    }
-    QCOMPARE(named, 107);
-}
-
-void tst_KeyTable::frenchDiffersOnlyInItsColumn()
-{
-    // Codes whose French column has an entry that differs from the English name.
-    const QSet<int> differing = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,  12, 14, 16,
-                                 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27,  28, 29, 30,
-                                 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41,  43, 44, 45,
-                                 46, 47, 48, 49, 50, 51, 52, 53, 57, 58, 224, 238};
-    for (int code = 0; code < 256; ++code) {
-        const bool differs =
-            KeyTable::keyName(quint8(code), false) != KeyTable::keyName(quint8(code), true);
-        QVERIFY2(differs == differing.contains(code), qPrintable(QString::number(code)));
-    }
-}
-
-void tst_KeyTable::everyPairConvertsBothWays()
-{
-    const auto pairs = expectedPairs();
-    QCOMPARE(pairs.size(), KeyTable::kUsagePairCount);
-    for (const auto& p : pairs) {
-        quint8 usage = 0xAA;
-        QVERIFY2(KeyTable::keyCodeToUsage(quint8(p.first), usage),
-                 qPrintable(QString::number(p.first)));
-        QCOMPARE(int(usage), p.second);
-        quint8 code = 0xAA;
-        QVERIFY(KeyTable::usageToKeyCode(quint8(p.second), code));
-        QCOMPARE(int(code), p.first);
-    }
-}
-
-void tst_KeyTable::pairsAreUnique()
-{
-    // Over the whole byte range: each code maps to at most one usage and back again, and the
-    // number of convertible codes and usages is exactly the number of pairs.
-    QSet<int> usages;
-    int codes = 0;
-    for (int c = 0; c < 256; ++c) {
-        quint8 u = 0;
-        if (!KeyTable::keyCodeToUsage(quint8(c), u))
-            continue;
-        ++codes;
-        QVERIFY2(!usages.contains(u), qPrintable(QString::number(u)));
-        usages.insert(u);
-        quint8 back = 0;
-        QVERIFY(KeyTable::usageToKeyCode(u, back));
-        QCOMPARE(int(back), c);
-    }
-    QCOMPARE(codes, KeyTable::kUsagePairCount);
-    int convertibleUsages = 0;
-    for (int u = 0; u < 256; ++u) {
-        quint8 c = 0;
-        convertibleUsages += KeyTable::usageToKeyCode(quint8(u), c) ? 1 : 0;
-    }
-    QCOMPARE(convertibleUsages, KeyTable::kUsagePairCount);
-}
-
-void tst_KeyTable::codesWithoutPairLeaveOutValue()
-{
-    QSet<int> paired;
-    for (const auto& p : expectedPairs())
-        paired.insert(p.first);
-    for (int c = 0; c < 256; ++c) {
-        if (paired.contains(c))
-            continue;
-        quint8 usage = 0x5A;
-        QVERIFY2(!KeyTable::keyCodeToUsage(quint8(c), usage), qPrintable(QString::number(c)));
-        QCOMPARE(usage, quint8(0x5A));
-    }
-    // Named keys without a usage: the three mouse buttons and the gap code 84.
-    quint8 usage = 7;
-    QVERIFY(!KeyTable::keyCodeToUsage(240, usage));
-    QVERIFY(!KeyTable::keyCodeToUsage(241, usage));
-    QVERIFY(!KeyTable::keyCodeToUsage(242, usage));
-    QVERIFY(!KeyTable::keyCodeToUsage(84, usage));
-    QCOMPARE(usage, quint8(7));
-    QCOMPARE(KeyTable::keyName(84, false), QString());
-    QCOMPARE(KeyTable::keyName(240, false), QStringLiteral("Left Button"));
-}
-
-void tst_KeyTable::usagesWithoutPairLeaveOutValue()
-{
-    QSet<int> paired;
-    for (const auto& p : expectedPairs())
-        paired.insert(p.second);
-    QVERIFY(!paired.contains(100));
-    QVERIFY(!paired.contains(50));
-    for (int u = 0; u < 256; ++u) {
-        if (paired.contains(u))
-            continue;
-        quint8 code = 0x5A;
-        QVERIFY2(!KeyTable::usageToKeyCode(quint8(u), code), qPrintable(QString::number(u)));
-        QCOMPARE(code, quint8(0x5A));
-    }
-}
-
-void tst_KeyTable::variantRule()
-{
-    QVERIFY(KeyTable::useFrenchNames(2, 2));
-    QVERIFY(!KeyTable::useFrenchNames(2, 0));
-    QVERIFY(!KeyTable::useFrenchNames(2, 1));
-    QVERIFY(!KeyTable::useFrenchNames(2, 3));
-    QVERIFY(KeyTable::useFrenchNames(1, 1));
-    QVERIFY(KeyTable::useFrenchNames(0, 0));
-    // -1 means no French layout, even when the language index happens to be -1 as well.
-    QVERIFY(!KeyTable::useFrenchNames(-1, -1));
-    QVERIFY(!KeyTable::useFrenchNames(-1, 0));
-    QVERIFY(!KeyTable::useFrenchNames(-1, 2));
-}
-
-void tst_KeyTable::processVariant()
-{
-    KeyTable::setFrenchNames(false);
-    QVERIFY(!KeyTable::frenchNames());
-    QCOMPARE(KeyTable::keyName(30), QStringLiteral("A"));
-    QCOMPARE(KeyTable::keyName(224), QStringLiteral("Num De"));
-    KeyTable::setFrenchNames(KeyTable::useFrenchNames(2, 2));
-    QVERIFY(KeyTable::frenchNames());
-    QCOMPARE(KeyTable::keyName(30), QStringLiteral("q"));
-    QCOMPARE(KeyTable::keyName(4), QStringLiteral("\""));
-    QCOMPARE(KeyTable::keyName(224), QStringLiteral("Num Del"));
-    KeyTable::setFrenchNames(false);
-    QCOMPARE(KeyTable::keyName(30), QStringLiteral("A"));
-}
 
 QTEST_GUILESS_MAIN(tst_KeyTable)
 #include "tst_keytable.moc"

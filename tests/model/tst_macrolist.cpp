@@ -48,251 +48,184 @@ class tst_MacroList : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-
-    void namesKeepSlotOrderAndSkipGaps();
-    void fullListRefusesCreate();
-    void fortyNineSlotsCreateOne();
-    void createTakesFirstFreeNumber();
-    void createSkipsNamesAlreadyListed();
-    void addUsesFirstFreeSlot();
-    void addWhenFullChangesNothing();
-    void removeEmptiesLowerDuplicate();
-    void removeUnknownNameChangesNothing();
-    void renameMovesFileAndSlot();
-    void renameRefusedWhenFileOfNewNameExists();
-    void renameWithoutFileRenamesSlot();
-    void unsafeNamesAreRefused();
-    void unsafeListedNameCanBeRemoved();
-    void unusualNamesRoundTrip();
-
 private:
     std::unique_ptr<TestAppFolder> m_folder;
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<TestAppFolder>();
+        QVERIFY(m_folder->isValid());
+    }
+    void cleanup() { m_folder.reset(); }
+
+    void namesKeepSlotOrderAndSkipGaps()
+    {
+        QCOMPARE(MacroList::count(), 0);
+        setSlot(7, "seven");
+        setSlot(2, "two");
+        setSlot(49, "last");
+        QCOMPARE(MacroList::count(), 3);
+        QCOMPARE(MacroList::names(), (QStringList{"two", "seven", "last"}));
+        QCOMPARE(MacroList::slotTexts().size(), MacroList::kSlotCount);
+        QCOMPARE(MacroList::slotTexts().at(7), QStringLiteral("seven"));
+        QVERIFY(MacroList::contains("seven"));
+        QVERIFY(!MacroList::contains("eight"));
+        QVERIFY(!MacroList::contains(QString()));
+    }
+
+    void fiftySlotsAreTheLimit()
+    {
+        fillSlots(50);
+        const QStringList full = MacroList::slotTexts();
+        const auto refused = MacroList::create();
+        QCOMPARE(refused.status, MacroList::CreateStatus::TooMany);
+        QVERIFY(refused.name.isEmpty());
+        QVERIFY(!MacroList::add("extra"));
+        QCOMPARE(MacroList::slotTexts(), full);
+        QVERIFY(macroFiles().isEmpty());
+        QCOMPARE(QString(MacroList::kTooManyText), QStringLiteral("TOO MANY MACROS TO BE CREATE!"));
+        QCOMPARE(QString(MacroList::kTooManyTitle), QStringLiteral("WARNING"));
+
+        // With 49 slots taken the free one is used, and the list is full again.
+        setSlot(20, QString());
+        QCOMPARE(MacroList::count(), 49);
+        const auto result = MacroList::create();
+        QCOMPARE(result.status, MacroList::CreateStatus::Created);
+        QCOMPARE(result.name, QStringLiteral("name_1"));
+        QCOMPARE(slotText(20), QStringLiteral("name_1"));
+        QCOMPARE(macroFiles(), QStringList{"name_1.MSMACRO"});
+        // The new file is an empty macro as the editor saves it.
+        const QSettings s(MacroFile::filePath("name_1"), QSettings::IniFormat);
+        QCOMPARE(s.value("Setting/DefaultDelay").toInt(), 10);
+        QCOMPARE(s.value("Setting/DelayType").toInt(), 0);
+        QCOMPARE(s.value("Setting/LoopType").toInt(), 0);
+        QCOMPARE(s.value("Setting/LoopTime").toInt(), 1);
+        QCOMPARE(s.value("Setting/Count").toInt(), 0);
+        QCOMPARE(s.value("Setting/WriteSign").toInt(), 1);
+        QCOMPARE(MacroList::create().status, MacroList::CreateStatus::TooMany);
+        QVERIFY(MacroList::remove("m3"));
+        QCOMPARE(MacroList::create().status, MacroList::CreateStatus::Created);
+        QCOMPARE(slotText(3), QStringLiteral("name_2"));
+    }
+
+    void createTakesFirstFreeNumber()
+    {
+        touchMacro("name_1");
+        touchMacro("name_3");
+        setSlot(0, "name_2"); // listed without a file: not handed out twice
+        const auto result = MacroList::create();
+        QCOMPARE(result.status, MacroList::CreateStatus::Created);
+        QCOMPARE(result.name, QStringLiteral("name_4"));
+        QCOMPARE(slotText(1), QStringLiteral("name_4"));
+        QVERIFY(MacroFile::exists("name_4"));
+        QCOMPARE(MacroFile::load("name_1").events.size(), 1); // existing files untouched
+        QVERIFY(MacroList::remove("name_2"));
+        QCOMPARE(MacroList::create().name, QStringLiteral("name_2"));
+    }
+
+    void addAndRemove()
+    {
+        fillSlots(6);
+        setSlot(3, QString());
+        QVERIFY(MacroList::add("fresh"));
+        QCOMPARE(slotText(3), QStringLiteral("fresh"));
+        QVERIFY(MacroList::add("next"));
+        QCOMPARE(slotText(6), QStringLiteral("next"));
+        QCOMPARE(MacroList::names().mid(2, 3), (QStringList{"m2", "fresh", "m4"}));
+
+        // Of two equal names the lower slot is emptied first.
+        setSlot(9, "fresh");
+        QVERIFY(MacroList::remove("fresh"));
+        QCOMPARE(slotText(3), QString());
+        QCOMPARE(slotText(9), QStringLiteral("fresh"));
+        QVERIFY(MacroList::remove("fresh"));
+        QVERIFY(!MacroList::contains("fresh"));
+        const QStringList before = MacroList::slotTexts();
+        QVERIFY(!MacroList::remove("absent"));
+        QVERIFY(!MacroList::remove(QString()));
+        QCOMPARE(MacroList::slotTexts(), before);
+    }
+
+    void renameMovesFileAndSlot()
+    {
+        setSlot(0, "keep");
+        setSlot(2, "old");
+        setSlot(5, "old");
+        touchMacro("old");
+        QVERIFY(MacroList::rename("old", "new"));
+        QVERIFY(!MacroFile::exists("old"));
+        QCOMPARE(MacroFile::load("new").events.size(), 1);
+        QCOMPARE(slotText(2), QStringLiteral("new"));
+        QCOMPARE(slotText(5), QStringLiteral("old"));
+        QCOMPARE(slotText(0), QStringLiteral("keep"));
+
+        // Without a file only the slot is renamed.
+        setSlot(3, "nofile");
+        QVERIFY(MacroList::rename("nofile", "renamed"));
+        QCOMPARE(slotText(3), QStringLiteral("renamed"));
+        QCOMPARE(macroFiles(), QStringList{"new.MSMACRO"});
+    }
+
+    void renameRefusedWhenFileOfNewNameExists()
+    {
+        setSlot(0, "a");
+        setSlot(1, "b");
+        touchMacro("a");
+        QVERIFY(MacroFile::save("b", MacroFileData::newMacro())); // no events: unlike a
+        touchMacro("unlisted");
+        const QStringList before = MacroList::slotTexts();
+        // A file of the new name refuses whether or not the name is listed.
+        QVERIFY(!MacroList::rename("a", "b"));
+        QVERIFY(!MacroList::rename("a", "unlisted"));
+        QCOMPARE(MacroList::slotTexts(), before);
+        QCOMPARE(MacroFile::load("a").events.size(), 1);
+        QCOMPARE(MacroFile::load("b").events.size(), 0);
+    }
+
+    void unsafeNames()
+    {
+        setSlot(0, "a");
+        touchMacro("a");
+        const QStringList before = MacroList::slotTexts();
+        const QStringList filesBefore = macroFiles();
+        for (const QString& bad :
+             {QString(), QStringLiteral(".."), QStringLiteral("../x"), QStringLiteral("x/y"),
+              QStringLiteral("x\\y"), QStringLiteral("x\ty"), QStringLiteral("  ")}) {
+            QVERIFY(!MacroList::add(bad));
+            QVERIFY(!MacroList::rename("a", bad));
+            QVERIFY(!MacroList::rename(bad, "b"));
+        }
+        QCOMPARE(MacroList::slotTexts(), before);
+        QCOMPARE(macroFiles(), filesBefore);
+        QVERIFY(!QFile::exists(AppPaths::configDir() + "/x.MSMACRO"));
+
+        // An edited Config.ini may list a name that can never be a file; it can still leave.
+        setSlot(4, "../evil");
+        QVERIFY(MacroList::contains("../evil"));
+        QVERIFY(!MacroFile::remove("../evil"));
+        QVERIFY(MacroList::remove("../evil"));
+        QCOMPARE(MacroList::names(), QStringList{"a"});
+    }
+
+    void unusualNamesRoundTrip()
+    {
+        // Characters that mean something to the INI text must come back as they went in.
+        const QStringList names = {"a,b",    "x=y",     "semi;colon",       "quote\"d",
+                                   "hash#1", "[group]", "caf\u00e9 \u00fc", " lead",
+                                   "trail ", "100%",    "@Variant(x)"};
+        for (const QString& n : names) {
+            QVERIFY2(MacroList::add(n), qPrintable(n));
+            touchMacro(n);
+        }
+        QCOMPARE(MacroList::names(), names);
+        for (const QString& n : names)
+            QCOMPARE(MacroFile::load(n).events.size(), 1);
+        QVERIFY(MacroList::rename("a,b", "c,d"));
+        QCOMPARE(MacroList::names().first(), QStringLiteral("c,d"));
+        QVERIFY(MacroFile::exists("c,d"));
+    }
 };
-
-void tst_MacroList::init()
-{
-    m_folder = std::make_unique<TestAppFolder>();
-    QVERIFY(m_folder->isValid());
-}
-
-void tst_MacroList::cleanup()
-{
-    m_folder.reset();
-}
-
-void tst_MacroList::namesKeepSlotOrderAndSkipGaps()
-{
-    QCOMPARE(MacroList::count(), 0);
-    QVERIFY(MacroList::names().isEmpty());
-    setSlot(7, "seven");
-    setSlot(2, "two");
-    setSlot(49, "last");
-    QCOMPARE(MacroList::count(), 3);
-    QCOMPARE(MacroList::names(), (QStringList{"two", "seven", "last"}));
-    QCOMPARE(MacroList::slotTexts().size(), MacroList::kSlotCount);
-    QCOMPARE(MacroList::slotTexts().at(7), QStringLiteral("seven"));
-    QVERIFY(MacroList::contains("seven"));
-    QVERIFY(!MacroList::contains("eight"));
-    QVERIFY(!MacroList::contains(QString()));
-}
-
-void tst_MacroList::fullListRefusesCreate()
-{
-    fillSlots(50);
-    const auto result = MacroList::create();
-    QCOMPARE(result.status, MacroList::CreateStatus::TooMany);
-    QVERIFY(result.name.isEmpty());
-    QVERIFY(macroFiles().isEmpty());
-    QCOMPARE(MacroList::count(), 50);
-    QCOMPARE(QString(MacroList::kTooManyText), QStringLiteral("TOO MANY MACROS TO BE CREATE!"));
-    QCOMPARE(QString(MacroList::kTooManyTitle), QStringLiteral("WARNING"));
-}
-
-void tst_MacroList::fortyNineSlotsCreateOne()
-{
-    fillSlots(50);
-    setSlot(20, QString());
-    QCOMPARE(MacroList::count(), 49);
-    const auto result = MacroList::create();
-    QCOMPARE(result.status, MacroList::CreateStatus::Created);
-    QCOMPARE(result.name, QStringLiteral("name_1"));
-    QCOMPARE(slotText(20), QStringLiteral("name_1"));
-    QCOMPARE(MacroList::count(), 50);
-    QCOMPARE(macroFiles(), QStringList{"name_1.MSMACRO"});
-
-    // The new file is an empty macro as the editor saves it.
-    const QSettings s(MacroFile::filePath("name_1"), QSettings::IniFormat);
-    QCOMPARE(s.value("Setting/DefaultDelay").toInt(), 10);
-    QCOMPARE(s.value("Setting/DelayType").toInt(), 0);
-    QCOMPARE(s.value("Setting/LoopType").toInt(), 0);
-    QCOMPARE(s.value("Setting/LoopTime").toInt(), 1);
-    QCOMPARE(s.value("Setting/Count").toInt(), 0);
-    QCOMPARE(s.value("Setting/WriteSign").toInt(), 1);
-
-    QCOMPARE(MacroList::create().status, MacroList::CreateStatus::TooMany);
-    // Deleting one makes room again.
-    QVERIFY(MacroList::remove("m3"));
-    QCOMPARE(MacroList::create().status, MacroList::CreateStatus::Created);
-    QCOMPARE(slotText(3), QStringLiteral("name_2"));
-}
-
-void tst_MacroList::createTakesFirstFreeNumber()
-{
-    touchMacro("name_1");
-    touchMacro("name_3");
-    const auto result = MacroList::create();
-    QCOMPARE(result.status, MacroList::CreateStatus::Created);
-    QCOMPARE(result.name, QStringLiteral("name_2"));
-    QCOMPARE(slotText(0), QStringLiteral("name_2"));
-    QVERIFY(MacroFile::exists("name_2"));
-    // The existing files were not touched.
-    QCOMPARE(MacroFile::load("name_1").events.size(), 1);
-    QCOMPARE(MacroList::create().name, QStringLiteral("name_4"));
-}
-
-void tst_MacroList::createSkipsNamesAlreadyListed()
-{
-    // A listed name without a file must not be handed out twice.
-    setSlot(0, "name_1");
-    const auto result = MacroList::create();
-    QCOMPARE(result.name, QStringLiteral("name_2"));
-    QCOMPARE(slotText(1), QStringLiteral("name_2"));
-}
-
-void tst_MacroList::addUsesFirstFreeSlot()
-{
-    fillSlots(6);
-    setSlot(3, QString());
-    QVERIFY(MacroList::add("fresh"));
-    QCOMPARE(slotText(3), QStringLiteral("fresh"));
-    QVERIFY(MacroList::add("next"));
-    QCOMPARE(slotText(6), QStringLiteral("next"));
-    QCOMPARE(MacroList::names().mid(2, 3), (QStringList{"m2", "fresh", "m4"}));
-}
-
-void tst_MacroList::addWhenFullChangesNothing()
-{
-    fillSlots(50);
-    const QStringList before = MacroList::slotTexts();
-    QVERIFY(!MacroList::add("extra"));
-    QCOMPARE(MacroList::slotTexts(), before);
-}
-
-void tst_MacroList::removeEmptiesLowerDuplicate()
-{
-    setSlot(1, "a");
-    setSlot(4, "dup");
-    setSlot(9, "dup");
-    QVERIFY(MacroList::remove("dup"));
-    QCOMPARE(slotText(4), QString());
-    QCOMPARE(slotText(9), QStringLiteral("dup"));
-    QCOMPARE(MacroList::names(), (QStringList{"a", "dup"}));
-    QVERIFY(MacroList::remove("dup"));
-    QCOMPARE(MacroList::names(), QStringList{"a"});
-}
-
-void tst_MacroList::removeUnknownNameChangesNothing()
-{
-    fillSlots(5);
-    const QStringList before = MacroList::slotTexts();
-    QVERIFY(!MacroList::remove("absent"));
-    QVERIFY(!MacroList::remove(QString()));
-    QCOMPARE(MacroList::slotTexts(), before);
-}
-
-void tst_MacroList::renameMovesFileAndSlot()
-{
-    setSlot(0, "keep");
-    setSlot(2, "old");
-    setSlot(5, "old");
-    touchMacro("old");
-    QVERIFY(MacroList::rename("old", "new"));
-    QVERIFY(!MacroFile::exists("old"));
-    QVERIFY(MacroFile::exists("new"));
-    QCOMPARE(MacroFile::load("new").events.size(), 1);
-    QCOMPARE(slotText(2), QStringLiteral("new"));
-    QCOMPARE(slotText(5), QStringLiteral("old"));
-    QCOMPARE(slotText(0), QStringLiteral("keep"));
-}
-
-void tst_MacroList::renameRefusedWhenFileOfNewNameExists()
-{
-    setSlot(0, "a");
-    setSlot(1, "b");
-    touchMacro("a");
-    MacroFileData b = MacroFileData::newMacro();
-    QVERIFY(MacroFile::save("b", b)); // no events: distinguishable from a
-    const QStringList before = MacroList::slotTexts();
-    QVERIFY(!MacroList::rename("a", "b"));
-    QCOMPARE(MacroList::slotTexts(), before);
-    QCOMPARE(MacroFile::load("a").events.size(), 1);
-    QCOMPARE(MacroFile::load("b").events.size(), 0);
-
-    // A file of the new name that is not in the list refuses all the same.
-    touchMacro("unlisted");
-    QVERIFY(!MacroList::rename("a", "unlisted"));
-    QCOMPARE(MacroList::slotTexts(), before);
-    QVERIFY(MacroFile::exists("a"));
-}
-
-void tst_MacroList::renameWithoutFileRenamesSlot()
-{
-    setSlot(3, "nofile");
-    QVERIFY(MacroList::rename("nofile", "renamed"));
-    QCOMPARE(slotText(3), QStringLiteral("renamed"));
-    QVERIFY(macroFiles().isEmpty());
-}
-
-void tst_MacroList::unsafeNamesAreRefused()
-{
-    setSlot(0, "a");
-    touchMacro("a");
-    const QStringList before = MacroList::slotTexts();
-    const QStringList filesBefore = macroFiles();
-    for (const QString& bad :
-         {QString(), QStringLiteral(".."), QStringLiteral("../x"), QStringLiteral("x/y"),
-          QStringLiteral("x\\y"), QStringLiteral("x\ty"), QStringLiteral("  ")}) {
-        QVERIFY(!MacroList::add(bad));
-        QVERIFY(!MacroList::rename("a", bad));
-        QVERIFY(!MacroList::rename(bad, "b"));
-    }
-    QCOMPARE(MacroList::slotTexts(), before);
-    QCOMPARE(macroFiles(), filesBefore);
-    QVERIFY(!QFile::exists(AppPaths::configDir() + "/x.MSMACRO"));
-}
-
-void tst_MacroList::unsafeListedNameCanBeRemoved()
-{
-    // An edited Config.ini may hold a name that can never be a file; it can still leave the list.
-    setSlot(4, "../evil");
-    QCOMPARE(MacroList::names(), QStringList{"../evil"});
-    QVERIFY(!MacroFile::remove("../evil"));
-    QVERIFY(MacroList::remove("../evil"));
-    QCOMPARE(MacroList::count(), 0);
-}
-
-void tst_MacroList::unusualNamesRoundTrip()
-{
-    // Characters that mean something to the INI text must come back as they went in.
-    const QStringList names = {"a,b",    "x=y",     "semi;colon",       "quote\"d",
-                               "hash#1", "[group]", "caf\u00e9 \u00fc", " lead",
-                               "trail ", "100%",    "@Variant(x)"};
-    for (const QString& n : names) {
-        QVERIFY2(MacroList::add(n), qPrintable(n));
-        touchMacro(n);
-    }
-    QCOMPARE(MacroList::names(), names);
-    for (const QString& n : names) {
-        QCOMPARE(MacroFile::load(n).events.size(), 1);
-        QCOMPARE(MacroFile::load(n).path, MacroFile::filePath(n));
-    }
-    QVERIFY(MacroList::rename("a,b", "c,d"));
-    QCOMPARE(MacroList::names().first(), QStringLiteral("c,d"));
-    QVERIFY(MacroFile::exists("c,d"));
-}
 
 QTEST_GUILESS_MAIN(tst_MacroList)
 #include "tst_macrolist.moc"
