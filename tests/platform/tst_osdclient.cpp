@@ -106,9 +106,6 @@ private slots:
 
     void themeColoursAsColourRef()
     {
-        QCOMPARE(OsdMessage::toColourRef(QColor(255, 0, 0)), 0x000000FFu);
-        QCOMPARE(OsdMessage::toColourRef(QColor(0, 0, 255)), 0x00FF0000u);
-        QCOMPARE(OsdMessage::toColourRef(QColor(255, 125, 0)), 0x00007DFFu);
         QCOMPARE(OsdMessage::toColourRef(QColor(219, 200, 182)), 0x00B6C8DBu);
         // Transparency of the colour never reaches the unused top byte.
         QCOMPARE(OsdMessage::toColourRef(QColor(1, 2, 3, 4)), 0x00030201u);
@@ -127,7 +124,6 @@ private slots:
 
         // A character of two code units that does not fit whole is left out whole.
         const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
-        QCOMPARE(emoji.size(), 2);
         OsdMessage message;
         QVERIFY(OsdMessage::fromBlock(
             OsdMessage::announcement(QString(254, 'a') + emoji, Qt::red).toBlock(), &message));
@@ -144,9 +140,8 @@ private slots:
         OsdMessage read;
         QVERIFY(OsdMessage::fromBlock(sent.toBlock(), &read));
         QCOMPARE(read.text, sent.text);
-        QCOMPARE(read.colourRef, 0x00FFFF00u);
-        QCOMPARE(read.durationMs, 1500u);
-        QCOMPARE(read.textSize, 60u);
+        QCOMPARE((QList<quint32>{read.colourRef, read.durationMs, read.textSize}),
+                 (QList<quint32>{0x00FFFF00u, 1500u, 60u}));
         QCOMPARE(read.fontFace, QString("Arial"));
 
         QVERIFY(!OsdMessage::fromBlock(QByteArray(1043, '\0'), &read));
@@ -161,15 +156,9 @@ private slots:
         QCOMPARE(read.fontFace, QString("Arial"));
     }
 
-    void addressAndProgramPlaces()
+    void addressProgramAndLauncher()
     {
-        QCOMPARE(OsdClient::serverName(), QString("Wireless Mouse OSD"));
         QVERIFY(OsdClient::serverAddress().endsWith("/Wireless Mouse OSD"));
-        QVERIFY(OsdClient::programPath().endsWith("/mouse-osd"));
-    }
-
-    void launcherReportsWhetherItStarted()
-    {
         ProgramLauncher launcher;
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("could not start"));
         QVERIFY(!launcher.startDetached(m_Dir.path() + "/no-such-program"));
@@ -182,24 +171,33 @@ private slots:
         AppPaths::setAppDir(QString());
     }
 
-    void blockArrivesUnchanged()
+    void oneConnectionCarriesBlocksUnchangedAndARestartedOsdIsFound()
     {
-        Receiver osd;
         const QString address = freshAddress();
-        QVERIFY(osd.listen(address));
+        auto osd = std::make_unique<Receiver>();
+        QVERIFY(osd->listen(address));
         FakeLauncher launcher;
         OsdClient client(&launcher);
         client.setServerAddress(address);
 
         client.announce("DPI 2:1600", QColor(255, 0, 0));
-        QTRY_COMPARE(osd.m_Bytes.size(), OsdMessage::kBlockSize);
-        QCOMPARE(osd.m_Bytes, OsdMessage::announcement("DPI 2:1600", Qt::red).toBlock());
-
+        QTRY_COMPARE(osd->m_Bytes.size(), OsdMessage::kBlockSize);
+        QCOMPARE(osd->m_Bytes, OsdMessage::announcement("DPI 2:1600", Qt::red).toBlock());
         client.announce("Profile 2", QColor(0, 255, 0));
-        QTRY_COMPARE(osd.m_Bytes.size(), 2 * OsdMessage::kBlockSize);
-        QCOMPARE(osd.blocks().at(1), OsdMessage::announcement("Profile 2", Qt::green).toBlock());
+        QTRY_COMPARE(osd->m_Bytes.size(), 2 * OsdMessage::kBlockSize);
+        QCOMPARE(osd->blocks().at(1), OsdMessage::announcement("Profile 2", Qt::green).toBlock());
+        QCOMPARE(osd->m_Clients.size(), 1); // one connection serves every announcement
+
+        // The OSD ends; a new one takes its place.
+        osd->dropClients();
+        osd.reset();
+        QTRY_VERIFY(!client.isConnected());
+        Receiver second;
+        QVERIFY(second.listen(address));
+        client.announce("Profile 3", Qt::red);
+        QTRY_COMPARE(second.m_Bytes.size(), OsdMessage::kBlockSize);
+        QCOMPARE(second.m_Bytes, OsdMessage::announcement("Profile 3", Qt::red).toBlock());
         QVERIFY(launcher.m_Started.isEmpty());
-        QCOMPARE(osd.m_Clients.size(), 1); // one connection serves every announcement
     }
 
     void osdIsStartedAndWaitingAnnouncementsFollowInOrder()
@@ -273,29 +271,6 @@ private slots:
         QCOMPARE(attempts.count(), OsdClient::kMaxAttempts + 1);
         QCOMPARE(attempts.last().at(0).toInt(), 1);
         QCOMPARE(launcher.m_Started.size(), 2);
-    }
-
-    void restartedOsdIsFoundAgain()
-    {
-        const QString address = freshAddress();
-        auto osd = std::make_unique<Receiver>();
-        QVERIFY(osd->listen(address));
-        FakeLauncher launcher;
-        OsdClient client(&launcher);
-        client.setServerAddress(address);
-        client.announce("Profile 1", Qt::red);
-        QTRY_COMPARE(osd->m_Bytes.size(), OsdMessage::kBlockSize);
-
-        // The OSD ends; a new one takes its place.
-        osd->dropClients();
-        osd.reset();
-        QTRY_VERIFY(!client.isConnected());
-        Receiver second;
-        QVERIFY(second.listen(address));
-        client.announce("Profile 2", Qt::red);
-        QTRY_COMPARE(second.m_Bytes.size(), OsdMessage::kBlockSize);
-        QCOMPARE(second.m_Bytes, OsdMessage::announcement("Profile 2", Qt::red).toBlock());
-        QVERIFY(launcher.m_Started.isEmpty());
     }
 
     void announcementsLostWithTheConnectionAreReported()
