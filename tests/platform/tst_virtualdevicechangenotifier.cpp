@@ -7,7 +7,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -97,10 +96,8 @@ private slots:
 
     void cleanup()
     {
-        if (m_Program.state() != QProcess::NotRunning) {
-            m_Program.terminate();
-            m_Program.waitForFinished(10000);
-        }
+        m_Program.terminate();
+        m_Program.waitForFinished(10000);
     }
 
     void followsPlugAndUnplugOfARunningProgram()
@@ -115,10 +112,6 @@ private slots:
         const QStringList receiver = texts(arrived);
         QVERIFY(receiver[0].startsWith("\\\\?\\HID#VID_3F1C&PID_7C21&MI_00#"));
         QVERIFY(receiver[1].startsWith("\\\\?\\HID#VID_3F1C&PID_7C21&MI_02#"));
-        // The form the hot-plug check recognises.
-        const QRegularExpression check("HID#VID_(?<vid>\\w{4})&PID_(?<pid>\\w{4})(?:&[^&]+)*&MI_02",
-                                       QRegularExpression::CaseInsensitiveOption);
-        QVERIFY(check.match(receiver[1]).hasMatch());
         QVERIFY(receiver[1].endsWith("#{4d1e55b2-f16f-11cf-88cb-001111000030}"));
 
         command("unplug receiver");
