@@ -12,212 +12,199 @@
 class TestMousecfgWrites : public QObject
 {
     Q_OBJECT
-private slots:
-    void applyWritesAndRestartsPolling();
-    void failedWriteIsReportedAndNextWriteIsFull();
-    void okWritesAndCancelDiscards();
-    void resetAllAsksAndWritesEverything();
-    void profileWriteFailureAsksWithQuestionBox();
-    void slotMenuSwitchesProfile();
-    void firmwareUpdateWithReceiverOnlyNeverAsks();
-    void firmwareUpdateDeclined();
-    void firmwareUpdaterThatCannotStartIsReported();
-    void firmwareUpdaterPerLanguage();
-
 private:
     static KivoPushButton* button(MousecfgWidget& w, const char* name)
     {
         return w.findChild<KivoPushButton*>(name);
     }
+
+private slots:
+
+    void applyWritesAndRestartsPolling()
+    {
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        GlobalRecords::live().activeProfile().pollrate = 8;
+        button(w, "applyButton")->click();
+        QCOMPARE(w.lastWrite().iResult, quint8(0));
+        QVERIFY(w.lastWrite().bAccepted);
+        QVERIFY(rig.m_Prompts.shown().isEmpty());
+        const VirtualMouseConfig held = rig.mouse().heldConfiguration();
+        QCOMPARE(held.appliedSessions, 1);
+        QCOMPARE(held.rate, quint8(8));
+        QVERIFY(w.batteryPoller()->isPolling());
+        QCOMPARE(rig.configValue("Config/Diff").toInt(), 0);
+    }
+
+    void failedWriteIsReportedAndNextWriteIsFull()
+    {
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        rig.mouse().unplug(VirtualMouse::Link::Receiver);
+
+        button(w, "applyButton")->click();
+        QVERIFY(w.lastWrite().iResult != 0);
+        QCOMPARE(rig.m_Prompts.shown().size(), 1);
+        QCOMPARE(rig.m_Prompts.shown()[0].kind, ScriptedUserPrompts::Notice);
+        QCOMPARE(rig.m_Prompts.titles(), QStringList("Warning"));
+        QCOMPARE(rig.m_Prompts.texts(), QStringList("Send data failed, please try again."));
+        QCOMPARE(rig.configValue("Config/Diff").toInt(), 1);
+        QVERIFY(!w.batteryPoller()->isPolling());
+
+        // Nothing changed since, but the mouse's state is unknown: everything goes out.
+        rig.mouse().plug(VirtualMouse::Link::Receiver);
+        QVERIFY(rig.open());
+        button(w, "applyButton")->click();
+        QCOMPARE(w.lastWrite().iResult, quint8(0));
+        QCOMPARE(w.lastWrite().iMask, 15);
+        QCOMPARE(rig.m_Prompts.shown().size(), 1);
+        QCOMPARE(rig.configValue("Config/Diff").toInt(), 0);
+
+        // And once it succeeded, only what changed counts again.
+        button(w, "applyButton")->click();
+        QCOMPARE(w.lastWrite().iResult, quint8(0));
+        QCOMPARE(w.lastWrite().iMask, 0);
+    }
+
+    void okWritesAndCancelDiscards()
+    {
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        w.show();
+        GlobalRecords::live().activeProfile().pollrate = 4;
+        button(w, "okButton")->click();
+        QCOMPARE(w.lastWrite().iResult, quint8(0));
+        QCOMPARE(rig.mouse().heldConfiguration().rate, quint8(4));
+        QVERIFY(!w.isVisible() || w.isMinimized());
+
+        // Cancel goes back to what the profile file holds (the write above saved it).
+        w.showNormal();
+        GlobalRecords::live().activeProfile().pollrate = 2;
+        GlobalRecords::live().activeProfile().dpi = 5;
+        button(w, "cancelButton")->click();
+        QCOMPARE(GlobalRecords::live().activeProfile().pollrate, quint8(4));
+        QCOMPARE(GlobalRecords::live().activeProfile().dpi, quint8(1));
+        QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 1);
+    }
+
+    void resetAllAsksAndWritesEverything()
+    {
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        rig.m_Prompts.answerQuestion(false);
+        button(w, "resetAllButton")->click();
+        QCOMPARE(rig.m_Prompts.shown().size(), 1);
+        QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 0);
+
+        rig.m_Prompts.answerQuestion(true);
+        button(w, "resetAllButton")->click();
+        QCOMPARE(rig.m_Prompts.texts().last(),
+                 QStringLiteral("Are you sure you want reset all profiles?"));
+        QCOMPARE(w.lastWrite().iResult, quint8(0));
+        QCOMPARE(w.lastWrite().iMask, 15);
+        QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 1);
+        QCOMPARE(w.currentPage(), 0);
+    }
+
+    void profileWriteFailureAsksWithQuestionBox()
+    {
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        rig.mouse().unplug(VirtualMouse::Link::Receiver);
+        rig.m_Prompts.answerQuestion(true);
+        button(w, "resetButton")->click();
+        QVERIFY(w.lastWrite().iResult != 0);
+        QCOMPARE(rig.m_Prompts.shown().size(), 2);
+        QCOMPARE(rig.m_Prompts.shown()[1].kind, ScriptedUserPrompts::Question);
+        QCOMPARE(rig.m_Prompts.shown()[1].text,
+                 QStringLiteral("Send data failed, please try again."));
+    }
+
+    void slotMenuSwitchesProfile()
+    {
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        GlobalRecords::live().Profile[2].mousespeed = 12;
+        w.findChild<QMenu*>("slotMenu")->actions()[2]->trigger();
+        QCOMPARE(w.currentProfile(), quint8(2));
+        QCOMPARE(w.findChild<QLineEdit*>("profileName")->text(), QStringLiteral("Profile 3"));
+        QVERIFY(w.findChild<KivoPushButton*>("slotButton3")->isChecked());
+        QVERIFY(!w.findChild<KivoPushButton*>("slotButton1")->isChecked());
+        QCOMPARE(rig.m_Speed.m_Applied, QList<int>({12}));
+        QTRY_COMPARE(rig.mouse().heldConfiguration().selectedProfile, 2);
+        QCOMPARE(rig.configValue("Config/ProfileID").toInt(), 2);
+        // The mouse's own status now names slot 3: nothing to switch or announce.
+        w.slotRefreshStatus(2, GlobalRecords::live().Profile[2].dpi,
+                            GlobalRecords::live().Profile[2].pollrate, 0);
+        QVERIFY(rig.m_Announcer.m_Texts.isEmpty());
+    }
+
+    void firmwareUpdateWithReceiverOnlyNeverAsks()
+    {
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        button(w, "firmwareButton")->click();
+        QCOMPARE(rig.m_Prompts.shown().size(), 1);
+        QCOMPARE(rig.m_Prompts.shown()[0].kind, ScriptedUserPrompts::Notice);
+        QCOMPARE(rig.m_Prompts.shown()[0].title, QStringLiteral("Warning"));
+        QCOMPARE(
+            rig.m_Prompts.shown()[0].text,
+            QStringLiteral("To update the firmware, please connect to the computer with a cable."));
+        QCOMPARE(rig.m_Prompts.unansweredCount(), 0);
+        QVERIFY(rig.m_Launcher.m_Started.isEmpty());
+    }
+
+    void firmwareUpdateWithCableAsksAndReportsAFailedStart()
+    {
+        WindowRig rig(QStringLiteral("hornbeam"), true, true);
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        rig.m_Prompts.answerQuestion(false);
+        button(w, "firmwareButton")->click();
+        QCOMPARE(rig.m_Prompts.shown().size(), 1);
+        QCOMPARE(rig.m_Prompts.shown()[0].kind, ScriptedUserPrompts::Question);
+        QCOMPARE(rig.m_Prompts.shown()[0].text,
+                 QStringLiteral("Do you want to upgrade the firmware?"));
+        QVERIFY(rig.m_Launcher.m_Started.isEmpty());
+
+        w.startBatteryPolling();
+        rig.m_Launcher.m_bResult = false;
+        rig.m_Prompts.answerQuestion(true);
+        button(w, "firmwareButton")->click();
+        QCOMPARE(rig.m_Launcher.m_Started,
+                 QStringList(rig.folder() + "/skin/mouse/bin/fwupdate-en.exe"));
+        QCOMPARE(rig.m_Prompts.shown().size(), 3);
+        QCOMPARE(rig.m_Prompts.shown()[2].kind, ScriptedUserPrompts::Notice);
+        QCOMPARE(rig.m_Prompts.shown()[2].text,
+                 QStringLiteral("The firmware updater could not be started."));
+        // The program goes on with the mouse as before.
+        QVERIFY(w.batteryPoller()->isPolling());
+    }
+
+    void firmwareUpdaterPerLanguage()
+    {
+        QVERIFY(FirmwareUpdater::updaterPath(0).endsWith("/skin/mouse/bin/fwupdate-en.exe"));
+        QVERIFY(FirmwareUpdater::updaterPath(1).endsWith("/skin/mouse/bin/fwupdate.exe"));
+        QVERIFY(FirmwareUpdater::updaterPath(2).endsWith("/skin/mouse/bin/fwupdate.exe"));
+
+        TestAppFolder folder;
+        ScriptedUserPrompts prompts;
+        RecordingLauncher launcher;
+        launcher.m_bResult = true;
+        prompts.answerQuestion(true);
+        QCOMPARE(FirmwareUpdater::run(nullptr, 0x0102, 2, nullptr, launcher),
+                 FirmwareUpdater::Started);
+        QCOMPARE(launcher.m_Started, QStringList(folder.path() + "/skin/mouse/bin/fwupdate.exe"));
+        QCOMPARE(prompts.shown().size(), 1);
+    }
 };
-
-void TestMousecfgWrites::applyWritesAndRestartsPolling()
-{
-    WindowRig rig;
-    MousecfgWidget& w = rig.window();
-    QVERIFY(rig.open());
-    GlobalRecords::live().activeProfile().pollrate = 8;
-    button(w, "applyButton")->click();
-    QCOMPARE(w.lastWrite().iResult, quint8(0));
-    QVERIFY(w.lastWrite().bAccepted);
-    QVERIFY(rig.m_Prompts.shown().isEmpty());
-    const VirtualMouseConfig held = rig.mouse().heldConfiguration();
-    QCOMPARE(held.appliedSessions, 1);
-    QCOMPARE(held.rate, quint8(8));
-    QVERIFY(w.batteryPoller()->isPolling());
-    QCOMPARE(rig.configValue("Config/Diff").toInt(), 0);
-}
-
-void TestMousecfgWrites::failedWriteIsReportedAndNextWriteIsFull()
-{
-    WindowRig rig;
-    MousecfgWidget& w = rig.window();
-    QVERIFY(rig.open());
-    rig.mouse().unplug(VirtualMouse::Link::Receiver);
-
-    button(w, "applyButton")->click();
-    QVERIFY(w.lastWrite().iResult != 0);
-    QCOMPARE(rig.m_Prompts.shown().size(), 1);
-    QCOMPARE(rig.m_Prompts.shown()[0].kind, ScriptedUserPrompts::Notice);
-    QCOMPARE(rig.m_Prompts.titles(), QStringList("Warning"));
-    QCOMPARE(rig.m_Prompts.texts(), QStringList("Send data failed, please try again."));
-    QCOMPARE(rig.configValue("Config/Diff").toInt(), 1);
-    QVERIFY(!w.batteryPoller()->isPolling());
-
-    // Nothing changed since, but the mouse's state is unknown: everything goes out.
-    rig.mouse().plug(VirtualMouse::Link::Receiver);
-    QVERIFY(rig.open());
-    button(w, "applyButton")->click();
-    QCOMPARE(w.lastWrite().iResult, quint8(0));
-    QCOMPARE(w.lastWrite().iMask, 15);
-    QCOMPARE(rig.m_Prompts.shown().size(), 1);
-    QCOMPARE(rig.configValue("Config/Diff").toInt(), 0);
-
-    // And once it succeeded, only what changed counts again.
-    button(w, "applyButton")->click();
-    QCOMPARE(w.lastWrite().iResult, quint8(0));
-    QCOMPARE(w.lastWrite().iMask, 0);
-}
-
-void TestMousecfgWrites::okWritesAndCancelDiscards()
-{
-    WindowRig rig;
-    MousecfgWidget& w = rig.window();
-    QVERIFY(rig.open());
-    w.show();
-    GlobalRecords::live().activeProfile().pollrate = 4;
-    button(w, "okButton")->click();
-    QCOMPARE(w.lastWrite().iResult, quint8(0));
-    QCOMPARE(rig.mouse().heldConfiguration().rate, quint8(4));
-    QVERIFY(!w.isVisible() || w.isMinimized());
-
-    // Cancel goes back to what the profile file holds (the write above saved it).
-    w.showNormal();
-    GlobalRecords::live().activeProfile().pollrate = 2;
-    GlobalRecords::live().activeProfile().dpi = 5;
-    button(w, "cancelButton")->click();
-    QCOMPARE(GlobalRecords::live().activeProfile().pollrate, quint8(4));
-    QCOMPARE(GlobalRecords::live().activeProfile().dpi, quint8(1));
-    QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 1);
-}
-
-void TestMousecfgWrites::resetAllAsksAndWritesEverything()
-{
-    WindowRig rig;
-    MousecfgWidget& w = rig.window();
-    QVERIFY(rig.open());
-    rig.m_Prompts.answerQuestion(false);
-    button(w, "resetAllButton")->click();
-    QCOMPARE(rig.m_Prompts.shown().size(), 1);
-    QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 0);
-
-    rig.m_Prompts.answerQuestion(true);
-    button(w, "resetAllButton")->click();
-    QCOMPARE(rig.m_Prompts.texts().last(),
-             QStringLiteral("Are you sure you want reset all profiles?"));
-    QCOMPARE(w.lastWrite().iResult, quint8(0));
-    QCOMPARE(w.lastWrite().iMask, 15);
-    QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 1);
-    QCOMPARE(w.currentPage(), 0);
-}
-
-void TestMousecfgWrites::profileWriteFailureAsksWithQuestionBox()
-{
-    WindowRig rig;
-    MousecfgWidget& w = rig.window();
-    QVERIFY(rig.open());
-    rig.mouse().unplug(VirtualMouse::Link::Receiver);
-    rig.m_Prompts.answerQuestion(true);
-    button(w, "resetButton")->click();
-    QVERIFY(w.lastWrite().iResult != 0);
-    QCOMPARE(rig.m_Prompts.shown().size(), 2);
-    QCOMPARE(rig.m_Prompts.shown()[1].kind, ScriptedUserPrompts::Question);
-    QCOMPARE(rig.m_Prompts.shown()[1].text, QStringLiteral("Send data failed, please try again."));
-}
-
-void TestMousecfgWrites::slotMenuSwitchesProfile()
-{
-    WindowRig rig;
-    MousecfgWidget& w = rig.window();
-    QVERIFY(rig.open());
-    GlobalRecords::live().Profile[2].mousespeed = 12;
-    w.findChild<QMenu*>("slotMenu")->actions()[2]->trigger();
-    QCOMPARE(w.currentProfile(), quint8(2));
-    QCOMPARE(w.findChild<QLineEdit*>("profileName")->text(), QStringLiteral("Profile 3"));
-    QVERIFY(w.findChild<KivoPushButton*>("slotButton3")->isChecked());
-    QVERIFY(!w.findChild<KivoPushButton*>("slotButton1")->isChecked());
-    QCOMPARE(rig.m_Speed.m_Applied, QList<int>({12}));
-    QTRY_COMPARE(rig.mouse().heldConfiguration().selectedProfile, 2);
-    QCOMPARE(rig.configValue("Config/ProfileID").toInt(), 2);
-    // The mouse's own status now names slot 3: nothing to switch or announce.
-    w.slotRefreshStatus(2, GlobalRecords::live().Profile[2].dpi,
-                        GlobalRecords::live().Profile[2].pollrate, 0);
-    QVERIFY(rig.m_Announcer.m_Texts.isEmpty());
-}
-
-void TestMousecfgWrites::firmwareUpdateWithReceiverOnlyNeverAsks()
-{
-    WindowRig rig;
-    MousecfgWidget& w = rig.window();
-    QVERIFY(rig.open());
-    button(w, "firmwareButton")->click();
-    QCOMPARE(rig.m_Prompts.shown().size(), 1);
-    QCOMPARE(rig.m_Prompts.shown()[0].kind, ScriptedUserPrompts::Notice);
-    QCOMPARE(rig.m_Prompts.shown()[0].title, QStringLiteral("Warning"));
-    QCOMPARE(
-        rig.m_Prompts.shown()[0].text,
-        QStringLiteral("To update the firmware, please connect to the computer with a cable."));
-    QCOMPARE(rig.m_Prompts.unansweredCount(), 0);
-    QVERIFY(rig.m_Launcher.m_Started.isEmpty());
-}
-
-void TestMousecfgWrites::firmwareUpdateDeclined()
-{
-    WindowRig rig(QStringLiteral("hornbeam"), true, true);
-    MousecfgWidget& w = rig.window();
-    QVERIFY(rig.open());
-    rig.m_Prompts.answerQuestion(false);
-    button(w, "firmwareButton")->click();
-    QCOMPARE(rig.m_Prompts.shown().size(), 1);
-    QCOMPARE(rig.m_Prompts.shown()[0].kind, ScriptedUserPrompts::Question);
-    QCOMPARE(rig.m_Prompts.shown()[0].text, QStringLiteral("Do you want to upgrade the firmware?"));
-    QVERIFY(rig.m_Launcher.m_Started.isEmpty());
-}
-
-void TestMousecfgWrites::firmwareUpdaterThatCannotStartIsReported()
-{
-    WindowRig rig(QStringLiteral("hornbeam"), true, true);
-    MousecfgWidget& w = rig.window();
-    QVERIFY(rig.open());
-    w.startBatteryPolling();
-    rig.m_Launcher.m_bResult = false;
-    rig.m_Prompts.answerQuestion(true);
-    button(w, "firmwareButton")->click();
-    QCOMPARE(rig.m_Launcher.m_Started,
-             QStringList(rig.folder() + "/skin/mouse/bin/fwupdate-en.exe"));
-    QCOMPARE(rig.m_Prompts.shown().size(), 2);
-    QCOMPARE(rig.m_Prompts.shown()[1].kind, ScriptedUserPrompts::Notice);
-    QCOMPARE(rig.m_Prompts.shown()[1].text,
-             QStringLiteral("The firmware updater could not be started."));
-    // The program goes on with the mouse as before.
-    QVERIFY(w.batteryPoller()->isPolling());
-}
-
-void TestMousecfgWrites::firmwareUpdaterPerLanguage()
-{
-    QVERIFY(FirmwareUpdater::updaterPath(0).endsWith("/skin/mouse/bin/fwupdate-en.exe"));
-    QVERIFY(FirmwareUpdater::updaterPath(1).endsWith("/skin/mouse/bin/fwupdate.exe"));
-    QVERIFY(FirmwareUpdater::updaterPath(2).endsWith("/skin/mouse/bin/fwupdate.exe"));
-
-    TestAppFolder folder;
-    ScriptedUserPrompts prompts;
-    RecordingLauncher launcher;
-    launcher.m_bResult = true;
-    prompts.answerQuestion(true);
-    QCOMPARE(FirmwareUpdater::run(nullptr, 0x0102, 2, nullptr, launcher), FirmwareUpdater::Started);
-    QCOMPARE(launcher.m_Started, QStringList(folder.path() + "/skin/mouse/bin/fwupdate.exe"));
-    QCOMPARE(prompts.shown().size(), 1);
-}
 
 QTEST_MAIN(TestMousecfgWrites)
 #include "tst_mousecfgwrites.moc"
