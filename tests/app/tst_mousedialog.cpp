@@ -64,19 +64,16 @@ private slots:
         QCOMPARE(
             dialog.styleSheet(),
             QStringLiteral("QDialog { background-color: #000000; border: 1px solid #CCCCCC; }"));
-        const QList<QLabel*> labels =
-            dialog.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
         QStringList texts;
-        for (QLabel* label : labels)
+        for (QLabel* label : dialog.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
             texts << label->text();
-        QVERIFY(texts.contains(QStringLiteral("选择鼠标设备")));
-        QVERIFY(texts.contains(QStringLiteral("请点击选择一个鼠标：")));
-        for (QLabel* label : labels) {
             if (label->text() == QStringLiteral("选择鼠标设备"))
                 QCOMPARE(label->styleSheet(),
                          QStringLiteral(
                              "font-size: 24px; font-weight: bold; color: white; padding: 10px;"));
         }
+        QVERIFY(texts.contains(QStringLiteral("选择鼠标设备")));
+        QVERIFY(texts.contains(QStringLiteral("请点击选择一个鼠标：")));
         QCOMPARE(dialog.listWidget()->viewMode(), QListView::IconMode);
         QCOMPARE(dialog.listWidget()->count(), 2);
         QCOMPARE(dialog.rowWidget(0)->name(), QStringLiteral("HORNBEAM"));
@@ -163,27 +160,22 @@ private slots:
     void doubleClickAcceptsCancelRejects()
     {
         TestAppFolder folder;
-        {
+        for (bool bCancel : {false, true}) {
             MouseDialog dialog({"HORNBEAM", "LINDEN"});
             QSignalSpy finished(&dialog, &QDialog::finished);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            const QPoint at = rowCentre(dialog, 0);
-            QTest::mouseClick(dialog.listWidget()->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseDClick(dialog.listWidget()->viewport(), Qt::LeftButton, {}, at);
+            clickRow(dialog, bCancel ? 1 : 0);
+            if (bCancel)
+                QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+            else
+                QTest::mouseDClick(dialog.listWidget()->viewport(), Qt::LeftButton, {},
+                                   rowCentre(dialog, 0));
             QCOMPARE(finished.count(), 1);
-            QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Accepted));
-            QCOMPARE(dialog.selectedName(), QStringLiteral("HORNBEAM"));
-        }
-        {
-            MouseDialog dialog({"HORNBEAM", "LINDEN"});
-            QSignalSpy finished(&dialog, &QDialog::finished);
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            clickRow(dialog, 1);
-            QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
-            QCOMPARE(finished.count(), 1);
-            QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Rejected));
+            QCOMPARE(finished.at(0).at(0).toInt(),
+                     int(bCancel ? QDialog::Rejected : QDialog::Accepted));
+            if (!bCancel)
+                QCOMPARE(dialog.selectedName(), QStringLiteral("HORNBEAM"));
         }
     }
 
@@ -280,20 +272,17 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QPoint start = dialog.frameGeometry().topLeft();
-        // The title is not a control: the press reaches the dialog.
-        QTest::mousePress(&dialog, Qt::LeftButton, {}, QPoint(20, 20));
-        QMouseEvent move(QEvent::MouseMove, QPointF(50, 40), dialog.mapToGlobal(QPoint(50, 40)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&dialog, &move);
-        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(50, 40));
+        const auto drag = [&dialog](Qt::MouseButton button, QPoint to) {
+            // The title is not a control: the press reaches the dialog.
+            QTest::mousePress(&dialog, button, {}, QPoint(20, 20));
+            QMouseEvent move(QEvent::MouseMove, QPointF(to), dialog.mapToGlobal(to), Qt::NoButton,
+                             button, Qt::NoModifier);
+            QApplication::sendEvent(&dialog, &move);
+            QTest::mouseRelease(&dialog, button, {}, to);
+        };
+        drag(Qt::LeftButton, QPoint(50, 40));
         QCOMPARE(dialog.frameGeometry().topLeft(), start + QPoint(30, 20));
-
-        // A right-button drag leaves it where it is.
-        QTest::mousePress(&dialog, Qt::RightButton, {}, QPoint(20, 20));
-        QMouseEvent move2(QEvent::MouseMove, QPointF(60, 60), dialog.mapToGlobal(QPoint(60, 60)),
-                          Qt::NoButton, Qt::RightButton, Qt::NoModifier);
-        QApplication::sendEvent(&dialog, &move2);
-        QTest::mouseRelease(&dialog, Qt::RightButton, {}, QPoint(60, 60));
+        drag(Qt::RightButton, QPoint(60, 60)); // leaves it where it is
         QCOMPARE(dialog.frameGeometry().topLeft(), start + QPoint(30, 20));
     }
 
