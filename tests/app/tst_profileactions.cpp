@@ -165,20 +165,18 @@ private slots:
         QVERIFY(state() == before);
         QVERIFY(events.log.isEmpty());
 
-        const QVector<ScriptedUserPrompts::Shown>& shown = prompts.shown();
-        QCOMPARE(shown.size(), 4);
-        QCOMPARE(shown[0].kind, ScriptedUserPrompts::SaveFile);
-        QCOMPARE(shown[0].title, QString("Save Profile File"));
-        QCOMPARE(shown[0].text2, QString("Profile File(*.prof)"));
-        QCOMPARE(shown[1].kind, ScriptedUserPrompts::OpenFile);
-        QCOMPARE(shown[1].title, QString("Load Profile File"));
-        QCOMPARE(shown[1].text2, QString("Profile File(*.prof)"));
-        QCOMPARE(shown[2].kind, ScriptedUserPrompts::OpenFile);
-        QCOMPARE(shown[2].title, QString("Load Config File"));
-        QCOMPARE(shown[2].text2, QString("Config File(*.conf)"));
-        QCOMPARE(shown[3].kind, ScriptedUserPrompts::SaveFile);
-        QCOMPARE(shown[3].title, QString("Save Config File"));
-        QCOMPARE(shown[3].text2, QString("Config File(*.conf)"));
+        using P = ScriptedUserPrompts;
+        const QVector<P::Shown> expected{
+            {P::SaveFile, "Save Profile File", QString(), "Profile File(*.prof)"},
+            {P::OpenFile, "Load Profile File", QString(), "Profile File(*.prof)"},
+            {P::OpenFile, "Load Config File", QString(), "Config File(*.conf)"},
+            {P::SaveFile, "Save Config File", QString(), "Config File(*.conf)"}};
+        QCOMPARE(prompts.shown().size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(prompts.shown()[i].kind, expected[i].kind);
+            QCOMPARE(prompts.shown()[i].title, expected[i].title);
+            QCOMPARE(prompts.shown()[i].text2, expected[i].text2);
+        }
 
         // Export, then import the export under another name.
         const QString exported = m_outside.filePath("Shared.prof");
