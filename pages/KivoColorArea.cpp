@@ -173,6 +173,8 @@ void KivoColorArea::placeControls()
 void KivoColorArea::retranslate()
 {
     m_pTitle->setText(tr("COLOR"));
+    // Frameless, so never drawn; it names the dialog to the window system.
+    setWindowTitle(tr("COLOR"));
     static const char* const labels[6] = {QT_TR_NOOP("H "), QT_TR_NOOP("S "), QT_TR_NOOP("V "),
                                           QT_TR_NOOP("R "), QT_TR_NOOP("G "), QT_TR_NOOP("B ")};
     for (int i = 0; i < 6; ++i)

@@ -248,6 +248,11 @@ void KivoColorWindow::loadProfile(ProfileData* pProfile, int iProfile)
     showColors();
     rebuildEffectMenu();
     retranslate();
+    if (pProfile) {
+        const QColor c = pProfile->activeLed().colour;
+        qDebug("lighting page: slot %d effect %d r=%d g=%d b=%d", iProfile, int(pProfile->LedMode),
+               c.red(), c.green(), c.blue());
+    }
 }
 
 void KivoColorWindow::showEffect(int iEffect)
