@@ -241,6 +241,18 @@ private slots:
         QCOMPARE(child<KivoPushButton>(*page, "effectButton")->text() == "REACTIVE", slot == 0);
     }
 
+    void pageFollowsTheLanguage()
+    {
+        WindowRig rig;
+        auto* page = rig.window().findChild<KivoColorWindow*>();
+        page->selectEffect(KivoColorWindow::Reactive);
+        rig.window().findChild<QMenu*>("languageMenu")->actions()[1]->trigger();
+        QTRY_COMPARE(child<QLabel>(*page, "sleepLabel")->text(), QString("休眠时间"));
+        QCOMPARE(child<KivoPushButton>(*page, "effectButton")->text(), QString("触发反应"));
+        QCOMPARE(page->effectMenu()->actions().last()->text(), QString("关闭"));
+        QCOMPARE(child<QLabel>(*page, "sleepValue")->text(), QString("5 分钟"));
+    }
+
     // Apply takes no step of its own for the lighting: the page edits the live record, which is
     // what the write sends.
     void applySendsThePageLighting()
