@@ -113,6 +113,9 @@ QSlider* KivoColorWindow::slider(int iMin, int iMax, const char* name)
     s->setPageStep(1);
     s->setCursor(Qt::PointingHandCursor);
     connect(s, &QSlider::valueChanged, this, &KivoColorWindow::slotSliderMouseChange);
+    // A stored value outside the range shows at the nearest end; letting go of the handle there
+    // stores what is shown, although the value did not change.
+    connect(s, &QSlider::sliderReleased, this, &KivoColorWindow::slotSliderMouseChange);
     return s;
 }
 

@@ -111,8 +111,12 @@ private slots:
         page.loadProfile(&m_Profile, 0);
         auto* bright = child<QSlider>(page, "brightnessSlider");
         auto* speed = child<QSlider>(page, "speedSlider");
+        // A brightness outside 1..3 shows as 1 and is stored once the handle is let go there.
+        m_Profile.LedInfo[5].bright = 0;
         page.selectEffect(KivoColorWindow::Rainbow);
-        bright->setValue(1);
+        QCOMPARE(bright->value(), 1);
+        QCOMPARE(m_Profile.LedInfo[5].bright, 0u);
+        emit bright->sliderReleased();
         speed->setValue(4);
         page.selectEffect(KivoColorWindow::Wave);
         bright->setValue(3);
