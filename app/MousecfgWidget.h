@@ -17,6 +17,7 @@ class BatteryDisplay;
 class BatteryPoller;
 class DeviceChangeNotifier;
 class DeviceSelection;
+class KivoColorWindow;
 class KivoPushButton;
 class LanguageSwitcher;
 class MainControls;
@@ -214,6 +215,8 @@ private:
     PageSwitch* m_pPages = nullptr;
     MainControls* m_pControls = nullptr;
     ProfileActions* m_pProfileActions = nullptr;
+    // The lighting page; none on a model whose description switches lighting off.
+    KivoColorWindow* m_pColorWindow = nullptr;
 
     // Tray.
     QAction* m_pLoadConfigAction = nullptr;
