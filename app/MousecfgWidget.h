@@ -17,6 +17,7 @@ class BatteryDisplay;
 class BatteryPoller;
 class DeviceChangeNotifier;
 class DeviceSelection;
+class DpiTabPages;
 class KivoPushButton;
 class LanguageSwitcher;
 class MainControls;
@@ -103,6 +104,7 @@ public:
     LanguageSwitcher* languageSwitcher() const { return m_pLanguage; }
     BatteryPoller* batteryPoller() const { return m_pPoller; }
     ProfileActions* profileActions() const { return m_pProfileActions; }
+    DpiTabPages* dpiTab() const { return m_pDpiTab; }
 
 signals:
     void mouseDevicesUpdated(QStringList devices);
@@ -216,6 +218,7 @@ private:
     PageSwitch* m_pPages = nullptr;
     MainControls* m_pControls = nullptr;
     ProfileActions* m_pProfileActions = nullptr;
+    DpiTabPages* m_pDpiTab = nullptr;
 
     // Tray.
     QAction* m_pLoadConfigAction = nullptr;
