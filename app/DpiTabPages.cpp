@@ -4,11 +4,20 @@
 #include "model/DeviceDescription.h"
 #include "model/MouseConfig.h"
 #include "pages/KivoDPIWindow.h"
+#include "pages/KivoLabel.h"
 #include "pages/KivoPointSpeed.h"
 #include "pages/KivoReportRate.h"
+#include "pages/KivoSingleDPI.h"
 #include "platform/DesktopMouseSettings.h"
+#include "widgets/KivoPushButton.h"
 #include "widgets/PageGeometry.h"
 #include "widgets/SettingsStyle.h"
+
+#include <QCheckBox>
+#include <QDebug>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSpinBox>
 
 namespace {
 // Left edges of the three columns on the 729-pixel page.
@@ -38,6 +47,7 @@ void DpiTabPages::refresh(const MouseConfig& live)
     m_pRate->load(profile, live.LiftHigh);
     m_SpeedProfile = profile;
     m_pSpeed->refresh(live.Debounce, live.Sync, live.LiftHigh, live.AngleValue, live.Jitter);
+    qDebug().noquote() << "DPI tab shows:" << shownValues();
 }
 
 void DpiTabPages::takeValues(MouseConfig& live) const
@@ -84,4 +94,38 @@ void DpiTabPages::layout(double dScale)
     m_pSpeed->setGeometry(
         PageGeometry::rect(kSpeedX, 0, KivoPointSpeed::kWidth, KivoPointSpeed::kHeight, dScale));
     m_pSpeed->layout(dScale);
+}
+
+QString DpiTabPages::shownValues() const
+{
+    const auto onOff = [](const QAbstractButton* b) { return b->isChecked() ? "on" : "off"; };
+    const auto chosen = [](const QAbstractButton* a, const QAbstractButton* b) {
+        return a->isChecked() ? a->text() : b->isChecked() ? b->text() : QStringLiteral("-");
+    };
+    QStringList parts;
+    QString stage = QStringLiteral("-");
+    for (int i = 0; i < KivoDPIWindow::kLevelCount; ++i) {
+        const KivoSingleDPI* row = m_pDpi->row(i);
+        if (m_pDpi->stageButton(i)->isChecked())
+            stage = row->titleLabel()->text();
+        if (row->isVisibleTo(m_pDpi)) {
+            parts << QString("%1 %2 %3 link %4 used %5")
+                         .arg(row->titleLabel()->text(), row->xLabel()->text(),
+                              row->yLabel()->text(), onOff(row->linkBox()), onOff(row->usedBox()));
+        }
+    }
+    parts.prepend("stage " + stage);
+    parts << "rate " + m_pRate->rateButton()->text();
+    parts << "lift " + chosen(m_pRate->liftButton(0), m_pRate->liftButton(1)) + " / " +
+                 chosen(m_pSpeed->box(KivoPointSpeed::LiftPair, true),
+                        m_pSpeed->box(KivoPointSpeed::LiftPair, false));
+    parts << "key response " + m_pSpeed->keyResponseValue()->text();
+    parts << "scroll " + QString::number(m_pSpeed->scrollSpin()->value());
+    parts << "sync " + chosen(m_pSpeed->box(KivoPointSpeed::SyncPair, true),
+                              m_pSpeed->box(KivoPointSpeed::SyncPair, false));
+    parts << "angle " + chosen(m_pSpeed->box(KivoPointSpeed::AnglePair, true),
+                               m_pSpeed->box(KivoPointSpeed::AnglePair, false));
+    parts << "jitter " + chosen(m_pSpeed->box(KivoPointSpeed::JitterPair, true),
+                                m_pSpeed->box(KivoPointSpeed::JitterPair, false));
+    return parts.join("; ");
 }

@@ -35,6 +35,8 @@ public:
 
     void retranslate();
     void layout(double dScale);
+    // What the pages show, read back from their controls, in one line for the diagnostics.
+    QString shownValues() const;
 
     KivoDPIWindow* dpiWindow() const { return m_pDpi; }
     KivoReportRate* reportRate() const { return m_pRate; }

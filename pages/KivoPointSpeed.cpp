@@ -45,9 +45,6 @@ KivoPointSpeed::KivoPointSpeed(ProfileData* pProfile, QWidget* parent, double dS
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet("KivoPointSpeed{background-color: rgba(33,35,35,0.5)}" +
                   SettingsStyle::sheet(dScale, accent));
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, SettingsStyle::textColour());
-    setPalette(pal);
 
     m_pSliderTitle = new QLabel(this);
     m_pSlider = new QSlider(Qt::Horizontal, this);
@@ -88,6 +85,7 @@ KivoPointSpeed::KivoPointSpeed(ProfileData* pProfile, QWidget* parent, double dS
     for (int p = 0; p < PairCount; ++p)
         showPair(Pair(p), *valueOf(Pair(p)) == kPairs[p].iFirstValue);
     layout(dScale);
+    retranslate();
 }
 
 int* KivoPointSpeed::valueOf(Pair pair)

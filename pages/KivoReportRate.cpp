@@ -34,9 +34,6 @@ KivoReportRate::KivoReportRate(QWidget* parent, double dScale, const QColor& acc
 {
     setObjectName("reportRate");
     setStyleSheet(SettingsStyle::sheet(dScale, accent));
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, SettingsStyle::textColour());
-    setPalette(pal);
 
     m_pTitle = new QLabel(this);
     m_pTitle->setObjectName("rateTitle");
@@ -70,6 +67,7 @@ KivoReportRate::KivoReportRate(QWidget* parent, double dScale, const QColor& acc
     connect(m_pLiftGroup, &QButtonGroup::idClicked, this, &KivoReportRate::onRadioChanged);
     showLift(m_iLift);
     layout(dScale);
+    retranslate();
 }
 
 const char* KivoReportRate::rateText(quint8 iCode)

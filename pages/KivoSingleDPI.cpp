@@ -6,7 +6,6 @@
 #include "pages/KivoLabel.h"
 #include "pages/KivoTwoBarSlider.h"
 #include "widgets/PageGeometry.h"
-#include "widgets/SettingsStyle.h"
 
 #include <QCheckBox>
 #include <QPainter>
@@ -31,6 +30,7 @@ KivoSingleDPI::KivoSingleDPI(quint8 iIndex, QWidget* parent)
     m_pXLabel = makeLabel("xLabel");
     m_pYLabel = makeLabel("yLabel");
     m_pDpiLabel = makeLabel("dpiLabel");
+    m_StandardPalette = palette();
 
     connect(m_pSlider, &KivoTwoBarSlider::SliderChangedSignal, this,
             &KivoSingleDPI::onSliderChanged);
@@ -38,6 +38,7 @@ KivoSingleDPI::KivoSingleDPI(quint8 iIndex, QWidget* parent)
     connect(m_pUsedBox, &QCheckBox::stateChanged, this, &KivoSingleDPI::onStateChanged);
     setSelected(false, QColor());
     showValues();
+    retranslate();
 }
 
 KivoLabel* KivoSingleDPI::makeLabel(const char* name)
@@ -87,17 +88,12 @@ void KivoSingleDPI::setUsed(quint8 iUsed)
 void KivoSingleDPI::setSelected(bool bSelected, const QColor& accent)
 {
     m_bSelected = bSelected;
-    const QColor colour = bSelected && accent.isValid() ? accent : SettingsStyle::textColour();
-    // The page's style sheet fixes each label's palette once it is polished, so the colour is
-    // given to the labels themselves; only a change is applied, a style sheet costs a repolish.
-    if (colour != m_TextColour) {
-        m_TextColour = colour;
-        const QString sheet = QStringLiteral("color:%1").arg(colour.name());
-        for (QLabel* label :
-             {static_cast<QLabel*>(m_pTitle), m_pMin, m_pMax, static_cast<QLabel*>(m_pXLabel),
-              static_cast<QLabel*>(m_pYLabel), static_cast<QLabel*>(m_pDpiLabel)})
-            label->setStyleSheet(sheet);
-    }
+    // The stage row takes the accent as its background colour; its texts keep the standard
+    // colour, which stays readable on every accent.
+    QPalette pal = m_StandardPalette;
+    if (bSelected && accent.isValid())
+        pal.setColor(QPalette::Window, accent);
+    setPalette(pal);
     update();
 }
 
@@ -169,4 +165,16 @@ void KivoSingleDPI::paintEvent(QPaintEvent*)
     const QPixmap& face = m_bSelected ? m_On : m_Off;
     if (!face.isNull())
         painter.drawPixmap(rect(), face);
+    if (m_bSelected) {
+        // Inside the row's outline, whose top right corner is cut at 8 of its 390 pixels.
+        QColor wash = palette().color(QPalette::Window);
+        wash.setAlpha(70);
+        const qreal cut = 8.0 * width() / 390.0;
+        const QPolygonF outline({QPointF(3, 1), QPointF(width() - 1 - cut, 1),
+                                 QPointF(width() - 1, 1 + cut), QPointF(width() - 1, height() - 1),
+                                 QPointF(3, height() - 1)});
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(wash);
+        painter.drawPolygon(outline);
+    }
 }

@@ -26,7 +26,7 @@ public:
     void setLink(quint8 iLink);
     void setSteps(quint32 iX, quint32 iY);
     void setUsed(quint8 iUsed);
-    // The stage row is drawn in the accent colour, every other row in the standard colours.
+    // The stage row is drawn on the accent colour, every other row in the standard colours.
     void setSelected(bool bSelected, const QColor& accent);
 
     void retranslate();
@@ -75,7 +75,7 @@ private:
     quint8 m_iLink = 0;
     quint8 m_iUsed = 0;
     bool m_bSelected = false;
-    QColor m_TextColour;
+    QPalette m_StandardPalette;
 
     KivoLabel* m_pTitle;
     QLabel* m_pMin;

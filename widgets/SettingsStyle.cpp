@@ -16,11 +16,6 @@ QColor SettingsStyle::accent()
     return AppSettings::accentColor(AppSettings::accentColorId());
 }
 
-QColor SettingsStyle::textColour()
-{
-    return QColor(225, 225, 225);
-}
-
 QString SettingsStyle::sheet(double dScale, const QColor& accent)
 {
     const QString skin = AppPaths::skinDir();
@@ -49,6 +44,6 @@ QString SettingsStyle::sheet(double dScale, const QColor& accent)
     s += QString("QSpinBox{color:rgb(225,225,225);background:#1a1d22;border:1px solid #3b414a;"
                  "padding:0 %1}")
              .arg(px(2, dScale));
-    s += "QLabel{background:transparent}";
+    s += "QLabel{background:transparent;color:rgb(225,225,225)}";
     return s;
 }

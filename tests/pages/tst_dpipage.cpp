@@ -30,9 +30,9 @@ private:
         }
         return p;
     }
-    static QColor titleColour(const KivoDPIWindow& page, int i)
+    static QColor rowColour(const KivoDPIWindow& page, int i)
     {
-        return page.row(i)->titleLabel()->palette().color(QPalette::WindowText);
+        return page.row(i)->palette().color(QPalette::Window);
     }
 
 private slots:
@@ -190,7 +190,7 @@ private slots:
     {
         TestAppFolder folder;
         const QColor accent = AppSettings::accentColor(AppSettings::accentColorId());
-        const QColor plain = titleColour(KivoDPIWindow(nullptr, 1.0, accent), 0);
+        const QColor plain = rowColour(KivoDPIWindow(nullptr, 1.0, accent), 0);
         KivoDPIWindow page(nullptr, 1.0, accent);
         page.show();
         ProfileData p = profile(20);
@@ -201,7 +201,7 @@ private slots:
             for (int i = 0; i < KivoDPIWindow::kLevelCount; ++i) {
                 QCOMPARE(page.row(i)->isSelected(), i == stage);
                 QCOMPARE(page.stageButton(i)->isChecked(), i == stage);
-                QCOMPARE(titleColour(page, i), i == stage ? accent : plain);
+                QCOMPARE(rowColour(page, i), i == stage ? accent : plain);
             }
         };
         selected(1);
