@@ -184,6 +184,8 @@ void KivoPointSpeed::onSliderChanged(int iValue)
 
 void KivoPointSpeed::retranslate()
 {
+    // The page carries its own font (set at each refresh): a new language brings its own.
+    setFont(AppSettings::currentFont(m_dScale));
     m_pSliderTitle->setText(tr("Key Response"));
     m_pSpinTitle->setText(tr("SCROLL SPEED"));
     for (int p = 0; p < PairCount; ++p) {
