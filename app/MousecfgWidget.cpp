@@ -2,6 +2,7 @@
 
 #include "app/BatteryDisplay.h"
 #include "app/DeviceSelection.h"
+#include "app/DpiTabPages.h"
 #include "app/FirmwareUpdater.h"
 #include "app/HotspotButton.h"
 #include "app/LanguageSwitcher.h"
@@ -23,6 +24,8 @@
 #include "model/ProfileFiles.h"
 #include "model/ProfileRules.h"
 #include "pages/KivoColorWindow.h"
+#include "pages/KivoPointSpeed.h"
+#include "pages/KivoReportRate.h"
 #include "platform/DeviceChangeNotifier.h"
 #include "platform/PointerSpeed.h"
 #include "platform/ProgramLauncher.h"
@@ -249,6 +252,12 @@ void MousecfgWidget::buildPages()
     setFrontView(true);
     if (!m_Flags.bLedDisable)
         m_pColorWindow = new KivoColorWindow(m_pControls->page(PageSwitch::LightingPage), m_dScale);
+
+    m_pDpiTab = new DpiTabPages(m_pControls->page(PageSwitch::DpiPage), m_dScale, *m_pLauncher);
+    connect(m_pDpiTab->reportRate(), &KivoReportRate::RefreshLift, this,
+            &MousecfgWidget::slotLiftChange);
+    connect(m_pDpiTab->pointSpeed(), &KivoPointSpeed::LiftSignal, this,
+            &MousecfgWidget::slotLiftChange);
 }
 
 void MousecfgWidget::createTrayActions()
@@ -273,6 +282,8 @@ void MousecfgWidget::layoutControls()
     m_pControls->layout(m_dScale, m_Flags);
     m_pBattery->layout(m_dScale);
     m_pPicture->layout(m_dScale);
+    if (m_pDpiTab)
+        m_pDpiTab->layout(m_dScale);
 }
 
 void MousecfgWidget::retranslateUi()
@@ -281,6 +292,8 @@ void MousecfgWidget::retranslateUi()
     m_pLoadConfigAction->setText(tr("&Load Config"));
     m_pQuitAction->setText(tr("&Quit"));
     m_pBattery->retranslate();
+    if (m_pDpiTab)
+        m_pDpiTab->retranslate();
     layoutControls();
 }
 
@@ -329,6 +342,8 @@ void MousecfgWidget::refreshModelParts()
 {
     m_pPicture->setDevice(m_CurrentDevice, m_ProductName);
     layoutControls();
+    // Another mouse: the pages show the configuration again, not edits made for the last one.
+    refreshPages();
 }
 
 void MousecfgWidget::updateDeviceCount()
@@ -389,6 +404,8 @@ void MousecfgWidget::refreshPages()
             KivoColorWindow::lightingSlot(m_ProductName, slot % MouseConfig::kProfileCount);
         m_pColorWindow->loadProfile(&GlobalRecords::live().Profile[ledSlot], ledSlot);
     }
+    if (m_pDpiTab)
+        m_pDpiTab->refresh(GlobalRecords::live());
     // PROFILE/dpi goes to the profile that is active now.
     openProfileSettings();
 }
@@ -517,6 +534,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
         return;
     ProfileData& profile = GlobalRecords::live().activeProfile();
     profile.dpi = iDPI;
+    m_pDpiTab->selectStage(iDPI);
     const int dpi = ProfileRules::dpiOfStep(profile.DpiInfo[iDPI].x, AppSettings::sensorNumber());
     // Announced before the profile file is rewritten, which takes a while for a large file.
     announce(StatusTexts::dpi(iDPI, dpi));
@@ -527,6 +545,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
     GlobalRecords::live().activeProfile().pollrate = iRate;
+    m_pDpiTab->reloadRate(GlobalRecords::live());
     const QString text = StatusTexts::rate(iRate);
     if (!text.isEmpty())
         announce(text);
@@ -564,6 +583,8 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
 void MousecfgWidget::slotLiftChange(quint8 iLift)
 {
     GlobalRecords::live().LiftHigh = iLift;
+    // Both controls of the lift-off distance show the one value.
+    m_pDpiTab->showLift(iLift);
 }
 
 void MousecfgWidget::slotProfileNameChange()
@@ -688,8 +709,7 @@ ConfigWriter::Outcome MousecfgWidget::writeConfiguration(bool bFullWrite)
 
 void MousecfgWidget::takePageValues()
 {
-    // The DPI, report-rate and mouse-setting pages hand their values over here once they exist;
-    // until then the live profile already holds everything there is to send.
+    m_pDpiTab->takeValues(GlobalRecords::live());
 }
 
 void MousecfgWidget::onApply()
@@ -701,6 +721,8 @@ void MousecfgWidget::onApply()
 
 void MousecfgWidget::onOk()
 {
+    // OK sends what the pages show, as Apply does; without this it would drop unapplied edits.
+    takePageValues();
     writeConfiguration();
     hideToTray();
 }

@@ -18,6 +18,7 @@ class BatteryPoller;
 class DeviceChangeNotifier;
 class DeviceSelection;
 class KivoColorWindow;
+class DpiTabPages;
 class KivoPushButton;
 class LanguageSwitcher;
 class MainControls;
@@ -102,6 +103,7 @@ public:
     LanguageSwitcher* languageSwitcher() const { return m_pLanguage; }
     BatteryPoller* batteryPoller() const { return m_pPoller; }
     ProfileActions* profileActions() const { return m_pProfileActions; }
+    DpiTabPages* dpiTab() const { return m_pDpiTab; }
 
 signals:
     void mouseDevicesUpdated(QStringList devices);
@@ -217,6 +219,7 @@ private:
     ProfileActions* m_pProfileActions = nullptr;
     // The lighting page; none on a model whose description switches lighting off.
     KivoColorWindow* m_pColorWindow = nullptr;
+    DpiTabPages* m_pDpiTab = nullptr;
 
     // Tray.
     QAction* m_pLoadConfigAction = nullptr;

@@ -5,15 +5,18 @@
 #   same from the window shown
 #   DPI button pressed on the mouse -> announcement handed to the OSD
 #   peak resident memory of the tool
+#   process start -> window shown of a bare Qt window (build/tools/bare-window, one QLabel), the
+#   floor any Qt Widgets program pays, beside the tool's own figure as medians
 # Runs the built programs from build/bin (or $BUILD_DIR/bin); without a display it restarts
-# itself under xvfb-run. Runs of several rounds: ROUNDS=5 scripts/startup-figures.sh
+# itself under xvfb-run. Five rounds unless told: ROUNDS=9 scripts/startup-figures.sh
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 bin="${BUILD_DIR:-$top/build}/bin"
+bare="${BUILD_DIR:-$top/build}/tools/bare-window"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != offscreen ]; then
     exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 fi
-rounds="${ROUNDS:-3}"
+rounds="${ROUNDS:-5}"
 work="$(mktemp -d)"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export TZ=UTC
@@ -46,8 +49,28 @@ wait_line() {
 osd=$!
 sleep 0.5
 
-printf '%-6s %12s %12s %12s %12s %10s\n' round "window(ms)" "battery(ms)" "win->bat(ms)" \
-    "dpi->osd(ms)" "rss(MB)"
+# Median of the numbers given.
+median() {
+    printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END {
+        if (NR == 0) print "-"; else if (NR % 2) print v[(NR + 1) / 2];
+        else print int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'
+}
+# Process start to "main window shown" of the bare window, in ms; empty when it is not built.
+bare_round() {
+    [ -x "$bare" ] || return 0
+    "$bare" > "$work/bare.log" 2>&1 &
+    local pid=$! started line
+    started=$(start_ms "$pid")
+    line=$(wait_line "$work/bare.log" "main window shown" 0)
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    echo $(( $(stamp_ms $line) - started ))
+}
+tool_windows=()
+bare_windows=()
+
+printf '%-6s %12s %12s %12s %12s %12s %10s\n' round "window(ms)" "bare(ms)" "battery(ms)" \
+    "win->bat(ms)" "dpi->osd(ms)" "rss(MB)"
 for round in $(seq 1 "$rounds"); do
     mkfifo "$work/vm.in"
     "$bin/virtual-mouse" --name HORNBEAM --receiver < "$work/vm.in" > "$work/vm.log" 2>&1 &
@@ -81,9 +104,7 @@ for round in $(seq 1 "$rounds"); do
 
     shown_ms=$(stamp_ms $shown)
     battery_ms=$(stamp_ms $battery)
-    printf '%-6s %12d %12d %12d %12d %10s\n' "$round" $(( shown_ms - started )) \
-        $(( battery_ms - started )) $(( battery_ms - shown_ms )) \
-        $(( $(stamp_ms $announced) - pressed )) "$rss"
+    announced_ms=$(stamp_ms $announced)
 
     kill "$tool" 2>/dev/null || true
     wait "$tool" 2>/dev/null || true
@@ -91,9 +112,20 @@ for round in $(seq 1 "$rounds"); do
     kill "$vm" 2>/dev/null || true
     wait "$vm" 2>/dev/null || true
     rm -f "$work/vm.in"
+
+    # The bare window alone on the machine, as the tool was.
+    bare_ms=$(bare_round)
+    tool_windows+=($(( shown_ms - started )))
+    [ -z "$bare_ms" ] || bare_windows+=("$bare_ms")
+    printf '%-6s %12d %12s %12d %12d %12d %10s\n' "$round" $(( shown_ms - started )) \
+        "${bare_ms:--}" $(( battery_ms - started )) $(( battery_ms - shown_ms )) \
+        $(( announced_ms - pressed )) "$rss"
 done
 kill "$osd" 2>/dev/null || true
 wait "$osd" 2>/dev/null || true
+printf 'median process start -> window shown over %d rounds: tool %s ms, bare Qt window %s ms\n' \
+    "$rounds" "$(median "${tool_windows[@]}")" "$(median "${bare_windows[@]}")"
+[ -x "$bare" ] || echo "(no bare window: build the target bare-window)"
 echo "targets: window 400 ms, announcement 100 ms after the mouse's status report, peak RSS 80 MB"
 echo "(dpi->osd counts from the press, and the mouse sends its status report at once on a press;"
 echo " the battery figures have no target: they include the 200 ms before the device selection"

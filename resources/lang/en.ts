@@ -142,6 +142,111 @@
     </message>
 </context>
 <context>
+    <name>KivoPointSpeed</name>
+    <message>
+        <source>Key Response</source>
+        <translation>Key Response</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>SCROLL SPEED</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>Enable sync</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>Lift Distance</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1mm</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2mm</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>Angle Snapping</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>Mouse Setting</translation>
+    </message>
+</context>
+<context>
+    <name>KivoReportRate</name>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>REPORT RATE</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Lift off Distance</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>KivoSingleDPI</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>Link XY</translation>
+    </message>
+    <message>
+        <source>X:%d</source>
+        <translation>X:%d</translation>
+    </message>
+    <message>
+        <source>Y:%d</source>
+        <translation>Y:%d</translation>
+    </message>
+    <message>
+        <source>DPI : %d</source>
+        <translation>DPI : %d</translation>
+    </message>
+</context>
+<context>
     <name>MainControls</name>
     <message>
         <source>LIGHTING</source>

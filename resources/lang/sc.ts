@@ -142,6 +142,111 @@
     </message>
 </context>
 <context>
+    <name>KivoPointSpeed</name>
+    <message>
+        <source>Key Response</source>
+        <translation>按键响应</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>滚轮速度</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>同步</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>静默高度</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1毫米</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2毫米</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>直线修正</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>防抖</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>鼠标设置</translation>
+    </message>
+</context>
+<context>
+    <name>KivoReportRate</name>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>静默高度</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 毫米</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 毫米</translation>
+    </message>
+</context>
+<context>
+    <name>KivoSingleDPI</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 联动</translation>
+    </message>
+    <message>
+        <source>X:%d</source>
+        <translation>X:%d</translation>
+    </message>
+    <message>
+        <source>Y:%d</source>
+        <translation>Y:%d</translation>
+    </message>
+    <message>
+        <source>DPI : %d</source>
+        <translation>DPI : %d</translation>
+    </message>
+</context>
+<context>
     <name>MainControls</name>
     <message>
         <source>LIGHTING</source>

@@ -26,6 +26,7 @@ private slots:
         MousecfgWidget& w = rig.window();
         QVERIFY(rig.open());
         GlobalRecords::live().activeProfile().pollrate = 8;
+        w.refreshPages();
         button(w, "applyButton")->click();
         QCOMPARE(w.lastWrite().iResult, quint8(0));
         QVERIFY(w.lastWrite().bAccepted);
@@ -76,6 +77,7 @@ private slots:
         QVERIFY(rig.open());
         w.show();
         GlobalRecords::live().activeProfile().pollrate = 4;
+        w.refreshPages();
         button(w, "okButton")->click();
         QCOMPARE(w.lastWrite().iResult, quint8(0));
         QCOMPARE(rig.mouse().heldConfiguration().rate, quint8(4));

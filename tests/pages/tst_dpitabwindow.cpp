@@ -1,0 +1,120 @@
+#include "tests/app/WindowRig.h"
+
+#include "app/DpiTabPages.h"
+#include "model/GlobalRecords.h"
+#include "pages/KivoDPIWindow.h"
+#include "pages/KivoPointSpeed.h"
+#include "pages/KivoReportRate.h"
+#include "pages/KivoSingleDPI.h"
+#include "pages/KivoTwoBarSlider.h"
+#include "widgets/KivoPushButton.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QtTest>
+
+// The DPI tab in the main window: Apply and OK take the same values from its pages to the mouse,
+// the two lift-off controls agree, and what the mouse reports and every reload reach the pages.
+class TestDpiTabWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void applyAndOkSendThePages_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Apply") << "applyButton";
+        QTest::newRow("OK") << "okButton";
+    }
+
+    void applyAndOkSendThePages()
+    {
+        QFETCH(QString, button);
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        w.show();
+        DpiTabPages* tab = w.dpiTab();
+        KivoSingleDPI* level2 = tab->dpiWindow()->row(1);
+        level2->linkBox()->click();
+        level2->slider()->xSlider()->setValue(100);
+        level2->slider()->ySlider()->setValue(60);
+        tab->dpiWindow()->stageButton(2)->click();
+        tab->reportRate()->rateChoice(2)->click();
+        KivoPointSpeed* speed = tab->pointSpeed();
+        speed->box(KivoPointSpeed::LiftPair, false)->click();
+        speed->box(KivoPointSpeed::SyncPair, true)->click();
+        speed->box(KivoPointSpeed::AnglePair, false)->click();
+        speed->box(KivoPointSpeed::JitterPair, false)->click();
+        speed->keyResponseSlider()->setValue(21);
+        speed->scrollSpin()->setValue(7);
+        // Nothing reaches the live record before the button, except the lift-off distance.
+        QCOMPARE(GlobalRecords::live().activeProfile().pollrate, quint8(1));
+        QCOMPARE(GlobalRecords::live().LiftHigh, quint8(2));
+
+        w.findChild<KivoPushButton*>(button)->click();
+        QCOMPARE(w.lastWrite().iResult, quint8(0));
+        const MouseConfig& live = GlobalRecords::live();
+        const ProfileData& p = live.activeProfile();
+        QCOMPARE(int(p.dpi), 2);
+        QCOMPARE(int(p.DpiInfo[1].link), 0);
+        QCOMPARE(p.DpiInfo[1].x, 100u);
+        QCOMPARE(p.DpiInfo[1].y, 60u);
+        QCOMPARE(int(p.pollrate), 2);
+        QCOMPARE(int(p.scrollspeed), 7);
+        QCOMPARE(
+            QVector<int>({live.LiftHigh, live.Sync, live.AngleValue, live.Jitter, live.Debounce}),
+            QVector<int>({2, 1, 1, 1, 21}));
+        const VirtualMouseConfig held = rig.mouse().heldConfiguration();
+        QCOMPARE(int(held.rate), 2);
+        QCOMPARE(int(held.dpiLevel), 2);
+        QCOMPARE(int(held.dpiTable[1].x), 100);
+        QCOMPARE(int(held.dpiTable[1].y), 60);
+        QCOMPARE(int(held.liftHigh), 2);
+        QCOMPARE(int(held.sync), 1);
+        QCOMPARE(int(held.angleOrDebounce), 21); // this model sends the key response there
+        QCOMPARE(w.isVisible() && !w.isMinimized(), button == "applyButton");
+    }
+
+    void liftControlsAgree()
+    {
+        WindowRig rig;
+        DpiTabPages* tab = rig.window().dpiTab();
+        tab->reportRate()->liftButton(0)->click();
+        QCOMPARE(GlobalRecords::live().LiftHigh, quint8(1));
+        QVERIFY(tab->pointSpeed()->box(KivoPointSpeed::LiftPair, true)->isChecked());
+        tab->pointSpeed()->box(KivoPointSpeed::LiftPair, false)->click();
+        QCOMPARE(GlobalRecords::live().LiftHigh, quint8(2));
+        QVERIFY(tab->reportRate()->liftButton(1)->isChecked());
+        QVERIFY(!tab->reportRate()->liftButton(0)->isChecked());
+    }
+
+    void reportsAndReloadsReachThePages()
+    {
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        DpiTabPages* tab = w.dpiTab();
+        KivoDPIWindow* dpi = tab->dpiWindow();
+        w.slotRefreshDPIStage(5);
+        QCOMPARE(int(dpi->stage()), 5);
+        QVERIFY(dpi->row(5)->isSelected());
+        w.slotRefreshRate(8);
+        QCOMPARE(tab->reportRate()->rateButton()->text(), QStringLiteral("125 HZ"));
+
+        // A profile switch, a device change and Cancel each show the record again.
+        GlobalRecords::live().Profile[1].DpiInfo[0].x = 77;
+        w.slotRefreshProfile(1);
+        QCOMPARE(dpi->level(0).x, 77u);
+        dpi->stageButton(3)->click();
+        w.refreshModelParts();
+        QCOMPARE(dpi->stage(), GlobalRecords::live().activeProfile().dpi);
+        tab->reportRate()->rateChoice(0)->click();
+        rig.m_Prompts.answerQuestion(true);
+        w.findChild<KivoPushButton*>("cancelButton")->click();
+        QCOMPARE(tab->reportRate()->rateCode(), GlobalRecords::live().activeProfile().pollrate);
+    }
+};
+
+QTEST_MAIN(TestDpiTabWindow)
+#include "tst_dpitabwindow.moc"

@@ -1,0 +1,89 @@
+#include "TestAppFolder.h"
+#include "pages/KivoReportRate.h"
+#include "widgets/KivoPushButton.h"
+
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+// The report-rate panel: rate codes and their texts, the lift-off rule and its signal.
+class TestRatePanel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rateCodes_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("checked"); // rate button checked after the load
+        QTest::newRow("8") << 8 << "125 HZ" << 0;
+        QTest::newRow("4") << 4 << "250 HZ" << 1;
+        QTest::newRow("2") << 2 << "500 HZ" << 2;
+        QTest::newRow("1") << 1 << "1000 HZ" << 3;
+        // Other codes show nothing, leave the buttons and are kept for Apply.
+        QTest::newRow("0") << 0 << "" << 1;
+        QTest::newRow("3") << 3 << "" << 1;
+    }
+
+    void rateCodes()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        QFETCH(int, checked);
+        TestAppFolder folder;
+        KivoReportRate panel(nullptr, 1.0, Qt::red);
+        panel.retranslate();
+        ProfileData profile;
+        profile.pollrate = 4;
+        panel.load(profile, 1);
+        profile.pollrate = quint8(code);
+        panel.load(profile, 1);
+        QCOMPARE(panel.rateButton()->text(), text);
+        QCOMPARE(panel.rateCode(), quint8(code));
+        for (int i = 0; i < KivoReportRate::kRateCount; ++i)
+            QCOMPARE(panel.rateChoice(i)->isChecked(), i == checked);
+
+        // A choice sets the code it stands for.
+        const quint8 codes[] = {8, 4, 2, 1};
+        for (int i : {3, 0, 2}) {
+            QTest::mouseClick(panel.rateChoice(i), Qt::LeftButton);
+            QCOMPARE(panel.rateCode(), codes[i]);
+            QCOMPARE(panel.rateButton()->text(), panel.rateChoice(i)->text());
+        }
+    }
+
+    void lift_data()
+    {
+        QTest::addColumn<int>("loaded");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("0") << 0 << 2;
+        QTest::newRow("1") << 1 << 1;
+        QTest::newRow("2") << 2 << 2;
+        QTest::newRow("3") << 3 << 2;
+        QTest::newRow("255") << 255 << 2;
+    }
+
+    void lift()
+    {
+        QFETCH(int, loaded);
+        QFETCH(int, shown);
+        TestAppFolder folder;
+        KivoReportRate panel(nullptr, 1.0, Qt::red);
+        panel.show();
+        QSignalSpy spy(&panel, &KivoReportRate::RefreshLift);
+        panel.load(ProfileData(), loaded);
+        QCOMPARE(int(panel.lift()), shown);
+        QVERIFY(panel.liftButton(shown - 1)->isChecked());
+        QVERIFY(!panel.liftButton(2 - shown)->isChecked());
+        QCOMPARE(spy.count(), 0);
+
+        // The other choice is reported at once.
+        QTest::mouseClick(panel.liftButton(2 - shown), Qt::LeftButton);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy[0][0].value<quint8>(), quint8(3 - shown));
+        QCOMPARE(int(panel.lift()), 3 - shown);
+    }
+};
+
+QTEST_MAIN(TestRatePanel)
+#include "tst_ratepanel.moc"

@@ -1,0 +1,87 @@
+#include "platform/LinuxMouseSettings.h"
+#include "platform/ProgramLauncher.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+class RecordingLauncher : public ProgramLauncher
+{
+public:
+    bool startDetached(const QString& program, const QStringList& args) override
+    {
+        m_Started << (QStringList(program) + args).join(' ');
+        return true;
+    }
+    QStringList m_Started;
+};
+} // namespace
+
+// Which program opens the desktop's mouse settings, by desktop and by what is on PATH.
+class TestDesktopMouseSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void choose_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("started"); // program name and arguments; empty: none
+        QTest::addColumn<QString>("reason");
+        const QStringList all{"gnome-control-center", "kcmshell5", "systemsettings",
+                              "xfce4-mouse-settings"};
+        QTest::newRow("GNOME") << "GNOME" << all << "gnome-control-center mouse"
+                               << "";
+        QTest::newRow("ubuntu:GNOME") << "ubuntu:GNOME" << all << "gnome-control-center mouse"
+                                      << "";
+        QTest::newRow("zorin-GNOME") << "zorin-GNOME" << all << "gnome-control-center mouse"
+                                     << "";
+        QTest::newRow("KDE") << "KDE" << all << "kcmshell5 kcm_mouse"
+                             << "";
+        QTest::newRow("KDE without kcmshell")
+            << "KDE" << QStringList{"systemsettings"} << "systemsettings kcm_mouse"
+            << "";
+        QTest::newRow("XFCE") << "XFCE" << all << "xfce4-mouse-settings"
+                              << "";
+        QTest::newRow("GNOME missing") << "GNOME" << QStringList{"kcmshell5"} << ""
+                                       << "not found on PATH: gnome-control-center";
+        QTest::newRow("sway") << "sway" << all << ""
+                              << "no mouse settings known for desktop 'sway'";
+        QTest::newRow("unset") << "" << all << ""
+                               << "no desktop named in XDG_CURRENT_DESKTOP";
+    }
+
+    void choose()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QStringList, installed);
+        QFETCH(QString, started);
+        QFETCH(QString, reason);
+        QTemporaryDir bin;
+        for (const QString& name : installed) {
+            QFile program(bin.path() + "/" + name);
+            QVERIFY(program.open(QIODevice::WriteOnly));
+            program.write("#!/bin/sh\n");
+            program.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+        // A plain file of the same name earlier on PATH is not a program.
+        QTemporaryDir decoy;
+        QFile(decoy.path() + "/gnome-control-center").open(QIODevice::WriteOnly);
+        QProcessEnvironment env;
+        env.insert("XDG_CURRENT_DESKTOP", desktop);
+        env.insert("PATH", decoy.path() + ":" + bin.path());
+
+        RecordingLauncher launcher;
+        LinuxMouseSettings settings(launcher, env);
+        QCOMPARE(settings.open(), !started.isEmpty());
+        QCOMPARE(settings.command().reason, reason);
+        if (started.isEmpty())
+            QVERIFY(launcher.m_Started.isEmpty());
+        else
+            QCOMPARE(launcher.m_Started, QStringList(bin.path() + "/" + started));
+    }
+};
+
+QTEST_MAIN(TestDesktopMouseSettings)
+#include "tst_desktopmousesettings.moc"
