@@ -11,7 +11,7 @@
 #include "platform/DesktopMouseSettings.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/PageGeometry.h"
-#include "widgets/SettingsStyle.h"
+#include "widgets/SkinStyleSheet.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -28,7 +28,7 @@ constexpr int kSpeedX = 566;
 DpiTabPages::DpiTabPages(QWidget* page, double dScale, ProgramLauncher& launcher)
     : QObject(page), m_pMouseSettings(DesktopMouseSettings::create(launcher))
 {
-    const QColor accent = SettingsStyle::accent();
+    const QColor accent = SkinStyleSheet::accent();
     m_pDpi = new KivoDPIWindow(page, dScale, accent);
     m_pDpi->setModel(DeviceDescription::dpiLevelCount(), DeviceDescription::wideRange33254(),
                      DeviceDescription::productName());

@@ -3,7 +3,7 @@
 #include "pages/DpiSensorRange.h"
 #include "pages/KivoSingleDPI.h"
 #include "widgets/PageGeometry.h"
-#include "widgets/SettingsStyle.h"
+#include "widgets/SkinStyleSheet.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
@@ -18,7 +18,7 @@ KivoDPIWindow::KivoDPIWindow(QWidget* parent, double dScale, const QColor& accen
     : QWidget(parent), m_Accent(accent), m_dScale(dScale)
 {
     setObjectName("dpiWindow");
-    setStyleSheet(SettingsStyle::sheet(dScale, accent));
+    setStyleSheet(SkinStyleSheet::pages(dScale, accent));
     m_pStageGroup = new QButtonGroup(this);
     m_pStageGroup->setExclusive(true);
     for (int i = 0; i < kLevelCount; ++i) {

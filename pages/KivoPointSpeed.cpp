@@ -5,7 +5,7 @@
 #include "platform/DesktopMouseSettings.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/PageGeometry.h"
-#include "widgets/SettingsStyle.h"
+#include "widgets/SkinStyleSheet.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -44,7 +44,7 @@ KivoPointSpeed::KivoPointSpeed(ProfileData* pProfile, QWidget* parent, double dS
     setObjectName("pointSpeed");
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet("KivoPointSpeed{background-color: rgba(33,35,35,0.5)}" +
-                  SettingsStyle::sheet(dScale, accent));
+                  SkinStyleSheet::pages(dScale, accent));
 
     m_pSliderTitle = new QLabel(this);
     m_pSlider = new QSlider(Qt::Horizontal, this);

@@ -3,7 +3,7 @@
 #include "model/AppPaths.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/PageGeometry.h"
-#include "widgets/SettingsStyle.h"
+#include "widgets/SkinStyleSheet.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -33,7 +33,7 @@ KivoReportRate::KivoReportRate(QWidget* parent, double dScale, const QColor& acc
     : QWidget(parent)
 {
     setObjectName("reportRate");
-    setStyleSheet(SettingsStyle::sheet(dScale, accent));
+    setStyleSheet(SkinStyleSheet::pages(dScale, accent));
 
     m_pTitle = new QLabel(this);
     m_pTitle->setObjectName("rateTitle");

@@ -3,14 +3,21 @@
 #include <QColor>
 #include <QString>
 
-// The one style sheet of the settings pages and their dialogs: labels, sliders, check boxes,
-// spin boxes, line edits and menus in the dark skin, with the skin's slider and check box
-// images. Set once on a page or dialog; its children take it from there. Every length is in
-// unscaled pixels times the UI scale.
+// The one source of the tool's style sheets in the dark skin. pages(): labels, sliders, radio
+// buttons, check boxes, spin boxes and line edits of the settings pages and their dialogs, with
+// the skin's slider and check box images, set once on a page or dialog (its children take it
+// from there); every length in unscaled pixels times the UI scale. popups(): menus and tool tips,
+// installed once for the whole application so that a menu made anywhere looks the same.
 class SkinStyleSheet
 {
 public:
     static QString pages(double dScale, const QColor& accent);
-    // The same for a page, with the accent colour of the installation (Config/GColorID).
+    // The same with the accent colour of the installation.
     static QString pages(double dScale);
+    // The accent colour the installation names (Config/GColorID).
+    static QColor accent();
+
+    static QString popups(const QColor& accent);
+    // Adds the pop-up rules to the application's style sheet (replacing an earlier install).
+    static void installPopups(const QColor& accent);
 };
