@@ -87,6 +87,15 @@ send() { # sends a command to the probe and waits for its answer
 # Strokes printed since line $1 of the probe's output.
 strokes_since() { tail -n +"$(($1 + 1))" "$work/probe" | grep '^stroke'; }
 lines() { wc -l < "$1"; }
+# Waits up to 10 s until $2 strokes were printed since line $1.
+wait_strokes() {
+    local i
+    for i in $(seq 100); do
+        [ "$(strokes_since "$1" | wc -l)" -ge "$2" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
 
 mkfifo "$work/commands"
 "$probe" < "$work/commands" > "$work/probe" 2> "$work/probe.err" &
@@ -115,7 +124,7 @@ heard=$(lines "$work/listener")
 # X key codes: keypad Enter, Enter, Delete, keypad ".", right Ctrl, left Super, Print, Pause,
 # Num Lock (twice, to leave it off), right Alt.
 xdotool key --delay 20 104 36 119 91 105 133 107 127 77 77 108
-wait_for "$work/listener" 'key=108'
+wait_strokes "$mark" 22
 sleep 0.3
 got="$(strokes_since "$mark" | cut -d' ' -f2-4)"
 expect_stroke() { # description, "scan=.. flags=.. code=.."
@@ -163,7 +172,8 @@ mark=$(lines "$work/probe")
 # paces itself differently from one version to the next.
 keys=($(echo {a..z} {a..z} {a..h}))
 xdotool key --delay 33 "${keys[@]}"
-sleep 0.5
+wait_strokes "$mark" 120
+sleep 0.3
 strokes_since "$mark" > "$work/typed"
 check "60 keys typed at 30 a second give 120 strokes" test "$(lines "$work/typed")" -eq 120
 awk '{
