@@ -33,7 +33,7 @@ pids=()
 work="$(mktemp -d "${TMPDIR:-/tmp}/e2e-keyboardhook.XXXXXX")"
 
 cleanup() {
-    exec 3>&- 2> /dev/null
+    exec 3>&- 4>&- 2> /dev/null
     local pid
     for pid in "${pids[@]}"; do
         kill "$pid" 2> /dev/null
@@ -72,17 +72,18 @@ wait_for() {
     return 1
 }
 
-send() { # sends a command to the probe and waits for its answer
+send_to() { # probe name, command, the answer to wait for
     local before
-    before=$(grep -c -- "$2" "$work/probe" 2> /dev/null)
-    echo "$1" >&3
+    before=$(grep -c -- "$3" "$work/$1" 2> /dev/null)
+    if [ "$1" = probe ]; then echo "$2" >&3; else echo "$2" >&4; fi
     local i
     for i in $(seq 100); do
-        [ "$(grep -c -- "$2" "$work/probe")" -gt "$before" ] && return 0
+        [ "$(grep -c -- "$3" "$work/$1")" -gt "$before" ] && return 0
         sleep 0.1
     done
     return 1
 }
+send() { send_to probe "$@"; }
 
 # Strokes printed since line $1 of the probe's output.
 strokes_since() { tail -n +"$(($1 + 1))" "$work/probe" | grep '^stroke'; }
@@ -101,9 +102,15 @@ mkfifo "$work/commands"
 "$probe" < "$work/commands" > "$work/probe" 2> "$work/probe.err" &
 pids+=($!)
 exec 3> "$work/commands"
+# A second hook in another process, to meet a keyboard that someone else holds.
+mkfifo "$work/commands2"
+"$probe" < "$work/commands2" > "$work/second" 2> "$work/second.err" &
+pids+=($!)
+exec 4> "$work/commands2"
 "$probe" --listen > "$work/listener" 2> "$work/listener.err" &
 pids+=($!)
-if ! wait_for "$work/probe" '^ready' || ! wait_for "$work/listener" '^ready'; then
+if ! wait_for "$work/probe" '^ready' || ! wait_for "$work/listener" '^ready' ||
+    ! wait_for "$work/second" '^ready'; then
     echo "e2e-keyboardhook: FAIL: the probe did not start"
     cat "$work/probe.err" "$work/listener.err"
     echo "e2e-keyboardhook: 0 passed, 1 failed"
@@ -151,13 +158,20 @@ check "right Alt carries its virtual-key code" test $? -eq 0
 # Swallow: the key reaches the hook but no other client, until the hook stops.
 check "stop" send "stop" '^stopped'
 check "swallow grabs the keyboard" send "start swallow" '^started ok=1 global=1 grabbed=1'
+# The keyboard is held now: a second Swallow hook cannot grab it but still sees the keys.
+check "a second swallow hook falls back to observing" \
+    send_to second "start swallow" '^started ok=1 global=1 grabbed=0'
 mark=$(lines "$work/probe")
+mark2=$(lines "$work/second")
 heard=$(lines "$work/listener")
 xdotool key 38 # a
 wait_for "$work/probe" 'scan=1e flags=80'
 check "swallowed key seen by the hook" test "$(strokes_since "$mark" | grep -c 'scan=1e')" -eq 2
+check "and by the hook that could not grab" \
+    test "$(tail -n +"$((mark2 + 1))" "$work/second" | grep -c '^stroke scan=1e')" -eq 2
 sleep 0.3
 check "swallowed key kept from the focused window" test "$(lines "$work/listener")" -eq "$heard"
+check "second stop" send_to second "stop" '^stopped'
 check "stop" send "stop" '^stopped'
 mark=$(lines "$work/probe")
 xdotool key 56 # b
@@ -196,6 +210,7 @@ check "hook gaps equal the server's own gaps" \
     awk '{ split($6, t, "="); split($7, s, "="); if (NR > 1 && (t[2] - pt) != (s[2] - ps)) bad = 1;
            pt = t[2]; ps = s[2] } END { exit bad }' "$work/typed"
 echo quit >&3
+echo quit >&4
 
 echo "e2e-keyboardhook: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
