@@ -89,9 +89,18 @@ bool XInputKeyboardHook::start(Mode mode)
     return true;
 }
 
+void XInputKeyboardHook::dropNotifier()
+{
+    // Stopping from a stroke's receiver happens inside the notifier's own signal.
+    if (QSocketNotifier* notifier = m_pNotifier.release()) {
+        notifier->setEnabled(false);
+        notifier->deleteLater();
+    }
+}
+
 void XInputKeyboardHook::stop()
 {
-    m_pNotifier.reset();
+    dropNotifier();
     if (m_pConnection && m_bGrabbed) {
         XUngrabKeyboard(m_pConnection->display(), CurrentTime);
         XFlush(m_pConnection->display());
@@ -115,7 +124,7 @@ void XInputKeyboardHook::readEvents()
         return;
     if (connectionLost()) {
         qDebug("keyboard hook: connection to the X server lost");
-        m_pNotifier.reset();
+        dropNotifier();
         m_bGrabbed = false;
         m_pConnection->abandon();
         m_pConnection.reset();

@@ -40,6 +40,7 @@ private:
     void handleEvent(_XEvent* event);
     void takeKey(int keycode, bool release, unsigned long serverTime);
     bool connectionLost() const;
+    void dropNotifier();
 
     QByteArray m_DisplayName;
     std::unique_ptr<X11Connection> m_pConnection;

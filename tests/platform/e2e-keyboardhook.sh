@@ -178,6 +178,17 @@ xdotool key 56 # b
 check "after stop the focused window gets keys again" wait_for "$work/listener" 'key=56'
 check "after stop the hook sees nothing" test "$(strokes_since "$mark" | wc -l)" -eq 0
 
+# A receiver that stops the capture at the first key (a window that closes on it): one stroke,
+# the keyboard free again at once.
+check "swallow until the first key" send "start swallow once" '^started ok=1 global=1 grabbed=1'
+mark=$(lines "$work/probe")
+xdotool key 39 # s
+check "stopped from the stroke's receiver" wait_for "$work/probe" '^stopped by key'
+xdotool key 40 # d
+check "the next key reaches the focused window" wait_for "$work/listener" 'key=40'
+check "only the first key was taken" test "$(strokes_since "$mark" | wc -l)" -eq 1
+check "the probe still answers" send "stop" '^stopped'
+
 # 30 keys a second for 2 seconds: nothing lost, and the gaps between the hook's times against
 # the server's own time stamps.
 check "observe again" send "start observe" '^started ok=1'

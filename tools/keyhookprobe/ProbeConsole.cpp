@@ -42,7 +42,9 @@ void ProbeConsole::readCommand()
     }
     for (const QByteArray& command : QByteArray(buffer, int(size)).split('\n')) {
         if (command == "start observe" || command == "start swallow")
-            start(command.endsWith("swallow"));
+            start(command.endsWith("swallow"), false);
+        else if (command == "start swallow once")
+            start(true, true);
         else if (command == "stop")
             stop();
         else if (command == "quit")
@@ -50,7 +52,7 @@ void ProbeConsole::readCommand()
     }
 }
 
-void ProbeConsole::start(bool swallow)
+void ProbeConsole::start(bool swallow, bool once)
 {
     stop();
     std::unique_ptr<KeyboardHook> hook = KeyboardHook::create();
@@ -62,16 +64,23 @@ void ProbeConsole::start(bool swallow)
     });
     m_pCapture = std::make_unique<KeyCapture>(
         &m_Window, swallow ? KeyboardHook::Swallow : KeyboardHook::Observe, std::move(hook));
-    connect(m_pCapture.get(), &KeyCapture::keyCaptured, this, [this](const KeyStroke& stroke) {
-        printLine(QByteArray("stroke scan=") +
-                  QByteArray::number(m_RawScan, 16).rightJustified(2, '0') +
-                  " flags=" + QByteArray::number(m_RawFlags, 16).rightJustified(2, '0') +
-                  " code=" + QByteArray::number(stroke.scanCode, 16).rightJustified(2, '0') +
-                  " vk=" + QByteArray::number(stroke.vkCode, 16) +
-                  " time=" + QByteArray::number(stroke.timeMs) +
-                  " server=" + QByteArray::number(stroke.serverTime) +
-                  " seen=" + QByteArray::number(MonotonicClock::nowMs()));
-    });
+    connect(
+        m_pCapture.get(), &KeyCapture::keyCaptured, this, [this, once](const KeyStroke& stroke) {
+            printLine(QByteArray("stroke scan=") +
+                      QByteArray::number(m_RawScan, 16).rightJustified(2, '0') +
+                      " flags=" + QByteArray::number(m_RawFlags, 16).rightJustified(2, '0') +
+                      " code=" + QByteArray::number(stroke.scanCode, 16).rightJustified(2, '0') +
+                      " vk=" + QByteArray::number(stroke.vkCode, 16) +
+                      " time=" + QByteArray::number(stroke.timeMs) +
+                      " server=" + QByteArray::number(stroke.serverTime) +
+                      " seen=" + QByteArray::number(MonotonicClock::nowMs()));
+            // As a capture window does that closes on its key: the hook stops from inside its
+            // signal.
+            if (once) {
+                m_pCapture->stop();
+                printLine("stopped by key");
+            }
+        });
     const bool ok = m_pCapture->start();
     const auto* xinput = qobject_cast<XInputKeyboardHook*>(m_pHook);
     printLine(QByteArray("started ok=") + (ok ? "1" : "0") +

@@ -10,8 +10,8 @@ class KeyboardHook;
 class QSocketNotifier;
 
 // Drives a key capture on a window from commands on standard input ("start observe",
-// "start swallow", "stop", "quit") and prints every stroke, as the hook gave it and as the
-// capture windows get it, one line each on standard output.
+// "start swallow", "start swallow once" (stops at the first key), "stop", "quit") and prints every
+// stroke, as the hook gave it and as the capture windows get it, one line each on standard output.
 class ProbeConsole : public QObject
 {
     Q_OBJECT
@@ -21,7 +21,7 @@ public:
 
 private:
     void readCommand();
-    void start(bool swallow);
+    void start(bool swallow, bool once);
     void stop();
 
     QWidget m_Window;
