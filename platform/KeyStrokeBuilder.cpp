@@ -7,6 +7,14 @@
 bool KeyStrokeBuilder::build(quint16 linuxCode, bool release, qint64 timeMs, bool altElsewhere,
                              KeyStroke* out)
 {
+    // A key let go again while it is known to be up (a synthetic release, or a client taking back
+    // a modifier it never held) is no key stroke.
+    if (linuxCode < m_Down.size()) {
+        if (release && m_Known.test(linuxCode) && !m_Down.test(linuxCode))
+            return false;
+        m_Known.set(linuxCode);
+        m_Down.set(linuxCode, !release);
+    }
     // An Alt key's own press already counts as Alt held and its release never does, as the hook
     // record on a PC reports them: right Alt down reads 0x21 and up 0x81 even while left Alt is
     // held, which is how right Alt is told from left Alt on release.
@@ -33,4 +41,6 @@ void KeyStrokeBuilder::reset()
 {
     m_bLeftAlt = false;
     m_bRightAlt = false;
+    m_Known.reset();
+    m_Down.reset();
 }

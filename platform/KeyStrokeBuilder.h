@@ -2,13 +2,16 @@
 
 #include "platform/KeyboardHook.h"
 
+#include <bitset>
+
 // Turns a Linux key event into the hook record the capture windows expect: scan code, extended
 // flag, Alt held, key up, right Alt's virtual-key code. Remembers which Alt keys are down, since
 // the event sources report modifier state before the event (or not at all).
 class KeyStrokeBuilder
 {
 public:
-    // False when the key has no PC scan code; the Alt state is still followed. `altElsewhere` is
+    // False when there is nothing to report: a key without a PC scan code, or the release of a
+    // key that is already up. The keys' state is followed either way. `altElsewhere` is
     // Alt known to be held from outside this stream (a window's modifier state).
     bool build(quint16 linuxCode, bool release, qint64 timeMs, bool altElsewhere, KeyStroke* out);
     // Forgets the keys held, for a hook that starts again.
@@ -17,4 +20,6 @@ public:
 private:
     bool m_bLeftAlt = false;
     bool m_bRightAlt = false;
+    std::bitset<0x300> m_Known; // keys whose state is known, by Linux code
+    std::bitset<0x300> m_Down;
 };

@@ -2,6 +2,8 @@
 
 #include <X11/Xlib.h>
 
+#include <unistd.h>
+
 namespace {
 int g_iTrappedError = 0;
 XErrorHandler g_PreviousHandler = nullptr;
@@ -23,6 +25,13 @@ X11Connection::~X11Connection()
 {
     if (m_pDisplay)
         XCloseDisplay(m_pDisplay);
+}
+
+void X11Connection::abandon()
+{
+    if (m_pDisplay)
+        ::close(ConnectionNumber(m_pDisplay));
+    m_pDisplay = nullptr;
 }
 
 void X11Connection::beginTrap()

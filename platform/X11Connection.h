@@ -18,6 +18,10 @@ public:
     bool isOpen() const { return m_pDisplay != nullptr; }
     _XDisplay* display() const { return m_pDisplay; }
 
+    // Drops a connection that the server closed without letting Xlib touch it again (it would
+    // end the process); the little memory it holds is left behind.
+    void abandon();
+
     void beginTrap();
     // Waits for the server to handle every request so far; returns the first X error code
     // since beginTrap(), or 0.

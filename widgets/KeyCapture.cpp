@@ -31,7 +31,8 @@ bool KeyCapture::start()
     m_pWindow->installEventFilter(this);
     // Key events go to the focused child (a button would take Space or Enter), so they are
     // taken application-wide for every widget of the window.
-    QCoreApplication::instance()->installEventFilter(this);
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->installEventFilter(this);
     if (m_pHook->start(m_Mode))
         return true;
     stop();
@@ -40,8 +41,8 @@ bool KeyCapture::start()
 
 void KeyCapture::stop()
 {
-    if (QCoreApplication::instance())
-        QCoreApplication::instance()->removeEventFilter(this);
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->removeEventFilter(this);
     if (m_pWindow)
         m_pWindow->removeEventFilter(this);
     if (m_pHook)
