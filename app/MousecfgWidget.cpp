@@ -13,6 +13,7 @@
 #include "app/ProfileActions.h"
 #include "app/StatusTexts.h"
 #include "app/UiScale.h"
+#include "buttons/KivoBtnWindow.h"
 #include "device/BatteryPoller.h"
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"
@@ -242,6 +243,12 @@ void MousecfgWidget::buildPages()
     m_pPages->addToPage(PageSwitch::CustomizePage, m_pControls->sideButton());
     for (KivoPushButton* hotspot : m_pPicture->allHotspots())
         connect(hotspot, &QPushButton::clicked, this, &MousecfgWidget::onButtonClicked);
+    m_pBtnWindow = new KivoBtnWindow(&GlobalRecords::live().activeProfile(),
+                                     m_pControls->page(PageSwitch::CustomizePage), m_dScale);
+    connect(m_pBtnWindow, &KivoBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
+    connect(m_pBtnWindow, &KivoBtnWindow::PopOneClickBox, this,
+            &MousecfgWidget::slotPopOneClickBox);
+    connect(m_pBtnWindow, &KivoBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
     connect(m_pPages, &PageSwitch::pageShown, this,
             [this](int iPage) { m_pPicture->setPageVisible(iPage == PageSwitch::CustomizePage); });
     setFrontView(true);
@@ -269,6 +276,10 @@ void MousecfgWidget::layoutControls()
     m_pControls->layout(m_dScale, m_Flags);
     m_pBattery->layout(m_dScale);
     m_pPicture->layout(m_dScale);
+    if (m_pBtnWindow) {
+        m_pBtnWindow->setScale(m_dScale);
+        m_pBtnWindow->setGeometry(m_pControls->page(PageSwitch::CustomizePage)->rect());
+    }
 }
 
 void MousecfgWidget::retranslateUi()
@@ -370,6 +381,9 @@ void MousecfgWidget::selectHotspot(int iGroup, int iIndex)
     m_iSelectedGroup = iGroup;
     m_iSelectedHotspot = iIndex;
     m_pPicture->select(iGroup, iIndex);
+    // Front and side hotspots stand for the buttons of the first set, the arrows for the wheel.
+    if (m_pBtnWindow)
+        m_pBtnWindow->selectButton(iGroup == MousePicture::ArrowGroup ? 2 : 0, quint8(iIndex));
 }
 
 void MousecfgWidget::refreshPages()
@@ -379,6 +393,8 @@ void MousecfgWidget::refreshPages()
         m_pControls->slotButton(i)->setChecked(i == slot);
     m_pControls->profileName()->setText(
         GlobalRecords::live().ProfileNames[slot % MouseConfig::kProfileCount]);
+    if (m_pBtnWindow)
+        m_pBtnWindow->setProfile(&GlobalRecords::live().activeProfile());
     // PROFILE/dpi goes to the profile that is active now.
     openProfileSettings();
 }
