@@ -9,6 +9,12 @@ int px(double v, double dScale)
 {
     return qRound(v * dScale);
 }
+
+// The highlight follows the colour the user chose for the tool, like the skin images.
+QString accent()
+{
+    return AppSettings::accentColor(AppSettings::accentColorId()).name();
+}
 } // namespace
 
 QString ButtonSkin::menuStyle(double dScale)
@@ -16,7 +22,7 @@ QString ButtonSkin::menuStyle(double dScale)
     return QStringLiteral("QMenu { background: #1b1e23; color: #e8ebef; border: %1px solid #3b414a;"
                           " padding: %2px 0px; font-size: %3px; }"
                           "QMenu::item { padding: %4px %5px %4px %5px; }"
-                          "QMenu::item:selected { background: #c80000; color: #ffffff; }"
+                          "QMenu::item:selected { background: %7; color: #ffffff; }"
                           "QMenu::item:disabled { color: #6a727d; }"
                           "QMenu::separator { height: 1px; background: #3b414a; }"
                           "QMenu::right-arrow { width: %6px; height: %6px; }")
@@ -25,7 +31,8 @@ QString ButtonSkin::menuStyle(double dScale)
         .arg(px(12, dScale))
         .arg(px(5, dScale))
         .arg(px(14, dScale))
-        .arg(px(8, dScale));
+        .arg(px(8, dScale))
+        .arg(accent());
 }
 
 QString ButtonSkin::titleStyle(double dScale)
@@ -37,10 +44,11 @@ QString ButtonSkin::titleStyle(double dScale)
 
 QString ButtonSkin::keyFieldStyle(double dScale)
 {
-    return QStringLiteral("color: #ffffff; background: #111317; border: %1px solid #c80000;"
+    return QStringLiteral("color: #ffffff; background: #111317; border: %1px solid %3;"
                           " font-size: %2px;")
         .arg(qMax(1, px(1, dScale)))
-        .arg(px(15, dScale));
+        .arg(px(15, dScale))
+        .arg(accent());
 }
 
 QString ButtonSkin::noteStyle(double dScale)
@@ -59,10 +67,11 @@ QString ButtonSkin::editStyle(double dScale)
 {
     return QStringLiteral("QLineEdit { color: #ffffff; background: #111317; border: %1px solid"
                           " #3b414a; font-size: %2px; padding: 0px %3px; }"
-                          "QLineEdit:focus { border-color: #c80000; }")
+                          "QLineEdit:focus { border-color: %4; }")
         .arg(qMax(1, px(1, dScale)))
         .arg(px(12, dScale))
-        .arg(px(4, dScale));
+        .arg(px(4, dScale))
+        .arg(accent());
 }
 
 QString ButtonSkin::checkStyle(double dScale)
@@ -71,12 +80,12 @@ QString ButtonSkin::checkStyle(double dScale)
                           " spacing: %2px; }"
                           "QCheckBox::indicator { width: %3px; height: %3px; border: %4px solid"
                           " #5a626d; background: #111317; }"
-                          "QCheckBox::indicator:checked { background: #c80000;"
-                          " border-color: #ff0000; }")
+                          "QCheckBox::indicator:checked { background: %5; border-color: #ffffff; }")
         .arg(px(12, dScale))
         .arg(px(6, dScale))
         .arg(px(12, dScale))
-        .arg(qMax(1, px(1, dScale)));
+        .arg(qMax(1, px(1, dScale)))
+        .arg(accent());
 }
 
 QFont ButtonSkin::font(double dScale)

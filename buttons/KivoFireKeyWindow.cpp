@@ -35,6 +35,8 @@ KivoFireKeyWindow::KivoFireKeyWindow(QWidget* parent, double dScale,
         const QRect& r = places[i];
         m_pTargets[i]->setGeometry(scaledRect(r.x(), r.y(), r.width(), r.height()));
         m_pTargets[i]->setStyleSheet(ButtonSkin::checkStyle(dScale));
+        // The captured key goes to the window, not to a target it would toggle.
+        m_pTargets[i]->setFocusPolicy(Qt::NoFocus);
         connect(m_pTargets[i], &QCheckBox::stateChanged, this, &KivoFireKeyWindow::onStateChanged);
     }
 
@@ -78,10 +80,13 @@ KivoFireKeyWindow::KivoFireKeyWindow(QWidget* parent, double dScale,
     m_pCancel->setObjectName("cancelButton");
     m_pCancel->setGeometry(scaledRect(212, 240, 128, 30));
     for (KivoPushButton* button : {m_pOk, m_pCancel}) {
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
         button->setFont(ButtonSkin::font(dScale));
         connect(button, &QPushButton::clicked, this, &KivoFireKeyWindow::checkbtn_clicked);
     }
 
+    setFocusPolicy(Qt::StrongFocus);
     m_pCapture = std::make_unique<KeyCapture>(this, KeyboardHook::Observe, std::move(hook));
     connect(m_pCapture.get(), &KeyCapture::keyCaptured, this, &KivoFireKeyWindow::onKey);
     m_pFocusNote->hide();

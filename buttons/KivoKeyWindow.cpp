@@ -37,10 +37,15 @@ KivoKeyWindow::KivoKeyWindow(QWidget* parent, double dScale, KeyboardHook::Mode 
     m_pCancel->setObjectName("cancelButton");
     m_pCancel->setGeometry(scaledRect(212, 200, 128, 30));
     for (KivoPushButton* button : {m_pOk, m_pCancel}) {
+        // Keys typed for the capture must reach the window, never press a button (Enter or the
+        // space bar would close it).
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
         button->setFont(ButtonSkin::font(dScale));
         connect(button, &QPushButton::clicked, this, &KivoKeyWindow::checkbtn_clicked);
     }
 
+    setFocusPolicy(Qt::StrongFocus);
     m_pCapture = std::make_unique<KeyCapture>(this, mode, std::move(hook));
     connect(m_pCapture.get(), &KeyCapture::keyCaptured, this, &KivoKeyWindow::onKey);
     m_pCapture->start();
