@@ -13,6 +13,7 @@
 #include "widgets/KivoPushButton.h"
 #include "widgets/UserPrompts.h"
 
+#include <QDebug>
 #include <QEvent>
 #include <QMenu>
 
@@ -218,6 +219,17 @@ void KivoBtnWindow::refreshLabels()
 {
     for (int i = 0; i < ProfileData::kButtonCount; ++i)
         refreshLabel(i);
+    logLabels();
+}
+
+void KivoBtnWindow::logLabels() const
+{
+    QStringList listed;
+    for (int i = 0; i < kSetSize; ++i) {
+        if (!m_Numbers[i].isEmpty())
+            listed << m_Numbers[i] + QLatin1Char(' ') + label(i);
+    }
+    qDebug().noquote() << "button labels:" << listed.join(QStringLiteral(" | "));
 }
 
 void KivoBtnWindow::slotMouseEnter(KivoPushButton* btn)
@@ -274,6 +286,7 @@ void KivoBtnWindow::pick(int iCode)
         break;
     }
     refreshLabel(record);
+    logLabels();
     finishPick(btn);
 }
 

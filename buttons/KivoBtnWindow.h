@@ -66,6 +66,8 @@ private:
     void layoutButtons();
     void refreshLabels();
     void refreshLabel(int iRecord);
+    // The listed labels of the first set on the debug stream.
+    void logLabels() const;
     int recordIndex(int iSet, int iIndex) const;
     KivoPushButton* currentButton() const;
     void finishPick(KivoPushButton* btn);

@@ -6,12 +6,14 @@ KivoComboKeyWindow::KivoComboKeyWindow(QWidget* parent, double dScale,
 {
     setObjectName("KivoComboKeyWindow");
     retranslate();
+    setCaptured(false);
 }
 
 void KivoComboKeyWindow::prefill(const QVector<quint8>& keyCodes)
 {
     m_State.prefill(keyCodes);
     showKeyText(m_State.text());
+    setCaptured(!keyCodes.isEmpty());
 }
 
 QString KivoComboKeyWindow::titleText() const
@@ -24,6 +26,8 @@ void KivoComboKeyWindow::onKey(const KeyStroke& stroke)
     if (!m_State.key(stroke.scanCode, stroke.isRelease(), stroke.flags))
         return;
     // A release changes neither the text nor the combination.
-    if (!stroke.isRelease())
+    if (!stroke.isRelease()) {
         showKeyText(m_State.text());
+        setCaptured(true);
+    }
 }

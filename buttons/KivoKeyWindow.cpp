@@ -68,6 +68,11 @@ void KivoKeyWindow::showKeyText(const QString& text)
     m_pKeys->setText(text);
 }
 
+void KivoKeyWindow::setCaptured(bool bCaptured)
+{
+    m_pOk->setEnabled(bCaptured);
+}
+
 void KivoKeyWindow::retranslate()
 {
     m_pTitle->setText(titleText());

@@ -31,6 +31,8 @@ protected:
     void retranslate();
     virtual QString titleText() const = 0;
     void showKeyText(const QString& text);
+    // Without a key the accept button stays off: it would store a button that sends nothing.
+    void setCaptured(bool bCaptured);
     virtual void onKey(const KeyStroke& stroke) = 0;
     void changeEvent(QEvent* event) override;
 

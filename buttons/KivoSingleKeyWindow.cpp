@@ -8,12 +8,14 @@ KivoSingleKeyWindow::KivoSingleKeyWindow(QWidget* parent, double dScale,
 {
     setObjectName("KivoSingleKeyWindow");
     retranslate();
+    setCaptured(false);
 }
 
 void KivoSingleKeyWindow::prefill(quint8 keyCode)
 {
     m_iKeyCode = keyCode;
     showKeyText(KeyTable::keyName(keyCode));
+    setCaptured(keyCode != 0);
 }
 
 QString KivoSingleKeyWindow::titleText() const

@@ -69,6 +69,7 @@ private slots:
         type(hook, strokes);
         QCOMPARE(int(window->keyCode()), code);
         QCOMPARE(window->keyText(), KeyTable::keyName(quint8(code)));
+        QCOMPARE(window->okButton()->isEnabled(), code != 0);
     }
 
     void combo_data()
@@ -89,6 +90,7 @@ private slots:
             << QVector<quint8>{0x38, 0x1E};
         QTest::newRow("release of a key held before") << Strokes{stroke(0x1D, kUp), stroke(0x1E)}
                                                       << QVector<quint8>{} << QVector<quint8>{0x1E};
+        QTest::newRow("nothing") << Strokes{} << QVector<quint8>{} << QVector<quint8>{};
         QTest::newRow("prefill kept")
             << Strokes{} << QVector<quint8>{0x1E, 0x1D} << QVector<quint8>{0x1D, 0x1E};
         QTest::newRow("first key after prefill starts afresh")
@@ -111,6 +113,7 @@ private slots:
         for (quint8 c : codes)
             names << KeyTable::keyName(c);
         QCOMPARE(window->keyText(), names.join(" + "));
+        QCOMPARE(window->okButton()->isEnabled(), !codes.isEmpty());
     }
 
     void fireKeyPrefill_data()
