@@ -123,11 +123,10 @@ void KivoBtnWindow::layoutButtons()
         m_Numbers[2 * kSetSize + i] = QString::number(kWheelFirstNumber + i);
         m_pWheel[i]->setGeometry(px(56), px(wheelTop + 25 * i), px(150), px(20));
     }
-    for (KivoPushButton* btn : findChildren<KivoPushButton*>()) {
-        QFont f = btn->font();
-        f.setPixelSize(qMax(1, px(12)));
-        btn->setFont(f);
-    }
+    // Only the size is set here: the family still follows the window's language font.
+    QFont f;
+    f.setPixelSize(qMax(1, px(12)));
+    setFont(f);
 }
 
 void KivoBtnWindow::showSet(quint8 iSet, quint8 iIndex)
