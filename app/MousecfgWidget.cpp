@@ -23,10 +23,13 @@
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
 #include "model/ProfileRules.h"
+#include "pages/KivoColorWindow.h"
 #include "platform/DeviceChangeNotifier.h"
 #include "platform/PointerSpeed.h"
 #include "platform/ProgramLauncher.h"
 #include "widgets/KivoPushButton.h"
+#include "widgets/LanguageFont.h"
+#include "widgets/SkinStyle.h"
 #include "widgets/UserPrompts.h"
 
 #include <QAction>
@@ -92,6 +95,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     m_pLanguage->startUp();
     m_iColorMode = DeviceDescription::colorMode();
     m_Accent = AppSettings::accentColor(AppSettings::accentColorId());
+    SkinStyle::install(m_Accent);
     m_Flags.bLedDisable = DeviceDescription::ledDisable() != 0;
     m_Flags.bDisableMacro = DeviceDescription::disableMacro() != 0;
     m_pPoller = new BatteryPoller(this);
@@ -212,10 +216,8 @@ void MousecfgWidget::connectProfileActions()
     connect(actions, &ProfileActions::applyPointerSpeed, this, &MousecfgWidget::applyPointerSpeed);
     connect(actions, &ProfileActions::profileNameChanged, m_pControls->profileName(),
             &QLineEdit::setText);
-    // The profile operations report a failed write with a question box.
-    connect(actions, &ProfileActions::writeConfiguration, this, [this](bool bFullWrite) {
-        writeConfiguration(bFullWrite, ConfigWriter::QuestionOnFailure);
-    });
+    connect(actions, &ProfileActions::writeConfiguration, this,
+            [this](bool bFullWrite) { writeConfiguration(bFullWrite); });
 }
 
 void MousecfgWidget::onProfileListChanged()
@@ -252,6 +254,8 @@ void MousecfgWidget::buildPages()
     connect(m_pPages, &PageSwitch::pageShown, this,
             [this](int iPage) { m_pPicture->setPageVisible(iPage == PageSwitch::CustomizePage); });
     setFrontView(true);
+    if (!m_Flags.bLedDisable)
+        m_pColorWindow = new KivoColorWindow(m_pControls->page(PageSwitch::LightingPage), m_dScale);
 }
 
 void MousecfgWidget::createTrayActions()
@@ -293,7 +297,8 @@ void MousecfgWidget::retranslateUi()
 
 void MousecfgWidget::applyFonts()
 {
-    setFont(AppSettings::currentFont(m_dScale));
+    // A translated label tells which script the language needs.
+    setFont(LanguageFont::resolve(AppSettings::currentFont(m_dScale), tr("Warning")));
     m_pBattery->setFontScale(m_dScale);
     m_pLanguage->fillMenu(m_pControls->languageMenu());
 }
@@ -395,6 +400,11 @@ void MousecfgWidget::refreshPages()
         GlobalRecords::live().ProfileNames[slot % MouseConfig::kProfileCount]);
     if (m_pBtnWindow)
         m_pBtnWindow->setProfile(&GlobalRecords::live().activeProfile());
+    if (m_pColorWindow) {
+        const int ledSlot =
+            KivoColorWindow::lightingSlot(m_ProductName, slot % MouseConfig::kProfileCount);
+        m_pColorWindow->loadProfile(&GlobalRecords::live().Profile[ledSlot], ledSlot);
+    }
     // PROFILE/dpi goes to the profile that is active now.
     openProfileSettings();
 }
@@ -682,10 +692,13 @@ void MousecfgWidget::onClose()
         QCoreApplication::quit();
 }
 
-ConfigWriter::Outcome MousecfgWidget::writeConfiguration(bool bFullWrite,
-                                                         ConfigWriter::FailureBox box)
+ConfigWriter::Outcome MousecfgWidget::writeConfiguration(bool bFullWrite)
 {
-    m_LastWrite = ConfigWriter::write(this, m_pPoller, bFullWrite, box);
+    // A mouse plugged or pulled during the write is handled once the write and its message are
+    // over: a chooser must not open under the busy dialog, nor a failure box over the chooser.
+    m_pSelection->holdDeviceChanges(true);
+    m_LastWrite = ConfigWriter::write(this, m_pPoller, bFullWrite);
+    m_pSelection->holdDeviceChanges(false);
     return m_LastWrite;
 }
 

@@ -18,6 +18,7 @@ class BatteryPoller;
 class DeviceChangeNotifier;
 class DeviceSelection;
 class KivoBtnWindow;
+class KivoColorWindow;
 class KivoPushButton;
 class LanguageSwitcher;
 class MainControls;
@@ -86,9 +87,7 @@ public:
     void selectHotspot(int iGroup, int iIndex);
     void refreshPages();
     void rebuildProfileMenu();
-    ConfigWriter::Outcome
-    writeConfiguration(bool bFullWrite = false,
-                       ConfigWriter::FailureBox box = ConfigWriter::NoticeOnFailure);
+    ConfigWriter::Outcome writeConfiguration(bool bFullWrite = false);
 
     double uiScale() const { return m_dScale; }
     int scaleIndex() const { return m_iScaleIndex; }
@@ -219,6 +218,8 @@ private:
     PageSwitch* m_pPages = nullptr;
     MainControls* m_pControls = nullptr;
     ProfileActions* m_pProfileActions = nullptr;
+    // The lighting page; none on a model whose description switches lighting off.
+    KivoColorWindow* m_pColorWindow = nullptr;
 
     // Tray.
     QAction* m_pLoadConfigAction = nullptr;
