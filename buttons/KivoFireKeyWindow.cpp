@@ -8,6 +8,7 @@
 #include "widgets/KivoPushButton.h"
 #include "widgets/MyIntValidator.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
@@ -90,6 +91,7 @@ KivoFireKeyWindow::KivoFireKeyWindow(QWidget* parent, double dScale,
     m_pCapture = std::make_unique<KeyCapture>(this, KeyboardHook::Observe, std::move(hook));
     connect(m_pCapture.get(), &KeyCapture::keyCaptured, this, &KivoFireKeyWindow::onKey);
     m_pFocusNote->hide();
+    connect(qApp, &QApplication::focusChanged, this, [this] { updateCapture(); });
 
     retranslate();
     setTarget(LeftTarget);
@@ -142,6 +144,18 @@ void KivoFireKeyWindow::setTarget(Target target)
         setKey(0);
     }
     updateOk();
+}
+
+void KivoFireKeyWindow::updateCapture()
+{
+    // The capture takes every key of the window, so it pauses while a number is typed. It never
+    // starts again once the window is hidden: closing it ends the capture for good.
+    if (m_Target != KeyTarget || !isVisible())
+        return;
+    if (m_pTimes->hasFocus() || m_pDelay->hasFocus())
+        m_pCapture->stop();
+    else
+        m_pCapture->start();
 }
 
 QString KivoFireKeyWindow::keyText() const

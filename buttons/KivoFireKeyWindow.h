@@ -64,6 +64,7 @@ private slots:
 private:
     void retranslate();
     void setKey(quint8 keyCode);
+    void updateCapture();
     void updateOk();
 
     std::unique_ptr<KeyCapture> m_pCapture;

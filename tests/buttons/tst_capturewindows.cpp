@@ -170,6 +170,18 @@ private slots:
         hook->type(0x39);
         QCOMPARE(int(window->fireCode()), 0x2C);
         QVERIFY(window->okButton()->isEnabled());
+        // Typing a number pauses the capture: the digits reach the field, not the key.
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->timesEdit()->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return window->timesEdit()->hasFocus(); }));
+        QVERIFY(!state->bRunning);
+        window->timesEdit()->selectAll();
+        QTest::keyClicks(window->timesEdit(), "12");
+        QCOMPARE(window->times(), 12);
+        QCOMPARE(int(window->fireCode()), 0x2C);
+        window->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return state->bRunning; }));
         window->timesEdit()->setText("");
         QVERIFY(!window->okButton()->isEnabled());
         window->targetButton(KivoFireKeyWindow::RightTarget)->click();
