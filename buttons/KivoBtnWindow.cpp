@@ -233,6 +233,11 @@ void KivoBtnWindow::logLabels() const
 
 void KivoBtnWindow::slotMouseEnter(KivoPushButton* btn)
 {
+    // The pointer now names the button; a mark left by the picture goes.
+    if (m_pMarked && m_pMarked != btn) {
+        m_pMarked->setDown(false);
+        m_pMarked = nullptr;
+    }
     m_iSet = quint8(btn->property("btnSet").toInt());
     m_iIndex = quint8(btn->property("btnIndex").toInt());
 }
