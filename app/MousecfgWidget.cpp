@@ -14,6 +14,7 @@
 #include "app/ProfileActions.h"
 #include "app/StatusTexts.h"
 #include "app/UiScale.h"
+#include "buttons/KivoBtnWindow.h"
 #include "device/BatteryPoller.h"
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"
@@ -247,6 +248,12 @@ void MousecfgWidget::buildPages()
     m_pPages->addToPage(PageSwitch::CustomizePage, m_pControls->sideButton());
     for (KivoPushButton* hotspot : m_pPicture->allHotspots())
         connect(hotspot, &QPushButton::clicked, this, &MousecfgWidget::onButtonClicked);
+    m_pBtnWindow = new KivoBtnWindow(&GlobalRecords::live().activeProfile(),
+                                     m_pControls->page(PageSwitch::CustomizePage), m_dScale);
+    connect(m_pBtnWindow, &KivoBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
+    connect(m_pBtnWindow, &KivoBtnWindow::PopOneClickBox, this,
+            &MousecfgWidget::slotPopOneClickBox);
+    connect(m_pBtnWindow, &KivoBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
     connect(m_pPages, &PageSwitch::pageShown, this,
             [this](int iPage) { m_pPicture->setPageVisible(iPage == PageSwitch::CustomizePage); });
     setFrontView(true);
@@ -284,6 +291,10 @@ void MousecfgWidget::layoutControls()
     m_pPicture->layout(m_dScale);
     if (m_pDpiTab)
         m_pDpiTab->layout(m_dScale);
+    if (m_pBtnWindow) {
+        m_pBtnWindow->setScale(m_dScale);
+        m_pBtnWindow->setGeometry(m_pControls->page(PageSwitch::CustomizePage)->rect());
+    }
 }
 
 void MousecfgWidget::retranslateUi()
@@ -390,6 +401,9 @@ void MousecfgWidget::selectHotspot(int iGroup, int iIndex)
     m_iSelectedGroup = iGroup;
     m_iSelectedHotspot = iIndex;
     m_pPicture->select(iGroup, iIndex);
+    // Front and side hotspots stand for the buttons of the first set, the arrows for the wheel.
+    if (m_pBtnWindow)
+        m_pBtnWindow->selectButton(iGroup == MousePicture::ArrowGroup ? 2 : 0, quint8(iIndex));
 }
 
 void MousecfgWidget::refreshPages()
@@ -399,6 +413,8 @@ void MousecfgWidget::refreshPages()
         m_pControls->slotButton(i)->setChecked(i == slot);
     m_pControls->profileName()->setText(
         GlobalRecords::live().ProfileNames[slot % MouseConfig::kProfileCount]);
+    if (m_pBtnWindow)
+        m_pBtnWindow->setProfile(&GlobalRecords::live().activeProfile());
     if (m_pColorWindow) {
         const int ledSlot =
             KivoColorWindow::lightingSlot(m_ProductName, slot % MouseConfig::kProfileCount);

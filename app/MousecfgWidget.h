@@ -17,6 +17,7 @@ class BatteryDisplay;
 class BatteryPoller;
 class DeviceChangeNotifier;
 class DeviceSelection;
+class KivoBtnWindow;
 class KivoColorWindow;
 class DpiTabPages;
 class KivoPushButton;
@@ -98,6 +99,7 @@ public:
     const ConfigWriter::Outcome& lastWrite() const { return m_LastWrite; }
     BatteryDisplay* batteryDisplay() const { return m_pBattery; }
     MousePicture* mousePicture() const { return m_pPicture; }
+    KivoBtnWindow* buttonWindow() const { return m_pBtnWindow; }
     QSystemTrayIcon* trayIcon() const { return m_pTrayIcon; }
     QMenu* trayMenu() const { return m_pTrayMenu; }
     LanguageSwitcher* languageSwitcher() const { return m_pLanguage; }
@@ -214,6 +216,7 @@ private:
     LanguageSwitcher* m_pLanguage = nullptr;
     BatteryDisplay* m_pBattery = nullptr;
     MousePicture* m_pPicture = nullptr;
+    KivoBtnWindow* m_pBtnWindow = nullptr;
     PageSwitch* m_pPages = nullptr;
     MainControls* m_pControls = nullptr;
     ProfileActions* m_pProfileActions = nullptr;

@@ -544,4 +544,377 @@
         <translation>写入配置文件失败。</translation>
     </message>
 </context>
+<context>
+    <name>ButtonCatalogue</name>
+    <message>
+        <source>Left</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>切换窗口</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>关闭窗口</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>我的电脑</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>显示桌面</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>锁定电脑</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>浏览器主页</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>浏览器后退</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>浏览器前进</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>浏览器停止</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>浏览器刷新</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>浏览器搜索</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>浏览器收藏夹</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>邮件</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>老板键</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>单键</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>连发键</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>狙击键</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>上一曲</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>下一曲</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量加</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量减</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>媒体播放器</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI 切换</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>配置切换</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>配置 +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>配置 -</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>回报率切换</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>回报率 +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>回报率 -</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>灯光开关</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>按键关闭</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>滚轮向上</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>滚轮向下</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本功能</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>系统功能</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>高级功能</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>多媒体</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>宏管理</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>枪械文件管理</translation>
+    </message>
+</context>
+<context>
+    <name>KivoBtnWindow</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>左键不能设置为枪械功能。</translation>
+    </message>
+</context>
+<context>
+    <name>KivoKeyWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Keys are captured while this window has the focus.</source>
+        <translation>此窗口获得焦点时才会捕获按键。</translation>
+    </message>
+</context>
+<context>
+    <name>KivoSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>单键</translation>
+    </message>
+</context>
+<context>
+    <name>KivoComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>组合键</translation>
+    </message>
+</context>
+<context>
+    <name>KivoFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>连发键设置</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>键盘按键</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>次数:</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>间隔:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Keys are captured while this window has the focus.</source>
+        <translation>此窗口获得焦点时才会捕获按键。</translation>
+    </message>
+</context>
+<context>
+    <name>KivoMacroSelect</name>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>宏选择</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>枪械文件选择</translation>
+    </message>
+    <message>
+        <source>Select a macro</source>
+        <translation>选择宏</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住时重复执行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>重复执行直到再次按下</translation>
+    </message>
+    <message>
+        <source>Left Button Macro</source>
+        <translation>左键宏</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
 </TS>

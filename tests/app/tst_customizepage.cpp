@@ -1,0 +1,79 @@
+#include "WindowRig.h"
+
+#include "app/LanguageSwitcher.h"
+#include "app/MousePicture.h"
+#include "buttons/ButtonMenus.h"
+#include "buttons/KivoBtnWindow.h"
+#include "model/GlobalRecords.h"
+#include "widgets/KivoPushButton.h"
+
+#include <QDir>
+#include <QImage>
+#include <QMenu>
+#include <QtTest>
+
+// The button list inside the main window: which profile it edits, the picture it lights, the
+// requests it sends up and the language it speaks.
+class TestCustomizePage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void followsTheCurrentSlot()
+    {
+        WindowRig rig;
+        KivoBtnWindow* list = rig.window().buttonWindow();
+        QVERIFY(list->profile() == &GlobalRecords::live().activeProfile());
+        GlobalRecords::live().Profile[1].ButtonInfo[0].Fun = 43;
+        rig.window().slotRefreshProfile(1);
+        QVERIFY(list->profile() == &GlobalRecords::live().Profile[1]);
+        QCOMPARE(list->label(0), QString("Volume Up"));
+
+        GlobalRecords::live().Profile[1].ButtonInfo[0].Fun = 1;
+        for (int i = 1; i < ProfileData::kButtonCount; ++i)
+            GlobalRecords::live().Profile[1].ButtonInfo[i].Fun = 2;
+        list->slotMouseEnter(list->button(0, 0));
+        list->pick(3);
+        QCOMPARE(rig.m_Prompts.texts(), QStringList{"AT LEAST ONE CLICK FUNCTION TO BE RETAINED."});
+        emit list->GotoMacroTab(3);
+        QCOMPARE(rig.window().currentPage(), 3);
+    }
+
+    void pictureAndListPointAtTheSameButton()
+    {
+        WindowRig rig;
+        const QString folder = rig.folder() + "/skin/mouse/HORNBEAM/";
+        QVERIFY(QDir().mkpath(folder));
+        QImage image(30, 40, QImage::Format_ARGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(folder + "Mouse.png") && image.save(folder + "mouse_2.png"));
+        rig.window().refreshModelParts();
+        KivoBtnWindow* list = rig.window().buttonWindow();
+        MousePicture* picture = rig.window().mousePicture();
+        KivoPushButton* second = list->button(0, 1);
+        emit second->OverSignal(second, true);
+        QCOMPARE(picture->highlighted(), 1);
+        emit second->OverSignal(second, false);
+        QCOMPARE(picture->highlighted(), -1);
+
+        rig.window().selectHotspot(MousePicture::SideGroup, 4);
+        QVERIFY(list->currentSet() == 0 && list->currentIndex() == 4);
+        rig.window().selectHotspot(MousePicture::ArrowGroup, 1);
+        QVERIFY(list->currentSet() == 2 && list->currentIndex() == 1);
+    }
+
+    void languageRelabelsWithoutEditing()
+    {
+        WindowRig rig;
+        KivoBtnWindow* list = rig.window().buttonWindow();
+        const ProfileData before = GlobalRecords::live().activeProfile();
+        QVERIFY(rig.window().languageSwitcher()->pick(1));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(list->label(0), QString::fromUtf8("左键"));
+        QCOMPARE(list->menus()->subMenu(ButtonCatalogue::BasicMenu)->title(),
+                 QString::fromUtf8("基本功能"));
+        QVERIFY(GlobalRecords::live().activeProfile() == before);
+    }
+};
+
+QTEST_MAIN(TestCustomizePage)
+#include "tst_customizepage.moc"

@@ -1,0 +1,352 @@
+#include "FakeKeyboardHook.h"
+#include "ScriptedUserPrompts.h"
+#include "TestAppFolder.h"
+#include "buttons/ButtonMenus.h"
+#include "buttons/ButtonWrites.h"
+#include "buttons/KivoAction.h"
+#include "buttons/KivoBtnWindow.h"
+#include "model/KeyTable.h"
+#include "model/MacroFile.h"
+#include "model/MacroList.h"
+#include "model/ProfileData.h"
+#include "widgets/KivoPushButton.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QtTest>
+
+// Where the button menu offers a code: "top", a submenu's title, or "" when it is not offered.
+static QString placeOf(QMenu* menu, int iCode)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->menu()) {
+            if (!placeOf(action->menu(), iCode).isEmpty())
+                return action->menu()->title();
+        } else if (auto* k = qobject_cast<KivoAction*>(action); k && k->code() == iCode) {
+            return QStringLiteral("top");
+        }
+    }
+    return QString();
+}
+
+static bool offers(QMenu* menu, int iCode)
+{
+    return !placeOf(menu, iCode).isEmpty();
+}
+
+class TestKivoBtnWindow : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestAppFolder> m_pFolder;
+    ProfileData m_Profile;
+    std::unique_ptr<KivoBtnWindow> m_pWindow;
+    std::shared_ptr<FakeHookState> m_pHook;
+    FakeKeyboardHook* m_pLastHook = nullptr;
+
+    void setDescription(const QString& key, int value)
+    {
+        QSettings(m_pFolder->path() + "/DefaultProfile.bin", QSettings::IniFormat)
+            .setValue("PROFILE/" + key, value);
+    }
+    // A fresh window over a profile with Left on record 0 and Right on every other record.
+    void makeWindow()
+    {
+        m_pWindow.reset();
+        m_Profile = ProfileData();
+        for (auto& b : m_Profile.ButtonInfo)
+            b.Fun = 2;
+        m_Profile.ButtonInfo[0].Fun = 1;
+        m_pWindow = std::make_unique<KivoBtnWindow>(&m_Profile, nullptr, 1.0);
+        m_pHook = std::make_shared<FakeHookState>();
+        m_pWindow->setHookFactory([this] {
+            auto hook = std::make_unique<FakeKeyboardHook>(m_pHook);
+            m_pLastHook = hook.get();
+            return hook;
+        });
+    }
+    void pickOn(int iSet, int iIndex, int iCode)
+    {
+        m_pWindow->slotMouseEnter(m_pWindow->button(iSet, iIndex));
+        m_pWindow->pick(iCode);
+    }
+
+private slots:
+    void init()
+    {
+        m_pFolder = std::make_unique<TestAppFolder>();
+        makeWindow();
+    }
+    void cleanup()
+    {
+        m_pWindow.reset();
+        m_pFolder.reset();
+    }
+
+    // Every code of the catalogue: where it is offered, its label on a button and on a wheel
+    // entry, and what picking it writes.
+    void catalogue_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<bool>("wheel");
+        const struct
+        {
+            int code;
+            const char *label, *place;
+            bool wheel;
+        } rows[] = {
+            {1, "Left", "top", true},
+            {2, "Right", "top", true},
+            {3, "Middle", "top", true},
+            {4, "Forward", "top", true},
+            {5, "Back", "top", true},
+            {17, "Cut", "Basic", false},
+            {18, "Copy", "Basic", false},
+            {19, "Paste", "Basic", false},
+            {20, "All", "Basic", false},
+            {21, "Find", "Basic", false},
+            {22, "New", "Basic", false},
+            {23, "Print", "Basic", false},
+            {24, "Save", "Basic", false},
+            {25, "Switch Window", "Windows", false},
+            {26, "Close Window", "Windows", false},
+            {27, "My Computer", "Windows", false},
+            {28, "Run", "Windows", false},
+            {29, "Show Desktop", "Windows", false},
+            {30, "Lock PC", "Windows", false},
+            {31, "Browser Home", "Windows", false},
+            {32, "Browser Backward", "Windows", false},
+            {33, "Browser Forward", "Windows", false},
+            {34, "Browser Stop", "Windows", false},
+            {35, "Browser Refresh", "Windows", false},
+            {36, "Browser Search", "Windows", false},
+            {37, "Browser Favorite", "Windows", false},
+            {38, "Mail", "Windows", false},
+            {62, "Boss Key", "Windows", false},
+            {6, "SINGLE KEY", "Advance", true},
+            {7, "COMBO KEY", "Advance", true},
+            {12, "FIRE KEY", "Advance", false},
+            {55, "SNIPER", "Advance", false},
+            {39, "Play/Pause", "Media", false},
+            {40, "Stop", "Media", false},
+            {41, "Previous Track", "Media", false},
+            {42, "Next Track", "Media", false},
+            {43, "Volume Up", "Media", true},
+            {44, "Volume Down", "Media", true},
+            {45, "Mute", "Media", false},
+            {46, "Media Player", "Media", false},
+            {47, "DPI Switch", "DPI", false},
+            {48, "DPI +", "DPI", false},
+            {49, "DPI -", "DPI", false},
+            {59, "Profile Switch", "", false},
+            {57, "Profile +", "", false},
+            {58, "Profile -", "", false},
+            {63, "Rate Switch", "Polling Rate", false},
+            {50, "Rate +", "Polling Rate", false},
+            {51, "Rate -", "Polling Rate", false},
+            {200, "", "top", false},
+            {510, "", "", false},
+            {54, "Led Switch", "top", false},
+            {16, "Button Off", "top", false},
+            {52, "", "", true},
+            {53, "", "", true},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(QByteArray::number(r.code))
+                << r.code << QString(r.label) << QString(r.place) << r.wheel;
+    }
+    void catalogue()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, label);
+        QFETCH(QString, place);
+        QFETCH(bool, wheel);
+        QCOMPARE(placeOf(m_pWindow->menus()->buttonMenu(), code), place);
+        QCOMPARE(offers(m_pWindow->menus()->wheelMenu(), code), wheel);
+
+        // Labels straight from a record that holds the code; wheel-only codes are named only
+        // on the wheel entries.
+        m_Profile.ButtonInfo[3].Fun = code;
+        m_Profile.ButtonInfo[3].macroname = "m";
+        m_Profile.ButtonInfo[41].Fun = code;
+        m_pWindow->setProfile(&m_Profile);
+        const bool bMacro = code == 200 || code == 510;
+        QCOMPARE(m_pWindow->label(3), bMacro ? QString("m") : label);
+        if (wheel)
+            QCOMPARE(m_pWindow->label(41),
+                     label.isEmpty() ? QString(code == 52 ? "Scroll Up" : "Scroll Down") : label);
+
+        // Plain picks write the code and nothing else (the sniper also marks Res1).
+        if (bMacro || code == 6 || code == 7 || code == 12)
+            return;
+        m_Profile.ButtonInfo[3] = ButtonAssignment();
+        m_Profile.ButtonInfo[3].Fun = 2;
+        pickOn(0, 3, code);
+        ButtonAssignment expected;
+        expected.Fun = code;
+        expected.Res1 = code == 55 ? 1 : 0;
+        QVERIFY(m_Profile.ButtonInfo[3] == expected);
+        QCOMPARE(m_pWindow->button(0, 3)->property("functionLabel").toString(), label);
+        QCOMPARE(m_pWindow->currentSet(), KivoBtnWindow::kNone);
+    }
+
+    void wheelEntryTakesScrollDown()
+    {
+        pickOn(2, 1, 53);
+        QCOMPARE(m_Profile.ButtonInfo[41].Fun, 53);
+        QCOMPARE(m_pWindow->label(41), QString("Scroll Down"));
+    }
+
+    void menuFollowsModel_data()
+    {
+        QTest::addColumn<int>("disableMacro");
+        QTest::addColumn<int>("ledDisable");
+        QTest::newRow("both") << 0 << 0;
+        QTest::newRow("no macro") << 1 << 0;
+        QTest::newRow("no lighting") << 0 << 1;
+    }
+    void menuFollowsModel()
+    {
+        QFETCH(int, disableMacro);
+        QFETCH(int, ledDisable);
+        setDescription("DisableMacro", disableMacro);
+        setDescription("ledDisable", ledDisable);
+        m_Profile.ButtonInfo[2].Fun = 200;
+        m_Profile.ButtonInfo[2].macroname = "held";
+        m_pWindow->retranslate();
+        QCOMPARE(offers(m_pWindow->menus()->buttonMenu(), 200), !disableMacro);
+        QCOMPARE(offers(m_pWindow->menus()->buttonMenu(), 54), !ledDisable);
+        QCOMPARE(m_pWindow->label(2), QString("held"));
+    }
+
+    // The three refusals: the last Left click, a gun file on the primary button, no macros.
+    void rules_data()
+    {
+        QTest::addColumn<int>("record");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("secondLeft");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<int>("oneClickBoxes");
+        QTest::addColumn<int>("macroTabs");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("last left") << 0 << 2 << false << false << 1 << 0 << "";
+        QTest::newRow("second left") << 0 << 2 << true << true << 0 << 0 << "";
+        QTest::newRow("left again") << 0 << 1 << false << true << 0 << 0 << "";
+        QTest::newRow("gun on primary")
+            << 0 << 510 << true << false << 0 << 0 << "Left Button Can not be Gun Function.";
+        QTest::newRow("no macros") << 5 << 200 << false << false << 0 << 1 << "";
+        QTest::newRow("no gun files") << 5 << 510 << false << false << 0 << 1 << "";
+    }
+    void rules()
+    {
+        QFETCH(int, record);
+        QFETCH(int, code);
+        QFETCH(bool, secondLeft);
+        QFETCH(bool, written);
+        QFETCH(int, oneClickBoxes);
+        QFETCH(int, macroTabs);
+        QFETCH(QString, notice);
+        if (secondLeft)
+            m_Profile.ButtonInfo[30].Fun = 1;
+        ScriptedUserPrompts prompts;
+        QSignalSpy oneClick(m_pWindow.get(), &KivoBtnWindow::PopOneClickBox);
+        QSignalSpy macroTab(m_pWindow.get(), &KivoBtnWindow::GotoMacroTab);
+        const ButtonAssignment before = m_Profile.ButtonInfo[record];
+        pickOn(0, record, code);
+        QCOMPARE(m_Profile.ButtonInfo[record].Fun, written ? code : before.Fun);
+        QCOMPARE(oneClick.count(), oneClickBoxes);
+        QCOMPARE(macroTab.count(), macroTabs);
+        if (macroTabs)
+            QCOMPARE(macroTab.first().first().value<quint8>(), quint8(3));
+        QCOMPARE(prompts.texts(), notice.isEmpty() ? QStringList() : QStringList{notice});
+    }
+
+    // Dialog picks through the window: accepted ones write the record, cancelled ones leave
+    // record and label as they were, and the capture never outlives the dialog.
+    void dialogPicks_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("single key") << 6 << true;
+        QTest::newRow("single key cancelled") << 6 << false;
+        QTest::newRow("combo key") << 7 << true;
+        QTest::newRow("combo key cancelled") << 7 << false;
+        QTest::newRow("fire key") << 12 << true;
+        QTest::newRow("fire key cancelled") << 12 << false;
+    }
+    void dialogPicks()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, accept);
+        m_Profile.ButtonInfo[4].Fun = 45;
+        m_pWindow->setProfile(&m_Profile);
+        const ButtonAssignment before = m_Profile.ButtonInfo[4];
+        bool bRunningInDialog = false;
+        onNextDialog([&](QDialog* dialog) {
+            bRunningInDialog = m_pHook->bRunning || code == 12;
+            if (code == 12)
+                dialog->findChild<QLineEdit*>("timesEdit")->setText("7");
+            else
+                m_pLastHook->type(0x1E); // A
+            if (accept)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+        pickOn(0, 4, code);
+        QVERIFY(bRunningInDialog);
+        QVERIFY(!m_pHook->bRunning);
+        if (!accept) {
+            QVERIFY(m_Profile.ButtonInfo[4] == before);
+            QCOMPARE(m_pWindow->label(4), QString("Mute"));
+            return;
+        }
+        const ButtonAssignment& b = m_Profile.ButtonInfo[4];
+        QCOMPARE(b.Fun, code);
+        if (code == 6)
+            QCOMPARE(b.Res1, quint8(0x1E));
+        if (code == 7)
+            QCOMPARE(ButtonWrites::comboKeys(b), QVector<quint8>{0x1E});
+        if (code == 12)
+            QVERIFY(b.Res1 == ButtonWrites::kFireLeft && b.LoopNumber == 7 && b.KeyNumber == 100);
+    }
+
+    // Presses in slot order, releases reversed, zeros behind; the earlier list is cleared.
+    void comboEntries()
+    {
+        ButtonAssignment b;
+        std::memset(b.KeyInfo, 0x33, sizeof b.KeyInfo);
+        b.KeyNumber = 9;
+        ButtonWrites::writeCombo(b, {0x1D, 0x2E}); // Ctrl, C
+        const quint8 expected[4][3] = {
+            {0xE0, 5, 0x80}, {0x06, 5, 0x80}, {0x06, 5, 0x00}, {0xE0, 5, 0x00}};
+        QCOMPARE(std::memcmp(b.KeyInfo, expected, sizeof expected), 0);
+        for (int i = 4; i < ButtonAssignment::kKeyInfoCount; ++i)
+            QVERIFY(!b.KeyInfo[i][0] && !b.KeyInfo[i][1] && !b.KeyInfo[i][2]);
+        QCOMPARE(b.KeyNumber, 9);
+
+        ButtonWrites::writeCombo(b, {0x2A, 0x1D, 0x38, 0x1E}); // Shift, Ctrl, Alt, A
+        QCOMPARE(ButtonWrites::comboKeys(b), (QVector<quint8>{0x2A, 0x1D, 0x38, 0x1E}));
+        const quint8 releases[] = {0x04, 0xE2, 0xE0, 0xE1};
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(b.KeyInfo[4 + i][0] == releases[i] && b.KeyInfo[4 + i][2] == 0);
+    }
+
+    void hoverLightsTheButton()
+    {
+        QSignalSpy sel(m_pWindow.get(), &KivoBtnWindow::SelBtnControl);
+        KivoPushButton* btn = m_pWindow->button(0, 2);
+        emit btn->EnterSignal(btn);
+        emit btn->OverSignal(btn, true);
+        QCOMPARE(m_pWindow->currentIndex(), quint8(2));
+        QCOMPARE(sel.last().at(1).toBool(), false); // false lights it on the picture
+        m_pWindow->selectButton(2, 1);
+        QVERIFY(m_pWindow->currentSet() == 2 && m_pWindow->currentIndex() == 1);
+    }
+};
+
+QTEST_MAIN(TestKivoBtnWindow)
+#include "tst_kivobtnwindow.moc"
