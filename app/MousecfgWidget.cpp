@@ -14,6 +14,7 @@
 #include "app/StatusTexts.h"
 #include "app/UiScale.h"
 #include "device/BatteryPoller.h"
+#include "macro/MacroDialog.h"
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"
 #include "model/AppPaths.h"
@@ -242,6 +243,8 @@ void MousecfgWidget::buildPages()
     m_pPages->addToPage(PageSwitch::CustomizePage, m_pControls->sideButton());
     for (KivoPushButton* hotspot : m_pPicture->allHotspots())
         connect(hotspot, &QPushButton::clicked, this, &MousecfgWidget::onButtonClicked);
+    m_pMacro = new MacroDialog(m_pControls->page(PageSwitch::MacroPage), m_dScale);
+    connect(m_pMacro, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
     connect(m_pPages, &PageSwitch::pageShown, this,
             [this](int iPage) { m_pPicture->setPageVisible(iPage == PageSwitch::CustomizePage); });
     setFrontView(true);
@@ -269,6 +272,8 @@ void MousecfgWidget::layoutControls()
     m_pControls->layout(m_dScale, m_Flags);
     m_pBattery->layout(m_dScale);
     m_pPicture->layout(m_dScale);
+    if (m_pMacro)
+        m_pMacro->layoutControls(m_dScale);
 }
 
 void MousecfgWidget::retranslateUi()

@@ -19,6 +19,7 @@ class DeviceChangeNotifier;
 class DeviceSelection;
 class KivoPushButton;
 class LanguageSwitcher;
+class MacroDialog;
 class MainControls;
 class MousePicture;
 class OsdAnnouncer;
@@ -103,6 +104,7 @@ public:
     LanguageSwitcher* languageSwitcher() const { return m_pLanguage; }
     BatteryPoller* batteryPoller() const { return m_pPoller; }
     ProfileActions* profileActions() const { return m_pProfileActions; }
+    MacroDialog* macroPage() const { return m_pMacro; }
 
 signals:
     void mouseDevicesUpdated(QStringList devices);
@@ -216,6 +218,7 @@ private:
     PageSwitch* m_pPages = nullptr;
     MainControls* m_pControls = nullptr;
     ProfileActions* m_pProfileActions = nullptr;
+    MacroDialog* m_pMacro = nullptr;
 
     // Tray.
     QAction* m_pLoadConfigAction = nullptr;

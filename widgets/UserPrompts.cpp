@@ -30,6 +30,16 @@ protected:
     {
         return QFileDialog::getSaveFileName(parent, caption, dir, filter);
     }
+    QStringList askOpenFileNames(QWidget* parent, const QString& caption, const QString& dir,
+                                 const QString& filter) override
+    {
+        return QFileDialog::getOpenFileNames(parent, caption, dir, filter);
+    }
+    QString askExistingDirectory(QWidget* parent, const QString& caption,
+                                 const QString& dir) override
+    {
+        return QFileDialog::getExistingDirectory(parent, caption, dir);
+    }
 };
 
 DialogPrompts& dialogPrompts()
@@ -80,6 +90,29 @@ QString UserPrompts::saveFileName(QWidget* parent, const QString& caption, const
                                   const QString& filter)
 {
     return current().askSaveFileName(parent, caption, dir, filter);
+}
+
+QStringList UserPrompts::openFileNames(QWidget* parent, const QString& caption, const QString& dir,
+                                       const QString& filter)
+{
+    return current().askOpenFileNames(parent, caption, dir, filter);
+}
+
+QString UserPrompts::existingDirectory(QWidget* parent, const QString& caption, const QString& dir)
+{
+    return current().askExistingDirectory(parent, caption, dir);
+}
+
+QStringList UserPrompts::askOpenFileNames(QWidget* parent, const QString& caption,
+                                          const QString& dir, const QString& filter)
+{
+    const QString one = askOpenFileName(parent, caption, dir, filter);
+    return one.isEmpty() ? QStringList() : QStringList{one};
+}
+
+QString UserPrompts::askExistingDirectory(QWidget*, const QString&, const QString&)
+{
+    return QString();
 }
 
 void UserPrompts::install(UserPrompts* prompts)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -22,6 +23,11 @@ public:
                                 const QString& filter);
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                 const QString& filter);
+    // Several files at once; empty when the user cancels.
+    static QStringList openFileNames(QWidget* parent, const QString& caption, const QString& dir,
+                                     const QString& filter);
+    // An existing folder; empty when the user cancels.
+    static QString existingDirectory(QWidget* parent, const QString& caption, const QString& dir);
 
     // Puts another implementation in charge; nullptr goes back to the real dialogs. The caller
     // keeps ownership and must uninstall before destroying it.
@@ -41,4 +47,9 @@ protected:
                                     const QString& filter) = 0;
     virtual QString askSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                     const QString& filter) = 0;
+    // Implementations that predate these two get a single-file answer and no folder.
+    virtual QStringList askOpenFileNames(QWidget* parent, const QString& caption,
+                                         const QString& dir, const QString& filter);
+    virtual QString askExistingDirectory(QWidget* parent, const QString& caption,
+                                         const QString& dir);
 };
