@@ -30,27 +30,27 @@ struct ButtonPlace
 };
 // Indexed by MacroDialog::Command; coordinates in unscaled pixels of the 729 x 477 page.
 const ButtonPlace kButtons[] = {
-    {QT_TRANSLATE_NOOP("MacroDialog", "START"), 192, 4, 94, 24},
-    {QT_TRANSLATE_NOOP("MacroDialog", "NEW"), 10, 380, 83, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "DELETE"), 97, 380, 83, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "CHANGE NAME"), 10, 404, 83, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "SAVE"), 290, 4, 94, 24},
-    {QT_TRANSLATE_NOOP("MacroDialog", "CANCEL"), 388, 4, 94, 24},
-    {QT_TRANSLATE_NOOP("MacroDialog", "DELETE"), 192, 380, 70, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "MOVE UP"), 265, 380, 70, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "MOVE DOWN"), 338, 380, 70, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "TOP"), 411, 380, 71, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "BOTTOM"), 192, 404, 70, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "CLEAR"), 265, 404, 70, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "EDIT"), 338, 404, 70, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "INSERT DELAY"), 411, 404, 71, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "GUN SET"), 10, 452, 170, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "IMPORT"), 10, 428, 83, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "EXPORT"), 97, 428, 83, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "BATCH"), 97, 404, 83, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "COPY"), 192, 428, 70, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "CUT"), 265, 428, 70, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "PASTE"), 338, 428, 70, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "START"), 170, 4, 90, 24},
+    {QT_TRANSLATE_NOOP("MacroDialog", "NEW"), 10, 380, 73, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "DELETE"), 87, 380, 73, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "CHANGE NAME"), 10, 404, 150, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "SAVE"), 265, 4, 90, 24},
+    {QT_TRANSLATE_NOOP("MacroDialog", "CANCEL"), 360, 4, 90, 24},
+    {QT_TRANSLATE_NOOP("MacroDialog", "DELETE"), 170, 380, 90, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "MOVE UP"), 265, 380, 90, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "MOVE DOWN"), 360, 380, 90, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "TOP"), 170, 404, 90, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "BOTTOM"), 265, 404, 90, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "CLEAR"), 360, 404, 90, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "EDIT"), 170, 428, 90, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "INSERT DELAY"), 265, 428, 90, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "GUN SET"), 87, 452, 73, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "IMPORT"), 10, 428, 73, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "EXPORT"), 87, 428, 73, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "BATCH"), 10, 452, 73, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "COPY"), 360, 428, 90, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "CUT"), 170, 452, 90, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "PASTE"), 265, 452, 90, 21},
 };
 static_assert(sizeof(kButtons) / sizeof(kButtons[0]) == MacroDialog::kCommandCount,
               "one place per command");
@@ -139,24 +139,28 @@ void MacroDialog::layoutControls(double dScale)
     m_dScale = dScale;
     setStyleSheet(MacroStyle::sheet(dScale));
     setGeometry(0, 0, qRound(kPageWidth * dScale), qRound(kPageHeight * dScale));
-    MacroStyle::placeScaled(m_pListCaption, 10, 6, 170, 20, dScale);
-    MacroStyle::placeScaled(m_pMacroList, 10, 28, 170, 300, dScale);
-    MacroStyle::placeScaled(m_pNameCaption, 10, 332, 170, 18, dScale);
-    MacroStyle::placeScaled(m_pName, 10, 352, 170, 22, dScale);
+    // The page's own type size: its long option texts must fit their column at every scale.
+    QFont pageFont = font();
+    pageFont.setPixelSize(qRound(12 * dScale));
+    setFont(pageFont);
+    MacroStyle::placeScaled(m_pListCaption, 10, 6, 150, 20, dScale);
+    MacroStyle::placeScaled(m_pMacroList, 10, 28, 150, 300, dScale);
+    MacroStyle::placeScaled(m_pNameCaption, 10, 332, 150, 18, dScale);
+    MacroStyle::placeScaled(m_pName, 10, 352, 150, 22, dScale);
     for (int i = 0; i < kCommandCount; ++i) {
         const ButtonPlace& p = kButtons[i];
         m_pButtons[i]->setScale(dScale);
         MacroStyle::placeScaled(m_pButtons[i], p.x, p.y, p.w, p.h, dScale);
     }
-    MacroStyle::placeScaled(m_pEvents, 192, 32, 290, 322, dScale);
+    MacroStyle::placeScaled(m_pEvents, 170, 32, 280, 322, dScale);
     m_pEvents->setScale(dScale);
-    MacroStyle::placeScaled(m_pHint, 192, 356, 290, 20, dScale);
-    MacroStyle::placeScaled(m_pTreeCaption, 494, 6, 226, 20, dScale);
-    MacroStyle::placeScaled(m_pTree, 494, 28, 226, 206, dScale);
+    MacroStyle::placeScaled(m_pHint, 170, 356, 280, 20, dScale);
+    MacroStyle::placeScaled(m_pTreeCaption, 462, 6, 258, 20, dScale);
+    MacroStyle::placeScaled(m_pTree, 462, 28, 258, 206, dScale);
     m_pTree->setScale(dScale);
-    MacroStyle::placeScaled(m_pPanel, 494, 240, 226, 86, dScale);
+    MacroStyle::placeScaled(m_pPanel, 462, 240, 258, 86, dScale);
     m_pPanel->layoutControls(dScale);
-    MacroStyle::placeScaled(m_pOptions, 494, 338, 226, 130, dScale);
+    MacroStyle::placeScaled(m_pOptions, 462, 338, 258, 130, dScale);
     m_pOptions->layoutControls(dScale);
 }
 
@@ -178,9 +182,9 @@ void MacroDialog::retranslate()
 void MacroDialog::updateHint()
 {
     if (!m_pHint->property("haveHook").toBool())
-        m_pHint->setText(tr("No keyboard access here: keys cannot be recorded."));
+        m_pHint->setText(tr("No keyboard access: keys cannot be recorded."));
     else if (!m_pCapture->isGlobal())
-        m_pHint->setText(tr("Keys are recorded only while this window has the focus."));
+        m_pHint->setText(tr("Only keys typed into this window are recorded."));
     else
         m_pHint->clear();
 }

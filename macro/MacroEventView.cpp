@@ -12,6 +12,7 @@ MacroEventView::MacroEventView(QWidget* parent) : QTreeWidget(parent)
 {
     setColumnCount(3);
     setRootIsDecorated(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -29,8 +30,8 @@ void MacroEventView::retranslate()
 void MacroEventView::setScale(double dScale)
 {
     setIconSize(QSize(qRound(16 * dScale), qRound(16 * dScale)));
-    header()->resizeSection(0, qRound(120 * dScale));
-    header()->resizeSection(1, qRound(70 * dScale));
+    header()->resizeSection(0, qRound(118 * dScale));
+    header()->resizeSection(1, qRound(64 * dScale));
 }
 
 void MacroEventView::setRows(const QVector<MacroEvent>& rows, int unit, int iCurrent)

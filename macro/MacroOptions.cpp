@@ -41,13 +41,13 @@ void MacroOptions::retranslate()
 
 void MacroOptions::layoutControls(double dScale)
 {
-    MacroStyle::placeScaled(m_pDelayBoxes[0], 0, 0, 226, 22, dScale);
-    MacroStyle::placeScaled(m_pDelayBoxes[1], 0, 24, 166, 22, dScale);
-    MacroStyle::placeScaled(m_pDefaultDelay, 168, 24, 56, 21, dScale);
-    MacroStyle::placeScaled(m_pLoopBoxes[0], 0, 56, 166, 22, dScale);
-    MacroStyle::placeScaled(m_pLoopTime, 168, 56, 56, 21, dScale);
-    MacroStyle::placeScaled(m_pLoopBoxes[1], 0, 80, 226, 22, dScale);
-    MacroStyle::placeScaled(m_pLoopBoxes[2], 0, 104, 226, 22, dScale);
+    MacroStyle::placeScaled(m_pDelayBoxes[0], 0, 0, 258, 22, dScale);
+    MacroStyle::placeScaled(m_pDelayBoxes[1], 0, 24, 196, 22, dScale);
+    MacroStyle::placeScaled(m_pDefaultDelay, 198, 24, 56, 21, dScale);
+    MacroStyle::placeScaled(m_pLoopBoxes[0], 0, 56, 196, 22, dScale);
+    MacroStyle::placeScaled(m_pLoopTime, 198, 56, 56, 21, dScale);
+    MacroStyle::placeScaled(m_pLoopBoxes[1], 0, 80, 258, 22, dScale);
+    MacroStyle::placeScaled(m_pLoopBoxes[2], 0, 104, 258, 22, dScale);
 }
 
 QCheckBox* MacroOptions::delayBox(int iType) const

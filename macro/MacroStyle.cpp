@@ -25,14 +25,18 @@ QString MacroStyle::sheet(double dScale)
                "QHeaderView::section { color: #8d96a2; background: #1f2329; border: 0;"
                " border-right: 1px solid #3b414a; padding: 0 %2px; }"
                "QCheckBox::indicator, QRadioButton::indicator, QListWidget::indicator {"
-               " width: %3px; height: %3px; }"
+               " width: %3px; height: %3px; border: 1px solid #8d96a2; background: #15181c; }"
+               "QRadioButton::indicator { border-radius: %5px; }"
+               "QCheckBox::indicator:checked, QRadioButton::indicator:checked,"
+               " QListWidget::indicator:checked { background: %1; border-color: #ffffff; }"
                "QScrollBar:vertical { background: #15181c; width: %4px; }"
                "QScrollBar::handle:vertical { background: #3b414a; min-height: %4px; }"
                "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }")
         .arg(accent)
         .arg(r)
         .arg(box)
-        .arg(qRound(8 * dScale));
+        .arg(qRound(8 * dScale))
+        .arg(box / 2);
 }
 
 void MacroStyle::placeScaled(QWidget* widget, int x, int y, int w, int h, double dScale)

@@ -68,7 +68,7 @@ void MouseCommandTree::retranslate()
 void MouseCommandTree::setScale(double dScale)
 {
     header()->setStretchLastSection(false);
-    header()->resizeSection(0, qRound(150 * dScale));
+    header()->resizeSection(0, qRound(180 * dScale));
     header()->resizeSection(1, qRound(50 * dScale));
     setIndentation(qRound(12 * dScale));
 }

@@ -409,12 +409,12 @@
         <translation>MOUSE COMMAND</translation>
     </message>
     <message>
-        <source>No keyboard access here: keys cannot be recorded.</source>
-        <translation>No keyboard access here: keys cannot be recorded.</translation>
+        <source>No keyboard access: keys cannot be recorded.</source>
+        <translation>No keyboard access: keys cannot be recorded.</translation>
     </message>
     <message>
-        <source>Keys are recorded only while this window has the focus.</source>
-        <translation>Keys are recorded only while this window has the focus.</translation>
+        <source>Only keys typed into this window are recorded.</source>
+        <translation>Only keys typed into this window are recorded.</translation>
     </message>
     <message>
         <source>Warning</source>

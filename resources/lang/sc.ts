@@ -409,12 +409,12 @@
         <translation>鼠标命令</translation>
     </message>
     <message>
-        <source>No keyboard access here: keys cannot be recorded.</source>
-        <translation>此处无法访问键盘：不能录制按键。</translation>
+        <source>No keyboard access: keys cannot be recorded.</source>
+        <translation>无法访问键盘：不能录制按键。</translation>
     </message>
     <message>
-        <source>Keys are recorded only while this window has the focus.</source>
-        <translation>仅在本窗口获得焦点时录制按键。</translation>
+        <source>Only keys typed into this window are recorded.</source>
+        <translation>仅录制在本窗口中输入的按键。</translation>
     </message>
     <message>
         <source>Warning</source>

@@ -409,12 +409,12 @@
         <translation>滑鼠命令</translation>
     </message>
     <message>
-        <source>No keyboard access here: keys cannot be recorded.</source>
-        <translation>此處無法存取鍵盤：不能錄製按鍵。</translation>
+        <source>No keyboard access: keys cannot be recorded.</source>
+        <translation>無法存取鍵盤：不能錄製按鍵。</translation>
     </message>
     <message>
-        <source>Keys are recorded only while this window has the focus.</source>
-        <translation>僅在本視窗取得焦點時錄製按鍵。</translation>
+        <source>Only keys typed into this window are recorded.</source>
+        <translation>僅錄製在本視窗中輸入的按鍵。</translation>
     </message>
     <message>
         <source>Warning</source>
