@@ -189,6 +189,14 @@ void MacroDialog::updateHint()
         m_pHint->clear();
 }
 
+void MacroDialog::showEvent(QShowEvent* event)
+{
+    // Hiding the window ends the capture; a recording that is still on takes keys again.
+    if (m_bRecording && MacroList::count() > 0)
+        m_pCapture->start();
+    QWidget::showEvent(event);
+}
+
 void MacroDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
@@ -452,8 +460,11 @@ void MacroDialog::setControlsEnabled(bool bEnable)
 void MacroDialog::onKey(const KeyStroke& stroke)
 {
     if (m_bRecording) {
-        if (m_Recorder.onHookKey(stroke.scanCode, stroke.isRelease(), stroke.timeMs,
-                                 m_Rows.rows())) {
+        const bool bTaken =
+            m_Recorder.onHookKey(stroke.scanCode, stroke.isRelease(), stroke.timeMs, m_Rows.rows());
+        // Every stroke the recording saw, taken or dropped: lost keys show up against this.
+        qDebug("OnHookKey ret %d %d %d", int(bTaken), stroke.scanCode, stroke.flags);
+        if (bTaken) {
             m_Rows.selectLast();
             refreshRows();
         }

@@ -98,6 +98,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private slots:
     void onCommandClicked();
