@@ -1,6 +1,7 @@
 #include "app/BatteryBar.h"
 
 #include "model/AppPaths.h"
+#include "widgets/ColourContrast.h"
 
 #include <QPainter>
 
@@ -29,6 +30,13 @@ void BatteryBar::setColours(const QColor& chunk, const QColor& background, const
     update();
 }
 
+QColor BatteryBar::textColourOver(const QColor& fill) const
+{
+    if (ColourContrast::ratio(m_Text, fill) >= ColourContrast::kReadable)
+        return m_Text;
+    return ColourContrast::textOn(fill);
+}
+
 void BatteryBar::setLow(bool bLow)
 {
     m_bLow = bLow;
@@ -44,15 +52,27 @@ void BatteryBar::paintEvent(QPaintEvent*)
     painter.fillRect(body, m_Background);
     const int span = maximum() - minimum();
     const double part = span > 0 ? double(value() - minimum()) / span : 0.0;
+    const QRectF filled(body.left(), body.top(), body.width() * part, body.height());
     if (part > 0)
-        painter.fillRect(QRectF(body.left(), body.top(), body.width() * part, body.height()),
-                         m_Chunk);
+        painter.fillRect(filled, m_Chunk);
     const QPixmap& outline = m_bLow && !m_LowImage.isNull() ? m_LowImage : m_Normal;
     if (!outline.isNull())
         painter.drawPixmap(rect(), outline);
     if (isTextVisible()) {
-        painter.setPen(m_Text);
+        // The text may straddle the chunk and the empty part: each half in a colour that reads
+        // on what lies under it (black on a saturated blue chunk would not).
         painter.setFont(font());
-        painter.drawText(body, Qt::AlignCenter, text());
+        const QRectF empty(filled.right(), body.top(), body.right() - filled.right(),
+                           body.height());
+        const QPair<QRectF, QColor> parts[] = {{filled, m_Chunk}, {empty, m_Background}};
+        for (const auto& part : parts) {
+            if (part.first.width() <= 0)
+                continue;
+            painter.save();
+            painter.setClipRect(part.first);
+            painter.setPen(textColourOver(part.second));
+            painter.drawText(body, Qt::AlignCenter, text());
+            painter.restore();
+        }
     }
 }

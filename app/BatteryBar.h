@@ -11,10 +11,17 @@ class BatteryBar : public QProgressBar
     Q_OBJECT
 public:
     static constexpr int kLowLevel = 20;
+    // The skin's warning colour: the gauge and its outline at low levels.
+    static QColor warningColour() { return QColor(0xff, 0xb0, 0x20); }
 
     explicit BatteryBar(QWidget* parent = nullptr);
 
+    // `text` is the colour asked for; where it would not be readable on the chunk or the
+    // background, the text is drawn in black or white instead over that part (see
+    // textColourOver()).
     void setColours(const QColor& chunk, const QColor& background, const QColor& text);
+    // The colour the text is drawn in over `fill`: the one asked for when it reads well there.
+    QColor textColourOver(const QColor& fill) const;
     QColor chunkColour() const { return m_Chunk; }
     QColor backgroundColour() const { return m_Background; }
     QColor textColour() const { return m_Text; }

@@ -67,8 +67,9 @@ void BatteryDisplay::show(int iLevel, bool bCharging, bool bCable, bool bReceive
         m_pBar->setTextVisible(true);
         m_pBar->setFormat(bCable ? QString() : QStringLiteral("%p%"));
         m_pBar->setValue(bCable ? 100 : iLevel);
-        m_pBar->setColours(m_Accent, Qt::white, Qt::black);
-        m_pBar->setLow(!bCable && iLevel <= BatteryBar::kLowLevel);
+        const bool low = !bCable && iLevel <= BatteryBar::kLowLevel;
+        m_pBar->setColours(low ? BatteryBar::warningColour() : m_Accent, Qt::white, Qt::black);
+        m_pBar->setLow(low);
         m_pStatus->clear();
         m_pStatus2->clear();
         m_bCharging = bCharging;

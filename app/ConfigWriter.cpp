@@ -5,14 +5,14 @@
 #include "widgets/UserPrompts.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 
 QString ConfigWriter::failureText()
 {
     return QCoreApplication::translate("MousecfgWidget", "Send data failed, please try again.");
 }
 
-ConfigWriter::Outcome ConfigWriter::write(QWidget* parent, PollingControl* polling, bool bFullWrite,
-                                          FailureBox box)
+ConfigWriter::Outcome ConfigWriter::write(QWidget* parent, PollingControl* polling, bool bFullWrite)
 {
     KivoProcessDialog dialog(parent);
     KivoProcessThread thread(polling);
@@ -29,12 +29,13 @@ ConfigWriter::Outcome ConfigWriter::write(QWidget* parent, PollingControl* polli
     outcome.iResult = thread.result();
     outcome.iMask = thread.changeMask();
     outcome.bAccepted = code == QDialog::Accepted;
+    // A notice whatever started the write: there is nothing to decide, so Yes and No would
+    // only pretend to offer a choice.
     if (outcome.bAccepted && outcome.iResult != 0) {
-        const QString title = QCoreApplication::translate("MousecfgWidget", "Warning");
-        if (box == QuestionOnFailure)
-            UserPrompts::question(parent, title, failureText());
-        else
-            UserPrompts::notice(parent, title, failureText());
+        qDebug("write failed: result %d", outcome.iResult);
+        UserPrompts::notice(parent, QCoreApplication::translate("MousecfgWidget", "Warning"),
+                            failureText());
+        qDebug("write failure told");
     }
     return outcome;
 }

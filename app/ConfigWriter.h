@@ -11,12 +11,6 @@ class QWidget;
 class ConfigWriter
 {
 public:
-    enum FailureBox
-    {
-        NoticeOnFailure,
-        QuestionOnFailure // the profile resets and imports report with a question box
-    };
-
     struct Outcome
     {
         quint8 iResult = 0;     // 0: written
@@ -26,8 +20,7 @@ public:
 
     // `polling` is handed to the writer, which keeps battery polling off the control interface
     // while it sends and restarts it after a write that succeeded.
-    static Outcome write(QWidget* parent, PollingControl* polling, bool bFullWrite = false,
-                         FailureBox box = NoticeOnFailure);
+    static Outcome write(QWidget* parent, PollingControl* polling, bool bFullWrite = false);
 
     static QString failureText(); // "Send data failed, please try again."
 };

@@ -67,7 +67,23 @@ void DeviceSelection::selectDevice(bool bHotplug)
 
 void DeviceSelection::slotDeviceChanged(const QString& path)
 {
+    if (m_bHeld) {
+        if (!m_HeldPaths.contains(path))
+            m_HeldPaths.append(path);
+        return;
+    }
     DeviceAccess::IfDeviceInMouseList(path, this);
+}
+
+void DeviceSelection::holdDeviceChanges(bool bHold)
+{
+    m_bHeld = bHold;
+    if (bHold)
+        return;
+    const QStringList paths = m_HeldPaths;
+    m_HeldPaths.clear();
+    for (const QString& path : paths)
+        slotDeviceChanged(path);
 }
 
 void DeviceSelection::runSelection(bool bHotplug)
@@ -150,6 +166,7 @@ void DeviceSelection::showDialog(
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
+    qDebug("device chooser shown");
     emit dialogOpened(dialog);
 }
 

@@ -58,6 +58,9 @@ public slots:
     void chooseDevice();
     // A device-interface arrival or removal path.
     void slotDeviceChanged(const QString& path);
+    // While held, arrivals and removals are only remembered; releasing handles them (each path
+    // once) after the caller's own work is over.
+    void holdDeviceChanges(bool bHold);
 
 signals:
     // The list of connected mice changed. Also the HotplugListener's mouseDevicesUpdated: the
@@ -93,5 +96,7 @@ private:
     Phase m_Phase = Idle;
     QStringList m_PauseDevices; // the list of mice when the pause began
     bool m_bRerun = false;
+    bool m_bHeld = false;
+    QStringList m_HeldPaths;
     bool m_bPermissionReported = false;
 };

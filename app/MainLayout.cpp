@@ -51,6 +51,8 @@ QRect MainLayout::baseRect(Control control, const Flags& flags)
         return QRect(61, 512, 164, 22);
     case StatusLabel2:
         return QRect(61, 534, 164, 18);
+    case StatusWell:
+        return QRect(62, 577, 197, 53);
     case PageArea:
         return QRect(246, 85, 729, 477);
     case ButtonWindowArea:

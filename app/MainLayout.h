@@ -44,6 +44,8 @@ public:
         // The two lines that say why no battery level is shown ("MOUSE OFF").
         StatusLabel,
         StatusLabel2,
+        // The dark well of the skin behind the battery gauge and the connection icons.
+        StatusWell,
         // Where the pages sit: the main panel, and its left part beside the mouse picture for
         // the button assignment window.
         PageArea,

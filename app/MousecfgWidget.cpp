@@ -27,6 +27,7 @@
 #include "platform/PointerSpeed.h"
 #include "platform/ProgramLauncher.h"
 #include "widgets/KivoPushButton.h"
+#include "widgets/LanguageFont.h"
 #include "widgets/UserPrompts.h"
 
 #include <QAction>
@@ -212,10 +213,8 @@ void MousecfgWidget::connectProfileActions()
     connect(actions, &ProfileActions::applyPointerSpeed, this, &MousecfgWidget::applyPointerSpeed);
     connect(actions, &ProfileActions::profileNameChanged, m_pControls->profileName(),
             &QLineEdit::setText);
-    // The profile operations report a failed write with a question box.
-    connect(actions, &ProfileActions::writeConfiguration, this, [this](bool bFullWrite) {
-        writeConfiguration(bFullWrite, ConfigWriter::QuestionOnFailure);
-    });
+    connect(actions, &ProfileActions::writeConfiguration, this,
+            [this](bool bFullWrite) { writeConfiguration(bFullWrite); });
 }
 
 void MousecfgWidget::onProfileListChanged()
@@ -287,7 +286,8 @@ void MousecfgWidget::retranslateUi()
 
 void MousecfgWidget::applyFonts()
 {
-    setFont(AppSettings::currentFont(m_dScale));
+    // A translated label tells which script the language needs.
+    setFont(LanguageFont::resolve(AppSettings::currentFont(m_dScale), tr("Warning")));
     m_pBattery->setFontScale(m_dScale);
     m_pLanguage->fillMenu(m_pControls->languageMenu());
 }
@@ -671,10 +671,13 @@ void MousecfgWidget::onClose()
         QCoreApplication::quit();
 }
 
-ConfigWriter::Outcome MousecfgWidget::writeConfiguration(bool bFullWrite,
-                                                         ConfigWriter::FailureBox box)
+ConfigWriter::Outcome MousecfgWidget::writeConfiguration(bool bFullWrite)
 {
-    m_LastWrite = ConfigWriter::write(this, m_pPoller, bFullWrite, box);
+    // A mouse plugged or pulled during the write is handled once the write and its message are
+    // over: a chooser must not open under the busy dialog, nor a failure box over the chooser.
+    m_pSelection->holdDeviceChanges(true);
+    m_LastWrite = ConfigWriter::write(this, m_pPoller, bFullWrite);
+    m_pSelection->holdDeviceChanges(false);
     return m_LastWrite;
 }
 

@@ -86,9 +86,7 @@ public:
     void selectHotspot(int iGroup, int iIndex);
     void refreshPages();
     void rebuildProfileMenu();
-    ConfigWriter::Outcome
-    writeConfiguration(bool bFullWrite = false,
-                       ConfigWriter::FailureBox box = ConfigWriter::NoticeOnFailure);
+    ConfigWriter::Outcome writeConfiguration(bool bFullWrite = false);
 
     double uiScale() const { return m_dScale; }
     int scaleIndex() const { return m_iScaleIndex; }

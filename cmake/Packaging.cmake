@@ -69,7 +69,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # of libqt5gui5, which depends on libqt5dbus5.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5dbus5")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udev")
+# The Chinese interface languages name Noto Sans CJK.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udev, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_SOURCE_DIR}/cmake/debian/postinst ${CMAKE_SOURCE_DIR}/cmake/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

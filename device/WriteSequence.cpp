@@ -1,5 +1,6 @@
 #include "device/WriteSequence.h"
 
+#include "device/CommandTransport.h"
 #include "device/PollingControl.h"
 #include "model/GlobalRecords.h"
 
@@ -28,10 +29,11 @@ quint8 WriteSequence::run(const MouseConfig& config, int iMask)
         result = m_Commands.sendMacros(device);
     if (result == 0)
         result = DeviceCommands::sendMarker(1);
-    if (result != 0)
-        return result;
 
-    if (m_pPolling)
+    // Also after a failed write, unless there was no mouse at all: the window must go on
+    // following the mouse's battery and buttons. The failure is remembered in Config/Diff, so
+    // the next write is a full one anyway.
+    if (m_pPolling && result != CommandTransport::NoDevice)
         m_pPolling->startPolling();
-    return 0;
+    return result;
 }

@@ -157,6 +157,19 @@ QFont AppSettings::currentFont(double scale)
     return font;
 }
 
+QString AppSettings::lastFolder(const QString& kind)
+{
+    if (kind.isEmpty())
+        return QString();
+    return IniReader(AppPaths::langConfigIni()).value(QStringLiteral("FileDialogs/") + kind).toString();
+}
+
+void AppSettings::setLastFolder(const QString& kind, const QString& folder)
+{
+    if (!kind.isEmpty())
+        writeValue(AppPaths::langConfigIni(), QStringLiteral("FileDialogs/") + kind, folder);
+}
+
 QString AppSettings::translationFile(int index)
 {
     if (!isLanguageIndex(index))

@@ -40,6 +40,11 @@ public:
     // that comes out at 0 or below keeps the font's default size.
     static QFont currentFont(double scale = 1.0);
 
+    // The folder a file dialog for this kind of file (a file suffix) last used, in
+    // LangConfig.ini's FileDialogs group; empty when none was stored.
+    static QString lastFolder(const QString& kind);
+    static void setLastFolder(const QString& kind, const QString& folder);
+
     // appDir + "/lang/" + LangFile_<index> + ".qm"; empty for an index outside 0..9 or a file
     // name that is empty or could leave the lang folder.
     static QString translationFile(int index);

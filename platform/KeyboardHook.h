@@ -19,8 +19,9 @@ struct KeyStroke
 
     quint8 scanCode = 0;
     quint8 flags = 0;
-    quint32 vkCode = 0;  // virtual-key code where one is known (right Alt: 0xA5), else 0
-    qint64 timeMs = 0;   // when the key moved, milliseconds on a monotonic clock
+    quint32 vkCode = 0;     // virtual-key code where one is known (right Alt: 0xA5), else 0
+    qint64 timeMs = 0;      // when the key moved, milliseconds on a monotonic clock
+    quint32 serverTime = 0; // the X server's own time stamp of the key where known, else 0
 
     bool isRelease() const { return (flags & kKeyUp) != 0; }
 };

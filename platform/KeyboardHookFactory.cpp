@@ -1,7 +1,16 @@
 #include "platform/KeyboardHook.h"
 
-// Until the platform hooks exist no keys are captured: callers get no hook and say so.
+#include "platform/LocalKeyboardHook.h"
+
+#include <QDebug>
+
 std::unique_ptr<KeyboardHook> KeyboardHook::create()
 {
-    return nullptr;
+    static const bool logged = [] {
+        qDebug(
+            "keyboard hook: window-local (keys are seen while the capture window has the focus)");
+        return true;
+    }();
+    Q_UNUSED(logged);
+    return std::make_unique<LocalKeyboardHook>();
 }

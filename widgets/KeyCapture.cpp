@@ -2,12 +2,12 @@
 
 #include "model/PrivateKeyCodes.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
-KeyCapture::KeyCapture(QWidget* window, KeyboardHook::Mode mode,
-                       std::unique_ptr<KeyboardHook> hook)
+KeyCapture::KeyCapture(QWidget* window, KeyboardHook::Mode mode, std::unique_ptr<KeyboardHook> hook)
     : QObject(window), m_pWindow(window), m_Mode(mode), m_pHook(std::move(hook))
 {
     qRegisterMetaType<KeyStroke>("KeyStroke");
@@ -29,11 +29,19 @@ bool KeyCapture::start()
     if (m_pHook->isRunning())
         return true;
     m_pWindow->installEventFilter(this);
-    return m_pHook->start(m_Mode);
+    // Key events go to the focused child (a button would take Space or Enter), so they are
+    // taken application-wide for every widget of the window.
+    QCoreApplication::instance()->installEventFilter(this);
+    if (m_pHook->start(m_Mode))
+        return true;
+    stop();
+    return false;
 }
 
 void KeyCapture::stop()
 {
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(this);
     if (m_pWindow)
         m_pWindow->removeEventFilter(this);
     if (m_pHook)
@@ -50,27 +58,39 @@ bool KeyCapture::isGlobal() const
     return m_pHook && m_pHook->isGlobal();
 }
 
+bool KeyCapture::isInWindow(QObject* watched) const
+{
+    QWidget* widget = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
+    return widget && m_pWindow && (widget == m_pWindow || m_pWindow->isAncestorOf(widget));
+}
+
 bool KeyCapture::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_pWindow) {
-        switch (event->type()) {
-        case QEvent::Hide:
-        case QEvent::Close:
-        case QEvent::Destroy:
+    switch (event->type()) {
+    case QEvent::Hide:
+    case QEvent::Close:
+    case QEvent::Destroy:
+        if (watched == m_pWindow)
             stop();
-            break;
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-            // Taken as a stroke only where the hook is not global; either way the window does
-            // not act on keys while it captures them (Enter must not accept the dialog).
-            if (m_pHook && m_pHook->isRunning()) {
-                m_pHook->feedKeyEvent(static_cast<QKeyEvent*>(event));
-                return true;
-            }
-            break;
-        default:
-            break;
+        break;
+    case QEvent::ShortcutOverride:
+        // Claimed so that no shortcut of the application fires; the key press follows.
+        if (isInWindow(watched) && isRunning()) {
+            event->accept();
+            return true;
         }
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        // Taken as a stroke only where the hook is not global; either way the window does
+        // not act on keys while it captures them (Enter must not accept the dialog).
+        if (isInWindow(watched) && isRunning()) {
+            m_pHook->feedKeyEvent(static_cast<QKeyEvent*>(event));
+            return true;
+        }
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -41,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool isInWindow(QObject* watched) const;
     void onStroke(const KeyStroke& stroke);
 
     QPointer<QWidget> m_pWindow;

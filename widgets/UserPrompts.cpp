@@ -1,8 +1,14 @@
 #include "widgets/UserPrompts.h"
 
+#include "model/AppSettings.h"
 #include "widgets/KivoMessageBox.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace {
 class DialogPrompts : public UserPrompts
@@ -66,6 +72,23 @@ UserPrompts& current()
     return prompts ? *prompts : static_cast<UserPrompts&>(dialogPrompts());
 }
 
+QString startFolder(const QString& dir, const QString& kind)
+{
+    if (!dir.isEmpty())
+        return dir;
+    const QString last = AppSettings::lastFolder(kind);
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void rememberFolder(const QString& file, const QString& kind)
+{
+    if (!file.isEmpty())
+        AppSettings::setLastFolder(kind, QFileInfo(file).absolutePath());
+}
+
 } // namespace
 
 void UserPrompts::notice(QWidget* parent, const QString& title, const QString& text,
@@ -83,13 +106,41 @@ bool UserPrompts::question(QWidget* parent, const QString& title, const QString&
 QString UserPrompts::openFileName(QWidget* parent, const QString& caption, const QString& dir,
                                   const QString& filter)
 {
-    return current().askOpenFileName(parent, caption, dir, filter);
+    const QString kind = filterSuffix(filter).toLower();
+    const QString file =
+        current().askOpenFileName(parent, caption, startFolder(dir, kind), filter);
+    rememberFolder(file, kind);
+    return file;
 }
 
 QString UserPrompts::saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                   const QString& filter)
 {
-    return current().askSaveFileName(parent, caption, dir, filter);
+    const QString suffix = filterSuffix(filter);
+    const QString kind = suffix.toLower();
+    QString file = current().askSaveFileName(parent, caption, startFolder(dir, kind), filter);
+    if (file.isEmpty())
+        return file;
+    // Without its suffix the file would not be listed by the matching open dialog.
+    if (!suffix.isEmpty() && QFileInfo(file).suffix().isEmpty()) {
+        file += QLatin1Char('.') + suffix;
+        // The dialog asked about the name as typed, not about this one.
+        if (QFileInfo::exists(file) &&
+            !question(parent, QCoreApplication::translate("UserPrompts", "Warning"),
+                      QCoreApplication::translate("UserPrompts",
+                                                  "%1 already exists. Do you want to replace it?")
+                          .arg(QFileInfo(file).fileName())))
+            return QString();
+    }
+    rememberFolder(file, kind);
+    return file;
+}
+
+QString UserPrompts::filterSuffix(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9_]+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QStringList UserPrompts::openFileNames(QWidget* parent, const QString& caption, const QString& dir,

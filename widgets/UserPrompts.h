@@ -18,9 +18,13 @@ public:
     // true for "Yes".
     static bool question(QWidget* parent, const QString& title, const QString& text,
                          const QString& text2 = QString());
-    // Empty when the user cancels.
+    // Empty when the user cancels. An empty `dir` opens the folder last used for the filter's
+    // kind of file (its first "*.suffix"), else the user's documents folder; the folder of a
+    // chosen file is remembered for the next dialog of that kind.
     static QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
                                 const QString& filter);
+    // A name typed without a suffix gets the filter's; when that completed name exists already
+    // the user is asked before it is replaced (No cancels).
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                 const QString& filter);
     // Several files at once; empty when the user cancels.
@@ -28,6 +32,9 @@ public:
                                      const QString& filter);
     // An existing folder; empty when the user cancels.
     static QString existingDirectory(QWidget* parent, const QString& caption, const QString& dir);
+
+    // The first "*.suffix" of a dialog filter ("Config File(*.conf)" gives "conf"), else empty.
+    static QString filterSuffix(const QString& filter);
 
     // Puts another implementation in charge; nullptr goes back to the real dialogs. The caller
     // keeps ownership and must uninstall before destroying it.

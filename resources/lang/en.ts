@@ -193,6 +193,17 @@
     </message>
 </context>
 <context>
+    <name>UserPrompts</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 already exists. Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
     <name>PermissionNotice</name>
     <message>
         <source>Warning</source>

@@ -28,6 +28,9 @@ inline QMap<QString, QByteArray> folderState()
     QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
+        // Holds the file dialogs' last folders, which follow every file the user picks.
+        if (path.endsWith(QLatin1String("/LangConfig.ini")))
+            continue;
         QFile file(path);
         QByteArray hash = "unreadable";
         if (file.open(QIODevice::ReadOnly))

@@ -298,6 +298,72 @@ else
     fail "OSD received '${shown:-nothing}' for '${announced:-nothing}'$(grep -q "SendMessage failed" "$work/tool.log" && echo ', tool logged SendMessage failed')"
 fi
 
+# Clicks Apply (x 701, y 588, 128 x 30 in window coordinates).
+click_apply() {
+    xdotool mousemove --window "$wid" "$(at_scale 765)" "$(at_scale 603)" click 1
+}
+
+# Dismisses the failure notice ("Warning") with Enter; false when none showed.
+dismiss_warning() {
+    local box="" i
+    for ((i = 0; i < 100; i++)); do
+        box=$(xdotool search --all --onlyvisible --pid "$tool_pid" --name '^Warning$' 2> /dev/null |
+            head -n1)
+        [ -n "$box" ] && break
+        sleep 0.1
+    done
+    [ -n "$box" ] || return 1
+    # No window manager runs: give the box the keyboard focus directly.
+    xdotool windowfocus --sync "$box" 2> /dev/null
+    xdotool key Return
+}
+
+# --- 6. a failed write is told, and polling goes on ------------------------------------------
+tool_before=$(lines "$work/tool.log")
+echo "failwrite 50" >&3
+click_apply
+if wait_line "$work/tool.log" " write failed: result " "$tool_before" 30 > /dev/null &&
+    dismiss_warning &&
+    wait_line "$work/tool.log" " write failure told$" "$tool_before" 10 > /dev/null; then
+    echo clear >&3
+    after_failure=$(lines "$work/tool.log")
+    echo "battery 42" >&3
+    if wait_line "$work/tool.log" " battery 42%" "$after_failure" 15 > /dev/null; then
+        pass "a failed write was told once and battery polling went on after it"
+    else
+        fail "no battery report within 15 s after a failed write"
+    fi
+else
+    echo clear >&3
+    fail "the failed write was not told with a dismissable 'Warning'"
+fi
+
+# --- 7. a mouse pulled out during a write: the chooser waits for the write and its message ----
+tool_before=$(lines "$work/tool.log")
+echo "delay 300" >&3
+click_apply
+sleep 1
+echo "unplug receiver" >&3
+if wait_line "$work/tool.log" " write failed: result " "$tool_before" 40 > /dev/null; then
+    if tail -n +"$((tool_before + 1))" "$work/tool.log" | grep -q " device chooser shown$"; then
+        fail "the chooser opened before the write had ended and its message was dismissed"
+    elif dismiss_warning &&
+        wait_line "$work/tool.log" " device chooser shown$" "$tool_before" 15 > /dev/null; then
+        chooser_lines=$(tail -n +"$((tool_before + 1))" "$work/tool.log" |
+            grep -c " device chooser shown$")
+        if [ "$chooser_lines" -eq 1 ]; then
+            pass "the unplug during a write was handled once, after the failure notice"
+        else
+            fail "the chooser opened $chooser_lines times for one unplug"
+        fi
+    else
+        fail "after the failure notice the unplug was not handled (no chooser)"
+    fi
+else
+    fail "a write interrupted by an unplug did not fail visibly"
+fi
+echo "delay 0" >&3
+
 if ! kill -0 "$tool_pid" 2> /dev/null; then
     fail "the tool is no longer running"
 fi

@@ -249,6 +249,28 @@ private slots:
         QCOMPARE(rig.openMouse(), QStringLiteral("HORNBEAM"));
     }
 
+    void changesDuringAWriteAreHandledOnceAfterIt()
+    {
+        Rig rig(false);
+        rig.selection.runSelection(false);
+        QVERIFY(rig.settle());
+        QSignalSpy updated(&rig.selection, &DeviceSelection::mouseDevicesUpdated);
+        QSignalSpy shown(&rig.selection, &DeviceSelection::dialogOpened);
+        rig.selection.holdDeviceChanges(true);
+        rig.plug(*rig.linden, rig.notifier);
+        rig.unplug(*rig.linden, rig.notifier);
+        rig.plug(*rig.linden, rig.notifier);
+        // Nothing happens while the write and its message are on screen.
+        QCOMPARE(updated.count(), 0);
+        QCOMPARE(shown.count(), 0);
+        rig.selection.holdDeviceChanges(false);
+        QCOMPARE(updated.count(), 1);
+        QCOMPARE(shown.count(), 1);
+        QVERIFY(waitForDialog(rig.selection.currentDialog()));
+        rig.selection.currentDialog()->reject();
+        QVERIFY(rig.settle());
+    }
+
     void unplugShowsDongleDisconnectAndReplugTakesTheMouse()
     {
         Rig rig(false);

@@ -4,7 +4,10 @@
 #include "app/BatteryDisplay.h"
 #include "app/HotspotButton.h"
 #include "app/MousePicture.h"
+#include "app/MainLayout.h"
+#include "model/AppSettings.h"
 #include "model/GlobalRecords.h"
+#include "widgets/ColourContrast.h"
 #include "widgets/KivoPushButton.h"
 
 #include <QAction>
@@ -157,6 +160,54 @@ private slots:
         // A level above 100 is shown as full.
         w.slotRefreshBatteryStatus(0, 180, 0);
         QCOMPARE(d->bar()->value(), 100);
+    }
+
+    void batteryReadableOnEveryAccentAndLowLevelsWarn()
+    {
+        // Every colour the gauge can be filled with: the seven accents, the warning colour and
+        // the grey of a mouse that is off; the text must read on it and on the empty part.
+        QList<QColor> fills{BatteryBar::warningColour(), QColor(100, 100, 100)};
+        for (int id = 0; id < AppSettings::kAccentColourCount; ++id)
+            fills << AppSettings::accentColor(id);
+        BatteryBar bar;
+        for (const QColor& text : {QColor(Qt::black), QColor(Qt::white)}) {
+            for (const QColor& fill : fills) {
+                bar.setColours(fill, Qt::white, text);
+                QVERIFY2(ColourContrast::ratio(bar.textColourOver(fill), fill) >= 4.5,
+                         qPrintable(fill.name()));
+                QVERIFY(ColourContrast::ratio(bar.textColourOver(Qt::white), Qt::white) >= 4.5);
+            }
+        }
+        QVERIFY(qAbs(ColourContrast::ratio(Qt::black, Qt::white) - 21.0) < 0.01);
+
+        WindowRig rig;
+        BatteryDisplay* d = rig.window().batteryDisplay();
+        for (int level : {21, 20, 15}) {
+            rig.window().slotRefreshBatteryStatus(0, quint8(level), 0);
+            QCOMPARE(d->bar()->isLow(), level <= 20);
+            QCOMPARE(d->bar()->chunkColour(),
+                     level <= 20 ? BatteryBar::warningColour() : QColor(0, 0, 255));
+        }
+    }
+
+    void chargingIconStaysInsideTheWell()
+    {
+        for (double scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+            for (bool receiver : {false, true}) {
+                WindowRig rig(QStringLiteral("hornbeam"), receiver, false);
+                MousecfgWidget& w = rig.window();
+                w.batteryDisplay()->layout(scale);
+                w.slotRefreshBatteryStatus(0, 50, 1);
+                w.batteryDisplay()->layout(scale);
+                const QRect well = MainLayout::rect(MainLayout::StatusWell, scale);
+                for (QWidget* icon : {static_cast<QWidget*>(w.batteryDisplay()->chargingIcon()),
+                                      static_cast<QWidget*>(w.batteryDisplay()->receiverIcon())}) {
+                    if (icon->isVisibleTo(&w))
+                        QVERIFY2(well.contains(icon->geometry()),
+                                 qPrintable(QString("%1 at %2").arg(icon->objectName()).arg(scale)));
+                }
+            }
+        }
     }
 
     void cableShowsFullWithoutPercent()

@@ -1,7 +1,9 @@
 #include "widgets/KivoMessageBox.h"
 #include "widgets/KivoPushButton.h"
+#include "widgets/LanguageFont.h"
 #include "widgets/UserPrompts.h"
 
+#include <QFontDatabase>
 #include <QTimer>
 #include <QtTest>
 
@@ -21,6 +23,21 @@ private:
     }
 
 private slots:
+    void chineseTextNeverFallsToAFontWithoutHan()
+    {
+        const QStringList han = QFontDatabase().families(QFontDatabase::SimplifiedChinese);
+        if (han.isEmpty())
+            QSKIP("no font with Chinese glyphs installed (scripts/setup.sh installs one)");
+        const QFont missing(QStringLiteral("No Such Family 4711"));
+        const QString chosen = LanguageFont::resolve(missing, QStringLiteral("警告")).family();
+        QVERIFY2(han.contains(chosen), qPrintable(chosen));
+        // Latin text keeps what was asked for (the toolkit falls back on its own there).
+        QCOMPARE(LanguageFont::resolve(missing, QStringLiteral("Warning")).family(),
+                 missing.family());
+        // An installed family is kept.
+        QCOMPARE(LanguageFont::resolve(QFont(han.first()), QStringLiteral("警告")).family(),
+                 han.first());
+    }
     void questionYesGivesOne()
     {
         KivoMessageBox box(KivoMessageBox::Question, "Warning", "Delete the profile?");
