@@ -12,7 +12,7 @@ QString MacroStyle::sheet(double dScale)
     return QStringLiteral(
                "QLabel, QCheckBox, QRadioButton { color: #d6dbe2; background: transparent; }"
                "QLabel#caption { color: #8d96a2; }"
-               "QLabel#hint { color: #c9a86a; }"
+               "QLabel#hint { color: #c9a86a; font-size: %6px; }"
                "QLineEdit, QSpinBox, QComboBox { color: #e8ecf1; background: #15181c;"
                " border: 1px solid #3b414a; border-radius: %2px; padding: 0 %2px; }"
                "QLineEdit:disabled, QCheckBox:disabled, QRadioButton:disabled { color: #5a626d; }"
@@ -36,7 +36,8 @@ QString MacroStyle::sheet(double dScale)
         .arg(r)
         .arg(box)
         .arg(qRound(8 * dScale))
-        .arg(box / 2);
+        .arg(box / 2)
+        .arg(qRound(11 * dScale));
 }
 
 void MacroStyle::placeScaled(QWidget* widget, int x, int y, int w, int h, double dScale)
