@@ -28,6 +28,7 @@
 #include "platform/ProgramLauncher.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/LanguageFont.h"
+#include "widgets/SkinStyle.h"
 #include "widgets/UserPrompts.h"
 
 #include <QAction>
@@ -93,6 +94,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     m_pLanguage->startUp();
     m_iColorMode = DeviceDescription::colorMode();
     m_Accent = AppSettings::accentColor(AppSettings::accentColorId());
+    SkinStyle::install(m_Accent);
     m_Flags.bLedDisable = DeviceDescription::ledDisable() != 0;
     m_Flags.bDisableMacro = DeviceDescription::disableMacro() != 0;
     m_pPoller = new BatteryPoller(this);
