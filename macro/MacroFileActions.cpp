@@ -1,6 +1,7 @@
 #include "macro/MacroFileActions.h"
 
 #include "model/AppPaths.h"
+#include "model/AppSettings.h"
 #include "model/MacroFile.h"
 #include "model/MacroList.h"
 #include "model/SafeName.h"
@@ -117,8 +118,8 @@ bool MacroFileActions::copyOver(const QString& from, const QString& to)
 
 QString MacroFileActions::importOne() const
 {
-    const QString path = UserPrompts::openFileName(m_pParent, tr("Load Macro File"),
-                                                   QDir::homePath(), tr(kFileFilter));
+    const QString path =
+        UserPrompts::openFileName(m_pParent, tr("Load Macro File"), QString(), tr(kFileFilter));
     if (path.isEmpty())
         return QString();
     const QString name = QFileInfo(path).completeBaseName();
@@ -151,8 +152,8 @@ QString MacroFileActions::importOne() const
 
 QStringList MacroFileActions::importMany() const
 {
-    const QStringList paths = UserPrompts::openFileNames(m_pParent, tr("Load Macro File"),
-                                                         QDir::homePath(), tr(kFileFilter));
+    const QStringList paths =
+        UserPrompts::openFileNames(m_pParent, tr("Load Macro File"), QString(), tr(kFileFilter));
     QStringList imported, existing, invalid, failed;
     bool bFull = false;
     QDir().mkpath(AppPaths::macroDir());
@@ -209,7 +210,7 @@ bool MacroFileActions::exportMany(const QStringList& names) const
     if (names.isEmpty())
         return false;
     const QString folder =
-        UserPrompts::existingDirectory(m_pParent, tr("Save Macro File"), QDir::homePath());
+        UserPrompts::existingDirectory(m_pParent, tr("Save Macro File"), QString());
     if (folder.isEmpty())
         return false;
     QStringList failed;

@@ -107,8 +107,7 @@ QString UserPrompts::openFileName(QWidget* parent, const QString& caption, const
                                   const QString& filter)
 {
     const QString kind = filterSuffix(filter).toLower();
-    const QString file =
-        current().askOpenFileName(parent, caption, startFolder(dir, kind), filter);
+    const QString file = current().askOpenFileName(parent, caption, startFolder(dir, kind), filter);
     rememberFolder(file, kind);
     return file;
 }
@@ -146,12 +145,21 @@ QString UserPrompts::filterSuffix(const QString& filter)
 QStringList UserPrompts::openFileNames(QWidget* parent, const QString& caption, const QString& dir,
                                        const QString& filter)
 {
-    return current().askOpenFileNames(parent, caption, dir, filter);
+    const QString kind = filterSuffix(filter).toLower();
+    const QStringList files =
+        current().askOpenFileNames(parent, caption, startFolder(dir, kind), filter);
+    if (!files.isEmpty())
+        rememberFolder(files.first(), kind);
+    return files;
 }
 
 QString UserPrompts::existingDirectory(QWidget* parent, const QString& caption, const QString& dir)
 {
-    return current().askExistingDirectory(parent, caption, dir);
+    const QString kind = QStringLiteral("folder");
+    const QString folder = current().askExistingDirectory(parent, caption, startFolder(dir, kind));
+    if (!folder.isEmpty())
+        AppSettings::setLastFolder(kind, folder);
+    return folder;
 }
 
 QStringList UserPrompts::askOpenFileNames(QWidget* parent, const QString& caption,

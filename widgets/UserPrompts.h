@@ -27,10 +27,10 @@ public:
     // the user is asked before it is replaced (No cancels).
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                 const QString& filter);
-    // Several files at once; empty when the user cancels.
+    // Several files at once; empty when the user cancels. Folders as for openFileName.
     static QStringList openFileNames(QWidget* parent, const QString& caption, const QString& dir,
                                      const QString& filter);
-    // An existing folder; empty when the user cancels.
+    // An existing folder; empty when the user cancels. An empty `dir` opens the last one chosen.
     static QString existingDirectory(QWidget* parent, const QString& caption, const QString& dir);
 
     // The first "*.suffix" of a dialog filter ("Config File(*.conf)" gives "conf"), else empty.
