@@ -3,8 +3,8 @@
 #include "app/BatteryBar.h"
 #include "app/BatteryDisplay.h"
 #include "app/HotspotButton.h"
-#include "app/MainLayout.h"
 #include "app/MousePicture.h"
+#include "app/MainLayout.h"
 #include "macro/MacroDialog.h"
 #include "model/AppSettings.h"
 #include "model/GlobalRecords.h"
@@ -206,9 +206,8 @@ private slots:
                 for (QWidget* icon : {static_cast<QWidget*>(w.batteryDisplay()->chargingIcon()),
                                       static_cast<QWidget*>(w.batteryDisplay()->receiverIcon())}) {
                     if (icon->isVisibleTo(&w))
-                        QVERIFY2(
-                            well.contains(icon->geometry()),
-                            qPrintable(QString("%1 at %2").arg(icon->objectName()).arg(scale)));
+                        QVERIFY2(well.contains(icon->geometry()),
+                                 qPrintable(QString("%1 at %2").arg(icon->objectName()).arg(scale)));
                 }
             }
         }
