@@ -23,6 +23,7 @@
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
 #include "model/ProfileRules.h"
+#include "pages/KivoColorWindow.h"
 #include "platform/DeviceChangeNotifier.h"
 #include "platform/PointerSpeed.h"
 #include "platform/ProgramLauncher.h"
@@ -249,6 +250,8 @@ void MousecfgWidget::buildPages()
     connect(m_pPages, &PageSwitch::pageShown, this,
             [this](int iPage) { m_pPicture->setPageVisible(iPage == PageSwitch::CustomizePage); });
     setFrontView(true);
+    if (!m_Flags.bLedDisable)
+        m_pColorWindow = new KivoColorWindow(m_pControls->page(PageSwitch::LightingPage), m_dScale);
 }
 
 void MousecfgWidget::createTrayActions()
@@ -386,6 +389,11 @@ void MousecfgWidget::refreshPages()
         m_pControls->slotButton(i)->setChecked(i == slot);
     m_pControls->profileName()->setText(
         GlobalRecords::live().ProfileNames[slot % MouseConfig::kProfileCount]);
+    if (m_pColorWindow) {
+        const int ledSlot =
+            KivoColorWindow::lightingSlot(m_ProductName, slot % MouseConfig::kProfileCount);
+        m_pColorWindow->loadProfile(&GlobalRecords::live().Profile[ledSlot], ledSlot);
+    }
     // PROFILE/dpi goes to the profile that is active now.
     openProfileSettings();
 }

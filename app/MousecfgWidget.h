@@ -17,6 +17,7 @@ class BatteryDisplay;
 class BatteryPoller;
 class DeviceChangeNotifier;
 class DeviceSelection;
+class KivoColorWindow;
 class KivoPushButton;
 class LanguageSwitcher;
 class MacroDialog;
@@ -217,6 +218,8 @@ private:
     MainControls* m_pControls = nullptr;
     ProfileActions* m_pProfileActions = nullptr;
     MacroDialog* m_pMacro = nullptr;
+    // The lighting page; none on a model whose description switches lighting off.
+    KivoColorWindow* m_pColorWindow = nullptr;
 
     // Tray.
     QAction* m_pLoadConfigAction = nullptr;

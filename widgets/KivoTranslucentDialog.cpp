@@ -2,6 +2,7 @@
 
 #include "model/AppPaths.h"
 
+#include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +14,9 @@ KivoTranslucentDialog::KivoTranslucentDialog(QWidget* parent, const QString& bac
     setAttribute(Qt::WA_TranslucentBackground);
     m_Background = QPixmap(AppPaths::skinDir() + "/" + background);
     setFixedSize(px(baseSize.width()), px(baseSize.height()));
+    // The background's alpha is the dialog's shape, also where no compositor blends it.
+    if (!m_Background.isNull())
+        setMask(m_Background.scaled(size(), Qt::IgnoreAspectRatio).mask());
 }
 
 QRect KivoTranslucentDialog::scaledRect(int x, int y, int w, int h) const

@@ -9,6 +9,124 @@
     </message>
 </context>
 <context>
+    <name>KivoColorArea</name>
+    <message>
+        <source>COLOR</source>
+        <translation>COLOR</translation>
+    </message>
+    <message>
+        <source>H </source>
+        <translation>H </translation>
+    </message>
+    <message>
+        <source>S </source>
+        <translation>S </translation>
+    </message>
+    <message>
+        <source>V </source>
+        <translation>V </translation>
+    </message>
+    <message>
+        <source>R </source>
+        <translation>R </translation>
+    </message>
+    <message>
+        <source>G </source>
+        <translation>G </translation>
+    </message>
+    <message>
+        <source>B </source>
+        <translation>B </translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>KivoColorWindow</name>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>FULL LIGHTED</translation>
+    </message>
+    <message>
+        <source>7 COLOR</source>
+        <translation>7 COLOR</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>BREATHING</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>7 COLOR BREATHING</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>RAINBOW</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>WAVE</translation>
+    </message>
+    <message>
+        <source>Single WAVE</source>
+        <translation>Single WAVE</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>yo-yo</translation>
+    </message>
+    <message>
+        <source>7 COLOR with tail</source>
+        <translation>7 COLOR with tail</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>REACTIVE</translation>
+    </message>
+    <message>
+        <source>Tri-color running</source>
+        <translation>Tri-color running</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFECT</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>BRIGHTNESS</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>SPEED</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>COLOR</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>SLEEP TIME</translation>
+    </message>
+    <message>
+        <source>MINUTE</source>
+        <translation>MINUTE</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>MOVE TO LIGHT OFF</translation>
+    </message>
+</context>
+<context>
     <name>KivoMessageBox</name>
     <message>
         <source>Yes</source>

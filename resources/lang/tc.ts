@@ -9,6 +9,124 @@
     </message>
 </context>
 <context>
+    <name>KivoColorArea</name>
+    <message>
+        <source>COLOR</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>H </source>
+        <translation>H </translation>
+    </message>
+    <message>
+        <source>S </source>
+        <translation>S </translation>
+    </message>
+    <message>
+        <source>V </source>
+        <translation>V </translation>
+    </message>
+    <message>
+        <source>R </source>
+        <translation>R </translation>
+    </message>
+    <message>
+        <source>G </source>
+        <translation>G </translation>
+    </message>
+    <message>
+        <source>B </source>
+        <translation>B </translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>KivoColorWindow</name>
+    <message>
+        <source>OFF</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <source>7 COLOR</source>
+        <translation>七彩循環</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>七彩呼吸</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>Single WAVE</source>
+        <translation>單色波浪</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>溜溜球</translation>
+    </message>
+    <message>
+        <source>7 COLOR with tail</source>
+        <translation>七彩拖尾</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>觸發反應</translation>
+    </message>
+    <message>
+        <source>Tri-color running</source>
+        <translation>三色跑馬</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>燈效</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>休眠時間</translation>
+    </message>
+    <message>
+        <source>MINUTE</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>移動時關閉燈光</translation>
+    </message>
+</context>
+<context>
     <name>KivoMessageBox</name>
     <message>
         <source>Yes</source>

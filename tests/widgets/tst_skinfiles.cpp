@@ -59,6 +59,12 @@ private slots:
         add("profilesel.png", {120, 26});
         add("profilesel2.png", {120, 26});
         add("profilesel3.png", {120, 26});
+        add("dlg.png", {470, 310});
+        for (const char* name :
+             {"checkbox1-1.png", "checkbox1-2.png", "slider-handle.png", "slider-handle-hover.png"})
+            add(name, {36, 36});
+        add("slider-groove.png", {240, 12});
+        add("slider-fill.png", {240, 12});
         for (int i = 1; i <= 4; ++i) {
             add(QString("btn_up%1.png").arg(i), {24, 24});
             add(QString("btn_down%1.png").arg(i), {24, 24});

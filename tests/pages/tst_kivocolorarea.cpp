@@ -1,0 +1,147 @@
+#include "TestAppFolder.h"
+#include "pages/DefaultColorArea.h"
+#include "pages/HColorArea.h"
+#include "pages/KivoColorArea.h"
+#include "pages/SVColorArea.h"
+
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QtTest>
+
+// The colour dialog: its controls agree with each other whichever one the user moves.
+class TestKivoColorArea : public QObject
+{
+    Q_OBJECT
+private:
+    static QVector<int> spins(KivoColorArea& dlg)
+    {
+        QVector<int> values;
+        for (const char* name : {"hSpin", "sSpin", "vSpin", "rSpin", "gSpin", "bSpin"})
+            values << dlg.findChild<QSpinBox*>(name)->value();
+        return values;
+    }
+    TestAppFolder m_Folder;
+
+private slots:
+    void hexEditCompletes_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("0") << ""
+                           << "000000" << QColor(0, 0, 0);
+        QTest::newRow("1") << "5"
+                           << "000005" << QColor(0, 0, 5);
+        QTest::newRow("2") << "a5"
+                           << "0000a5" << QColor(0, 0, 0xa5);
+        QTest::newRow("3") << "f0a"
+                           << "ff00aa" << QColor(255, 0, 170);
+        QTest::newRow("4") << "12ab"
+                           << "0012ab" << QColor(0, 0x12, 0xab);
+        QTest::newRow("5") << "12abc"
+                           << "012abc" << QColor(0x01, 0x2a, 0xbc);
+        QTest::newRow("6") << "12abcd"
+                           << "12abcd" << QColor(0x12, 0xab, 0xcd);
+    }
+    void hexEditCompletes()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, hex);
+        QFETCH(QColor, color);
+        KivoColorArea dlg;
+        dlg.setColor(QColor(255, 0, 0));
+        auto* edit = dlg.findChild<QLineEdit*>("hexEdit");
+        edit->setText(typed);
+        emit edit->editingFinished();
+        QCOMPARE(edit->text(), hex);
+        QCOMPARE(dlg.color(), color);
+        QCOMPARE(spins(dlg).mid(3), QVector<int>({color.red(), color.green(), color.blue()}));
+        QCOMPARE(dlg.color().alpha(), 255);
+    }
+
+    void defaultSwatchSetsColour_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<int>("sat");
+        const QColor colors[] = {Qt::red,    Qt::green,   Qt::blue, Qt::cyan,
+                                 Qt::yellow, Qt::magenta, Qt::white};
+        for (int i = 0; i < 7; ++i)
+            QTest::addRow("%d", i) << i << colors[i] << (i == 6 ? 0 : 255);
+    }
+    void defaultSwatchSetsColour()
+    {
+        QFETCH(int, index);
+        QFETCH(QColor, color);
+        QFETCH(int, sat);
+        KivoColorArea dlg;
+        dlg.setColor(QColor(10, 20, 30));
+        QSignalSpy changed(&dlg, &KivoColorArea::KivoChangeColor);
+        QSignalSpy applied(&dlg, &KivoColorArea::ApplyColor);
+        auto* swatch = dlg.findChild<DefaultColorArea*>(QStringLiteral("default%1").arg(index));
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        QCOMPARE(dlg.color(), color);
+        QCOMPARE(spins(dlg).mid(3), QVector<int>({color.red(), color.green(), color.blue()}));
+        QCOMPARE(spins(dlg)[1], sat);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed[0][0].value<QColor>(), color);
+        QCOMPARE(applied.size(), 1);
+    }
+
+    // Each edit sets the others while the guard is held; an unguarded R/G/B or H/S/V slot would
+    // round the value just typed through the other colour model and change it.
+    void guardKeepsTypedValues_data()
+    {
+        QTest::addColumn<QString>("spin");
+        QTest::addColumn<int>("typed");
+        QTest::addColumn<QColor>("start");
+        QTest::addColumn<int>("index");
+        QTest::newRow("R") << "rSpin" << 200 << QColor(0, 100, 51) << 3;
+        QTest::newRow("B") << "bSpin" << 13 << QColor(7, 11, 0) << 5;
+        QTest::newRow("H") << "hSpin" << 200 << QColor::fromHsv(0, 40, 40) << 0;
+        QTest::newRow("V") << "vSpin" << 9 << QColor::fromHsv(100, 200, 255) << 2;
+    }
+    void guardKeepsTypedValues()
+    {
+        QFETCH(QString, spin);
+        QFETCH(int, typed);
+        QFETCH(QColor, start);
+        QFETCH(int, index);
+        KivoColorArea dlg;
+        dlg.setColor(start);
+        const QVector<int> before = spins(dlg);
+        dlg.findChild<QSpinBox*>(spin)->setValue(typed);
+        const QVector<int> after = spins(dlg);
+        QCOMPARE(after[index], typed);
+        if (index >= 3) {
+            QVector<int> rgb = before.mid(3);
+            rgb[index - 3] = typed;
+            QCOMPARE(after.mid(3), rgb);
+            QCOMPARE(dlg.color(), QColor(rgb[0], rgb[1], rgb[2]));
+        } else {
+            QCOMPARE(QVector<int>({dlg.hue(), dlg.saturation(), dlg.value()}), after.mid(0, 3));
+            QCOMPARE(dlg.color(), QColor::fromHsv(after[0] % 360, after[1], after[2]).toRgb());
+        }
+    }
+
+    // Picking on the hue bar and the field goes through the preview to the edits.
+    void mousePicksReachTheEdits()
+    {
+        KivoColorArea dlg;
+        dlg.setColor(QColor(0, 0, 0));
+        QSignalSpy applied(&dlg, &KivoColorArea::ApplyColor);
+        auto* field = dlg.findChild<SVColorArea*>("svField");
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 1, 0));
+        auto* bar = dlg.findChild<HColorArea*>("hueBar");
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(1, (bar->height() - 1) / 3));
+        QCOMPARE(applied.size(), 2);
+        const int hue = HColorArea::hueAt((bar->height() - 1) / 3, bar->height());
+        QVERIFY(qAbs(hue - 120) <= 2);
+        QCOMPARE(spins(dlg).mid(0, 3), QVector<int>({hue, 255, 255}));
+        QCOMPARE(dlg.color(), QColor::fromHsv(hue, 255, 255).toRgb());
+        QCOMPARE(dlg.findChild<QLineEdit*>("hexEdit")->text(), dlg.color().name().mid(1));
+    }
+};
+
+QTEST_MAIN(TestKivoColorArea)
+#include "tst_kivocolorarea.moc"

@@ -1,0 +1,288 @@
+#include "../app/WindowRig.h"
+#include "model/GlobalRecords.h"
+#include "pages/DefaultColorArea.h"
+#include "pages/KivoColorArea.h"
+#include "pages/KivoColorWindow.h"
+#include "widgets/KivoPushButton.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QSlider>
+#include <QtTest>
+
+// The lighting page on a record of its own and inside the main window: which controls each
+// effect shows, what the controls store in the record, and that Apply sends it.
+class TestKivoColorWindow : public QObject
+{
+    Q_OBJECT
+private:
+    template <typename T> static T* child(QWidget& w, const char* name)
+    {
+        return w.findChild<T*>(name);
+    }
+    static bool shown(QWidget& w, const char* name) { return !child<QWidget>(w, name)->isHidden(); }
+    static void chooseFromMenu(KivoColorWindow& page, int iPos)
+    {
+        page.effectMenu()->actions().at(iPos)->trigger();
+    }
+    // Answers the colour dialog the next click opens.
+    static void answerPicker(const QColor& color, bool bAccept, QColor* pStart = nullptr)
+    {
+        QTimer::singleShot(0, [=] {
+            auto* dlg = qobject_cast<KivoColorArea*>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            if (pStart)
+                *pStart = dlg->color();
+            dlg->setColor(color);
+            bAccept ? dlg->accept() : dlg->reject();
+        });
+    }
+    static void setDescription(const QString& folder, const QString& key, const QVariant& value)
+    {
+        QSettings ini(folder + "/DefaultProfile.bin", QSettings::IniFormat);
+        if (value.isValid())
+            ini.setValue("PROFILE/" + key, value);
+        else
+            ini.remove("PROFILE/" + key);
+    }
+    TestAppFolder m_Folder;
+    ProfileData m_Profile;
+
+private slots:
+    void init()
+    {
+        m_Profile = ProfileData();
+        for (LedSetting& led : m_Profile.LedInfo)
+            led.bright = led.breath = 3;
+    }
+
+    // Menu position, the effect it chooses, its name and the controls it shows.
+    void effectShowsItsControls_data()
+    {
+        QTest::addColumn<int>("pos");
+        QTest::addColumn<int>("effect");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("bright");
+        QTest::addColumn<bool>("speed");
+        QTest::addColumn<bool>("colour");
+        QTest::newRow("OFF") << 11 << 0 << "OFF" << false << false << false;
+        QTest::newRow("FULL") << 0 << 1 << "FULL LIGHTED" << true << false << true;
+        QTest::newRow("7C") << 1 << 2 << "7 COLOR" << true << true << false;
+        QTest::newRow("BR") << 2 << 3 << "BREATHING" << false << false << true;
+        QTest::newRow("7CB") << 3 << 4 << "7 COLOR BREATHING" << false << true << false;
+        QTest::newRow("RB") << 4 << 5 << "RAINBOW" << true << true << false;
+        QTest::newRow("WAVE") << 5 << 6 << "WAVE" << true << true << false;
+        QTest::newRow("SW") << 6 << 7 << "Single WAVE" << true << true << false;
+        QTest::newRow("YO") << 7 << 8 << "yo-yo" << true << true << false;
+        QTest::newRow("TAIL") << 8 << 9 << "7 COLOR with tail" << true << true << false;
+        QTest::newRow("REA") << 9 << 10 << "REACTIVE" << true << true << true;
+        QTest::newRow("TRI") << 10 << 11 << "Tri-color running" << true << true << false;
+    }
+    void effectShowsItsControls()
+    {
+        QFETCH(int, pos);
+        QFETCH(int, effect);
+        QFETCH(QString, name);
+        QFETCH(bool, bright);
+        QFETCH(bool, speed);
+        QFETCH(bool, colour);
+        KivoColorWindow page;
+        m_Profile.LedMode = effect == 10 ? 1 : 10;
+        page.loadProfile(&m_Profile, 0);
+        chooseFromMenu(page, pos);
+        QCOMPARE(int(m_Profile.LedMode), effect);
+        QCOMPARE(child<KivoPushButton>(page, "effectButton")->text(), name);
+        QCOMPARE(page.effectMenu()->actions().at(pos)->text(), name);
+        const bool expected[] = {bright, bright, speed, speed, colour, colour, colour};
+        const char* names[] = {"brightnessLabel", "brightnessSlider", "speedLabel", "speedSlider",
+                               "colorLabel",      "colorButton",      "swatch7"};
+        for (int i = 0; i < 7; ++i)
+            QVERIFY2(shown(page, names[i]) == expected[i], names[i]);
+        for (const char* always : {"effectButton", "sleepSlider", "moveOffCheck"})
+            QVERIFY2(shown(page, always), always);
+    }
+
+    void brightnessAndSpeedKeptPerEffect()
+    {
+        KivoColorWindow page;
+        page.loadProfile(&m_Profile, 0);
+        auto* bright = child<QSlider>(page, "brightnessSlider");
+        auto* speed = child<QSlider>(page, "speedSlider");
+        // A brightness outside 1..3 shows as 1 and is stored once the handle is let go there.
+        m_Profile.LedInfo[5].bright = 0;
+        page.selectEffect(KivoColorWindow::Rainbow);
+        QCOMPARE(bright->value(), 1);
+        QCOMPARE(m_Profile.LedInfo[5].bright, 0u);
+        emit bright->sliderReleased();
+        speed->setValue(4);
+        page.selectEffect(KivoColorWindow::Wave);
+        bright->setValue(3);
+        speed->setValue(2);
+        page.selectEffect(KivoColorWindow::Rainbow);
+        QCOMPARE(bright->value(), 1);
+        QCOMPARE(speed->value(), 4);
+        QCOMPARE(m_Profile.LedInfo[5].bright, 1u);
+        QCOMPARE(m_Profile.LedInfo[5].breath, 4u);
+        QCOMPARE(m_Profile.LedInfo[6].bright, 3u);
+        QCOMPARE(m_Profile.LedInfo[6].breath, 2u);
+    }
+
+    void sleepAndMoveOff_data()
+    {
+        QTest::addColumn<QVariant>("min");
+        QTest::addColumn<QVariant>("max");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::newRow("absent") << QVariant() << QVariant() << 1 << 9;
+        QTest::newRow("described") << QVariant(3) << QVariant(30) << 3 << 30;
+    }
+    void sleepAndMoveOff()
+    {
+        QFETCH(QVariant, min);
+        QFETCH(QVariant, max);
+        QFETCH(int, low);
+        QFETCH(int, high);
+        setDescription(m_Folder.path(), "SleepMin", min);
+        setDescription(m_Folder.path(), "SleepMax", max);
+        m_Profile.LedSleepTime = 5;
+        m_Profile.LedMoveOFF = 0;
+        KivoColorWindow page;
+        page.loadProfile(&m_Profile, 0);
+        auto* sleep = child<QSlider>(page, "sleepSlider");
+        QCOMPARE(sleep->minimum(), low);
+        QCOMPARE(sleep->maximum(), high);
+        QCOMPARE(child<QLabel>(page, "sleepValue")->text(), QString("5 MINUTE"));
+        sleep->setValue(high);
+        QCOMPARE(int(m_Profile.LedSleepTime), high);
+        QCOMPARE(child<QLabel>(page, "sleepValue")->text(), QString("%1 MINUTE").arg(high));
+        auto* check = child<QCheckBox>(page, "moveOffCheck");
+        QVERIFY(check->isChecked());
+        check->click();
+        QCOMPARE(m_Profile.LedMoveOFF, quint8(0xFF));
+        check->click();
+        QCOMPARE(m_Profile.LedMoveOFF, quint8(0));
+    }
+
+    // The colour button opens the dialog on the effect's colour, a swatch on the colour of the
+    // mode at its place; only an accepted colour reaches the current effect.
+    void pickedColourReachesRecord_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("button accepted") << "colorButton" << true;
+        QTest::newRow("button rejected") << "colorButton" << false;
+        QTest::newRow("swatch accepted") << "swatch3" << true;
+    }
+    void pickedColourReachesRecord()
+    {
+        QFETCH(QString, source);
+        QFETCH(bool, accept);
+        for (int i = 0; i < ProfileData::kLedModeCount; ++i)
+            m_Profile.LedInfo[i].colour = QColor(i, 2 * i, 3 * i);
+        m_Profile.LedMode = KivoColorWindow::Reactive;
+        KivoColorWindow page;
+        page.loadProfile(&m_Profile, 0);
+        const LedSetting before = m_Profile.LedInfo[10];
+        const QColor picked(200, 100, 51);
+        QColor start;
+        answerPicker(picked, accept, &start);
+        QTest::mouseClick(child<DefaultColorArea>(page, qPrintable(source)), Qt::LeftButton);
+        QCOMPARE(start, source == "swatch3" ? QColor(3, 6, 9) : QColor(10, 20, 30));
+        const LedSetting& led = m_Profile.LedInfo[10];
+        if (!accept) {
+            QVERIFY(led == before);
+            QCOMPARE(child<DefaultColorArea>(page, "colorButton")->color(), before.colour);
+            return;
+        }
+        QCOMPARE(led.colour, picked);
+        QCOMPARE(QVector<quint32>({led.h, led.s, led.v}),
+                 QVector<quint32>({quint32(picked.hsvHue()), quint32(picked.hsvSaturation()),
+                                   quint32(picked.value())}));
+        QCOMPARE(child<DefaultColorArea>(page, "colorButton")->color(), picked);
+        QCOMPARE(m_Profile.LedInfo[3].colour, QColor(3, 6, 9));
+    }
+
+    // Which record the window gives the page: the current slot's, slot 0's for the model whose
+    // lighting all profiles share, none without lighting.
+    void windowLoadsLightingSlot_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<int>("slot");
+        QTest::newRow("own slot") << "hornbeam"
+                                  << "" << 3;
+        QTest::newRow("4460 shares slot 0") << "hornbeam"
+                                            << "4460" << 0;
+        QTest::newRow("ledDisable") << "linden"
+                                    << "" << -1;
+    }
+    void windowLoadsLightingSlot()
+    {
+        QFETCH(QString, model);
+        QFETCH(QString, product);
+        QFETCH(int, slot);
+        WindowRig rig(model, true, false, 10, [&](const QString& folder) {
+            if (!product.isEmpty())
+                setDescription(folder, "ProductName", product);
+        });
+        auto* page = rig.window().findChild<KivoColorWindow*>();
+        QCOMPARE(page != nullptr, slot >= 0);
+        if (!page)
+            return;
+        MouseConfig& live = GlobalRecords::live();
+        rig.window().slotRefreshProfile(3);
+        const MouseConfig before = live;
+        page->selectEffect(KivoColorWindow::Reactive);
+        QCOMPARE(page->profile(), &live.Profile[slot]);
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
+            QCOMPARE(int(live.Profile[i].LedMode),
+                     i == slot ? int(KivoColorWindow::Reactive) : int(before.Profile[i].LedMode));
+        rig.window().slotRefreshProfile(2);
+        QCOMPARE(page->profile() == &live.Profile[0], slot == 0);
+        QCOMPARE(child<KivoPushButton>(*page, "effectButton")->text() == "REACTIVE", slot == 0);
+    }
+
+    void pageFollowsTheLanguage()
+    {
+        WindowRig rig;
+        auto* page = rig.window().findChild<KivoColorWindow*>();
+        page->selectEffect(KivoColorWindow::Reactive);
+        rig.window().findChild<QMenu*>("languageMenu")->actions()[1]->trigger();
+        QTRY_COMPARE(child<QLabel>(*page, "sleepLabel")->text(), QString("休眠时间"));
+        QCOMPARE(child<KivoPushButton>(*page, "effectButton")->text(), QString("触发反应"));
+        QCOMPARE(page->effectMenu()->actions().last()->text(), QString("关闭"));
+        QCOMPARE(child<QLabel>(*page, "sleepValue")->text(), QString("5 分钟"));
+    }
+
+    // Apply takes no step of its own for the lighting: the page edits the live record, which is
+    // what the write sends.
+    void applySendsThePageLighting()
+    {
+        WindowRig rig;
+        QVERIFY(rig.open());
+        auto* page = rig.window().findChild<KivoColorWindow*>();
+        page->selectEffect(KivoColorWindow::Reactive);
+        child<QSlider>(*page, "brightnessSlider")->setValue(2);
+        child<QSlider>(*page, "speedSlider")->setValue(4);
+        child<QSlider>(*page, "sleepSlider")->setValue(7);
+        child<QCheckBox>(*page, "moveOffCheck")->setChecked(true);
+        child<QCheckBox>(*page, "moveOffCheck")->click();
+        answerPicker(QColor(12, 34, 56), true);
+        QTest::mouseClick(child<DefaultColorArea>(*page, "colorButton"), Qt::LeftButton);
+        rig.window().findChild<KivoPushButton*>("applyButton")->click();
+        QCOMPARE(rig.window().lastWrite().iResult, quint8(0));
+        const VirtualMouseConfig held = rig.mouse().heldConfiguration();
+        QCOMPARE(int(held.ledMode), int(KivoColorWindow::Reactive));
+        QCOMPARE(int(held.ledBrightness), 2);
+        QCOMPARE(int(held.ledSpeed), 4);
+        QCOMPARE(int(held.ledSleepTime), 7);
+        QCOMPARE(int(held.ledMoveOff), 0);
+        QCOMPARE(held.activeColour, (VirtualMouseConfig::Rgb{12, 34, 56}));
+    }
+};
+
+QTEST_MAIN(TestKivoColorWindow)
+#include "tst_kivocolorwindow.moc"
