@@ -16,6 +16,7 @@
 #include "app/UiScale.h"
 #include "buttons/KivoBtnWindow.h"
 #include "device/BatteryPoller.h"
+#include "macro/MacroDialog.h"
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"
 #include "model/AppPaths.h"
@@ -254,6 +255,8 @@ void MousecfgWidget::buildPages()
     connect(m_pBtnWindow, &KivoBtnWindow::PopOneClickBox, this,
             &MousecfgWidget::slotPopOneClickBox);
     connect(m_pBtnWindow, &KivoBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
+    m_pMacro = new MacroDialog(m_pControls->page(PageSwitch::MacroPage), m_dScale);
+    connect(m_pMacro, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
     connect(m_pPages, &PageSwitch::pageShown, this,
             [this](int iPage) { m_pPicture->setPageVisible(iPage == PageSwitch::CustomizePage); });
     setFrontView(true);
@@ -295,6 +298,8 @@ void MousecfgWidget::layoutControls()
         m_pBtnWindow->setScale(m_dScale);
         m_pBtnWindow->setGeometry(m_pControls->page(PageSwitch::CustomizePage)->rect());
     }
+    if (m_pMacro)
+        m_pMacro->layoutControls(m_dScale);
 }
 
 void MousecfgWidget::retranslateUi()

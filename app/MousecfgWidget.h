@@ -22,6 +22,7 @@ class KivoColorWindow;
 class DpiTabPages;
 class KivoPushButton;
 class LanguageSwitcher;
+class MacroDialog;
 class MainControls;
 class MousePicture;
 class OsdAnnouncer;
@@ -106,6 +107,7 @@ public:
     BatteryPoller* batteryPoller() const { return m_pPoller; }
     ProfileActions* profileActions() const { return m_pProfileActions; }
     DpiTabPages* dpiTab() const { return m_pDpiTab; }
+    MacroDialog* macroPage() const { return m_pMacro; }
 
 signals:
     void mouseDevicesUpdated(QStringList devices);
@@ -220,6 +222,7 @@ private:
     PageSwitch* m_pPages = nullptr;
     MainControls* m_pControls = nullptr;
     ProfileActions* m_pProfileActions = nullptr;
+    MacroDialog* m_pMacro = nullptr;
     // The lighting page; none on a model whose description switches lighting off.
     KivoColorWindow* m_pColorWindow = nullptr;
     DpiTabPages* m_pDpiTab = nullptr;

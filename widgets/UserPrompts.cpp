@@ -36,6 +36,16 @@ protected:
     {
         return QFileDialog::getSaveFileName(parent, caption, dir, filter);
     }
+    QStringList askOpenFileNames(QWidget* parent, const QString& caption, const QString& dir,
+                                 const QString& filter) override
+    {
+        return QFileDialog::getOpenFileNames(parent, caption, dir, filter);
+    }
+    QString askExistingDirectory(QWidget* parent, const QString& caption,
+                                 const QString& dir) override
+    {
+        return QFileDialog::getExistingDirectory(parent, caption, dir);
+    }
 };
 
 DialogPrompts& dialogPrompts()
@@ -97,8 +107,7 @@ QString UserPrompts::openFileName(QWidget* parent, const QString& caption, const
                                   const QString& filter)
 {
     const QString kind = filterSuffix(filter).toLower();
-    const QString file =
-        current().askOpenFileName(parent, caption, startFolder(dir, kind), filter);
+    const QString file = current().askOpenFileName(parent, caption, startFolder(dir, kind), filter);
     rememberFolder(file, kind);
     return file;
 }
@@ -131,6 +140,38 @@ QString UserPrompts::filterSuffix(const QString& filter)
     static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9_]+)"));
     const QRegularExpressionMatch match = pattern.match(filter);
     return match.hasMatch() ? match.captured(1) : QString();
+}
+
+QStringList UserPrompts::openFileNames(QWidget* parent, const QString& caption, const QString& dir,
+                                       const QString& filter)
+{
+    const QString kind = filterSuffix(filter).toLower();
+    const QStringList files =
+        current().askOpenFileNames(parent, caption, startFolder(dir, kind), filter);
+    if (!files.isEmpty())
+        rememberFolder(files.first(), kind);
+    return files;
+}
+
+QString UserPrompts::existingDirectory(QWidget* parent, const QString& caption, const QString& dir)
+{
+    const QString kind = QStringLiteral("folder");
+    const QString folder = current().askExistingDirectory(parent, caption, startFolder(dir, kind));
+    if (!folder.isEmpty())
+        AppSettings::setLastFolder(kind, folder);
+    return folder;
+}
+
+QStringList UserPrompts::askOpenFileNames(QWidget* parent, const QString& caption,
+                                          const QString& dir, const QString& filter)
+{
+    const QString one = askOpenFileName(parent, caption, dir, filter);
+    return one.isEmpty() ? QStringList() : QStringList{one};
+}
+
+QString UserPrompts::askExistingDirectory(QWidget*, const QString&, const QString&)
+{
+    return QString();
 }
 
 void UserPrompts::install(UserPrompts* prompts)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -26,6 +27,11 @@ public:
     // the user is asked before it is replaced (No cancels).
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                 const QString& filter);
+    // Several files at once; empty when the user cancels. Folders as for openFileName.
+    static QStringList openFileNames(QWidget* parent, const QString& caption, const QString& dir,
+                                     const QString& filter);
+    // An existing folder; empty when the user cancels. An empty `dir` opens the last one chosen.
+    static QString existingDirectory(QWidget* parent, const QString& caption, const QString& dir);
 
     // The first "*.suffix" of a dialog filter ("Config File(*.conf)" gives "conf"), else empty.
     static QString filterSuffix(const QString& filter);
@@ -48,4 +54,9 @@ protected:
                                     const QString& filter) = 0;
     virtual QString askSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                     const QString& filter) = 0;
+    // Implementations that predate these two get a single-file answer and no folder.
+    virtual QStringList askOpenFileNames(QWidget* parent, const QString& caption,
+                                         const QString& dir, const QString& filter);
+    virtual QString askExistingDirectory(QWidget* parent, const QString& caption,
+                                         const QString& dir);
 };

@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>Install the udev rule 60-mousecfg.rules (with the package, or from data/udev/ of the sources into /etc/udev/rules.d/), then run &quot;sudo udevadm control --reload &amp;&amp; sudo udevadm trigger&quot; and plug the mouse in again.</source>
-        <translation>请安装 udev 规则 60-mousecfg.rules（随软件包安装，或从源码的 data/udev/ 复制到 /etc/udev/rules.d/），然后运行 "sudo udevadm control --reload &amp;&amp; sudo udevadm trigger" 并重新插入鼠标。</translation>
+        <translation>请安装 udev 规则 60-mousecfg.rules（随软件包安装，或从源码的 data/udev/ 复制到 /etc/udev/rules.d/），然后运行 &quot;sudo udevadm control --reload &amp;&amp; sudo udevadm trigger&quot; 并重新插入鼠标。</translation>
     </message>
 </context>
 <context>
@@ -915,6 +915,326 @@
     <message>
         <source>No</source>
         <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>START</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>置顶</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>置底</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延时</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批量</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>MACRO LIST</source>
+        <translation>宏列表</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>宏名称</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>鼠标命令</translation>
+    </message>
+    <message>
+        <source>No keyboard access: keys cannot be recorded.</source>
+        <translation>无法访问键盘：不能录制按键。</translation>
+    </message>
+    <message>
+        <source>Only keys typed into this window are recorded.</source>
+        <translation>仅录制在本窗口中输入的按键。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一个或多个按键未释放。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroRowText</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左键单击</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中键单击</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右键单击</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>向左移动</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>向右移动</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移动</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移动</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>释放</translation>
+    </message>
+    <message>
+        <source>%d ms</source>
+        <translation>%d 毫秒</translation>
+    </message>
+</context>
+<context>
+    <name>MacroEventView</name>
+    <message>
+        <source>KEY</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>动作</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+</context>
+<context>
+    <name>MouseCommandTree</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>弹起</translation>
+    </message>
+</context>
+<context>
+    <name>MacroEditPanel</name>
+    <message>
+        <source>DISTANCE(1-120)</source>
+        <translation>距离(1-120)</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+    <message>
+        <source>Press the new key.</source>
+        <translation>请按下新的按键。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroOptions</name>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>记录动作间延时</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入默认延时</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按键时重复</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>重复直到再次按键</translation>
+    </message>
+</context>
+<context>
+    <name>MacroFileActions</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>宏已存在！</translation>
+    </message>
+    <message>
+        <source>Invalid Macro Name!</source>
+        <translation>无效的宏名称！</translation>
+    </message>
+    <message>
+        <source>Save Macro File Failed!</source>
+        <translation>保存宏文件失败！</translation>
+    </message>
+    <message>
+        <source>Import Macro File Failed!</source>
+        <translation>导入宏文件失败！</translation>
+    </message>
+    <message>
+        <source>Export Macro File Failed!</source>
+        <translation>导出宏文件失败！</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>宏数量过多，无法创建！</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>加载宏文件</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>保存宏文件</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>宏文件(*.MSMACRO)</translation>
+    </message>
+</context>
+<context>
+    <name>KivoGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>枪械文件名</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子弹数</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+    <message>
+        <source>VERTICAL</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>HORIZONTAL</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>请输入文件名。</translation>
     </message>
 </context>
 </TS>

@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>Install the udev rule 60-mousecfg.rules (with the package, or from data/udev/ of the sources into /etc/udev/rules.d/), then run &quot;sudo udevadm control --reload &amp;&amp; sudo udevadm trigger&quot; and plug the mouse in again.</source>
-        <translation>請安裝 udev 規則 60-mousecfg.rules（隨套件安裝，或從原始碼的 data/udev/ 複製到 /etc/udev/rules.d/），然後執行 "sudo udevadm control --reload &amp;&amp; sudo udevadm trigger" 並重新插入滑鼠。</translation>
+        <translation>請安裝 udev 規則 60-mousecfg.rules（隨套件安裝，或從原始碼的 data/udev/ 複製到 /etc/udev/rules.d/），然後執行 &quot;sudo udevadm control --reload &amp;&amp; sudo udevadm trigger&quot; 並重新插入滑鼠。</translation>
     </message>
 </context>
 <context>
@@ -915,6 +915,326 @@
     <message>
         <source>No</source>
         <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>START</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>置頂</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>置底</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延時</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>槍械設定</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批次</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>MACRO LIST</source>
+        <translation>巨集清單</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>巨集名稱</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>滑鼠命令</translation>
+    </message>
+    <message>
+        <source>No keyboard access: keys cannot be recorded.</source>
+        <translation>無法存取鍵盤：不能錄製按鍵。</translation>
+    </message>
+    <message>
+        <source>Only keys typed into this window are recorded.</source>
+        <translation>僅錄製在本視窗中輸入的按鍵。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一個或多個按鍵未放開。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroRowText</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左鍵單擊</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中鍵單擊</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右鍵單擊</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前進</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>後退</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>向左移動</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>向右移動</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移動</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移動</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>放開</translation>
+    </message>
+    <message>
+        <source>%d ms</source>
+        <translation>%d 毫秒</translation>
+    </message>
+</context>
+<context>
+    <name>MacroEventView</name>
+    <message>
+        <source>KEY</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>動作</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延時(毫秒)</translation>
+    </message>
+</context>
+<context>
+    <name>MouseCommandTree</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>彈起</translation>
+    </message>
+</context>
+<context>
+    <name>MacroEditPanel</name>
+    <message>
+        <source>DISTANCE(1-120)</source>
+        <translation>距離(1-120)</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延時(毫秒)</translation>
+    </message>
+    <message>
+        <source>Press the new key.</source>
+        <translation>請按下新的按鍵。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroOptions</name>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>記錄動作間延時</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入預設延時</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循環次數(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按鍵時重複</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>重複直到再次按鍵</translation>
+    </message>
+</context>
+<context>
+    <name>MacroFileActions</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>巨集已存在！</translation>
+    </message>
+    <message>
+        <source>Invalid Macro Name!</source>
+        <translation>無效的巨集名稱！</translation>
+    </message>
+    <message>
+        <source>Save Macro File Failed!</source>
+        <translation>儲存巨集檔案失敗！</translation>
+    </message>
+    <message>
+        <source>Import Macro File Failed!</source>
+        <translation>匯入巨集檔案失敗！</translation>
+    </message>
+    <message>
+        <source>Export Macro File Failed!</source>
+        <translation>匯出巨集檔案失敗！</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>巨集數量過多，無法建立！</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>載入巨集檔案</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>儲存巨集檔案</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>巨集檔案(*.MSMACRO)</translation>
+    </message>
+</context>
+<context>
+    <name>KivoGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>槍械設定</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>槍械檔案名稱</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子彈數</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延時(毫秒)</translation>
+    </message>
+    <message>
+        <source>VERTICAL</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>HORIZONTAL</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>請輸入檔案名稱。</translation>
     </message>
 </context>
 </TS>

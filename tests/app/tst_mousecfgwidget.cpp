@@ -5,8 +5,11 @@
 #include "app/HotspotButton.h"
 #include "app/MousePicture.h"
 #include "app/MainLayout.h"
+#include "macro/MacroDialog.h"
 #include "model/AppSettings.h"
 #include "model/GlobalRecords.h"
+#include "model/MacroFile.h"
+#include "model/MacroList.h"
 #include "widgets/ColourContrast.h"
 #include "widgets/KivoPushButton.h"
 
@@ -316,6 +319,24 @@ private slots:
         QVERIFY(button(w, "tabLighting")->geometry().isEmpty());
         QVERIFY(button(w, "tabMacro")->geometry().isEmpty());
         QVERIFY(!button(w, "tabCustomize")->geometry().isEmpty());
+    }
+
+    // Recording on the macro page locks the rest of the window until it stops.
+    void macroRecordingLocksTheWindow()
+    {
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(MacroFile::save("m1", MacroFileData::newMacro()) && MacroList::add("m1"));
+        w.slotGotoMacro(3);
+        QCOMPARE(w.currentPage(), 3);
+        MacroDialog* page = w.macroPage();
+        page->reloadMacroList();
+        page->runCommand(MacroDialog::StartStop);
+        QVERIFY(!button(w, "tabDpi")->isEnabled());
+        QVERIFY(!button(w, "applyButton")->isEnabled());
+        page->runCommand(MacroDialog::StartStop);
+        QVERIFY(button(w, "tabDpi")->isEnabled());
+        QVERIFY(button(w, "applyButton")->isEnabled());
     }
 
     void frontAndSideViews()

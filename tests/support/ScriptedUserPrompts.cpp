@@ -25,6 +25,15 @@ void ScriptedUserPrompts::answerSaveFile(const QString& path)
     m_SaveFiles.enqueue(path);
 }
 
+void ScriptedUserPrompts::answerOpenFiles(const QStringList& paths)
+{
+    m_OpenFileLists.enqueue(paths);
+}
+void ScriptedUserPrompts::answerDirectory(const QString& path)
+{
+    m_Directories.enqueue(path);
+}
+
 QStringList ScriptedUserPrompts::titles() const
 {
     QStringList list;
@@ -43,7 +52,8 @@ QStringList ScriptedUserPrompts::texts() const
 
 int ScriptedUserPrompts::pendingAnswers() const
 {
-    return m_Questions.size() + m_OpenFiles.size() + m_SaveFiles.size();
+    return m_Questions.size() + m_OpenFiles.size() + m_SaveFiles.size() + m_OpenFileLists.size() +
+           m_Directories.size();
 }
 
 void ScriptedUserPrompts::showNotice(QWidget*, const QString& title, const QString& text,
@@ -86,4 +96,28 @@ QString ScriptedUserPrompts::askSaveFileName(QWidget*, const QString& caption, c
         return QString();
     }
     return m_SaveFiles.dequeue();
+}
+
+QStringList ScriptedUserPrompts::askOpenFileNames(QWidget*, const QString& caption,
+                                                  const QString& dir, const QString& filter)
+{
+    m_Shown.append({OpenFiles, caption, dir, filter});
+    if (m_OpenFileLists.isEmpty()) {
+        ++m_iUnanswered;
+        qWarning() << "unscripted open-files dialog:" << caption;
+        return QStringList();
+    }
+    return m_OpenFileLists.dequeue();
+}
+
+QString ScriptedUserPrompts::askExistingDirectory(QWidget*, const QString& caption,
+                                                  const QString& dir)
+{
+    m_Shown.append({Directory, caption, dir, QString()});
+    if (m_Directories.isEmpty()) {
+        ++m_iUnanswered;
+        qWarning() << "unscripted folder dialog:" << caption;
+        return QString();
+    }
+    return m_Directories.dequeue();
 }

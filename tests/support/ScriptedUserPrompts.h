@@ -18,7 +18,9 @@ public:
         Notice,
         Question,
         OpenFile,
-        SaveFile
+        SaveFile,
+        OpenFiles,
+        Directory
     };
     struct Shown
     {
@@ -34,6 +36,8 @@ public:
     void answerQuestion(bool bYes);
     void answerOpenFile(const QString& path); // empty: the user cancels
     void answerSaveFile(const QString& path);
+    void answerOpenFiles(const QStringList& paths); // empty: the user cancels
+    void answerDirectory(const QString& path);
 
     const QVector<Shown>& shown() const { return m_Shown; }
     QStringList titles() const;
@@ -50,6 +54,10 @@ protected:
                             const QString& filter) override;
     QString askSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter) override;
+    QStringList askOpenFileNames(QWidget* parent, const QString& caption, const QString& dir,
+                                 const QString& filter) override;
+    QString askExistingDirectory(QWidget* parent, const QString& caption,
+                                 const QString& dir) override;
 
 private:
     UserPrompts* m_pPrevious = nullptr;
@@ -57,5 +65,7 @@ private:
     QQueue<bool> m_Questions;
     QQueue<QString> m_OpenFiles;
     QQueue<QString> m_SaveFiles;
+    QQueue<QStringList> m_OpenFileLists;
+    QQueue<QString> m_Directories;
     int m_iUnanswered = 0;
 };

@@ -1,0 +1,252 @@
+#!/usr/bin/env bash
+# End-to-end run of macro recording: the tool and a virtual mouse as separate processes on a
+# private X server. Creates a macro on the macro page, records a typed phrase, inserts a left
+# click and a 20 ms delay, saves, and checks the macro file. Then records 60 keys typed at 30 a
+# second and prints what was seen against the X server's own key timestamps.
+#   usage: e2e-macro.sh <build>/bin <key-stamps program>
+# Works on a copy of the application folder in a temporary folder. Exit 0 when every check
+# passed; the timing figures are printed, not judged.
+set -uo pipefail
+
+if [ $# -ne 2 ] || [ ! -x "$1/mousecfg" ] || [ ! -x "$1/virtual-mouse" ] || [ ! -x "$2" ]; then
+    echo "e2e-macro: usage: $0 <bin folder with mousecfg and virtual-mouse> <key-stamps>" >&2
+    exit 2
+fi
+bin="$(cd "$1" && pwd)"
+stamps="$(cd "$(dirname "$2")" && pwd)/$(basename "$2")"
+
+if [ -z "${E2E_MACRO_XVFB:-}" ]; then
+    for tool in xvfb-run xdotool; do
+        if ! command -v "$tool" > /dev/null; then
+            echo "e2e-macro: FAIL: $tool is missing (scripts/setup.sh installs it)" >&2
+            exit 1
+        fi
+    done
+    export E2E_MACRO_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" bash "$0" "$@"
+fi
+
+passed=0
+failed=0
+pids=()
+work="$(mktemp -d "${TMPDIR:-/tmp}/e2e-macro.XXXXXX")"
+
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2> /dev/null
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2> /dev/null
+    done
+    if [ -n "${E2E_MACRO_KEEP:-}" ]; then
+        echo "e2e-macro: kept $work"
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+summary() {
+    echo "e2e-macro: $passed passed, $failed failed"
+}
+pass() {
+    passed=$((passed + 1))
+    echo "PASS: $1"
+}
+fail() {
+    failed=$((failed + 1))
+    echo "FAIL: $1"
+}
+give_up() {
+    fail "$1"
+    if [ -s "$work/tool.log" ]; then
+        echo "--- last lines of tool.log"
+        tail -n 25 "$work/tool.log"
+    fi
+    summary
+    exit 1
+}
+
+# Waits up to $4 seconds for a line matching $2 in file $1 after its first $3 lines.
+wait_line() {
+    local file=$1 pattern=$2 after=$3 limit=${4:-30} line i
+    for ((i = 0; i < limit * 10; i++)); do
+        line=$(tail -n +"$((after + 1))" "$file" 2> /dev/null | grep -m1 -E "$pattern")
+        if [ -n "$line" ]; then
+            echo "$line"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+lines() {
+    wc -l < "$1"
+}
+ini_value() {
+    awk -v section="[$2]" -v key="$3" '
+        /^\[/ { inside = ($0 == section); next }
+        inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
+    ' "$1" | tr -d '\r'
+}
+# The rows of a macro file as "map high low" lines.
+macro_rows() {
+    local file=$1 n i
+    n=$(ini_value "$file" Setting Count)
+    for ((i = 0; i < ${n:-0}; i++)); do
+        echo "$(ini_value "$file" Setting "Map_$i") $(ini_value "$file" Setting "DataH_$i") $(ini_value "$file" Setting "DataL_$i")"
+    done
+}
+# Waits until the tool logged $2 more recorded strokes after line $1 of its log.
+wait_strokes() {
+    local after=$1 want=$2 i seen=0
+    for ((i = 0; i < 150; i++)); do
+        seen=$(tail -n +"$((after + 1))" "$work/tool.log" | grep -c "OnHookKey ret ")
+        [ "$seen" -ge "$want" ] && break
+        sleep 0.1
+    done
+    echo "$seen"
+}
+
+# --- isolation -------------------------------------------------------------------------------
+app="$work/app"
+cp -a "$bin" "$app" || give_up "cannot copy $bin"
+mkdir -p "$work/runtime" "$work/config" "$work/virtual"
+chmod 0700 "$work/runtime" "$work/virtual"
+export XDG_RUNTIME_DIR="$work/runtime"
+export XDG_CONFIG_HOME="$work/config"
+export MOUSECFG_VIRTUAL_DIR="$work/virtual"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
+export QT_MESSAGE_PATTERN='%{time hh:mm:ss.zzz} %{message}'
+ini="$app/Configs/Config.ini"
+[ -f "$ini" ] || give_up "no Configs/Config.ini in $bin"
+unit=$(ini_value "$app/DefaultProfile.bin" PROFILE MinDelay)
+unit=${unit:-1}
+code=$(ini_value "$ini" Config Model)
+code=${code%% *}
+code=${code:-HORNBEAM}
+
+# --- start the programs ----------------------------------------------------------------------
+"$app/virtual-mouse" --name "$code" --receiver < /dev/null > "$work/vm.log" 2>&1 &
+pids+=($!)
+wait_line "$work/vm.log" "^virtual mouse $code " 0 > /dev/null || give_up "no virtual mouse"
+"$app/mousecfg" < /dev/null > "$work/tool.log" 2>&1 &
+pids+=($!)
+tool_pid=$!
+wait_line "$work/tool.log" " main window shown$" 0 > /dev/null || give_up "no main window"
+wid=""
+for ((i = 0; i < 100; i++)); do
+    wid=$(xdotool search --all --onlyvisible --pid "$tool_pid" --name "$code" 2> /dev/null |
+        head -n1)
+    [ -n "$wid" ] && break
+    sleep 0.1
+done
+[ -n "$wid" ] || give_up "no visible window of the tool"
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+# A point of the window at UI scale 1.0 (999 pixels wide); the macro page starts at 246, 85.
+click() {
+    xdotool mousemove --window "$wid" $(($1 * WIDTH / 999)) $(($2 * WIDTH / 999)) click 1
+    sleep 0.4
+}
+page_click() {
+    click $((246 + $1)) $((85 + $2))
+}
+xdotool windowactivate --sync "$wid" 2> /dev/null
+click 146 206 # the MACRO tab
+
+# --- 1. a new macro --------------------------------------------------------------------------
+page_click 46 390 # NEW
+name=""
+for ((i = 0; i < 50; i++)); do
+    name=$(ini_value "$ini" MACRO_LIST 0)
+    [ -n "$name" ] && break
+    sleep 0.1
+done
+macro="$app/Configs/MacroDB/$name.MSMACRO"
+if [ -n "$name" ] && [ -f "$macro" ]; then
+    pass "NEW created '$name'"
+else
+    give_up "NEW created no macro (MACRO_LIST/0 '${name}')"
+fi
+
+# --- 2. record a phrase with its delays ------------------------------------------------------
+page_click 470 349 # RECORD DELAYS BETWEEN ACTION
+before=$(lines "$work/tool.log")
+page_click 215 16 # START
+xdotool windowfocus --sync "$wid" 2> /dev/null
+xdotool type --delay 40 "hello"
+seen=$(wait_strokes "$before" 10)
+page_click 215 16 # STOP: saves as SAVE does
+sleep 0.5
+rows=$(macro_rows "$macro")
+keys=$(awk '$1 == 132 || $1 == 4 { printf "%s:%s ", $1, $3 }' <<< "$rows")
+delays=$(awk '$1 == 6' <<< "$rows" | wc -l)
+want_keys="132:11 4:11 132:8 4:8 132:15 4:15 132:15 4:15 132:18 4:18 "
+if [ "$keys" = "$want_keys" ] && [ "$delays" -eq 9 ]; then
+    pass "recorded 'hello': 10 key rows and 9 delay rows saved at STOP"
+else
+    fail "recorded keys '$keys' (want '$want_keys'), $delays delay rows (want 9), $seen strokes seen"
+fi
+
+# --- 3. a left click and a 20 ms delay -------------------------------------------------------
+count_before=$(ini_value "$macro" Setting Count)
+page_click 520 38 # LEFT CLICK opens
+page_click 520 38 # and inserts a whole click after the current (last) row
+page_click 310 438 # INSERT DELAY (10 ms)
+page_click 627 257 # the delay field of the editing panel
+xdotool key --window "$wid" ctrl+a
+xdotool type --delay 40 "20"
+sleep 0.3
+page_click 310 16 # SAVE
+sleep 0.5
+tail_rows=$(macro_rows "$macro" | tail -n 5 | tr '\n' ' ')
+want_tail="129 0 1 6 0 $((10 / unit)) 1 0 1 6 0 $((10 / unit)) 6 0 $((20 / unit)) "
+count_after=$(ini_value "$macro" Setting Count)
+if [ "$tail_rows" = "$want_tail" ] && [ "$count_after" -eq $((count_before + 5)) ]; then
+    pass "left click with its delays and a 20 ms delay saved after the phrase"
+else
+    fail "last rows '$tail_rows' (want '$want_tail'), count $count_after (was $count_before)"
+fi
+
+# --- 4. 30 keys a second for 2 seconds -------------------------------------------------------
+"$stamps" 20 > "$work/stamps.log" 2>&1 &
+pids+=($!)
+wait_line "$work/stamps.log" "^ready$" 0 10 > /dev/null || give_up "key-stamps did not start"
+before=$(lines "$work/tool.log")
+page_click 215 16 # START (clears the list)
+xdotool windowfocus --sync "$wid" 2> /dev/null
+stamp_start=$(lines "$work/stamps.log")
+phrase="thequickbrownfoxjumpsoverthelazydogthequickbrownfoxjumpsover"
+# xdotool waits half the delay after a press and half after the release.
+xdotool type --delay 58 "$phrase"
+seen=$(wait_strokes "$before" $((2 * ${#phrase})))
+page_click 215 16 # STOP
+sleep 0.5
+tail -n +"$((stamp_start + 1))" "$work/stamps.log" | grep -E '^(press|release) ' > "$work/sent.txt"
+sent=$(lines "$work/sent.txt")
+first=$(awk 'NR == 1 { print $3 }' "$work/sent.txt")
+last=$(awk '$1 == "press" { t = $3 } END { print t }' "$work/sent.txt")
+rate=$(awk -v n="${#phrase}" -v a="$first" -v b="$last" \
+    'BEGIN { if (b > a) printf "%.1f", (n - 1) * 1000 / (b - a); else print "?" }')
+echo "figures: $sent key events sent by the X server (${#phrase} keys, $rate keys/s)," \
+    "$seen seen by the recording, $((sent - seen)) lost"
+if [ "$sent" -eq $((2 * ${#phrase})) ] && [ "$seen" -eq "$sent" ]; then
+    pass "no key event lost at $rate keys a second"
+else
+    fail "$((sent - seen)) of $sent key events lost"
+fi
+# The recorded delays against the server's gaps: row 2k+1 is the delay before event k+1.
+macro_rows "$macro" | awk '$1 == 6 { print $2 * 256 + $3 }' > "$work/recorded.txt"
+awk -v unit="$unit" '
+    NR == FNR { t[NR] = $3; next }
+    { gap = t[FNR + 1] - t[FNR]; ms = $1 * unit; d = ms - gap; if (d < 0) d = -d
+      n++; if (d <= unit) ok++; if (d > worst) worst = d; sum += d }
+    END { printf "figures: %d recorded delays (unit %d ms), %d within one unit of the server gap," \
+          " mean deviation %.2f ms, worst %d ms\n", n, unit, ok, n ? sum / n : 0, worst }
+' "$work/sent.txt" "$work/recorded.txt"
+
+summary
+[ "$failed" -eq 0 ]
