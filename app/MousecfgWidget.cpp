@@ -254,6 +254,12 @@ void MousecfgWidget::createTrayActions()
     connect(m_pLoadConfigAction, &QAction::triggered, this, [this] { selectDevice(false); });
     m_pQuitAction = new QAction(this);
     connect(m_pQuitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    // Quitting is within reach on every desktop, tray or not: Ctrl+Q and the window's own
+    // context menu carry the tray menu's entries.
+    m_pQuitAction->setShortcut(QKeySequence::Quit);
+    addAction(m_pLoadConfigAction);
+    addAction(m_pQuitAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void MousecfgWidget::createTrayIcon()
@@ -437,10 +443,16 @@ void MousecfgWidget::onDeviceOpened(bool bOpened)
 void MousecfgWidget::hideToTray()
 {
     // Without a tray there would be no way back to a hidden window.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    if (hasTray())
         hide();
     else
         showMinimized();
+}
+
+bool MousecfgWidget::hasTray() const
+{
+    return m_Services.trayAvailable ? m_Services.trayAvailable()
+                                    : QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void MousecfgWidget::mousePressEvent(QMouseEvent* event)
@@ -662,7 +674,8 @@ void MousecfgWidget::onButtonClicked()
 
 void MousecfgWidget::onClose()
 {
-    if (DeviceDescription::closeWindow() == 0)
+    // Hidden without a tray, the program would live on out of every reach: it ends instead.
+    if (DeviceDescription::closeWindow() == 0 && hasTray())
         hideToTray();
     else
         QCoreApplication::quit();
