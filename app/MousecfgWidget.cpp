@@ -7,12 +7,14 @@
 #include "app/LanguageSwitcher.h"
 #include "app/MainControls.h"
 #include "app/MousePicture.h"
+#include "app/NotificationAnnouncer.h"
 #include "app/OsdAnnouncer.h"
 #include "app/PageSwitch.h"
 #include "app/PermissionNotice.h"
 #include "app/ProfileActions.h"
 #include "app/StatusTexts.h"
 #include "app/UiScale.h"
+#include "app/WindowMove.h"
 #include "device/BatteryPoller.h"
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"
@@ -27,6 +29,7 @@
 #include "platform/ProgramLauncher.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/LanguageFont.h"
+#include "widgets/SkinImage.h"
 #include "widgets/SkinStyle.h"
 #include "widgets/UserPrompts.h"
 
@@ -50,7 +53,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
 {
     m_pAnnouncer = services.announcer;
     if (!m_pAnnouncer) {
-        m_pOwnAnnouncer = std::make_unique<OsdClientAnnouncer>();
+        m_pOwnAnnouncer.reset(NotificationAnnouncer::forSession());
         m_pAnnouncer = m_pOwnAnnouncer.get();
     }
     m_pLauncher = services.launcher;
@@ -70,10 +73,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     setWindowTitle(m_ProductName);
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // 2. Skin images.
-    m_Background = QPixmap(AppPaths::skinDir() + "/cfgMainback.png");
-
-    // 3. Scale, size, place and shape.
+    // 2. and 3. Scale, then the skin images for it; size, place and shape.
     setUpScale();
 
     // 4. Device arrival and removal.
@@ -146,6 +146,8 @@ void MousecfgWidget::setUpScale()
     m_dScale = UiScale::fromLogicalDpi(screen ? screen->logicalDotsPerInch() : UiScale::kBaseDpi,
                                        &m_iScaleIndex);
     UserPrompts::setScale(m_dScale);
+    SkinImage::setScale(m_dScale);
+    m_Background = SkinImage::load(AppPaths::skinDir() + "/cfgMainback.png");
     const QSize size(UiScale::scaled(MainLayout::kWidth, m_dScale),
                      UiScale::scaled(MainLayout::kHeight, m_dScale));
     setBaseSize(size);
@@ -463,9 +465,7 @@ void MousecfgWidget::mousePressEvent(QMouseEvent* event)
 
 void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    QPoint target;
-    if (m_Drag.move(event->screenPos(), &target))
-        move(target);
+    WindowMove::follow(this, m_Drag, event->screenPos());
     QWidget::mouseMoveEvent(event);
 }
 

@@ -4,11 +4,13 @@
 #include "app/MousecfgWidget.h"
 #include "app/ScriptCommands.h"
 #include "model/AppPaths.h"
+#include "platform/DesktopSession.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/InstanceChannel.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QIcon>
 #include <QSettings>
 #include <QThread>
@@ -110,6 +112,9 @@ int main(int argc, char* argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    // Decided once for the whole run: it chooses how announcements and the pointer speed go.
+    DesktopSession::current();
+    qDebug().noquote() << "platform:" << QGuiApplication::platformName();
 
     const QString product = productName();
 

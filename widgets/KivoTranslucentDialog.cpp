@@ -1,4 +1,5 @@
 #include "widgets/KivoTranslucentDialog.h"
+#include "widgets/SkinImage.h"
 
 #include "model/AppPaths.h"
 
@@ -11,7 +12,7 @@ KivoTranslucentDialog::KivoTranslucentDialog(QWidget* parent, const QString& bac
 {
     setModal(true);
     setAttribute(Qt::WA_TranslucentBackground);
-    m_Background = QPixmap(AppPaths::skinDir() + "/" + background);
+    m_Background = SkinImage::load(AppPaths::skinDir() + "/" + background);
     setFixedSize(px(baseSize.width()), px(baseSize.height()));
 }
 
