@@ -146,7 +146,10 @@ void MousecfgWidget::setUpScale()
     m_dScale = UiScale::fromLogicalDpi(screen ? screen->logicalDotsPerInch() : UiScale::kBaseDpi,
                                        &m_iScaleIndex);
     UserPrompts::setScale(m_dScale);
-    SkinImage::setScale(m_dScale);
+    // The images are drawn at the UI scale times the pixels per logical pixel of the screen.
+    const double pixelRatio = screen ? screen->devicePixelRatio() : 1.0;
+    SkinImage::setScale(m_dScale * pixelRatio);
+    qDebug("UI scale %.2f, device pixel ratio %.2f", m_dScale, pixelRatio);
     m_Background = SkinImage::load(AppPaths::skinDir() + "/cfgMainback.png");
     const QSize size(UiScale::scaled(MainLayout::kWidth, m_dScale),
                      UiScale::scaled(MainLayout::kHeight, m_dScale));
@@ -156,9 +159,9 @@ void MousecfgWidget::setUpScale()
     if (screen)
         move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
     if (!m_Background.isNull()) {
-        m_ScaledBackground =
-            m_Background.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        setMask(m_ScaledBackground.mask());
+        m_ScaledBackground = SkinImage::scaledTo(m_Background, size, pixelRatio);
+        // The shape is in logical pixels.
+        setMask(m_Background.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).mask());
     }
 }
 

@@ -29,8 +29,9 @@ void KivoTranslucentDialog::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), QColor(0x1b, 0x1e, 0x23));
         return;
     }
-    if (m_Scaled.size() != size())
-        m_Scaled = m_Background.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QSize target = (QSizeF(size()) * devicePixelRatioF()).toSize();
+    if (m_Scaled.size() != target)
+        m_Scaled = SkinImage::scaledTo(m_Background, size(), devicePixelRatioF());
     painter.drawPixmap(0, 0, m_Scaled);
 }
 

@@ -34,6 +34,16 @@ QPixmap SkinImage::load(const QString& path)
     return QPixmap(fileFor(path, s_dScale));
 }
 
+QPixmap SkinImage::scaledTo(const QPixmap& image, const QSize& logicalSize, double dPixelRatio)
+{
+    const QSize target = (QSizeF(logicalSize) * dPixelRatio).toSize();
+    QPixmap scaled = image.size() == target
+                         ? image
+                         : image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(dPixelRatio);
+    return scaled;
+}
+
 QSize SkinImage::nominalSize(const QString& path)
 {
     // The header alone tells the size: no pixels are decoded.

@@ -21,6 +21,9 @@ public:
     // and the file exists, else `path` itself.
     static QString fileFor(const QString& path, double dScale);
     static QPixmap load(const QString& path);
+    // `image` smoothly scaled to cover `logicalSize` on a screen of `dPixelRatio` device pixels
+    // per logical pixel, so that it is drawn pixel for pixel.
+    static QPixmap scaledTo(const QPixmap& image, const QSize& logicalSize, double dPixelRatio);
     // The size of the image at `path` itself (not its larger sibling); empty when unreadable.
     static QSize nominalSize(const QString& path);
 };
