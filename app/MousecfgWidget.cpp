@@ -79,6 +79,10 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     // 4. Device arrival and removal.
     setUpDeviceNotifications();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    // Wayland compositors take no window shape, only transparency: the cut corners of the
+    // skin come from its alpha there.
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        setAttribute(Qt::WA_TranslucentBackground);
 
     // 5. The mice that are connected now.
     DeviceAccess::initSlotTable();
