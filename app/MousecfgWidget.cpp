@@ -38,6 +38,7 @@
 #include <QBitmap>
 #include <QDebug>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -122,7 +123,8 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     QTimer::singleShot(0, this, [] { ProfileFiles::writeFactoryProfile(); });
 
     // 9. Icons and the tray.
-    const QIcon icon(AppPaths::skinDir() + "/icon.ico");
+    const QIcon icon =
+        QIcon::fromTheme(QStringLiteral("mousecfg"), QIcon(AppPaths::skinDir() + "/icon.ico"));
     setWindowIcon(icon);
     m_pTrayIcon->setIcon(icon);
     m_pTrayIcon->setToolTip(windowTitle());

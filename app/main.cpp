@@ -112,6 +112,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    // Names the desktop entry, so that Wayland compositors and docks show its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("mousecfg"));
     // Decided once for the whole run: it chooses how announcements and the pointer speed go.
     DesktopSession::current();
     qDebug().noquote() << "platform:" << QGuiApplication::platformName();
@@ -137,9 +139,10 @@ int main(int argc, char* argv[])
         window->setWindowOpacity(1.0);
         window->show();
     }
-    // From the application folder rather than the working folder, so that the icon is found
-    // wherever the program is started from.
-    window->setWindowIcon(QIcon(AppPaths::skinDir() + "/icon.ico"));
+    // The installed icon theme's first (it has every size and the scalable one), the skin's
+    // from the application folder otherwise.
+    window->setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("mousecfg"), QIcon(AppPaths::skinDir() + "/icon.ico")));
     window->setWindowTitle(product);
 
     InstanceChannel channel;
