@@ -14,6 +14,7 @@
 #include "device/KivoProcessThread.h"
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
+#include "platform/PointerSpeed.h"
 
 #include <QFileInfo>
 
@@ -158,6 +159,8 @@ int ScriptCommands::selectProfile(int iSlot, QString* output)
         ProfileFiles::saveActiveSlot(iSlot);
         // The short form has no answer to check.
         DeviceCommands::selectProfile(iSlot);
+        // The desktop's pointer speed follows the profile, as after a switch in the window.
+        PointerSpeed::create()->apply(GlobalRecords::live().activeProfile().mousespeed);
     }
     *output += tr("Profile %1 selected.").arg(iSlot + 1) + "\n";
     return CommandLine::Done;

@@ -21,6 +21,9 @@
 namespace {
 // How long a command waits for a window that is busy writing to the mouse.
 constexpr int kCommandTimeoutMs = 60000;
+// How long a second start waits for the running window to take its raise request (the window
+// may still be being built).
+constexpr int kRaiseTimeoutMs = 10000;
 // How long a command waits for another command-line process to let go of the mouse.
 constexpr int kLockWaitMs = 10000;
 
@@ -125,10 +128,14 @@ int main(int argc, char* argv[])
     const QString lockName = SingleInstance::mutexName(product);
     const std::unique_ptr<SingleInstance> instance = SingleInstance::create();
     if (!instance->tryAcquire(lockName)) {
-        InstanceChannel::send(lockName, {InstanceRequests::raiseRequest()}, 3000);
+        InstanceChannel::send(lockName, {InstanceRequests::raiseRequest()}, kRaiseTimeoutMs);
         QCoreApplication::exit(1);
         return 1;
     }
+    // Listening at once: a start soon after this one finds us even while the window is built.
+    InstanceChannel channel;
+    if (!channel.listen(lockName))
+        qWarning("single instance: cannot listen for a second start");
 
     // An installed tool keeps Configs in the user's folder: filled from the shipped defaults at
     // the first start, before anything reads it.
@@ -145,13 +152,10 @@ int main(int argc, char* argv[])
         QIcon::fromTheme(QStringLiteral("mousecfg"), QIcon(AppPaths::skinDir() + "/icon.ico")));
     window->setWindowTitle(product);
 
-    InstanceChannel channel;
     auto* requests = new InstanceRequests(window);
     channel.setHandler([requests](const QStringList& args, QString* output) {
         return requests->handle(args, output);
     });
-    if (!channel.listen(lockName))
-        qWarning("single instance: cannot listen for a second start");
 
     const int code = app.exec();
     delete window;

@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QLocalSocket>
 #include <QPointer>
+#include <QTimer>
 
 InstanceChannel::InstanceChannel(QObject* parent) : QObject(parent)
 {
@@ -37,30 +38,37 @@ void InstanceChannel::onNewConnection()
 {
     while (QLocalSocket* socket = m_Server.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto handle = [this, socket] {
-            QDataStream in(socket);
-            in.startTransaction();
-            QStringList args;
-            in >> args;
-            if (!in.commitTransaction())
-                return; // the rest of the request is still on its way
-            // Answer once per connection: a handler that runs a nested event loop (a write with
-            // its busy dialog) must not see the same request again.
-            disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
-            QPointer<QLocalSocket> guard(socket);
-            QString output;
-            const int code = m_Handler ? m_Handler(args, &output) : 1;
-            if (!guard)
-                return; // the asking process gave up and left meanwhile
-            QDataStream out(socket);
-            out << qint32(code) << output;
-            socket->flush();
-            socket->disconnectFromServer();
-        };
-        connect(socket, &QLocalSocket::readyRead, this, handle);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
         if (socket->bytesAvailable() > 0)
-            handle();
+            serve(socket);
     }
+}
+
+void InstanceChannel::serve(QLocalSocket* socket)
+{
+    if (!m_Handler) {
+        // Listening starts with the lock, before the window that answers exists.
+        QTimer::singleShot(kHandlerWaitMs, socket, [this, socket] { serve(socket); });
+        return;
+    }
+    QDataStream in(socket);
+    in.startTransaction();
+    QStringList args;
+    in >> args;
+    if (!in.commitTransaction())
+        return; // the rest of the request is still on its way
+    // Answer once per connection: a handler that runs a nested event loop (a write with its
+    // busy dialog) must not see the same request again.
+    disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+    QPointer<QLocalSocket> guard(socket);
+    QString output;
+    const int code = m_Handler(args, &output);
+    if (!guard)
+        return; // the asking process gave up and left meanwhile
+    QDataStream out(socket);
+    out << qint32(code) << output;
+    socket->flush();
+    socket->disconnectFromServer();
 }
 
 InstanceChannel::Reply InstanceChannel::send(const QString& name, const QStringList& args,

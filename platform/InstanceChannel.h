@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -30,7 +31,8 @@ public:
     static QString address(const QString& name);
 
     // Call only while holding the lock `name`: a socket file left there is then the remains of
-    // an instance that crashed, and is replaced.
+    // an instance that crashed, and is replaced. Requests that come before the handler is set
+    // wait for it.
     bool listen(const QString& name);
     void setHandler(const Handler& handler) { m_Handler = handler; }
 
@@ -42,6 +44,9 @@ private slots:
     void onNewConnection();
 
 private:
+    static constexpr int kHandlerWaitMs = 100;
+    void serve(QLocalSocket* socket);
+
     QLocalServer m_Server;
     Handler m_Handler;
 };
