@@ -1,4 +1,5 @@
 #include "app/BatteryBar.h"
+#include "widgets/SkinImage.h"
 
 #include "model/AppPaths.h"
 #include "widgets/ColourContrast.h"
@@ -14,8 +15,8 @@ constexpr double kBodyBottom = 30.0 / 34;
 } // namespace
 
 BatteryBar::BatteryBar(QWidget* parent)
-    : QProgressBar(parent), m_Normal(AppPaths::skinDir() + "/bat1.png"),
-      m_LowImage(AppPaths::skinDir() + "/bat2.png"), m_Chunk(100, 100, 100),
+    : QProgressBar(parent), m_Normal(SkinImage::load(AppPaths::skinDir() + "/bat1.png")),
+      m_LowImage(SkinImage::load(AppPaths::skinDir() + "/bat2.png")), m_Chunk(100, 100, 100),
       m_Background(100, 100, 100), m_Text(Qt::white)
 {
     setRange(0, 100);

@@ -1,4 +1,5 @@
 #include "app/BatteryDisplay.h"
+#include "widgets/SkinImage.h"
 
 #include "app/BatteryBar.h"
 #include "app/MainLayout.h"
@@ -15,7 +16,7 @@ QLabel* iconLabel(QWidget* parent, const QString& image, const char* name)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setPixmap(QPixmap(AppPaths::skinDir() + "/" + image));
+    label->setPixmap(SkinImage::load(AppPaths::skinDir() + "/" + image));
     label->setScaledContents(true);
     label->hide();
     return label;

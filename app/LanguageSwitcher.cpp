@@ -1,13 +1,17 @@
 #include "app/LanguageSwitcher.h"
 
+#include "model/AppPaths.h"
 #include "model/AppSettings.h"
 #include "model/DeviceDescription.h"
 #include "model/KeyTable.h"
+#include "model/LocaleLanguage.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMenu>
+#include <QSettings>
 
 // Q_INIT_RESOURCE must be used outside any namespace and names the resource file (lang.qrc).
 static void initLanguageResources()
@@ -36,6 +40,8 @@ LanguageSwitcher::~LanguageSwitcher()
 {
     if (m_pTranslator)
         QCoreApplication::removeTranslator(m_pTranslator.get());
+    if (m_pQtTranslator)
+        QCoreApplication::removeTranslator(m_pQtTranslator.get());
 }
 
 QString LanguageSwitcher::catalogueFor(int iIndex)
@@ -51,10 +57,24 @@ QString LanguageSwitcher::catalogueFor(int iIndex)
 void LanguageSwitcher::startUp()
 {
     m_List = AppSettings::languageList();
+    // A first start speaks the desktop's language, stored as if the user had picked it.
+    if (!hasStoredLanguage())
+        AppSettings::setLangId(startLanguage());
     m_iCurrent = AppSettings::langId();
     AppSettings::setCurrentLanguageIndex(m_iCurrent);
     install(load(m_iCurrent));
     applyKeyNames();
+}
+
+bool LanguageSwitcher::hasStoredLanguage()
+{
+    return QSettings(AppPaths::langConfigIni(), QSettings::IniFormat).contains("Config/LangID");
+}
+
+int LanguageSwitcher::startLanguage()
+{
+    return hasStoredLanguage() ? AppSettings::langId()
+                               : LocaleLanguage::indexFor(QLocale(), AppSettings::languageList());
 }
 
 bool LanguageSwitcher::pick(int iIndex)
@@ -102,12 +122,32 @@ std::unique_ptr<QTranslator> LanguageSwitcher::load(int iIndex)
     return translator;
 }
 
+QString LanguageSwitcher::qtCatalogueFor(int iIndex) const
+{
+    if (iIndex < 0 || iIndex >= LanguageList::kMaxLanguages)
+        return QString();
+    const QString locale = LocaleLanguage::qtLocaleFor(m_List.files[iIndex]);
+    return locale.isEmpty() ? QString() : "qtbase_" + locale;
+}
+
 void LanguageSwitcher::install(std::unique_ptr<QTranslator> translator)
 {
     if (!translator)
         return;
     if (m_pTranslator)
         QCoreApplication::removeTranslator(m_pTranslator.get());
+    if (m_pQtTranslator)
+        QCoreApplication::removeTranslator(m_pQtTranslator.get());
+    m_pQtTranslator.reset();
+    // Qt's own texts (file dialogs, standard buttons) follow ours; installed first so that
+    // ours, installed last, win where both translate the same text.
+    const QString qtCatalogue = qtCatalogueFor(m_iCurrent);
+    auto qtTranslator = std::make_unique<QTranslator>();
+    if (!qtCatalogue.isEmpty() &&
+        qtTranslator->load(qtCatalogue, QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
+        m_pQtTranslator = std::move(qtTranslator);
+        QCoreApplication::installTranslator(m_pQtTranslator.get());
+    }
     m_pTranslator = std::move(translator);
     // Makes every window retranslate (LanguageChange).
     QCoreApplication::installTranslator(m_pTranslator.get());

@@ -34,6 +34,13 @@ public:
     // The catalogue for language i: the file beside the executable, or, for the languages the
     // program carries, its compiled-in copy when that file is missing.
     static QString catalogueFor(int iIndex);
+    // The language a start uses: the stored one, or at the first start the one of the locale.
+    static int startLanguage();
+    static bool hasStoredLanguage();
+    // Qt's own catalogue for language i ("qtbase_zh_CN"); empty for English.
+    QString qtCatalogueFor(int iIndex) const;
+    // Qt's own texts are translated too (its catalogue was found and installed).
+    bool hasQtTranslation() const { return m_pQtTranslator != nullptr; }
 
 signals:
     void languagePicked(int iIndex);
@@ -46,6 +53,7 @@ private:
 
     // Replaced only by a catalogue that loaded, so a failed pick leaves the texts as they are.
     std::unique_ptr<QTranslator> m_pTranslator;
+    std::unique_ptr<QTranslator> m_pQtTranslator;
     LanguageList m_List;
     int m_iCurrent = 0;
 };

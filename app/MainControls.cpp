@@ -1,4 +1,5 @@
 #include "app/MainControls.h"
+#include "widgets/SkinImage.h"
 
 #include "app/UiScale.h"
 #include "model/AppPaths.h"
@@ -24,7 +25,7 @@ MainControls::MainControls(QWidget* window, double dScale)
 {
     m_pLogo = new QLabel(window);
     m_pLogo->setObjectName("logo");
-    m_pLogo->setPixmap(QPixmap(AppPaths::skinDir() + "/logo.png"));
+    m_pLogo->setPixmap(SkinImage::load(AppPaths::skinDir() + "/logo.png"));
     m_pLogo->setScaledContents(true);
     m_pLogo->setToolTip(AppSettings::modelText());
     m_Places.insert(m_pLogo, MainLayout::Logo);

@@ -1,4 +1,5 @@
 #include "app/MousePicture.h"
+#include "widgets/SkinImage.h"
 
 #include "app/HotspotButton.h"
 #include "app/MainLayout.h"
@@ -116,9 +117,9 @@ void MousePicture::setDevice(const QString& codeName, const QString& productName
 {
     m_Device = codeName;
     const QString folder = pictureFolder(codeName);
-    m_pFront->setPixmap(codeName.isEmpty() ? QPixmap() : QPixmap(folder + "Mouse.png"));
+    m_pFront->setPixmap(codeName.isEmpty() ? QPixmap() : SkinImage::load(folder + "Mouse.png"));
     const QString side = sidePicturePath(codeName);
-    m_pSide->setPixmap(side.isEmpty() ? QPixmap() : QPixmap(side));
+    m_pSide->setPixmap(side.isEmpty() ? QPixmap() : SkinImage::load(side));
     m_Arrows[0]->setImages(arrowImages(productName, true));
     m_Arrows[1]->setImages(arrowImages(productName, false));
     m_iHighlight = -1;
@@ -161,14 +162,15 @@ void MousePicture::highlight(int iButton)
         return;
     const QString folder = pictureFolder(m_Device);
     if (iButton >= 0 && iButton < kHotspotCount) {
-        const QPixmap lit(folder + QString::asprintf("mouse_%d.png", iButton + 1));
+        const QPixmap lit =
+            SkinImage::load(folder + QString::asprintf("mouse_%d.png", iButton + 1));
         if (!lit.isNull()) {
             m_pFront->setPixmap(lit);
             m_iHighlight = iButton;
             return;
         }
     }
-    m_pFront->setPixmap(QPixmap(folder + "Mouse.png"));
+    m_pFront->setPixmap(SkinImage::load(folder + "Mouse.png"));
     m_iHighlight = -1;
 }
 

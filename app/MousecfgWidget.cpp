@@ -8,6 +8,7 @@
 #include "app/LanguageSwitcher.h"
 #include "app/MainControls.h"
 #include "app/MousePicture.h"
+#include "app/NotificationAnnouncer.h"
 #include "app/OsdAnnouncer.h"
 #include "app/PageSwitch.h"
 #include "app/PermissionNotice.h"
@@ -15,6 +16,7 @@
 #include "app/StatusTexts.h"
 #include "app/UiScale.h"
 #include "buttons/KivoBtnWindow.h"
+#include "app/WindowMove.h"
 #include "device/BatteryPoller.h"
 #include "macro/MacroDialog.h"
 #include "device/DeviceAccess.h"
@@ -34,6 +36,7 @@
 #include "widgets/KivoPushButton.h"
 #include "widgets/LanguageFont.h"
 #include "widgets/SkinStyleSheet.h"
+#include "widgets/SkinImage.h"
 #include "widgets/UserPrompts.h"
 
 #include <QAction>
@@ -41,6 +44,7 @@
 #include <QBitmap>
 #include <QDebug>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -56,7 +60,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
 {
     m_pAnnouncer = services.announcer;
     if (!m_pAnnouncer) {
-        m_pOwnAnnouncer = std::make_unique<OsdClientAnnouncer>();
+        m_pOwnAnnouncer.reset(NotificationAnnouncer::forSession());
         m_pAnnouncer = m_pOwnAnnouncer.get();
     }
     m_pLauncher = services.launcher;
@@ -76,15 +80,16 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     setWindowTitle(m_ProductName);
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // 2. Skin images.
-    m_Background = QPixmap(AppPaths::skinDir() + "/cfgMainback.png");
-
-    // 3. Scale, size, place and shape.
+    // 2. and 3. Scale, then the skin images for it; size, place and shape.
     setUpScale();
 
     // 4. Device arrival and removal.
     setUpDeviceNotifications();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    // Wayland compositors take no window shape, only transparency: the cut corners of the
+    // skin come from its alpha there.
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        setAttribute(Qt::WA_TranslucentBackground);
 
     // 5. The mice that are connected now.
     DeviceAccess::initSlotTable();
@@ -124,7 +129,8 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     QTimer::singleShot(0, this, [] { ProfileFiles::writeFactoryProfile(); });
 
     // 9. Icons and the tray.
-    const QIcon icon(AppPaths::skinDir() + "/icon.ico");
+    const QIcon icon =
+        QIcon::fromTheme(QStringLiteral("mousecfg"), QIcon(AppPaths::skinDir() + "/icon.ico"));
     setWindowIcon(icon);
     m_pTrayIcon->setIcon(icon);
     m_pTrayIcon->setToolTip(windowTitle());
@@ -152,6 +158,11 @@ void MousecfgWidget::setUpScale()
     m_dScale = UiScale::fromLogicalDpi(screen ? screen->logicalDotsPerInch() : UiScale::kBaseDpi,
                                        &m_iScaleIndex);
     UserPrompts::setScale(m_dScale);
+    // The images are drawn at the UI scale times the pixels per logical pixel of the screen.
+    const double pixelRatio = screen ? screen->devicePixelRatio() : 1.0;
+    SkinImage::setScale(m_dScale * pixelRatio);
+    qDebug("UI scale %.2f, device pixel ratio %.2f", m_dScale, pixelRatio);
+    m_Background = SkinImage::load(AppPaths::skinDir() + "/cfgMainback.png");
     const QSize size(UiScale::scaled(MainLayout::kWidth, m_dScale),
                      UiScale::scaled(MainLayout::kHeight, m_dScale));
     setBaseSize(size);
@@ -160,9 +171,9 @@ void MousecfgWidget::setUpScale()
     if (screen)
         move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
     if (!m_Background.isNull()) {
-        m_ScaledBackground =
-            m_Background.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        setMask(m_ScaledBackground.mask());
+        m_ScaledBackground = SkinImage::scaledTo(m_Background, size, pixelRatio);
+        // The shape is in logical pixels.
+        setMask(m_Background.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).mask());
     }
 }
 
@@ -276,6 +287,12 @@ void MousecfgWidget::createTrayActions()
     connect(m_pLoadConfigAction, &QAction::triggered, this, [this] { selectDevice(false); });
     m_pQuitAction = new QAction(this);
     connect(m_pQuitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    // Quitting is within reach on every desktop, tray or not: Ctrl+Q and the window's own
+    // context menu carry the tray menu's entries.
+    m_pQuitAction->setShortcut(QKeySequence::Quit);
+    addAction(m_pLoadConfigAction);
+    addAction(m_pQuitAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void MousecfgWidget::createTrayIcon()
@@ -483,10 +500,16 @@ void MousecfgWidget::onDeviceOpened(bool bOpened)
 void MousecfgWidget::hideToTray()
 {
     // Without a tray there would be no way back to a hidden window.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    if (hasTray())
         hide();
     else
         showMinimized();
+}
+
+bool MousecfgWidget::hasTray() const
+{
+    return m_Services.trayAvailable ? m_Services.trayAvailable()
+                                    : QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void MousecfgWidget::mousePressEvent(QMouseEvent* event)
@@ -497,9 +520,7 @@ void MousecfgWidget::mousePressEvent(QMouseEvent* event)
 
 void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    QPoint target;
-    if (m_Drag.move(event->screenPos(), &target))
-        move(target);
+    WindowMove::follow(this, m_Drag, event->screenPos());
     QWidget::mouseMoveEvent(event);
 }
 
@@ -712,7 +733,8 @@ void MousecfgWidget::onButtonClicked()
 
 void MousecfgWidget::onClose()
 {
-    if (DeviceDescription::closeWindow() == 0)
+    // Hidden without a tray, the program would live on out of every reach: it ends instead.
+    if (DeviceDescription::closeWindow() == 0 && hasTray())
         hideToTray();
     else
         QCoreApplication::quit();

@@ -11,6 +11,7 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class BatteryDisplay;
@@ -47,6 +48,8 @@ struct MousecfgServices
     bool bSelectAtStart = true;
     // Follow device arrival and removal.
     bool bFollowDeviceChanges = true;
+    // Whether the desktop shows a tray; empty: ask the desktop.
+    std::function<bool()> trayAvailable;
 };
 
 // The tool's one top-level window: the page tabs and pages, the mouse picture, the battery and
@@ -159,6 +162,7 @@ private:
     void connectProfileActions();
     void takePageValues();
     void hideToTray();
+    bool hasTray() const;
     void updateBatteryState();
     void setFrontView(bool bFront);
 

@@ -1,13 +1,111 @@
+#include "app/CommandLine.h"
+#include "app/InstanceRequests.h"
+#include "app/LanguageSwitcher.h"
 #include "app/MousecfgWidget.h"
+#include "app/ScriptCommands.h"
 #include "model/AppPaths.h"
+#include "platform/DesktopSession.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/InstanceChannel.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QIcon>
 #include <QSettings>
+#include <QThread>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+// How long a command waits for a window that is busy writing to the mouse.
+constexpr int kCommandTimeoutMs = 60000;
+// How long a second start waits for the running window to take its raise request (the window
+// may still be being built).
+constexpr int kRaiseTimeoutMs = 10000;
+// How long a command waits for another command-line process to let go of the mouse.
+constexpr int kLockWaitMs = 10000;
+
+QString productName()
+{
+    return QSettings(AppPaths::deviceDescriptionFile(), QSettings::IniFormat)
+        .value("PROFILE/ProductName")
+        .toString();
+}
+
+void print(const QString& text, FILE* stream)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+// A command: handed to the running window of this product, or carried out here when none
+// runs. Either way one process alone talks to the mouse.
+int runCommand(const CommandLine& line)
+{
+    const QString lockName = SingleInstance::mutexName(productName());
+    const std::unique_ptr<SingleInstance> instance = SingleInstance::create();
+    for (int waited = 0; !instance->tryAcquire(lockName); waited += 200) {
+        const InstanceChannel::Reply reply =
+            InstanceChannel::send(lockName, line.arguments(), kCommandTimeoutMs);
+        if (reply.bAnswered) {
+            print(reply.output, reply.iExitCode == 0 ? stdout : stderr);
+            return reply.iExitCode;
+        }
+        // Another command holds the lock and does not listen: its turn ends soon.
+        if (waited >= kLockWaitMs) {
+            print(ScriptCommands::tr("The window is busy with the mouse; try again in a moment.") +
+                      "\n",
+                  stderr);
+            return CommandLine::WriteFailed;
+        }
+        QThread::msleep(200);
+    }
+    AppPaths::seedConfigDir();
+    QString output;
+    const int code = ScriptCommands().run(line, &output);
+    print(output, code == 0 ? stdout : stderr);
+    return code;
+}
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+// Everything but the window: no display needed. Texts in the user's language.
+int runWithoutWindow(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTranslator translator;
+    if (translator.load(LanguageSwitcher::catalogueFor(LanguageSwitcher::startLanguage())))
+        QCoreApplication::installTranslator(&translator);
+    const CommandLine line = CommandLine::parse(argumentsOf(argc, argv));
+    switch (line.command()) {
+    case CommandLine::Help:
+    case CommandLine::Version:
+        print(line.text(), stdout);
+        return CommandLine::Done;
+    case CommandLine::Invalid:
+        print(line.text(), stderr);
+        return CommandLine::Usage;
+    default:
+        return runCommand(line);
+    }
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    const CommandLine line = CommandLine::parse(argumentsOf(argc, argv));
+    DiagnosticLog::setUp(line.isVerbose());
+    if (line.command() != CommandLine::OpenWindow)
+        return runWithoutWindow(argc, argv);
+
     // Everything is painted in software: without this the X11 platform sets up OpenGL when the
     // first window is created, which costs more than the rest of the start-up.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
@@ -17,17 +115,27 @@ int main(int argc, char* argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    // Names the desktop entry, so that Wayland compositors and docks show its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("mousecfg"));
+    // Decided once for the whole run: it chooses how announcements and the pointer speed go.
+    DesktopSession::current();
+    qDebug().noquote() << "platform:" << QGuiApplication::platformName();
 
-    const QString productName = QSettings(AppPaths::deviceDescriptionFile(), QSettings::IniFormat)
-                                    .value("PROFILE/ProductName")
-                                    .toString();
+    const QString product = productName();
 
-    // One running instance per product; a second start leaves quietly.
+    // One running instance per product; a second start asks the running one to come to the
+    // front (a desktop without a tray has no other way back to a hidden window) and leaves.
+    const QString lockName = SingleInstance::mutexName(product);
     const std::unique_ptr<SingleInstance> instance = SingleInstance::create();
-    if (!instance->tryAcquire(SingleInstance::mutexName(productName))) {
+    if (!instance->tryAcquire(lockName)) {
+        InstanceChannel::send(lockName, {InstanceRequests::raiseRequest()}, kRaiseTimeoutMs);
         QCoreApplication::exit(1);
         return 1;
     }
+    // Listening at once: a start soon after this one finds us even while the window is built.
+    InstanceChannel channel;
+    if (!channel.listen(lockName))
+        qWarning("single instance: cannot listen for a second start");
 
     // An installed tool keeps Configs in the user's folder: filled from the shipped defaults at
     // the first start, before anything reads it.
@@ -38,10 +146,16 @@ int main(int argc, char* argv[])
         window->setWindowOpacity(1.0);
         window->show();
     }
-    // From the application folder rather than the working folder, so that the icon is found
-    // wherever the program is started from.
-    window->setWindowIcon(QIcon(AppPaths::skinDir() + "/icon.ico"));
-    window->setWindowTitle(productName);
+    // The installed icon theme's first (it has every size and the scalable one), the skin's
+    // from the application folder otherwise.
+    window->setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("mousecfg"), QIcon(AppPaths::skinDir() + "/icon.ico")));
+    window->setWindowTitle(product);
+
+    auto* requests = new InstanceRequests(window);
+    channel.setHandler([requests](const QStringList& args, QString* output) {
+        return requests->handle(args, output);
+    });
 
     const int code = app.exec();
     delete window;

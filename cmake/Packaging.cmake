@@ -1,9 +1,13 @@
 # Installation (cmake --install), desktop integration and the Debian package (cpack -G DEB).
 #
-#   bin/                      mousecfg, mouse-osd, virtual-mouse
+#   bin/                      mousecfg
+#   lib/mousecfg/             mouse-osd, virtual-mouse (helpers the tool starts, not for the PATH)
 #   share/mousecfg/           DefaultProfile.bin, skin/, lang/, the model's default Configs/
 #   share/applications/       mousecfg.desktop
-#   share/icons/hicolor/      <size>/apps/mousecfg.png
+#   share/metainfo/           io.github.mousecfg.metainfo.xml
+#   share/icons/hicolor/      <size>/apps/mousecfg.png, scalable/apps/mousecfg.svg
+#   share/man/man1/           the three programs' manual pages
+#   share/doc/mousecfg/       copyright, changelog.gz
 #   lib/udev/rules.d/         60-mousecfg.rules
 #
 # The program finds share/mousecfg relative to its own folder, so an unpacked or relocated
@@ -19,18 +23,53 @@ file(RELATIVE_PATH MOUSECFG_INSTALL_DATA_REL
     ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${MOUSECFG_INSTALL_DATADIR})
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/model/AppPaths.cpp APPEND PROPERTY
     COMPILE_DEFINITIONS MOUSECFG_INSTALL_DATA_REL="${MOUSECFG_INSTALL_DATA_REL}")
+# The helper programs, Debian's way: a private folder under lib/ rather than libexec/.
+set(MOUSECFG_INSTALL_HELPERDIR lib/mousecfg)
+file(RELATIVE_PATH MOUSECFG_INSTALL_HELPER_REL
+    ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${MOUSECFG_INSTALL_HELPERDIR})
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/platform/ProgramLauncher.cpp APPEND PROPERTY
+    COMPILE_DEFINITIONS MOUSECFG_INSTALL_HELPER_REL="${MOUSECFG_INSTALL_HELPER_REL}")
 
 # Programs.
-set(MOUSECFG_INSTALLED_PROGRAMS mousecfg mouse-osd)
+install(TARGETS mousecfg RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+set(MOUSECFG_HELPER_PROGRAMS mouse-osd)
 if(TARGET virtual-mouse)
-    list(APPEND MOUSECFG_INSTALLED_PROGRAMS virtual-mouse)
+    list(APPEND MOUSECFG_HELPER_PROGRAMS virtual-mouse)
 endif()
-install(TARGETS ${MOUSECFG_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS ${MOUSECFG_HELPER_PROGRAMS} RUNTIME DESTINATION ${MOUSECFG_INSTALL_HELPERDIR})
 
 # The application folder's read-only parts. Configs/ comes from the sample installation itself,
 # not from the build's bin/, where a run of the tool may have changed it.
 install(FILES ${MOUSECFG_MODEL_DIR}/DefaultProfile.bin DESTINATION ${MOUSECFG_INSTALL_DATADIR})
-install(DIRECTORY ${MOUSECFG_MODEL_DIR}/Configs DESTINATION ${MOUSECFG_INSTALL_DATADIR})
+install(DIRECTORY ${MOUSECFG_MODEL_DIR}/Configs DESTINATION ${MOUSECFG_INSTALL_DATADIR}
+    PATTERN "*.prof" EXCLUDE)
+# The default profiles are mostly one file under several names: each content is installed once
+# and the other names link to it (seeding the user's folder copies the content, not the link).
+file(GLOB_RECURSE _default_profiles RELATIVE ${MOUSECFG_MODEL_DIR}/Configs
+    ${MOUSECFG_MODEL_DIR}/Configs/*.prof)
+list(SORT _default_profiles)
+set(_profile_hashes)
+set(_profile_firsts)
+foreach(_profile IN LISTS _default_profiles)
+    file(SHA256 ${MOUSECFG_MODEL_DIR}/Configs/${_profile} _hash)
+    list(FIND _profile_hashes ${_hash} _seen)
+    get_filename_component(_profile_dir ${_profile} DIRECTORY)
+    if(_seen EQUAL -1)
+        list(APPEND _profile_hashes ${_hash})
+        list(APPEND _profile_firsts ${_profile})
+        install(FILES ${MOUSECFG_MODEL_DIR}/Configs/${_profile}
+            DESTINATION ${MOUSECFG_INSTALL_DATADIR}/Configs/${_profile_dir})
+    else()
+        list(GET _profile_firsts ${_seen} _first)
+        file(RELATIVE_PATH _target /${_profile_dir} /${_first})
+        install(CODE "
+            set(_link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MOUSECFG_INSTALL_DATADIR}/Configs/${_profile}\")
+            get_filename_component(_link_dir \"\${_link}\" DIRECTORY)
+            file(MAKE_DIRECTORY \"\${_link_dir}\")
+            file(CREATE_LINK \"${_target}\" \"\${_link}\" SYMBOLIC)
+            message(STATUS \"Linking: \${_link} -> ${_target}\")")
+    endif()
+endforeach()
 install(DIRECTORY ${MOUSECFG_APP_DIR}/skin DESTINATION ${MOUSECFG_INSTALL_DATADIR})
 install(DIRECTORY ${MOUSECFG_APP_DIR}/lang DESTINATION ${MOUSECFG_INSTALL_DATADIR} OPTIONAL)
 
@@ -47,6 +86,47 @@ add_custom_target(desktop_icons ALL
 install(DIRECTORY ${MOUSECFG_ICON_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/mousecfg.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/io.github.mousecfg.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The scalable icon: the skin's source in the accent the PNGs are rendered in.
+file(READ ${SKIN_SRC_DIR}/icon.svg _icon_svg)
+string(REPLACE "#ff0000" "#${MOUSECFG_SKIN_ACCENT}" _icon_svg "${_icon_svg}")
+file(WRITE ${CMAKE_BINARY_DIR}/icons/mousecfg.svg "${_icon_svg}")
+install(FILES ${CMAKE_BINARY_DIR}/icons/mousecfg.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The maintainer named in the package and its changelog: given at configure time, else the one
+# git knows for this checkout.
+set(MOUSECFG_MAINTAINER "" CACHE STRING "Package maintainer, \"Name <address>\" (empty: from git)")
+if(NOT MOUSECFG_MAINTAINER)
+    find_program(GIT_PROGRAM git)
+    if(GIT_PROGRAM)
+        execute_process(COMMAND ${GIT_PROGRAM} log -1 "--format=%an <%ae>"
+            WORKING_DIRECTORY ${CMAKE_SOURCE_DIR} OUTPUT_VARIABLE MOUSECFG_MAINTAINER
+            OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    endif()
+endif()
+if(NOT MOUSECFG_MAINTAINER)
+    set(MOUSECFG_MAINTAINER "mousecfg developers <mousecfg@localhost.localdomain>")
+endif()
+
+# Documentation: manual pages, copyright and changelog, compressed the reproducible way.
+set(MOUSECFG_DOC_DIR ${CMAKE_BINARY_DIR}/doc)
+configure_file(${CMAKE_SOURCE_DIR}/data/debian/changelog ${MOUSECFG_DOC_DIR}/changelog @ONLY)
+set(_doc_outputs)
+foreach(_page mousecfg mouse-osd virtual-mouse)
+    add_custom_command(OUTPUT ${MOUSECFG_DOC_DIR}/${_page}.1.gz
+        COMMAND gzip -9n -c ${CMAKE_SOURCE_DIR}/data/man/${_page}.1 > ${MOUSECFG_DOC_DIR}/${_page}.1.gz
+        DEPENDS ${CMAKE_SOURCE_DIR}/data/man/${_page}.1 VERBATIM)
+    list(APPEND _doc_outputs ${MOUSECFG_DOC_DIR}/${_page}.1.gz)
+    install(FILES ${MOUSECFG_DOC_DIR}/${_page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+add_custom_command(OUTPUT ${MOUSECFG_DOC_DIR}/changelog.gz
+    COMMAND gzip -9n -c ${MOUSECFG_DOC_DIR}/changelog > ${MOUSECFG_DOC_DIR}/changelog.gz
+    DEPENDS ${MOUSECFG_DOC_DIR}/changelog VERBATIM)
+add_custom_target(package_docs ALL DEPENDS ${_doc_outputs} ${MOUSECFG_DOC_DIR}/changelog.gz)
+install(FILES ${MOUSECFG_DOC_DIR}/changelog.gz ${CMAKE_SOURCE_DIR}/data/debian/copyright
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mousecfg)
 
 install(FILES ${CMAKE_SOURCE_DIR}/data/udev/60-mousecfg.rules DESTINATION ${MOUSECFG_UDEV_RULES_DIR})
 
@@ -54,11 +134,14 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/udev/60-mousecfg.rules DESTINATION ${MOUS
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mousecfg)
 set(CPACK_PACKAGE_VENDOR "mousecfg")
-set(CPACK_PACKAGE_CONTACT "mousecfg maintainers <mousecfg@localhost>")
+set(CPACK_PACKAGE_CONTACT "${MOUSECFG_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${MOUSECFG_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Configuration tool for wireless gaming mice")
-set(CPACK_PACKAGE_DESCRIPTION "Sets DPI levels, report rate, button functions, lighting and \
-macros of the mouse through its USB receiver or charging cable, and shows its battery level. \
-This package carries the ${MOUSECFG_MODEL} installation.")
+# Lines of at most 80 characters, as the package format wants them.
+set(CPACK_PACKAGE_DESCRIPTION "Keeps the profiles of the mouse and writes them to it through\n\
+its USB receiver or charging cable, shows its battery level and connection,\n\
+and announces the changes made on the mouse on screen. A command line does\n\
+the same from scripts. This package carries the ${MOUSECFG_MODEL} installation.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -33,6 +33,11 @@ add_custom_target(skin ALL
         --manifest ${SKIN_SRC_DIR}/skin.manifest --src ${SKIN_SRC_DIR}
         --out ${MOUSECFG_APP_DIR}/skin
         --accent ${MOUSECFG_SKIN_ACCENT} --stamp ${CMAKE_BINARY_DIR}/skin-accent.stamp
+    # The same images at twice the size (name@2x.png), drawn from at UI scales of 1.5 and up.
+    COMMAND skinrender
+        --manifest ${SKIN_SRC_DIR}/skin.manifest --src ${SKIN_SRC_DIR}
+        --out ${MOUSECFG_APP_DIR}/skin --scale 2
+        --accent ${MOUSECFG_SKIN_ACCENT} --stamp ${CMAKE_BINARY_DIR}/skin2x-accent.stamp
     SOURCES ${SKIN_SRC_DIR}/skin.manifest ${SKIN_SVGS}
     COMMENT "Rendering the skin into ${MOUSECFG_APP_DIR}/skin"
     VERBATIM)

@@ -1,4 +1,5 @@
 #include "device/KivoProcessDialog.h"
+#include "widgets/SkinImage.h"
 
 #include "model/AppPaths.h"
 #include "widgets/SkinResources.h"
@@ -12,7 +13,7 @@
 
 KivoProcessDialog::KivoProcessDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      m_Background(AppPaths::skinDir() + "/process.png")
+      m_Background(SkinImage::load(AppPaths::skinDir() + "/process.png"))
 {
     SkinResources::init();
     setObjectName("KivoProcessDialog");

@@ -1,6 +1,7 @@
 #include "platform/PointerSpeed.h"
 
 #include "model/MouseConfig.h"
+#include "platform/DesktopSession.h"
 #include "platform/GnomePointerSpeed.h"
 #include "platform/LibinputPointerSpeed.h"
 #include "platform/LoggingPointerSpeed.h"
@@ -40,8 +41,10 @@ std::unique_ptr<PointerSpeed> PointerSpeed::create(const QProcessEnvironment& en
             return std::make_unique<GnomePointerSpeed>(program);
     }
 
+    // Under Wayland the X server is only a compatibility layer: what is set there does not reach
+    // the session's pointer, so the profile's value is kept and only logged.
     const QByteArray display = env.value("DISPLAY").toLocal8Bit();
-    if (!display.isEmpty()) {
+    if (!display.isEmpty() && DesktopSession::detect(env) != DesktopSession::Wayland) {
         auto libinput = std::make_unique<LibinputPointerSpeed>(display);
         if (libinput->hasDevices())
             return libinput;

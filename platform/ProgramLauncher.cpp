@@ -3,6 +3,7 @@
 #include "model/AppPaths.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -14,6 +15,10 @@ bool ProgramLauncher::startDetached(const QString& program, const QStringList& a
     return started;
 }
 
+#ifndef MOUSECFG_INSTALL_HELPER_REL
+#define MOUSECFG_INSTALL_HELPER_REL "../lib/mousecfg"
+#endif
+
 QString ProgramLauncher::inAppFolder(const QString& relativePath)
 {
     QString path = relativePath;
@@ -24,5 +29,10 @@ QString ProgramLauncher::inAppFolder(const QString& relativePath)
     const QString beside = AppPaths::programDir() + "/" + path;
     if (QFileInfo::exists(beside))
         return beside;
+    // Installed, the helper programs live in their own folder off the PATH.
+    const QString helper = QDir::cleanPath(
+        AppPaths::programDir() + "/" + QStringLiteral(MOUSECFG_INSTALL_HELPER_REL) + "/" + path);
+    if (QFileInfo::exists(helper))
+        return helper;
     return AppPaths::appDir() + "/" + path;
 }

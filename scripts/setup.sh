@@ -6,7 +6,8 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
     libhidapi-dev libudev-dev libx11-dev libxi-dev
     libbenchmark-dev xvfb xauth x11-xserver-utils imagemagick xdotool
-    dpkg-dev file fonts-noto-cjk
+    dpkg-dev file fonts-noto-cjk qttranslations5-l10n
+    lintian appstream desktop-file-utils weston dbus
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -20,6 +20,8 @@ rounds="${ROUNDS:-5}"
 work="$(mktemp -d)"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export TZ=UTC
+# The figures are read from the tool's diagnostic lines, which are off unless asked for.
+export QT_LOGGING_RULES="default.debug=true"
 export QT_MESSAGE_PATTERN='%{time yyyy-MM-dd HH:mm:ss.zzz} %{message}'
 
 # Milliseconds since the epoch of a log line's time stamp.

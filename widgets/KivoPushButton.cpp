@@ -1,4 +1,5 @@
 #include "widgets/KivoPushButton.h"
+#include "widgets/SkinImage.h"
 
 #include "model/AppPaths.h"
 
@@ -32,7 +33,8 @@ void KivoPushButton::setImages(const QStringList& images)
     m_Images = images;
     m_Faces = QVector<QPixmap>(3);
     for (int i = 0; i < images.size() && i < 3; ++i)
-        m_Faces[i] = QPixmap(images[i]);
+        m_Faces[i] = SkinImage::load(images[i]);
+    m_NominalSize = images.isEmpty() ? QSize() : SkinImage::nominalSize(images.first());
     // Two images: the hover face also serves as the pressed one.
     if (m_Faces[Pressed].isNull())
         m_Faces[Pressed] = m_Faces[Hover];
@@ -62,8 +64,8 @@ KivoPushButton::Face KivoPushButton::face() const
 
 QSize KivoPushButton::sizeHint() const
 {
-    if (!m_Faces.isEmpty() && !m_Faces[Normal].isNull())
-        return (QSizeF(m_Faces[Normal].size()) * m_dScale).toSize();
+    if (!m_Faces.isEmpty() && !m_Faces[Normal].isNull() && m_NominalSize.isValid())
+        return (QSizeF(m_NominalSize) * m_dScale).toSize();
     return QPushButton::sizeHint();
 }
 

@@ -52,6 +52,7 @@ private:
 
     QStringList m_Images;
     QVector<QPixmap> m_Faces;  // as loaded, index by Face; null where an image is missing
+    QSize m_NominalSize;       // the normal face's own size, whichever file it was drawn from
     QVector<QPixmap> m_Scaled; // the faces at the current size
     QSize m_ScaledFor;
     double m_dScale = 1.0;

@@ -1,4 +1,5 @@
 #include "widgets/KivoTranslucentDialog.h"
+#include "widgets/SkinImage.h"
 
 #include "model/AppPaths.h"
 
@@ -12,7 +13,7 @@ KivoTranslucentDialog::KivoTranslucentDialog(QWidget* parent, const QString& bac
 {
     setModal(true);
     setAttribute(Qt::WA_TranslucentBackground);
-    m_Background = QPixmap(AppPaths::skinDir() + "/" + background);
+    m_Background = SkinImage::load(AppPaths::skinDir() + "/" + background);
     setFixedSize(px(baseSize.width()), px(baseSize.height()));
     // The background's alpha is the dialog's shape, also where no compositor blends it.
     if (!m_Background.isNull())
@@ -32,8 +33,9 @@ void KivoTranslucentDialog::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), QColor(0x1b, 0x1e, 0x23));
         return;
     }
-    if (m_Scaled.size() != size())
-        m_Scaled = m_Background.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QSize target = (QSizeF(size()) * devicePixelRatioF()).toSize();
+    if (m_Scaled.size() != target)
+        m_Scaled = SkinImage::scaledTo(m_Background, size(), devicePixelRatioF());
     painter.drawPixmap(0, 0, m_Scaled);
 }
 

@@ -1237,4 +1237,86 @@
         <translation>Please input file name.</translation>
     </message>
 </context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Configures the wireless gaming mouse. Without a command the window opens; a command is handed to a window that runs already.</source>
+        <translation>Configures the wireless gaming mouse. Without a command the window opens; a command is handed to a window that runs already.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Show this help.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Show the version.</translation>
+    </message>
+    <message>
+        <source>Write the diagnostic lines.</source>
+        <translation>Write the diagnostic lines.</translation>
+    </message>
+    <message>
+        <source>List the mice found: name, links, battery.</source>
+        <translation>List the mice found: name, links, battery.</translation>
+    </message>
+    <message>
+        <source>Make profile slot N (1-5) active.</source>
+        <translation>Make profile slot N (1-5) active.</translation>
+    </message>
+    <message>
+        <source>Load a profile file into a slot and write it.</source>
+        <translation>Load a profile file into a slot and write it.</translation>
+    </message>
+    <message>
+        <source>The slot for --apply (1-5; the active one when absent).</source>
+        <translation>The slot for --apply (1-5; the active one when absent).</translation>
+    </message>
+    <message>
+        <source>Print the battery level and charging.</source>
+        <translation>Print the battery level and charging.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>Give one command at a time.</source>
+        <translation>Give one command at a time.</translation>
+    </message>
+    <message>
+        <source>--slot goes with --apply.</source>
+        <translation>--slot goes with --apply.</translation>
+    </message>
+    <message>
+        <source>The profile slot is a number from 1 to 5.</source>
+        <translation>The profile slot is a number from 1 to 5.</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>The window is busy with the mouse; try again in a moment.</source>
+        <translation>The window is busy with the mouse; try again in a moment.</translation>
+    </message>
+    <message>
+        <source>No mouse found.</source>
+        <translation>No mouse found.</translation>
+    </message>
+    <message>
+        <source>The mouse does not answer.</source>
+        <translation>The mouse does not answer.</translation>
+    </message>
+    <message>
+        <source>Profile %1 selected.</source>
+        <translation>Profile %1 selected.</translation>
+    </message>
+    <message>
+        <source>Cannot read the profile file %1.</source>
+        <translation>Cannot read the profile file %1.</translation>
+    </message>
+    <message>
+        <source>Profile written to slot %1.</source>
+        <translation>Profile written to slot %1.</translation>
+    </message>
+</context>
 </TS>

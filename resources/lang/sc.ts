@@ -1237,4 +1237,86 @@
         <translation>请输入文件名。</translation>
     </message>
 </context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Configures the wireless gaming mouse. Without a command the window opens; a command is handed to a window that runs already.</source>
+        <translation>配置无线游戏鼠标。不带命令时打开窗口；命令会交给已在运行的窗口执行。</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>显示此帮助。</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>显示版本。</translation>
+    </message>
+    <message>
+        <source>Write the diagnostic lines.</source>
+        <translation>输出诊断信息。</translation>
+    </message>
+    <message>
+        <source>List the mice found: name, links, battery.</source>
+        <translation>列出找到的鼠标：名称、连接、电量。</translation>
+    </message>
+    <message>
+        <source>Make profile slot N (1-5) active.</source>
+        <translation>启用配置槽 N（1-5）。</translation>
+    </message>
+    <message>
+        <source>Load a profile file into a slot and write it.</source>
+        <translation>将配置文件载入一个槽并写入鼠标。</translation>
+    </message>
+    <message>
+        <source>The slot for --apply (1-5; the active one when absent).</source>
+        <translation>--apply 使用的槽（1-5；省略时为当前槽）。</translation>
+    </message>
+    <message>
+        <source>Print the battery level and charging.</source>
+        <translation>显示电量和充电状态。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>多余的参数：%1</translation>
+    </message>
+    <message>
+        <source>Give one command at a time.</source>
+        <translation>一次只能给出一个命令。</translation>
+    </message>
+    <message>
+        <source>--slot goes with --apply.</source>
+        <translation>--slot 只能与 --apply 一起使用。</translation>
+    </message>
+    <message>
+        <source>The profile slot is a number from 1 to 5.</source>
+        <translation>配置槽是 1 到 5 之间的数字。</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>The window is busy with the mouse; try again in a moment.</source>
+        <translation>窗口正在与鼠标通信，请稍后再试。</translation>
+    </message>
+    <message>
+        <source>No mouse found.</source>
+        <translation>未找到鼠标。</translation>
+    </message>
+    <message>
+        <source>The mouse does not answer.</source>
+        <translation>鼠标没有响应。</translation>
+    </message>
+    <message>
+        <source>Profile %1 selected.</source>
+        <translation>已选择配置 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot read the profile file %1.</source>
+        <translation>无法读取配置文件 %1。</translation>
+    </message>
+    <message>
+        <source>Profile written to slot %1.</source>
+        <translation>配置已写入槽 %1。</translation>
+    </message>
+</context>
 </TS>

@@ -1237,4 +1237,86 @@
         <translation>請輸入檔案名稱。</translation>
     </message>
 </context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Configures the wireless gaming mouse. Without a command the window opens; a command is handed to a window that runs already.</source>
+        <translation>設定無線電競滑鼠。不帶命令時開啟視窗；命令會交給已在執行的視窗處理。</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>顯示此說明。</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>顯示版本。</translation>
+    </message>
+    <message>
+        <source>Write the diagnostic lines.</source>
+        <translation>輸出診斷訊息。</translation>
+    </message>
+    <message>
+        <source>List the mice found: name, links, battery.</source>
+        <translation>列出找到的滑鼠：名稱、連線、電量。</translation>
+    </message>
+    <message>
+        <source>Make profile slot N (1-5) active.</source>
+        <translation>啟用設定檔槽 N（1-5）。</translation>
+    </message>
+    <message>
+        <source>Load a profile file into a slot and write it.</source>
+        <translation>將設定檔載入一個槽並寫入滑鼠。</translation>
+    </message>
+    <message>
+        <source>The slot for --apply (1-5; the active one when absent).</source>
+        <translation>--apply 使用的槽（1-5；省略時為目前的槽）。</translation>
+    </message>
+    <message>
+        <source>Print the battery level and charging.</source>
+        <translation>顯示電量與充電狀態。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>多餘的參數：%1</translation>
+    </message>
+    <message>
+        <source>Give one command at a time.</source>
+        <translation>一次只能給一個命令。</translation>
+    </message>
+    <message>
+        <source>--slot goes with --apply.</source>
+        <translation>--slot 只能與 --apply 一起使用。</translation>
+    </message>
+    <message>
+        <source>The profile slot is a number from 1 to 5.</source>
+        <translation>設定檔槽是 1 到 5 之間的數字。</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommands</name>
+    <message>
+        <source>The window is busy with the mouse; try again in a moment.</source>
+        <translation>視窗正在與滑鼠通訊，請稍後再試。</translation>
+    </message>
+    <message>
+        <source>No mouse found.</source>
+        <translation>找不到滑鼠。</translation>
+    </message>
+    <message>
+        <source>The mouse does not answer.</source>
+        <translation>滑鼠沒有回應。</translation>
+    </message>
+    <message>
+        <source>Profile %1 selected.</source>
+        <translation>已選擇設定檔 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot read the profile file %1.</source>
+        <translation>無法讀取設定檔 %1。</translation>
+    </message>
+    <message>
+        <source>Profile written to slot %1.</source>
+        <translation>設定檔已寫入槽 %1。</translation>
+    </message>
+</context>
 </TS>

@@ -75,10 +75,12 @@ private:
 class WindowRig
 {
 public:
-    // `prepare` runs on the application folder before the window is built.
+    // `prepare` runs on the application folder before the window is built, `adjust` on the
+    // window's services.
     explicit WindowRig(const QString& model = QStringLiteral("hornbeam"), bool bReceiver = true,
                        bool bCable = false, int iPointerSpeed = 10,
-                       const std::function<void(const QString&)>& prepare = {})
+                       const std::function<void(const QString&)>& prepare = {},
+                       const std::function<void(MousecfgServices&)>& adjust = {})
         : m_Folder(model),
           m_Mouse(std::make_shared<VirtualMouse>(model.toUpper(), bReceiver, bCable)),
           m_Backend(std::make_shared<VirtualHidBackend>(m_Mouse)), m_Speed(iPointerSpeed)
@@ -92,6 +94,8 @@ public:
         services.pointerSpeed = &m_Speed;
         services.bSelectAtStart = false;
         services.bFollowDeviceChanges = false;
+        if (adjust)
+            adjust(services);
         m_pWindow = std::make_unique<MousecfgWidget>(nullptr, services);
     }
 

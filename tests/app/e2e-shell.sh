@@ -146,6 +146,8 @@ export XDG_CONFIG_HOME="$work/config"
 export MOUSECFG_VIRTUAL_DIR="$work/virtual"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
+# The tool's diagnostic lines are off unless asked for; this script reads them.
+export QT_LOGGING_RULES="default.debug=true"
 export QT_MESSAGE_PATTERN='%{time hh:mm:ss.zzz} %{message}'
 
 configs="$app/Configs"

@@ -18,6 +18,8 @@ private slots:
     void languageThatCannotLoadIsOnlyStored();
     void frenchKeyNamesFollowTheLanguage();
     void catalogueBesideTheExecutableComesFirst();
+    void firstStartFollowsTheLocale_data();
+    void firstStartFollowsTheLocale();
 
 private:
     static QString text(MousecfgWidget& w, const char* name)
@@ -111,6 +113,40 @@ void TestLanguageSwitch::catalogueBesideTheExecutableComesFirst()
     QVERIFY(QFile::copy(":/lang/tc.qm", folder.path() + "/lang/sc.qm"));
     QCOMPARE(LanguageSwitcher::catalogueFor(1), folder.path() + "/lang/sc.qm");
     QVERIFY(LanguageSwitcher::catalogueFor(7).isEmpty());
+}
+
+void TestLanguageSwitch::firstStartFollowsTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("bStored");
+    QTest::addColumn<int>("iExpected");
+    QTest::addColumn<QString>("cancel"); // Qt's own text for its standard Cancel button
+    QTest::newRow("first start, zh_TW") << "zh_TW" << false << 2 << QString("取消");
+    QTest::newRow("first start, zh_CN") << "zh_CN" << false << 1 << QString("取消");
+    QTest::newRow("first start, de_DE") << "de_DE" << false << 0 << QString("Cancel");
+    QTest::newRow("stored English, zh_CN") << "zh_CN" << true << 0 << QString("Cancel");
+}
+
+void TestLanguageSwitch::firstStartFollowsTheLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, bStored);
+    QFETCH(int, iExpected);
+    QFETCH(QString, cancel);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    {
+        WindowRig rig(QStringLiteral("hornbeam"), true, false, 10, [bStored](const QString& f) {
+            QFile::remove(f + "/Configs/LangConfig.ini");
+            if (bStored)
+                QSettings(f + "/Configs/LangConfig.ini", QSettings::IniFormat)
+                    .setValue("Config/LangID", 0);
+        });
+        QCOMPARE(AppSettings::currentLanguageIndex(), iExpected);
+        QCOMPARE(langId(rig).toInt(), iExpected);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+    }
+    QLocale::setDefault(before);
 }
 
 QTEST_MAIN(TestLanguageSwitch)

@@ -18,12 +18,16 @@ class TestSingleStart : public QObject
 private slots:
     void initTestCase();
     void secondStartOfSameProductExitsWithOne();
+    void diagnosticLinesOnlyWhenAsked_data();
+    void diagnosticLinesOnlyWhenAsked();
 
 private:
     // An application folder with a copy of the program and the sample installation, its
     // product name replaced by `product`.
     QString makeAppFolder(QTemporaryDir& dir, const QString& product);
-    std::unique_ptr<QProcess> start(const QString& folder);
+    // `rules`: QT_LOGGING_RULES for the program, none when null.
+    std::unique_ptr<QProcess> start(const QString& folder, const QStringList& args = {},
+                                    const QString& rules = "default.debug=true");
     bool waitForLock(int iCount);
 
     QString m_Program;
@@ -55,15 +59,19 @@ QString TestSingleStart::makeAppFolder(QTemporaryDir& dir, const QString& produc
     return dir.path();
 }
 
-std::unique_ptr<QProcess> TestSingleStart::start(const QString& folder)
+std::unique_ptr<QProcess> TestSingleStart::start(const QString& folder, const QStringList& args,
+                                                 const QString& rules)
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_RUNTIME_DIR", m_Runtime.path());
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.remove("QT_LOGGING_RULES");
+    if (!rules.isNull())
+        env.insert("QT_LOGGING_RULES", rules);
     process->setProcessEnvironment(env);
     process->setProcessChannelMode(QProcess::MergedChannels);
-    process->start(folder + "/mousecfg", QStringList());
+    process->start(folder + "/mousecfg", args);
     return process;
 }
 
@@ -96,8 +104,11 @@ void TestSingleStart::secondStartOfSameProductExitsWithOne()
     QVERIFY(second->waitForFinished(20000));
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 1);
-    // It left before building a window.
+    // It left before building a window, having asked the running one to come forward.
     QVERIFY(!second->readAll().contains("main window shown"));
+    QByteArray runningOutput;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (runningOutput += running->readAll()).contains("raise request from a second start"), 10000);
 
     // Another product is another lock.
     std::unique_ptr<QProcess> beside = start(otherFolder);
@@ -113,6 +124,40 @@ void TestSingleStart::secondStartOfSameProductExitsWithOne()
             p->waitForFinished(5000);
         }
     }
+}
+
+void TestSingleStart::diagnosticLinesOnlyWhenAsked_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<bool>("bShown");
+    QTest::newRow("quiet by default") << QStringList() << QString() << false;
+    QTest::newRow("logging rule") << QStringList() << "default.debug=true" << true;
+    QTest::newRow("--verbose") << QStringList{"--verbose"} << QString() << true;
+    QTest::newRow("rule wins over --verbose")
+        << QStringList{"--verbose"} << "default.debug=false" << false;
+}
+
+void TestSingleStart::diagnosticLinesOnlyWhenAsked()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, rules);
+    QFETCH(bool, bShown);
+    QTemporaryDir dir;
+    const QString folder = makeAppFolder(dir, "LOGPRODUCT");
+    QVERIFY(!folder.isEmpty());
+    std::unique_ptr<QProcess> tool = start(folder, args, rules);
+    QVERIFY(tool->waitForStarted());
+    // With no mouse, the selection 200 ms after start shows the device chooser and says so.
+    QByteArray output;
+    QTest::qWait(bShown ? 0 : 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (output += tool->readAll()).contains("device chooser shown") || !bShown, 10000);
+    QCOMPARE(output.contains("device chooser shown"), bShown);
+    QCOMPARE(tool->state(), QProcess::Running);
+    tool->terminate();
+    if (!tool->waitForFinished(5000))
+        tool->kill();
 }
 
 QTEST_GUILESS_MAIN(TestSingleStart)

@@ -74,6 +74,8 @@ app="$work/app"
 cp -a "$bin" "$app" || give_up "cannot copy $bin"
 mkdir -p "$work/runtime" "$work/config" "$work/virtual" "$app/Configs/MacroDB"
 chmod 0700 "$work/runtime" "$work/virtual"
+# The tool's diagnostic lines are off unless asked for; these checks read them.
+export QT_LOGGING_RULES="default.debug=true"
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
 export MOUSECFG_VIRTUAL_DIR="$work/virtual" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR

@@ -36,6 +36,7 @@ wait_for() {
 if [ $inside -eq 1 ]; then
     root="$work/root"
     bin="$root/usr/bin"
+    helpers="$root/usr/lib/mousecfg"
     data="$root/usr/share/mousecfg"
     # Only what the package brings: no application folder beside the executable, the user's
     # folders in the scratch folder, the xcb platform (a real X connection), debug lines on.
@@ -52,7 +53,7 @@ if [ $inside -eq 1 ]; then
     product="$(sed -n 's/^ProductName=//p' "$data/DefaultProfile.bin" | tr -d '\r')"
     [ -n "$product" ] || fail "no ProductName in the installed DefaultProfile.bin"
 
-    "$bin/virtual-mouse" --name "$product" --receiver --cable </dev/null >"$work/virtual-mouse.log" 2>&1 &
+    "$helpers/virtual-mouse" --name "$product" --receiver --cable </dev/null >"$work/virtual-mouse.log" 2>&1 &
     mouse=$!
     tool=""
     stop() {
@@ -61,7 +62,7 @@ if [ $inside -eq 1 ]; then
         wait 2>/dev/null || true
         # The on-screen display the tool started lives on detached: end the one from this root.
         for p in /proc/[0-9]*; do
-            [ "$(readlink "$p/exe" 2>/dev/null)" = "$bin/mouse-osd" ] && kill "${p#/proc/}" 2>/dev/null
+            [ "$(readlink "$p/exe" 2>/dev/null)" = "$helpers/mouse-osd" ] && kill "${p#/proc/}" 2>/dev/null
         done
         return 0
     }
@@ -98,7 +99,7 @@ if [ $inside -eq 1 ]; then
     missing=0
     while IFS= read -r -d '' f; do
         [ -f "$user/${f#"$data/Configs/"}" ] || { echo "not in the user's Configs: ${f#"$data/"}" >&2; missing=1; }
-    done < <(find "$data/Configs" -type f -print0)
+    done < <(find "$data/Configs" \( -type f -o -type l \) -print0)
     [ $missing -eq 0 ] || fail "the user's Configs folder was not seeded from $data/Configs"
     echo "user Configs seeded from the installed defaults ($(find "$user" -type f | wc -l) files)"
     if grep -q '^> ' "$work/virtual-mouse.log"; then
@@ -146,10 +147,15 @@ grep -q "udevadm control --reload" "$work/control/postinst" || fail "postinst do
 # 3. Its files.
 dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$work/files"
 expect=(
-    /usr/bin/mousecfg /usr/bin/mouse-osd /usr/bin/virtual-mouse
+    /usr/bin/mousecfg /usr/lib/mousecfg/mouse-osd /usr/lib/mousecfg/virtual-mouse
     /usr/share/mousecfg/DefaultProfile.bin /usr/share/mousecfg/Configs/Config.ini
     /usr/share/mousecfg/skin/icon.ico
     /usr/lib/udev/rules.d/60-mousecfg.rules /usr/share/applications/mousecfg.desktop
+    /usr/share/metainfo/io.github.mousecfg.metainfo.xml
+    /usr/share/icons/hicolor/scalable/apps/mousecfg.svg
+    /usr/share/man/man1/mousecfg.1.gz /usr/share/man/man1/mouse-osd.1.gz
+    /usr/share/man/man1/virtual-mouse.1.gz
+    /usr/share/doc/mousecfg/copyright /usr/share/doc/mousecfg/changelog.gz
 )
 for size in 16 22 24 32 48 64 128 256; do
     expect+=("/usr/share/icons/hicolor/${size}x${size}/apps/mousecfg.png")
@@ -160,6 +166,34 @@ done
 if grep -Eq '^/usr/bin/(skinrender|skinpreview|sample-profiles|tst_)' "$work/files"; then
     fail "the package carries build tools"
 fi
+if grep -Eq '^/usr/bin/(mouse-osd|virtual-mouse)$' "$work/files"; then
+    fail "the helper programs are on the PATH"
+fi
+# 3b. What the distribution's checkers say: lintian, AppStream, the desktop entry.
+if command -v lintian >/dev/null 2>&1; then
+    lintian --pedantic --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
+    if grep -Eq '^[EW]: ' "$work/lintian.log"; then
+        cat "$work/lintian.log" >&2
+        fail "lintian reports errors or warnings"
+    fi
+    echo "lintian --pedantic: $(grep -c '^[IPX]: ' "$work/lintian.log") info/pedantic notes, no error or warning"
+else
+    fail "lintian is not installed (scripts/setup.sh installs it)"
+fi
+dpkg-deb -x "$deb" "$work/check"
+appstreamcli validate --no-net "$work/check/usr/share/metainfo/io.github.mousecfg.metainfo.xml" \
+    >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log" >&2; fail "appstreamcli validate"; }
+if grep -Eq '^[EW]: ' "$work/appstream.log"; then
+    cat "$work/appstream.log" >&2
+    fail "appstreamcli reports errors or warnings"
+fi
+# Each default profile's content once; the other names are links to it.
+same="$(find "$work/check" -type f -name '*.prof' -exec sha256sum {} + | sort | uniq -d -w64)"
+[ -z "$same" ] || fail "default profiles installed more than once: $same"
+echo "default profiles: $(find "$work/check" -type f -name '*.prof' | wc -l) files, $(find "$work/check" -type l -name '*.prof' | wc -l) links"
+desktop-file-validate "$work/check/usr/share/applications/mousecfg.desktop" ||
+    fail "desktop-file-validate"
+echo "appstreamcli validate and desktop-file-validate: clean"
 
 # 4. Unpacked, not installed: the unpacked tool against the unpacked virtual mouse.
 dpkg-deb -x "$deb" "$work/root"

@@ -97,6 +97,8 @@ cp -a "$bin" "$app" || give_up "cannot copy $bin"
 rm -f "$app/Configs/LangConfig.ini" # English
 mkdir -p "$work/runtime" "$work/config" "$work/virtual"
 chmod 0700 "$work/runtime" "$work/virtual"
+# The tool's diagnostic lines are off unless asked for; these checks read them.
+export QT_LOGGING_RULES="default.debug=true"
 export XDG_RUNTIME_DIR="$work/runtime"
 export XDG_CONFIG_HOME="$work/config"
 export MOUSECFG_VIRTUAL_DIR="$work/virtual"

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
 #include <sys/stat.h>
 
 // The on-screen-display program as the tool meets it: started on its own, addressed by name,
@@ -23,11 +24,14 @@ private:
 
     QString address() const { return m_RuntimeDir.path() + "/" + OsdClient::serverName(); }
 
-    void start(QProcess& process)
+    void start(QProcess& process, int iIdleMs = 0)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_RUNTIME_DIR", m_RuntimeDir.path());
         env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("QT_LOGGING_RULES", "default.debug=true");
+        if (iIdleMs > 0)
+            env.insert("MOUSECFG_OSD_IDLE_MS", QString::number(iIdleMs));
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(m_Program, QStringList());
@@ -90,6 +94,24 @@ private slots:
         client.announce("Profile 4", QColor(255, 0, 0));
         QTRY_VERIFY_WITH_TIMEOUT((output += osd.readAll()).contains("OSD: Profile 4"), 10000);
         stop(osd);
+    }
+
+    void leavesWhenIdleAndNoToolIsConnected()
+    {
+        QProcess osd;
+        start(osd, 800);
+        QTRY_VERIFY_WITH_TIMEOUT(answers(), 20000);
+        auto client = std::make_unique<OsdClient>();
+        client->setServerAddress(address());
+        client->announce("Profile 1", QColor(255, 0, 0));
+        QTRY_VERIFY_WITH_TIMEOUT(client->isConnected(), 10000);
+        // A connected tool keeps it running however long it stays silent.
+        QVERIFY(!osd.waitForFinished(2500));
+        client.reset();
+        QVERIFY(osd.waitForFinished(10000));
+        QCOMPARE(osd.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(osd.exitCode(), 0);
+        QVERIFY(osd.readAll().contains("OSD: idle, leaving"));
     }
 
     void secondInstanceLeaves()

@@ -28,6 +28,7 @@ void OsdServer::onNewConnection()
         connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
             m_Pending.remove(socket);
             socket->deleteLater();
+            emit clientLeft();
         });
         if (socket->bytesAvailable() > 0)
             onReadyRead(socket);

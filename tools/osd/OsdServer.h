@@ -21,9 +21,12 @@ public:
     // can then only be the remains of a crashed OSD and is replaced.
     bool listen(const QString& address);
     QString errorString() const { return m_Server.errorString(); }
+    // Tools connected now: each running tool keeps its connection open.
+    int clientCount() const { return m_Pending.size(); }
 
 signals:
     void messageReceived(const OsdMessage& message);
+    void clientLeft();
 
 private slots:
     void onNewConnection();

@@ -1,6 +1,8 @@
+#include "IdleExit.h"
 #include "OsdOverlay.h"
 #include "OsdServer.h"
 
+#include "platform/DiagnosticLog.h"
 #include "platform/LockFileSingleInstance.h"
 #include "platform/OsdClient.h"
 
@@ -12,6 +14,7 @@
 // configuration tool sends it. One per user: a second start leaves at once with exit code 1.
 int main(int argc, char* argv[])
 {
+    DiagnosticLog::setUp(false);
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
@@ -34,6 +37,11 @@ int main(int argc, char* argv[])
         qDebug() << "OSD: cannot listen on" << address << server.errorString();
         return 1;
     }
+
+    // The idle time can be shortened for tests.
+    bool bOk = false;
+    const int idleMs = qEnvironmentVariableIntValue("MOUSECFG_OSD_IDLE_MS", &bOk);
+    IdleExit idle(&server, bOk && idleMs > 0 ? idleMs : IdleExit::kDefaultIdleMs);
 
     OsdOverlay overlay;
     QObject::connect(&server, &OsdServer::messageReceived, &overlay,

@@ -129,3 +129,27 @@ bool SkinManifest::parseLine(const QString& text, int iLine)
     }
     return true;
 }
+
+QString SkinManifest::scaledName(const QString& output, int iFactor)
+{
+    const int dot = output.lastIndexOf('.');
+    const int slash = output.lastIndexOf('/');
+    const QString suffix = QStringLiteral("@%1x").arg(iFactor);
+    if (dot <= slash + 1)
+        return output + suffix;
+    return output.left(dot) + suffix + output.mid(dot);
+}
+
+void SkinManifest::scale(int iFactor)
+{
+    QVector<SkinJob> scaled;
+    for (SkinJob job : m_Jobs) {
+        if (job.kind != SkinJob::Png)
+            continue;
+        for (QSize& size : job.sizes)
+            size *= iFactor;
+        job.output = scaledName(job.output, iFactor);
+        scaled.append(job);
+    }
+    m_Jobs = scaled;
+}

@@ -33,6 +33,10 @@ class SkinManifest
 public:
     bool load(const QString& path);
     const QVector<SkinJob>& jobs() const { return m_Jobs; }
+    // Keeps the PNG images only, at `iFactor` times their size and named the way Qt looks for
+    // such images ("name@2x.png"): the set a dense screen is drawn from.
+    void scale(int iFactor);
+    static QString scaledName(const QString& output, int iFactor);
     QString error() const { return m_strError; }
 
 private:

@@ -1,5 +1,6 @@
 // Renders the skin: every image named in a manifest, from the SVG sources, into a folder.
 // Usage: skinrender --manifest FILE --src DIR --out DIR [--accent #rrggbb] [--stamp FILE] [--force]
+//                   [--scale N]   (N > 1: the PNG images only, N times larger, as name@Nx.png)
 // Images newer than their source, the manifest and this program are left alone unless the
 // accent changed since the stamp was written.
 
@@ -105,6 +106,7 @@ int main(int argc, char* argv[])
     QString manifestPath, srcDir, outDir, stampPath;
     QString accent = SvgRasterizer::accentMarker();
     bool force = false;
+    int scale = 1;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -121,6 +123,8 @@ int main(int argc, char* argv[])
             stampPath = next();
         else if (a == "--force")
             force = true;
+        else if (a == "--scale")
+            scale = next().toInt();
         else
             return failWith("unknown argument " + a);
     }
@@ -134,6 +138,10 @@ int main(int argc, char* argv[])
     SkinManifest manifest;
     if (!manifest.load(manifestPath))
         return failWith(manifestPath + ": " + manifest.error());
+    if (scale < 1 || scale > 4)
+        return failWith("--scale must be 1 to 4");
+    if (scale > 1)
+        manifest.scale(scale);
 
     if (!stampPath.isEmpty()) {
         QFile stamp(stampPath);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/CommandLine.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+class MousecfgWidget;
+
+// Carries out a command-line command against the mouse. Alone (no window), it finds and opens
+// the mouse itself and closes it again; inside a running window it works on the mouse the
+// window has open and shows what changed, so that only one process ever talks to the mouse.
+class ScriptCommands
+{
+    Q_DECLARE_TR_FUNCTIONS(ScriptCommands)
+public:
+    explicit ScriptCommands(MousecfgWidget* window = nullptr) : m_pWindow(window) {}
+
+    // A CommandLine::ExitCode; `output` gets the lines to print.
+    int run(const CommandLine& line, QString* output);
+
+private:
+    int openMouse(QString* output);
+    int list(QString* output);
+    int battery(QString* output);
+    int selectProfile(int iSlot, QString* output);
+    int apply(const QString& file, int iSlot, QString* output);
+    // The write of the window's Apply, without its message box: the result goes to the script.
+    quint8 write();
+    // One mouse's line: code name, links, battery.
+    QString describe(const QString& codeName, bool bAskBattery);
+
+    MousecfgWidget* m_pWindow;
+};

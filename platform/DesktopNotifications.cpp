@@ -1,0 +1,56 @@
+#include "platform/DesktopNotifications.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDebug>
+#include <QVariantMap>
+
+DesktopNotifications::DesktopNotifications(const QDBusConnection& bus, QObject* parent)
+    : QObject(parent), m_Bus(bus)
+{
+}
+
+void DesktopNotifications::notify(const QString& summary, const QString& body)
+{
+    if (m_bPending) {
+        // The id to replace is not known yet: the newest text goes out once it is.
+        m_bWaiting = true;
+        m_WaitingSummary = summary;
+        m_WaitingBody = body;
+        return;
+    }
+    send(summary, body);
+}
+
+void DesktopNotifications::send(const QString& summary, const QString& body)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    QVariantMap hints;
+    // Transient: a state change, not something to keep in the notification list.
+    hints.insert(QStringLiteral("transient"), true);
+    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("mousecfg"));
+    call << QStringLiteral("mousecfg") << m_iId << QStringLiteral("mousecfg") << summary << body
+         << QStringList() << hints << int(kTimeoutMs);
+    m_bPending = true;
+    auto* watcher = new QDBusPendingCallWatcher(m_Bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                m_bPending = false;
+                const QDBusPendingReply<uint> reply = *finished;
+                if (reply.isError()) {
+                    qDebug().noquote() << "notification not shown:" << reply.error().message();
+                } else {
+                    m_iId = reply.value();
+                    emit delivered(m_iId);
+                }
+                if (m_bWaiting) {
+                    m_bWaiting = false;
+                    send(m_WaitingSummary, m_WaitingBody);
+                }
+            });
+}

@@ -1,0 +1,189 @@
+#include "TestAppFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// The command line of the built program against a virtual mouse: with no window it finds the
+// mouse itself; with a window of the same product running, the window carries the command out.
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+private:
+    struct Result
+    {
+        int iExit = -1;
+        QString output;
+    };
+
+    QProcessEnvironment environment(const QString& virtualDir) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", m_Runtime.path());
+        env.insert("MOUSECFG_VIRTUAL_DIR", virtualDir);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("QT_LOGGING_RULES", "default.debug=true");
+        return env;
+    }
+
+    Result run(const QStringList& args, const QString& virtualDir)
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(environment(virtualDir));
+        // No display at all: a command must not need one. Its output is only its result.
+        QProcessEnvironment env = tool.processEnvironment();
+        env.remove("DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        env.remove("QT_LOGGING_RULES");
+        tool.setProcessEnvironment(env);
+        tool.start(m_Folder->path() + "/mousecfg", args);
+        Result result;
+        if (!tool.waitForFinished(60000))
+            return result;
+        result.iExit = tool.exitCode();
+        result.output =
+            QString::fromLocal8Bit(tool.readAllStandardOutput() + tool.readAllStandardError());
+        return result;
+    }
+
+    void mouseCommand(const QByteArray& command)
+    {
+        m_Mouse.write(command + "\n");
+        m_Mouse.waitForBytesWritten(5000);
+        QTest::qWait(200);
+    }
+
+    QTemporaryDir m_Runtime;
+    QTemporaryDir m_VirtualDir;
+    QTemporaryDir m_EmptyDir;
+    std::unique_ptr<TestAppFolder> m_Folder;
+    QProcess m_Mouse;
+
+private slots:
+    void initTestCase()
+    {
+        const QString bin = QCoreApplication::applicationDirPath() + "/../bin/";
+        QVERIFY(QFile::setPermissions(m_Runtime.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        m_Folder = std::make_unique<TestAppFolder>();
+        QVERIFY(m_Folder->isValid());
+        QVERIFY(QFile::copy(bin + "mousecfg", m_Folder->path() + "/mousecfg"));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MOUSECFG_VIRTUAL_DIR", m_VirtualDir.path());
+        m_Mouse.setProcessEnvironment(env);
+        m_Mouse.setProcessChannelMode(QProcess::MergedChannels);
+        m_Mouse.start(bin + "virtual-mouse",
+                      {"--name", "HORNBEAM", "--receiver", "--battery", "80", "--quiet"});
+        QVERIFY(m_Mouse.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += m_Mouse.readAll()).contains("virtual mouse HORNBEAM"),
+                                 20000);
+    }
+
+    void cleanupTestCase()
+    {
+        m_Mouse.write("quit\n");
+        if (!m_Mouse.waitForFinished(10000))
+            m_Mouse.kill();
+    }
+
+    void withoutWindow_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("bMouse");
+        QTest::addColumn<QByteArray>("fault"); // told the virtual mouse before the command
+        QTest::addColumn<int>("iExit");
+        QTest::addColumn<QString>("pattern");
+        const QString prof = TestAppFolder::sampleDir("hornbeam") + "/Configs/Profile/";
+        QTest::newRow("help") << QStringList{"--help"} << true << QByteArray() << 0
+                              << "--select-profile <N>";
+        QTest::newRow("version") << QStringList{"--version"} << true << QByteArray() << 0
+                                 << "^mousecfg \\d+\\.\\d+\\.\\d+\\n$";
+        QTest::newRow("unknown option")
+            << QStringList{"--frobnicate"} << true << QByteArray() << 1 << "frobnicate";
+        QTest::newRow("two commands")
+            << QStringList{"--list", "--battery"} << true << QByteArray() << 1 << "one command";
+        QTest::newRow("slot 6") << QStringList{"--select-profile", "6"} << true << QByteArray() << 1
+                                << "1 to 5";
+        QTest::newRow("slot without apply")
+            << QStringList{"--battery", "--slot", "2"} << true << QByteArray() << 1 << "--apply";
+        QTest::newRow("list, no mouse")
+            << QStringList{"--list"} << false << QByteArray() << 2 << "No mouse found";
+        QTest::newRow("battery, no mouse")
+            << QStringList{"--battery"} << false << QByteArray() << 2 << "No mouse found";
+        QTest::newRow("list") << QStringList{"--list"} << true << QByteArray() << 0
+                              << "^HORNBEAM receiver 80%\\n$";
+        QTest::newRow("battery") << QStringList{"--battery"} << true << QByteArray() << 0
+                                 << "^80% not-charging\\n$";
+        QTest::newRow("battery, mouse silent")
+            << QStringList{"--battery"} << true << QByteArray("drop 100") << 2 << "not answer";
+        QTest::newRow("select") << QStringList{"--select-profile", "3"} << true << QByteArray() << 0
+                                << "Profile 3 selected";
+        QTest::newRow("apply, no file") << QStringList{"--apply", "/nonexistent/x.prof"} << true
+                                        << QByteArray() << 1 << "Cannot read";
+        QTest::newRow("apply, writes failing")
+            << QStringList{"--apply", prof + "Profile 1.prof"} << true
+            << QByteArray("failwrite 200") << 4 << "Send data failed";
+        QTest::newRow("apply") << QStringList{"--apply", prof + "Profile 1.prof", "--slot", "2"}
+                               << true << QByteArray() << 0 << "written to slot 2";
+    }
+    void withoutWindow()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, bMouse);
+        QFETCH(QByteArray, fault);
+        QFETCH(int, iExit);
+        QFETCH(QString, pattern);
+        if (!fault.isEmpty())
+            mouseCommand(fault);
+        const Result result = run(args, bMouse ? m_VirtualDir.path() : m_EmptyDir.path());
+        mouseCommand("clear");
+        QVERIFY2(result.output.contains(QRegularExpression(pattern)), qPrintable(result.output));
+        QCOMPARE(result.iExit, iExit);
+    }
+
+    void selectedSlotIsStored()
+    {
+        QCOMPARE(run({"--select-profile", "4"}, m_VirtualDir.path()).iExit, 0);
+        QCOMPARE(QSettings(m_Folder->path() + "/Configs/Config.ini", QSettings::IniFormat)
+                     .value("Config/ProfileID")
+                     .toInt(),
+                 3);
+    }
+
+    void handedToRunningWindow()
+    {
+        QProcess window;
+        window.setProcessEnvironment(environment(m_VirtualDir.path()));
+        window.setProcessChannelMode(QProcess::MergedChannels);
+        window.start(m_Folder->path() + "/mousecfg", QStringList());
+        QVERIFY(window.waitForStarted());
+        QByteArray log;
+        QTRY_VERIFY_WITH_TIMEOUT((log += window.readAll()).contains("battery 80%"), 20000);
+
+        mouseCommand("battery 55 charging");
+        QTRY_VERIFY_WITH_TIMEOUT((log += window.readAll()).contains("battery 55%"), 20000);
+        Result result = run({"--battery"}, m_VirtualDir.path());
+        QCOMPARE(result.output, QString("55% charging\n"));
+        QCOMPARE(result.iExit, 0);
+        result = run({"--list"}, m_VirtualDir.path());
+        QCOMPARE(result.output, QString("HORNBEAM receiver 55% charging\n"));
+        result = run({"--select-profile", "2"}, m_VirtualDir.path());
+        QCOMPARE(result.iExit, 0);
+        QTRY_VERIFY_WITH_TIMEOUT((log += window.readAll()).contains("command from a second start"),
+                                 5000);
+        QCOMPARE(window.state(), QProcess::Running);
+        window.terminate();
+        if (!window.waitForFinished(5000))
+            window.kill();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# The tool in a Wayland session: a headless weston compositor, a private session bus with a
+# stand-in notification server, a virtual mouse. The window must open on the wayland platform,
+# the session must be recognised, a DPI press on the mouse must reach the notification server
+# as one bubble replaced in place, and nothing may crash. Then, as the headless compositor has
+# no pointer, a weston nested in a virtual X server (its x11 backend) gets a drag on the window
+# from xdotool: the drag must be handed to the compositor.
+#
+#   wayland-check.sh BIN_DIR      (BIN_DIR holds mousecfg, virtual-mouse, notify-server)
+#
+# Exit 0: passed; 1: failed; 77: weston or the Qt wayland platform is not installed.
+set -euo pipefail
+drag=0
+if [ "${1:-}" = "--drag" ]; then
+    drag=1
+    shift
+fi
+bin="$(cd "${1:?usage: wayland-check.sh BIN_DIR}" && pwd)"
+
+fail() {
+    echo "FAIL: $*" >&2
+    for log in weston tool notify mouse; do
+        [ -s "$work/$log.log" ] && { echo "--- $log" >&2; tail -n 15 "$work/$log.log" >&2; }
+    done
+    exit 1
+}
+# Waits up to $1 seconds for the extended regular expression $2 in file $3.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    while [ $SECONDS -lt $deadline ]; do
+        grep -Eq "$2" "$3" 2>/dev/null && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 77; }
+command -v dbus-daemon >/dev/null || { echo "SKIP: dbus-daemon is not installed"; exit 77; }
+ls /usr/lib/*/qt5/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+    { echo "SKIP: the Qt wayland platform (qtwayland5) is not installed"; exit 77; }
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/mousecfg-wayland.XXXXXX")"
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+export XDG_RUNTIME_DIR="$work/run" MOUSECFG_VIRTUAL_DIR="$work/virtual"
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_RUNTIME_DIR" "$MOUSECFG_VIRTUAL_DIR" "$XDG_CONFIG_HOME"
+chmod 700 "$XDG_RUNTIME_DIR" "$MOUSECFG_VIRTUAL_DIR"
+# The tool sees no X server: only the nested compositor and xdotool use it.
+xdisplay="${DISPLAY:-}"
+unset DISPLAY
+
+# A private session bus and the notification server on it.
+dbus-daemon --session --nofork --address="unix:path=$XDG_RUNTIME_DIR/bus" >"$work/dbus.log" 2>&1 &
+pids+=($!)
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/bus" ] && break; sleep 0.1; done
+"$bin/notify-server" >"$work/notify.log" 2>&1 &
+pids+=($!)
+wait_for 10 "^notify-server ready" "$work/notify.log" || fail "the notification server did not start"
+
+# The compositor: headless, or for the drag nested in the X server, one output the size of the
+# window under the kiosk shell so that the window lies at a known place.
+if [ $drag -eq 1 ]; then
+    DISPLAY="$xdisplay" weston --backend=x11-backend.so --use-pixman --shell=kiosk-shell.so --socket=mousecfg-wayland \
+        --idle-time=0 --width=999 --height=640 >"$work/weston.log" 2>&1 &
+else
+    weston --backend=headless-backend.so --socket=mousecfg-wayland --idle-time=0 \
+        --width=1280 --height=800 >"$work/weston.log" 2>&1 &
+fi
+pids+=($!)
+for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/mousecfg-wayland" ] && break; sleep 0.1; done
+[ -S "$XDG_RUNTIME_DIR/mousecfg-wayland" ] || fail "weston opened no socket"
+
+mkfifo "$work/mouse.in"
+"$bin/virtual-mouse" --name HORNBEAM --receiver --quiet <"$work/mouse.in" >"$work/mouse.log" 2>&1 &
+mouse_pid=$!
+pids+=($mouse_pid)
+exec 3>"$work/mouse.in"
+wait_for 10 "virtual mouse HORNBEAM" "$work/mouse.log" || fail "the virtual mouse did not start"
+
+export WAYLAND_DISPLAY=mousecfg-wayland XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=wayland
+export QT_LOGGING_RULES="default.debug=true"
+"$bin/mousecfg" </dev/null >"$work/tool.log" 2>&1 &
+tool=$!
+pids+=($tool)
+
+wait_for 20 "main window shown" "$work/tool.log" || fail "the window did not show"
+grep -q "platform: wayland" "$work/tool.log" || fail "the window is not on the wayland platform"
+grep -q "desktop session: wayland" "$work/tool.log" || fail "the session was not taken for Wayland"
+echo "window shown natively on the wayland platform"
+wait_for 20 "battery [0-9]+%" "$work/tool.log" || fail "the tool did not reach the virtual mouse"
+
+if [ $drag -eq 1 ]; then
+    # A press on an empty part of the window and a move of more than four pixels.
+    sleep 1
+    export DISPLAY="$xdisplay"
+    xdotool mousemove 500 400 && sleep 0.3 && xdotool mousedown 1 && sleep 0.2
+    xdotool mousemove 540 430 && sleep 0.2 && xdotool mousemove 560 450 && sleep 0.3
+    xdotool mouseup 1
+    wait_for 10 "window drag handed to the compositor" "$work/tool.log" ||
+        fail "the drag did not reach the compositor"
+    kill -0 "$tool" 2>/dev/null || fail "the tool ended"
+    echo "PASS: window drag handed to the compositor"
+    exit 0
+fi
+
+# Three DPI presses in a row: one bubble, replaced in place, ending on the last level.
+echo dpi >&3; echo dpi >&3; echo dpi >&3
+wait_for 20 "^notify " "$work/notify.log" || fail "no announcement reached the notification server"
+sleep 2
+first_id="$(sed -n 's/^notify \([0-9]*\) .*/\1/p' "$work/notify.log" | head -n1)"
+ids="$(sed -n 's/^notify \([0-9]*\) .*/\1/p' "$work/notify.log" | sort -u | wc -l)"
+[ "$ids" -eq 1 ] || fail "the announcements made $ids bubbles instead of one"
+echo "announcements reached the notification server as bubble $first_id: $(tail -n1 "$work/notify.log")"
+
+kill -0 "$tool" 2>/dev/null || fail "the tool ended"
+kill -0 "$mouse_pid" 2>/dev/null || fail "the virtual mouse ended"
+grep -Eq "Segmentation|Aborted|core dumped" "$work/tool.log" && fail "the tool crashed"
+kill "$tool"
+wait "$tool" 2>/dev/null || true
+echo "PASS: wayland session"
+
+if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
+    echo "drag not checked: xvfb-run and xdotool are needed"
+    exit 0
+fi
+xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash "$0" --drag "$bin"
