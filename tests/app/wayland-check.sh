@@ -98,11 +98,12 @@ echo "window shown natively on the wayland platform"
 wait_for 20 "battery [0-9]+%" "$work/tool.log" || fail "the tool did not reach the virtual mouse"
 
 if [ $drag -eq 1 ]; then
-    # A press on an empty part of the window and a move of more than four pixels.
+    # A press on an empty part of the window (the left panel below the tabs, which no page
+    # covers) and a move of more than four pixels.
     sleep 1
     export DISPLAY="$xdisplay"
-    xdotool mousemove 500 400 && sleep 0.3 && xdotool mousedown 1 && sleep 0.2
-    xdotool mousemove 540 430 && sleep 0.2 && xdotool mousemove 560 450 && sleep 0.3
+    xdotool mousemove 150 400 && sleep 0.3 && xdotool mousedown 1 && sleep 0.2
+    xdotool mousemove 190 430 && sleep 0.2 && xdotool mousemove 210 450 && sleep 0.3
     xdotool mouseup 1
     wait_for 10 "window drag handed to the compositor" "$work/tool.log" ||
         fail "the drag did not reach the compositor"
