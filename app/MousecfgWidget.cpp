@@ -279,6 +279,8 @@ void MousecfgWidget::buildPages()
             &MousecfgWidget::slotLiftChange);
     connect(m_pDpiTab->pointSpeed(), &KivoPointSpeed::LiftSignal, this,
             &MousecfgWidget::slotLiftChange);
+    m_pDpiTab->pointSpeed()->setDesktopSpeedNote(m_pPointerSpeed->backendName() ==
+                                                 QLatin1String("none"));
 }
 
 void MousecfgWidget::createTrayActions()

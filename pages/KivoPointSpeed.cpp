@@ -182,6 +182,19 @@ void KivoPointSpeed::onSliderChanged(int iValue)
     m_pSliderValue->repaint();
 }
 
+void KivoPointSpeed::setDesktopSpeedNote(bool bShow)
+{
+    if (!m_pSpeedNote) {
+        m_pSpeedNote = new QLabel(this);
+        m_pSpeedNote->setObjectName(QStringLiteral("speedNote"));
+        m_pSpeedNote->setWordWrap(true);
+        m_pSpeedNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        retranslate();
+        layout(m_dScale);
+    }
+    m_pSpeedNote->setVisible(bShow);
+}
+
 void KivoPointSpeed::retranslate()
 {
     // The page carries its own font (set at each refresh): a new language brings its own.
@@ -194,6 +207,8 @@ void KivoPointSpeed::retranslate()
         m_pBoxes[p][1]->setText(tr(kPairs[p].second));
     }
     m_pMouseButton->setText(tr("Mouse Setting"));
+    if (m_pSpeedNote)
+        m_pSpeedNote->setText(tr("The desktop's own mouse settings set the pointer speed."));
 }
 
 void KivoPointSpeed::layout(double dScale)
@@ -212,4 +227,6 @@ void KivoPointSpeed::layout(double dScale)
     }
     m_pMouseButton->setGeometry(PageGeometry::rect(17, 340, 128, 30, dScale));
     m_pMouseButton->setScale(dScale);
+    if (m_pSpeedNote)
+        m_pSpeedNote->setGeometry(PageGeometry::rect(8, 376, 150, 60, dScale));
 }

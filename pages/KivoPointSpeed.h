@@ -38,6 +38,9 @@ public:
     KivoPointSpeed(ProfileData* pProfile, QWidget* parent, double dScale, const QColor& accent);
 
     void setMouseSettings(DesktopMouseSettings* pSettings) { m_pMouseSettings = pSettings; }
+    // Where the tool cannot reach the session's pointer speed (a Wayland desktop other than
+    // GNOME), a line says that the desktop's own settings apply.
+    void setDesktopSpeedNote(bool bShow);
 
     // Shows the values and the profile copy's scroll lines, with the current language's font.
     void refresh(int iKeyResponse, int iSync, int iLift, int iAngle, int iJitter);
@@ -92,4 +95,5 @@ private:
     QLabel* m_pPairTitles[PairCount] = {};
     QCheckBox* m_pBoxes[PairCount][2] = {};
     KivoPushButton* m_pMouseButton;
+    QLabel* m_pSpeedNote = nullptr;
 };

@@ -187,6 +187,10 @@
         <source>Mouse Setting</source>
         <translation>Mouse Setting</translation>
     </message>
+    <message>
+        <source>The desktop's own mouse settings set the pointer speed.</source>
+        <translation>The desktop&apos;s own mouse settings set the pointer speed.</translation>
+    </message>
 </context>
 <context>
     <name>KivoReportRate</name>

@@ -187,6 +187,10 @@
         <source>Mouse Setting</source>
         <translation>鼠标设置</translation>
     </message>
+    <message>
+        <source>The desktop's own mouse settings set the pointer speed.</source>
+        <translation>指针速度由桌面自身的鼠标设置决定。</translation>
+    </message>
 </context>
 <context>
     <name>KivoReportRate</name>

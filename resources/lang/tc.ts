@@ -187,6 +187,10 @@
         <source>Mouse Setting</source>
         <translation>滑鼠設定</translation>
     </message>
+    <message>
+        <source>The desktop's own mouse settings set the pointer speed.</source>
+        <translation>指標速度由桌面本身的滑鼠設定決定。</translation>
+    </message>
 </context>
 <context>
     <name>KivoReportRate</name>

@@ -7,9 +7,11 @@
 #include "pages/KivoReportRate.h"
 #include "pages/KivoSingleDPI.h"
 #include "pages/KivoTwoBarSlider.h"
+#include "platform/LoggingPointerSpeed.h"
 #include "widgets/KivoPushButton.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -21,6 +23,22 @@ class TestDpiTabWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    void desktopSpeedNoteOnlyWhereTheToolCannotSetTheSpeed()
+    {
+        LoggingPointerSpeed unreachable;
+        for (PointerSpeed* speed : {static_cast<PointerSpeed*>(nullptr),
+                                    static_cast<PointerSpeed*>(&unreachable)}) {
+            WindowRig rig(QStringLiteral("hornbeam"), true, false, 10, {},
+                          [speed](MousecfgServices& s) {
+                              if (speed)
+                                  s.pointerSpeed = speed;
+                          });
+            auto* note = rig.window().findChild<QLabel*>(QStringLiteral("speedNote"));
+            QVERIFY(note);
+            QCOMPARE(!note->isHidden(), speed != nullptr);
+        }
+    }
+
     void applyAndOkSendThePages_data()
     {
         QTest::addColumn<QString>("button");
