@@ -128,7 +128,9 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     setWindowIcon(icon);
     m_pTrayIcon->setIcon(icon);
     m_pTrayIcon->setToolTip(windowTitle());
-    m_pTrayIcon->setVisible(true);
+    // Showing the tray icon asks the desktop for its tray and waits for the answer: that waits
+    // until the window is up.
+    QTimer::singleShot(0, m_pTrayIcon, [this] { m_pTrayIcon->setVisible(true); });
     connect(m_pTrayIcon, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
 
     // 10. Battery display from what was last shown.
