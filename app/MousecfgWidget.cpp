@@ -18,9 +18,9 @@
 #include "buttons/KivoBtnWindow.h"
 #include "app/WindowMove.h"
 #include "device/BatteryPoller.h"
-#include "macro/MacroDialog.h"
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"
+#include "macro/MacroDialog.h"
 #include "model/AppPaths.h"
 #include "model/AppSettings.h"
 #include "model/DeviceDescription.h"
@@ -134,7 +134,9 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     setWindowIcon(icon);
     m_pTrayIcon->setIcon(icon);
     m_pTrayIcon->setToolTip(windowTitle());
-    m_pTrayIcon->setVisible(true);
+    // Showing the tray icon asks the desktop for its tray and waits for the answer: that waits
+    // until the window is up.
+    QTimer::singleShot(0, m_pTrayIcon, [this] { m_pTrayIcon->setVisible(true); });
     connect(m_pTrayIcon, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
 
     // 10. Battery display from what was last shown.
@@ -211,9 +213,26 @@ void MousecfgWidget::loadProfiles()
     connectProfileActions();
     m_ProfileList = m_pProfileActions->manager().profileList();
     m_iBatteryFull = AppSettings::batteryFull();
+    // The window shows the active profile (and the one whose lighting it shows); the other
+    // profile files are large and only later operations need them, so they are read once the
+    // window is up, before any event of the user or the mouse is handled.
     MouseConfig& snapshot = GlobalRecords::snapshot();
-    ProfileFiles::loadConfiguration(snapshot);
+    ProfileFiles::loadDeviceWide(snapshot);
+    const int active = snapshot.ProfileID % MouseConfig::kProfileCount;
+    const int lighting = KivoColorWindow::lightingSlot(m_ProductName, active);
+    ProfileFiles::loadSlotProfile(snapshot, active);
+    if (lighting != active)
+        ProfileFiles::loadSlotProfile(snapshot, lighting);
     GlobalRecords::live() = snapshot;
+    QTimer::singleShot(0, this, [active, lighting] {
+        MouseConfig& read = GlobalRecords::snapshot();
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
+            if (i == active || i == lighting)
+                continue;
+            ProfileFiles::loadSlotProfile(read, i);
+            GlobalRecords::live().Profile[i] = read.Profile[i];
+        }
+    });
     GlobalRecords::live().activeProfile().mousespeed = static_cast<quint8>(m_pPointerSpeed->read());
     rebuildProfileMenu();
 }
@@ -266,10 +285,11 @@ void MousecfgWidget::buildPages()
     connect(m_pBtnWindow, &KivoBtnWindow::PopOneClickBox, this,
             &MousecfgWidget::slotPopOneClickBox);
     connect(m_pBtnWindow, &KivoBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
-    m_pMacro = new MacroDialog(m_pControls->page(PageSwitch::MacroPage), m_dScale);
-    connect(m_pMacro, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
-    connect(m_pPages, &PageSwitch::pageShown, this,
-            [this](int iPage) { m_pPicture->setPageVisible(iPage == PageSwitch::CustomizePage); });
+    connect(m_pPages, &PageSwitch::pageShown, this, [this](int iPage) {
+        m_pPicture->setPageVisible(iPage == PageSwitch::CustomizePage);
+        if (iPage == PageSwitch::MacroPage)
+            macroPage();
+    });
     setFrontView(true);
     if (!m_Flags.bLedDisable)
         m_pColorWindow = new KivoColorWindow(m_pControls->page(PageSwitch::LightingPage), m_dScale);
@@ -304,6 +324,18 @@ void MousecfgWidget::createTrayIcon()
     m_pTrayMenu->addAction(m_pQuitAction);
     m_pTrayIcon = new QSystemTrayIcon(this);
     m_pTrayIcon->setContextMenu(m_pTrayMenu);
+}
+
+MacroDialog* MousecfgWidget::macroPage()
+{
+    if (!m_pMacro) {
+        m_pMacro = new MacroDialog(m_pControls->page(PageSwitch::MacroPage), m_dScale);
+        connect(m_pMacro, &MacroDialog::EnableButtonsSignal, this,
+                &MousecfgWidget::slotEnableButtons);
+        m_pMacro->layoutControls(m_dScale);
+        m_pMacro->show();
+    }
+    return m_pMacro;
 }
 
 void MousecfgWidget::layoutControls()

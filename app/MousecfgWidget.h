@@ -110,7 +110,8 @@ public:
     BatteryPoller* batteryPoller() const { return m_pPoller; }
     ProfileActions* profileActions() const { return m_pProfileActions; }
     DpiTabPages* dpiTab() const { return m_pDpiTab; }
-    MacroDialog* macroPage() const { return m_pMacro; }
+    // Built on its first display: nothing else needs it before.
+    MacroDialog* macroPage();
 
 signals:
     void mouseDevicesUpdated(QStringList devices);

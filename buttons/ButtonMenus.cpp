@@ -1,7 +1,7 @@
 #include "buttons/ButtonMenus.h"
 
-#include "buttons/ButtonSkin.h"
 #include "buttons/KivoAction.h"
+#include "widgets/SkinStyleSheet.h"
 
 #include <QMenu>
 
@@ -45,7 +45,7 @@ KivoAction* ButtonMenus::makeAction(int iCode, QObject* owner)
 
 void ButtonMenus::setScale(double dScale)
 {
-    const QString style = ButtonSkin::menuStyle(dScale);
+    const QString style = SkinStyleSheet::menus(dScale, SkinStyleSheet::accent());
     m_pButtonMenu->setStyleSheet(style);
     m_pButtonMenu->setFixedWidth(qRound(160 * dScale));
     m_pWheelMenu->setStyleSheet(style);

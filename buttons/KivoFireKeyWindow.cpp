@@ -1,18 +1,20 @@
 #include "buttons/KivoFireKeyWindow.h"
 
-#include "buttons/ButtonSkin.h"
 #include "buttons/ButtonWrites.h"
+#include "model/AppSettings.h"
 #include "model/ButtonAssignment.h"
 #include "model/KeyTable.h"
 #include "widgets/KeyCapture.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/MyIntValidator.h"
+#include "widgets/SkinStyleSheet.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVariant>
 
 namespace {
 constexpr int kMaxDigits = 3;
@@ -25,9 +27,10 @@ KivoFireKeyWindow::KivoFireKeyWindow(QWidget* parent, double dScale,
     : KivoTranslucentDialog(parent, QStringLiteral("dlgfire.png"), QSize(400, 290), dScale)
 {
     setObjectName("KivoFireKeyWindow");
+    setStyleSheet(SkinStyleSheet::dialogs(dScale));
     m_pTitle = new QLabel(this);
     m_pTitle->setGeometry(scaledRect(24, 14, 352, 26));
-    m_pTitle->setStyleSheet(ButtonSkin::titleStyle(dScale));
+    m_pTitle->setProperty("role", QStringLiteral("title"));
 
     static const QRect places[] = {QRect(40, 54, 150, 24), QRect(210, 54, 150, 24),
                                    QRect(40, 82, 150, 24), QRect(210, 82, 150, 24)};
@@ -35,7 +38,6 @@ KivoFireKeyWindow::KivoFireKeyWindow(QWidget* parent, double dScale,
         m_pTargets[i] = new QCheckBox(this);
         const QRect& r = places[i];
         m_pTargets[i]->setGeometry(scaledRect(r.x(), r.y(), r.width(), r.height()));
-        m_pTargets[i]->setStyleSheet(ButtonSkin::checkStyle(dScale));
         // The captured key goes to the window, not to a target it would toggle.
         m_pTargets[i]->setFocusPolicy(Qt::NoFocus);
         connect(m_pTargets[i], &QCheckBox::stateChanged, this, &KivoFireKeyWindow::onStateChanged);
@@ -45,7 +47,7 @@ KivoFireKeyWindow::KivoFireKeyWindow(QWidget* parent, double dScale,
     m_pKeyName->setObjectName("keyText");
     m_pKeyName->setAlignment(Qt::AlignCenter);
     m_pKeyName->setGeometry(scaledRect(40, 116, 320, 32));
-    m_pKeyName->setStyleSheet(ButtonSkin::keyFieldStyle(dScale));
+    m_pKeyName->setProperty("role", QStringLiteral("keyField"));
 
     m_pTimesLabel = new QLabel(this);
     m_pTimesLabel->setGeometry(scaledRect(40, 164, 80, 24));
@@ -57,12 +59,9 @@ KivoFireKeyWindow::KivoFireKeyWindow(QWidget* parent, double dScale,
     m_pDelay = new QLineEdit(QStringLiteral("100"), this);
     m_pDelay->setObjectName("delayEdit");
     m_pDelay->setGeometry(scaledRect(284, 164, 76, 24));
-    for (QLabel* label : {m_pTimesLabel, m_pDelayLabel})
-        label->setStyleSheet(ButtonSkin::labelStyle(dScale));
     for (QLineEdit* edit : {m_pTimes, m_pDelay}) {
         edit->setMaxLength(kMaxDigits);
         edit->setValidator(new MyIntValidator(kMin, kMax, edit));
-        edit->setStyleSheet(ButtonSkin::editStyle(dScale));
         connect(edit, &QLineEdit::textChanged, this, &KivoFireKeyWindow::OnEditDataChanged);
         connect(edit, &QLineEdit::returnPressed, this, &KivoFireKeyWindow::onEditReturn);
     }
@@ -71,7 +70,7 @@ KivoFireKeyWindow::KivoFireKeyWindow(QWidget* parent, double dScale,
     m_pFocusNote->setAlignment(Qt::AlignCenter);
     m_pFocusNote->setWordWrap(true);
     m_pFocusNote->setGeometry(scaledRect(24, 196, 352, 34));
-    m_pFocusNote->setStyleSheet(ButtonSkin::noteStyle(dScale));
+    m_pFocusNote->setProperty("role", QStringLiteral("note"));
 
     const QStringList faces = KivoPushButton::skinImages({"btn-1.png", "btn-2.png", "btn-3.png"});
     m_pOk = new KivoPushButton(faces, this, dScale);
@@ -83,7 +82,7 @@ KivoFireKeyWindow::KivoFireKeyWindow(QWidget* parent, double dScale,
     for (KivoPushButton* button : {m_pOk, m_pCancel}) {
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
-        button->setFont(ButtonSkin::font(dScale));
+        button->setFont(AppSettings::currentFont(dScale));
         connect(button, &QPushButton::clicked, this, &KivoFireKeyWindow::checkbtn_clicked);
     }
 

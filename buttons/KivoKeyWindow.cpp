@@ -1,33 +1,36 @@
 #include "buttons/KivoKeyWindow.h"
 
-#include "buttons/ButtonSkin.h"
+#include "model/AppSettings.h"
 #include "widgets/KeyCapture.h"
 #include "widgets/KivoPushButton.h"
+#include "widgets/SkinStyleSheet.h"
 
 #include <QEvent>
 #include <QLabel>
+#include <QVariant>
 
 KivoKeyWindow::KivoKeyWindow(QWidget* parent, double dScale, KeyboardHook::Mode mode,
                              std::unique_ptr<KeyboardHook> hook)
     : KivoTranslucentDialog(parent, QStringLiteral("dlgkey.png"), QSize(400, 258), dScale)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setStyleSheet(SkinStyleSheet::dialogs(dScale));
     m_pTitle = new QLabel(this);
     m_pTitle->setGeometry(scaledRect(24, 14, 352, 26));
-    m_pTitle->setStyleSheet(ButtonSkin::titleStyle(dScale));
+    m_pTitle->setProperty("role", QStringLiteral("title"));
 
     m_pKeys = new QLabel(this);
     m_pKeys->setObjectName("keyText");
     m_pKeys->setAlignment(Qt::AlignCenter);
     m_pKeys->setGeometry(scaledRect(40, 82, 320, 40));
-    m_pKeys->setStyleSheet(ButtonSkin::keyFieldStyle(dScale));
+    m_pKeys->setProperty("role", QStringLiteral("keyField"));
 
     m_pFocusNote = new QLabel(this);
     m_pFocusNote->setObjectName("focusNote");
     m_pFocusNote->setAlignment(Qt::AlignCenter);
     m_pFocusNote->setWordWrap(true);
     m_pFocusNote->setGeometry(scaledRect(24, 132, 352, 40));
-    m_pFocusNote->setStyleSheet(ButtonSkin::noteStyle(dScale));
+    m_pFocusNote->setProperty("role", QStringLiteral("note"));
 
     const QStringList faces = KivoPushButton::skinImages({"btn-1.png", "btn-2.png", "btn-3.png"});
     m_pOk = new KivoPushButton(faces, this, dScale);
@@ -41,7 +44,7 @@ KivoKeyWindow::KivoKeyWindow(QWidget* parent, double dScale, KeyboardHook::Mode 
         // space bar would close it).
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
-        button->setFont(ButtonSkin::font(dScale));
+        button->setFont(AppSettings::currentFont(dScale));
         connect(button, &QPushButton::clicked, this, &KivoKeyWindow::checkbtn_clicked);
     }
 

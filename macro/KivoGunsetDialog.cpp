@@ -2,9 +2,10 @@
 
 #include "macro/MacroEventView.h"
 #include "macro/MacroFileActions.h"
-#include "macro/MacroStyle.h"
 #include "model/AppSettings.h"
 #include "widgets/KivoPushButton.h"
+#include "widgets/PageGeometry.h"
+#include "widgets/SkinStyleSheet.h"
 #include "widgets/UserPrompts.h"
 
 #include <QComboBox>
@@ -28,7 +29,7 @@ KivoGunsetDialog::KivoGunsetDialog(QWidget* parent, double dScale, int unit)
 {
     setObjectName(QStringLiteral("KivoGunsetDialog"));
     setFont(AppSettings::currentFont(dScale));
-    setStyleSheet(MacroStyle::sheet(dScale));
+    setStyleSheet(SkinStyleSheet::pages(dScale) + SkinStyleSheet::lists(dScale));
     m_pTitle = new QLabel(tr("Gun Set"), this);
     m_pNameCaption = new QLabel(tr("GUNFILE NAME"), this);
     m_pName = new QLineEdit(this);
@@ -69,24 +70,24 @@ KivoGunsetDialog::KivoGunsetDialog(QWidget* parent, double dScale, int unit)
 void KivoGunsetDialog::layoutControls()
 {
     const double s = scale();
-    MacroStyle::placeScaled(m_pTitle, 20, 10, 300, 24, s);
-    MacroStyle::placeScaled(m_pNameCaption, 20, 44, 110, 22, s);
-    MacroStyle::placeScaled(m_pName, 130, 44, 150, 22, s);
-    MacroStyle::placeScaled(m_pBulletsCaption, 20, 74, 110, 22, s);
-    MacroStyle::placeScaled(m_pBullets, 130, 74, 60, 22, s);
+    m_pTitle->setGeometry(PageGeometry::rect(20, 10, 300, 24, s));
+    m_pNameCaption->setGeometry(PageGeometry::rect(20, 44, 110, 22, s));
+    m_pName->setGeometry(PageGeometry::rect(130, 44, 150, 22, s));
+    m_pBulletsCaption->setGeometry(PageGeometry::rect(20, 74, 110, 22, s));
+    m_pBullets->setGeometry(PageGeometry::rect(130, 74, 60, 22, s));
     for (int c = 0; c < 3; ++c)
-        MacroStyle::placeScaled(m_pHeads[c], 50 + c * 78, 106, 76, 20, s);
+        m_pHeads[c]->setGeometry(PageGeometry::rect(50 + c * 78, 106, 76, 20, s));
     for (int i = 0; i < GunSetRows::kMaxBullets; ++i) {
         const int y = 130 + i * 30;
-        MacroStyle::placeScaled(m_pShot[i], 20, y, 24, 24, s);
-        MacroStyle::placeScaled(m_pDelay[i], 50, y, 70, 24, s);
-        MacroStyle::placeScaled(m_pVertical[i], 128, y, 70, 24, s);
-        MacroStyle::placeScaled(m_pHorizontal[i], 206, y, 70, 24, s);
+        m_pShot[i]->setGeometry(PageGeometry::rect(20, y, 24, 24, s));
+        m_pDelay[i]->setGeometry(PageGeometry::rect(50, y, 70, 24, s));
+        m_pVertical[i]->setGeometry(PageGeometry::rect(128, y, 70, 24, s));
+        m_pHorizontal[i]->setGeometry(PageGeometry::rect(206, y, 70, 24, s));
     }
-    MacroStyle::placeScaled(m_pPreview, 300, 44, 280, 250, s);
+    m_pPreview->setGeometry(PageGeometry::rect(300, 44, 280, 250, s));
     m_pPreview->setScale(s);
-    MacroStyle::placeScaled(m_pYes, 380, 316, 96, 24, s);
-    MacroStyle::placeScaled(m_pNo, 484, 316, 96, 24, s);
+    m_pYes->setGeometry(PageGeometry::rect(380, 316, 96, 24, s));
+    m_pNo->setGeometry(PageGeometry::rect(484, 316, 96, 24, s));
 }
 
 QString KivoGunsetDialog::fileName() const

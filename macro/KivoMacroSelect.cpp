@@ -1,17 +1,19 @@
 #include "macro/KivoMacroSelect.h"
 
-#include "buttons/ButtonSkin.h"
+#include "model/AppSettings.h"
 #include "model/ButtonAssignment.h"
 #include "model/MacroFile.h"
 #include "model/MacroList.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/MyIntValidator.h"
+#include "widgets/SkinStyleSheet.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QVariant>
 
 // The two titles the openers pass.
 const char* const KivoMacroSelect::kMacroTitle =
@@ -25,17 +27,18 @@ KivoMacroSelect::KivoMacroSelect(const QString& title, const QString& name, int 
       m_TitleKey(title), m_Name(name)
 {
     setObjectName("KivoMacroSelect");
+    setStyleSheet(SkinStyleSheet::dialogs(dScale));
     m_pTitle = new QLabel(this);
     m_pTitle->setGeometry(scaledRect(24, 14, 430, 26));
-    m_pTitle->setStyleSheet(ButtonSkin::titleStyle(dScale));
+    m_pTitle->setProperty("role", QStringLiteral("title"));
 
     const QStringList faces = KivoPushButton::skinImages({"btn-1.png", "btn-2.png", "btn-3.png"});
     m_pNameButton = new KivoPushButton(faces, this, dScale);
     m_pNameButton->setObjectName("nameButton");
     m_pNameButton->setGeometry(scaledRect(40, 56, 398, 30));
-    m_pNameButton->setFont(ButtonSkin::font(dScale));
+    m_pNameButton->setFont(AppSettings::currentFont(dScale));
     m_pMenu = new QMenu(this);
-    m_pMenu->setStyleSheet(ButtonSkin::menuStyle(dScale));
+    m_pMenu->setStyleSheet(SkinStyleSheet::menus(dScale, SkinStyleSheet::accent()));
     m_pMenu->setMinimumWidth(px(398));
     const QStringList names = MacroList::names();
     for (int i = 0; i < names.size() && i < MacroList::kSlotCount; ++i) {
@@ -53,15 +56,12 @@ KivoMacroSelect::KivoMacroSelect(const QString& title, const QString& name, int 
     m_pLeft = new QCheckBox(this);
     m_pLeft->setGeometry(scaledRect(40, 204, 398, 24));
     connect(m_pLeft, &QCheckBox::clicked, this, &KivoMacroSelect::chooseLeftButtonMacro);
-    for (QCheckBox* check : {m_pModes[0], m_pModes[1], m_pModes[2], m_pLeft})
-        check->setStyleSheet(ButtonSkin::checkStyle(dScale));
 
     m_pLoop = new QLineEdit(QString::number(iLoop), this);
     m_pLoop->setObjectName("loopEdit");
     m_pLoop->setGeometry(scaledRect(310, 102, 70, 24));
     m_pLoop->setMaxLength(3);
     m_pLoop->setValidator(new MyIntValidator(1, 255, m_pLoop));
-    m_pLoop->setStyleSheet(ButtonSkin::editStyle(dScale));
     connect(m_pLoop, &QLineEdit::textChanged, this, &KivoMacroSelect::updateYes);
 
     m_pYes = new KivoPushButton(faces, this, dScale);
@@ -71,7 +71,7 @@ KivoMacroSelect::KivoMacroSelect(const QString& title, const QString& name, int 
     m_pNo->setObjectName("noButton");
     m_pNo->setGeometry(scaledRect(260, 256, 128, 30));
     for (KivoPushButton* button : {m_pYes, m_pNo}) {
-        button->setFont(ButtonSkin::font(dScale));
+        button->setFont(AppSettings::currentFont(dScale));
         connect(button, &QPushButton::clicked, this, &KivoMacroSelect::checkbtn_clicked);
     }
 

@@ -6,7 +6,6 @@
 #include "macro/MacroFileActions.h"
 #include "macro/MacroOptions.h"
 #include "macro/MacroRows.h"
-#include "macro/MacroStyle.h"
 #include "macro/MouseCommandTree.h"
 #include "model/DeviceDescription.h"
 #include "model/KeyTable.h"
@@ -14,6 +13,8 @@
 #include "model/MacroList.h"
 #include "widgets/KeyCapture.h"
 #include "widgets/KivoPushButton.h"
+#include "widgets/PageGeometry.h"
+#include "widgets/SkinStyleSheet.h"
 #include "widgets/UserPrompts.h"
 
 #include <QEvent>
@@ -137,30 +138,30 @@ void MacroDialog::buildControls()
 void MacroDialog::layoutControls(double dScale)
 {
     m_dScale = dScale;
-    setStyleSheet(MacroStyle::sheet(dScale));
+    setStyleSheet(SkinStyleSheet::pages(dScale) + SkinStyleSheet::lists(dScale));
     setGeometry(0, 0, qRound(kPageWidth * dScale), qRound(kPageHeight * dScale));
     // The page's own type size: its long option texts must fit their column at every scale.
     QFont pageFont = font();
     pageFont.setPixelSize(qRound(12 * dScale));
     setFont(pageFont);
-    MacroStyle::placeScaled(m_pListCaption, 10, 6, 150, 20, dScale);
-    MacroStyle::placeScaled(m_pMacroList, 10, 28, 150, 300, dScale);
-    MacroStyle::placeScaled(m_pNameCaption, 10, 332, 150, 18, dScale);
-    MacroStyle::placeScaled(m_pName, 10, 352, 150, 22, dScale);
+    m_pListCaption->setGeometry(PageGeometry::rect(10, 6, 150, 20, dScale));
+    m_pMacroList->setGeometry(PageGeometry::rect(10, 28, 150, 300, dScale));
+    m_pNameCaption->setGeometry(PageGeometry::rect(10, 332, 150, 18, dScale));
+    m_pName->setGeometry(PageGeometry::rect(10, 352, 150, 22, dScale));
     for (int i = 0; i < kCommandCount; ++i) {
         const ButtonPlace& p = kButtons[i];
         m_pButtons[i]->setScale(dScale);
-        MacroStyle::placeScaled(m_pButtons[i], p.x, p.y, p.w, p.h, dScale);
+        m_pButtons[i]->setGeometry(PageGeometry::rect(p.x, p.y, p.w, p.h, dScale));
     }
-    MacroStyle::placeScaled(m_pEvents, 170, 32, 280, 322, dScale);
+    m_pEvents->setGeometry(PageGeometry::rect(170, 32, 280, 322, dScale));
     m_pEvents->setScale(dScale);
-    MacroStyle::placeScaled(m_pHint, 170, 356, 280, 20, dScale);
-    MacroStyle::placeScaled(m_pTreeCaption, 462, 6, 258, 20, dScale);
-    MacroStyle::placeScaled(m_pTree, 462, 28, 258, 206, dScale);
+    m_pHint->setGeometry(PageGeometry::rect(170, 356, 280, 20, dScale));
+    m_pTreeCaption->setGeometry(PageGeometry::rect(462, 6, 258, 20, dScale));
+    m_pTree->setGeometry(PageGeometry::rect(462, 28, 258, 206, dScale));
     m_pTree->setScale(dScale);
-    MacroStyle::placeScaled(m_pPanel, 462, 240, 258, 86, dScale);
+    m_pPanel->setGeometry(PageGeometry::rect(462, 240, 258, 86, dScale));
     m_pPanel->layoutControls(dScale);
-    MacroStyle::placeScaled(m_pOptions, 462, 338, 258, 130, dScale);
+    m_pOptions->setGeometry(PageGeometry::rect(462, 338, 258, 130, dScale));
     m_pOptions->layoutControls(dScale);
 }
 

@@ -2,9 +2,9 @@
 
 #include "macro/MacroRowText.h"
 #include "macro/MacroRows.h"
-#include "macro/MacroStyle.h"
 #include "model/KeyTable.h"
 #include "widgets/MyIntValidator.h"
+#include "widgets/PageGeometry.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -102,15 +102,15 @@ void MacroEditPanel::showRow(const MacroEvent* row, int unit)
 
 void MacroEditPanel::layoutControls(double dScale)
 {
-    MacroStyle::placeScaled(m_pKeyName, 8, 6, 200, 24, dScale);
-    MacroStyle::placeScaled(m_pKeyHint, 8, 34, 210, 20, dScale);
+    m_pKeyName->setGeometry(PageGeometry::rect(8, 6, 200, 24, dScale));
+    m_pKeyHint->setGeometry(PageGeometry::rect(8, 34, 210, 20, dScale));
     const QList<QAbstractButton*> buttons = m_pButtons->buttons();
     for (int i = 0; i < buttons.size(); ++i)
-        MacroStyle::placeScaled(buttons.at(i), 8 + (i % 2) * 110, 4 + (i / 2) * 22, 108, 20,
-                                dScale);
-    MacroStyle::placeScaled(m_pDirection, 8, 6, 200, 20, dScale);
-    MacroStyle::placeScaled(m_pMoveCaption, 8, 32, 120, 20, dScale);
-    MacroStyle::placeScaled(m_pMove, 130, 32, 60, 22, dScale);
-    MacroStyle::placeScaled(m_pDelayCaption, 8, 6, 120, 20, dScale);
-    MacroStyle::placeScaled(m_pDelay, 130, 6, 70, 22, dScale);
+        buttons.at(i)->setGeometry(
+            PageGeometry::rect(8 + (i % 2) * 110, 4 + (i / 2) * 22, 108, 20, dScale));
+    m_pDirection->setGeometry(PageGeometry::rect(8, 6, 200, 20, dScale));
+    m_pMoveCaption->setGeometry(PageGeometry::rect(8, 32, 120, 20, dScale));
+    m_pMove->setGeometry(PageGeometry::rect(130, 32, 60, 22, dScale));
+    m_pDelayCaption->setGeometry(PageGeometry::rect(8, 6, 120, 20, dScale));
+    m_pDelay->setGeometry(PageGeometry::rect(130, 6, 70, 22, dScale));
 }

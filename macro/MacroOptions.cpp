@@ -1,8 +1,8 @@
 #include "macro/MacroOptions.h"
 
-#include "macro/MacroStyle.h"
 #include "widgets/MyIntValidator.h"
 #include "widgets/MyIntValidator2.h"
+#include "widgets/PageGeometry.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -41,13 +41,13 @@ void MacroOptions::retranslate()
 
 void MacroOptions::layoutControls(double dScale)
 {
-    MacroStyle::placeScaled(m_pDelayBoxes[0], 0, 0, 258, 22, dScale);
-    MacroStyle::placeScaled(m_pDelayBoxes[1], 0, 24, 196, 22, dScale);
-    MacroStyle::placeScaled(m_pDefaultDelay, 198, 24, 56, 21, dScale);
-    MacroStyle::placeScaled(m_pLoopBoxes[0], 0, 56, 196, 22, dScale);
-    MacroStyle::placeScaled(m_pLoopTime, 198, 56, 56, 21, dScale);
-    MacroStyle::placeScaled(m_pLoopBoxes[1], 0, 80, 258, 22, dScale);
-    MacroStyle::placeScaled(m_pLoopBoxes[2], 0, 104, 258, 22, dScale);
+    m_pDelayBoxes[0]->setGeometry(PageGeometry::rect(0, 0, 258, 22, dScale));
+    m_pDelayBoxes[1]->setGeometry(PageGeometry::rect(0, 24, 196, 22, dScale));
+    m_pDefaultDelay->setGeometry(PageGeometry::rect(198, 24, 56, 21, dScale));
+    m_pLoopBoxes[0]->setGeometry(PageGeometry::rect(0, 56, 196, 22, dScale));
+    m_pLoopTime->setGeometry(PageGeometry::rect(198, 56, 56, 21, dScale));
+    m_pLoopBoxes[1]->setGeometry(PageGeometry::rect(0, 80, 258, 22, dScale));
+    m_pLoopBoxes[2]->setGeometry(PageGeometry::rect(0, 104, 258, 22, dScale));
 }
 
 QCheckBox* MacroOptions::delayBox(int iType) const

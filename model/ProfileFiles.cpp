@@ -121,6 +121,13 @@ bool identityMatches(const QSettings& s)
 
 void ProfileFiles::loadConfiguration(MouseConfig& config)
 {
+    loadDeviceWide(config);
+    for (int i = 0; i < MouseConfig::kProfileCount; ++i)
+        loadSlotProfile(config, i);
+}
+
+void ProfileFiles::loadDeviceWide(MouseConfig& config)
+{
     const QString ini = AppPaths::configIni();
     if (IniFileCheck::isReadable(ini)) {
         const QSettings s(ini, QSettings::IniFormat);
@@ -132,14 +139,18 @@ void ProfileFiles::loadConfiguration(MouseConfig& config)
         for (int i = 0; i < MouseConfig::kProfileCount; ++i)
             config.ProfileNames[i].clear();
     }
-    for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
-        const QString path = profilePath(config.ProfileNames[i]);
-        if (path.isEmpty())
-            ProfileRecordIo::setMissingFileDefaults(config.Profile[i]);
-        else
-            loadProfile(config.Profile[i], path);
-    }
     DeviceDescription::readButtonMatrix(GlobalRecords::buttonMatrix());
+}
+
+void ProfileFiles::loadSlotProfile(MouseConfig& config, int slot)
+{
+    if (slot < 0 || slot >= MouseConfig::kProfileCount)
+        return;
+    const QString path = profilePath(config.ProfileNames[slot]);
+    if (path.isEmpty())
+        ProfileRecordIo::setMissingFileDefaults(config.Profile[slot]);
+    else
+        loadProfile(config.Profile[slot], path);
 }
 
 bool ProfileFiles::saveConfiguration(const MouseConfig& config)

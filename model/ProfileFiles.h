@@ -27,6 +27,10 @@ public:
 
     // Config.ini, the five slot profiles by their names, and the description's button matrix.
     static void loadConfiguration(MouseConfig& config);
+    // The same in parts, for a start that shows one profile before it reads the others:
+    // Config.ini and the button matrix, then the profile of one slot by its name.
+    static void loadDeviceWide(MouseConfig& config);
+    static void loadSlotProfile(MouseConfig& config, int slot);
     // The device-wide values, slot 0's name and slot 0's profile file. False when a write failed,
     // or, with nothing written, when slot 0's name cannot name a file.
     static bool saveConfiguration(const MouseConfig& config);

@@ -14,6 +14,33 @@ QString skinUrl(const char* name)
 {
     return QStringLiteral("url(\"%1/%2\")").arg(AppPaths::skinDir(), QLatin1String(name));
 }
+
+// A length in unscaled pixels at the UI scale, never below one pixel.
+QString scaledPx(double v, double dScale)
+{
+    const double s = dScale > 0 ? dScale : 1.0;
+    return QString::number(qMax(1, qRound(v * s))) + QStringLiteral("px");
+}
+
+// The menu rules. The application-wide ones leave the font to the widget and keep room for a
+// check mark; the scaled ones are for the narrow fixed-width menus of the button list.
+QString menuRules(double dScale, const QColor& accent, bool bScaled)
+{
+    const auto px = [dScale](double v) { return scaledPx(v, dScale); };
+    // Selected entries are filled with the accent; their text takes whichever of black and
+    // white reads on it.
+    return QStringLiteral("QMenu { background-color: #1b1e23; color: #e8ebef; border: 1px solid"
+                          " #3a4048; padding: %1 0px; %2}"
+                          "QMenu::item { padding: %3 %4 %3 %4; background: transparent; }"
+                          "QMenu::item:selected { background-color: %5; color: %6; }"
+                          "QMenu::item:checked { font-weight: bold; }"
+                          "QMenu::item:disabled { color: #6b727c; }"
+                          "QMenu::separator { height: 1px; background: #3a4048; margin: 4px 8px; }"
+                          "QMenu::indicator { width: 10px; height: 10px; left: 6px; }"
+                          "QMenu::right-arrow { width: %7; height: %7; }")
+        .arg(px(4), bScaled ? QStringLiteral("font-size: %1; ").arg(px(12)) : QString(), px(5),
+             px(bScaled ? 14 : 22), accent.name(), ColourContrast::textOn(accent).name(), px(8));
+}
 } // namespace
 
 QColor SkinStyleSheet::accent()
@@ -28,8 +55,7 @@ QString SkinStyleSheet::pages(double dScale)
 
 QString SkinStyleSheet::pages(double dScale, const QColor& accent)
 {
-    const double s = dScale > 0 ? dScale : 1.0;
-    const auto px = [s](double v) { return QString::number(qMax(1, qRound(v * s))) + "px"; };
+    const auto px = [dScale](double v) { return scaledPx(v, dScale); };
     QString sheet;
     // No font sizes here: the pages take the language's font from the window.
     sheet += QStringLiteral("QLabel { color: #c8ced6; background: transparent; }\n");
@@ -72,27 +98,89 @@ QString SkinStyleSheet::pages(double dScale, const QColor& accent)
     sheet += QStringLiteral("QRadioButton::indicator { width: %1; height: %1; border-radius: %2; "
                             "border: 1px solid #5a626d; background: #1a1d22; }\n")
                  .arg(px(12), px(6));
-    sheet += QStringLiteral("QRadioButton::indicator:checked { background: %1; border-color: %1; }\n"
-                            "QRadioButton::indicator:hover { border-color: %1; }\n")
-                 .arg(accent.name());
+    sheet +=
+        QStringLiteral("QRadioButton::indicator:checked { background: %1; border-color: %1; }\n"
+                       "QRadioButton::indicator:hover { border-color: %1; }\n")
+            .arg(accent.name());
+    // A control that cannot be used now reads as such.
+    sheet += QStringLiteral("QLineEdit:disabled, QSpinBox:disabled, QCheckBox:disabled, "
+                            "QRadioButton:disabled { color: #5a626d; }\n");
     return sheet;
+}
+
+QString SkinStyleSheet::lists(double dScale)
+{
+    return lists(dScale, accent());
+}
+
+QString SkinStyleSheet::lists(double dScale, const QColor& accent)
+{
+    const auto px = [dScale](double v) { return scaledPx(v, dScale); };
+    return QStringLiteral(
+               "QLabel#hint { color: #c9a86a; font-size: %2; }\n"
+               "QComboBox { color: #e8ebef; background: #111418; border: 1px solid #3b414a;"
+               " padding: 0 %3; }\n"
+               "QComboBox QAbstractItemView { color: #e8ebef; background: #111418;"
+               " selection-background-color: %1; }\n"
+               "QListWidget, QTreeWidget { color: #d6dbe2; background: #111418;"
+               " border: 1px solid #3b414a; outline: 0; }\n"
+               "QListWidget::item:selected, QTreeWidget::item:selected { background: %1;"
+               " color: %4; }\n"
+               "QListWidget::indicator { width: %5; height: %5; border: 1px solid #8d96a2;"
+               " background: #111418; }\n"
+               "QListWidget::indicator:checked { background: %1; border-color: #ffffff; }\n"
+               "QHeaderView::section { color: #8d96a2; background: #1f2329; border: 0;"
+               " border-right: 1px solid #3b414a; padding: 0 %3; }\n"
+               "QScrollBar:vertical { background: #111418; width: %6; }\n"
+               "QScrollBar::handle:vertical { background: #3b414a; min-height: %6; }\n"
+               "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }\n")
+        .arg(accent.name(), px(11), px(2), ColourContrast::textOn(accent).name(), px(12), px(8));
+}
+
+QString SkinStyleSheet::dialogs(double dScale)
+{
+    return dialogs(dScale, accent());
+}
+
+QString SkinStyleSheet::dialogs(double dScale, const QColor& accent)
+{
+    const auto px = [dScale](double v) { return scaledPx(v, dScale); };
+    QString sheet;
+    sheet += QStringLiteral("QLabel { color: #e8ebef; background: transparent; font-size: %1; }\n")
+                 .arg(px(12));
+    sheet += QStringLiteral("QLabel[role=\"title\"] { color: #ffffff; font-weight: bold; "
+                            "font-size: %1; }\n")
+                 .arg(px(15));
+    // The captured key stands in a field framed in the accent.
+    sheet += QStringLiteral("QLabel[role=\"keyField\"] { color: #ffffff; background: #111317; "
+                            "border: %1 solid %2; font-size: %3; }\n")
+                 .arg(px(1), accent.name(), px(15));
+    sheet +=
+        QStringLiteral("QLabel[role=\"note\"] { color: #8d96a2; font-size: %1; }\n").arg(px(11));
+    sheet += QStringLiteral("QLineEdit { color: #ffffff; background: #111317; border: %1 solid "
+                            "#3b414a; font-size: %2; padding: 0px %3; }\n"
+                            "QLineEdit:focus { border-color: %4; }\n")
+                 .arg(px(1), px(12), px(4), accent.name());
+    sheet += QStringLiteral("QCheckBox { color: #e8ebef; background: transparent; font-size: %1; "
+                            "spacing: %2; }\n"
+                            "QCheckBox::indicator { width: %1; height: %1; border: %3 solid "
+                            "#5a626d; background: #111317; }\n"
+                            "QCheckBox::indicator:checked { background: %4; border-color: "
+                            "#ffffff; }\n")
+                 .arg(px(12), px(6), px(1), accent.name());
+    return sheet + menus(dScale, accent);
+}
+
+QString SkinStyleSheet::menus(double dScale, const QColor& accent)
+{
+    return menuRules(dScale, accent, true);
 }
 
 QString SkinStyleSheet::popups(const QColor& accent)
 {
-    // Selected entries are filled with the accent; their text takes whichever of black and
-    // white reads on it.
-    return QStringLiteral(
-               "QMenu { background-color: #1b1e23; color: #e8ebef; border: 1px solid #3a4048;"
-               " padding: 4px 0px; }"
-               "QMenu::item { padding: 5px 22px 5px 22px; background: transparent; }"
-               "QMenu::item:selected { background-color: %1; color: %2; }"
-               "QMenu::item:checked { font-weight: bold; }"
-               "QMenu::item:disabled { color: #6b727c; }"
-               "QMenu::separator { height: 1px; background: #3a4048; margin: 4px 8px; }"
-               "QMenu::indicator { width: 10px; height: 10px; left: 6px; }"
-               "QToolTip { background-color: #1b1e23; color: #e8ebef; border: 1px solid #3a4048; }")
-        .arg(accent.name(), ColourContrast::textOn(accent).name());
+    return menuRules(1.0, accent, false) +
+           QStringLiteral("QToolTip { background-color: #1b1e23; color: #e8ebef; border: 1px solid "
+                          "#3a4048; }");
 }
 
 void SkinStyleSheet::installPopups(const QColor& accent)

@@ -14,97 +14,9 @@ if [ $# -ne 1 ] || [ ! -x "$1/mousecfg" ] || [ ! -x "$1/virtual-mouse" ] ||
     echo "e2e-shell: usage: $0 <bin folder with mousecfg, virtual-mouse and mouse-osd>" >&2
     exit 2
 fi
-bin="$(cd "$1" && pwd)"
-
-# Always a private X server: a display of the session running the tests must not get clicks.
-if [ -z "${E2E_SHELL_XVFB:-}" ]; then
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" > /dev/null; then
-            echo "e2e-shell: FAIL: $tool is missing (scripts/setup.sh installs it)" >&2
-            exit 1
-        fi
-    done
-    export E2E_SHELL_XVFB=1
-    # Xvfb reports 100 DPI unless told; at 96 the window is laid out at UI scale 1.0.
-    exec xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" bash "$0" "$@"
-fi
-
-passed=0
-failed=0
-pids=()
-work="$(mktemp -d "${TMPDIR:-/tmp}/e2e-shell.XXXXXX")"
-
-cleanup() {
-    exec 3>&- 2> /dev/null
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2> /dev/null
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2> /dev/null
-    done
-    if [ -n "${E2E_SHELL_KEEP:-}" ]; then
-        echo "e2e-shell: kept $work"
-    else
-        rm -rf "$work"
-    fi
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-summary() {
-    echo "e2e-shell: $passed passed, $failed failed"
-}
-
-pass() {
-    passed=$((passed + 1))
-    echo "PASS: $1"
-}
-
-fail() {
-    failed=$((failed + 1))
-    echo "FAIL: $1"
-}
-
-# A failure after which the rest cannot run: the logs say why.
-give_up() {
-    fail "$1"
-    for log in tool vm osd; do
-        if [ -s "$work/$log.log" ]; then
-            echo "--- last lines of $log.log"
-            tail -n 25 "$work/$log.log"
-        fi
-    done
-    summary
-    exit 1
-}
-
-# Waits up to $4 seconds (default 30: a busy two-core machine) for a line matching the extended
-# regex $2 in file $1 after its first $3 lines; prints the line.
-wait_line() {
-    local file=$1 pattern=$2 after=$3 limit=${4:-30} line i
-    for ((i = 0; i < limit * 10; i++)); do
-        line=$(tail -n +"$((after + 1))" "$file" 2> /dev/null | grep -m1 -E "$pattern")
-        if [ -n "$line" ]; then
-            echo "$line"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
-
-lines() {
-    wc -l < "$1"
-}
-
-# Value of key $3 in section $2 of the INI file $1 (as Qt writes it: no spaces around '=').
-ini_value() {
-    awk -v section="[$2]" -v key="$3" '
-        /^\[/ { inside = ($0 == section); next }
-        inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
-    ' "$1" | tr -d '\r'
-}
+e2e_name=e2e-shell
+e2e_logs="tool vm osd"
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e-lib.sh"
 
 # The mouse's DPI register value for a level value of the sensor, as "flag value"; empty for a
 # sensor whose encoding goes through a register table.
@@ -124,84 +36,21 @@ dpi_of() {
     esac
 }
 
-# Asks the mouse for what it holds; the answer is complete once the unknown command after it is
-# echoed (both are handled in order on one thread). Sets $at to the line count before it.
-mark=0
-at=0
-ask_mouse() {
-    at=$(lines "$work/vm.log")
-    mark=$((mark + 1))
-    printf 'show\ne2e-mark-%d\n' "$mark" >&3
-    wait_line "$work/vm.log" "^unknown command: e2e-mark-$mark " "$at" 10 > /dev/null ||
-        give_up "the virtual mouse does not answer 'show'"
-}
-
-# --- isolation -------------------------------------------------------------------------------
-app="$work/app"
-cp -a "$bin" "$app" || give_up "cannot copy $bin"
-mkdir -p "$work/runtime" "$work/config" "$work/virtual"
-chmod 0700 "$work/runtime" "$work/virtual"
-export XDG_RUNTIME_DIR="$work/runtime"
-export XDG_CONFIG_HOME="$work/config"
-export MOUSECFG_VIRTUAL_DIR="$work/virtual"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
-# The tool's diagnostic lines are off unless asked for; this script reads them.
-export QT_LOGGING_RULES="default.debug=true"
-export QT_MESSAGE_PATTERN='%{time hh:mm:ss.zzz} %{message}'
-
+e2e_isolate "$1"
 configs="$app/Configs"
-ini="$configs/Config.ini"
-[ -f "$ini" ] || give_up "no Configs/Config.ini in $bin"
 slot=$(ini_value "$ini" Config ProfileID)
 slot=${slot:-0}
 profile_name=$(ini_value "$ini" Config "Profile$((slot + 1))")
 profile="$configs/Profile/$profile_name.prof"
 [ -f "$profile" ] || give_up "no profile file for slot $slot ($profile)"
 sensor=$(ini_value "$ini" MouseSenSor 1)
-product=$(ini_value "$ini" Config Model)
-code=${product%% *}
-code=${code:-HORNBEAM}
 
-# --- start the programs ----------------------------------------------------------------------
-# The OSD first, so that its log is ours (the tool would otherwise start one on its own).
-"$app/mouse-osd" < /dev/null > "$work/osd.log" 2>&1 &
-pids+=($!)
-osd_pid=$!
-
-mkfifo "$work/vm.in"
-"$app/virtual-mouse" --name "$code" --receiver < "$work/vm.in" > "$work/vm.log" 2>&1 &
-pids+=($!)
-exec 3> "$work/vm.in"
-wait_line "$work/vm.log" "^virtual mouse $code " 0 > /dev/null ||
-    give_up "the virtual mouse did not start"
-
-# The OSD listens once it holds its lock; a tool started before would start another.
-for ((i = 0; i < 100; i++)); do
-    [ -S "$XDG_RUNTIME_DIR/Wireless Mouse OSD" ] && break
-    kill -0 "$osd_pid" 2> /dev/null || give_up "the OSD left at start"
-    sleep 0.1
-done
-
-"$app/mousecfg" < /dev/null > "$work/tool.log" 2>&1 &
-pids+=($!)
-tool_pid=$!
+start_osd
+start_mouse
+start_tool
 
 # --- 1. the window shows and the mouse is opened ---------------------------------------------
-wait_line "$work/tool.log" " main window shown$" 0 > /dev/null ||
-    give_up "no 'main window shown' from the tool"
-battery=$(wait_line "$work/tool.log" " battery [0-9]+%" 0) ||
-    give_up "the tool did not open the virtual mouse (no battery line)"
-wid=""
-for ((i = 0; i < 100; i++)); do
-    wid=$(xdotool search --all --onlyvisible --pid "$tool_pid" --name "$code" 2> /dev/null |
-        head -n1)
-    [ -n "$wid" ] && break
-    sleep 0.1
-done
-[ -n "$wid" ] || give_up "no visible window of the tool named $code"
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-[ "${WIDTH:-0}" -gt 0 ] || give_up "no geometry for window $wid"
+battery=$(wait_battery) || give_up "the tool did not open the virtual mouse (no battery line)"
 pass "window shown (${WIDTH}x${HEIGHT}) and mouse opened (${battery#* })"
 # Window coordinates at UI scale 1.0 (999 pixels wide) to this window's.
 at_scale() {
@@ -307,14 +156,8 @@ click_apply() {
 
 # Dismisses the failure notice ("Warning") with Enter; false when none showed.
 dismiss_warning() {
-    local box="" i
-    for ((i = 0; i < 100; i++)); do
-        box=$(xdotool search --all --onlyvisible --pid "$tool_pid" --name '^Warning$' 2> /dev/null |
-            head -n1)
-        [ -n "$box" ] && break
-        sleep 0.1
-    done
-    [ -n "$box" ] || return 1
+    local box
+    box=$(tool_window '^Warning$') || return 1
     # No window manager runs: give the box the keyboard focus directly.
     xdotool windowfocus --sync "$box" 2> /dev/null
     xdotool key Return

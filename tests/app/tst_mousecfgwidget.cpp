@@ -3,13 +3,14 @@
 #include "app/BatteryBar.h"
 #include "app/BatteryDisplay.h"
 #include "app/HotspotButton.h"
-#include "app/MousePicture.h"
 #include "app/MainLayout.h"
+#include "app/MousePicture.h"
 #include "macro/MacroDialog.h"
 #include "model/AppSettings.h"
 #include "model/GlobalRecords.h"
 #include "model/MacroFile.h"
 #include "model/MacroList.h"
+#include "model/ProfileFiles.h"
 #include "widgets/ColourContrast.h"
 #include "widgets/KivoPushButton.h"
 
@@ -55,6 +56,36 @@ private slots:
         QFile::remove(factory);
         WindowRig second;
         QTRY_VERIFY(QFile::exists(second.folder() + "/Configs/Profile/DefaultProfile.prof"));
+    }
+
+    // The start reads the shown profile at once and the others once the event loop runs: all
+    // five end up as their files hold them, whichever slot is active, and the active one keeps
+    // the desktop's pointer speed.
+    void everyProfileReadAfterStart_data()
+    {
+        QTest::addColumn<int>("active");
+        QTest::newRow("first slot") << 0;
+        QTest::newRow("fourth slot") << 3;
+    }
+    void everyProfileReadAfterStart()
+    {
+        QFETCH(int, active);
+        GlobalRecords::snapshot() = MouseConfig();
+        GlobalRecords::live() = MouseConfig();
+        WindowRig rig(QStringLiteral("hornbeam"), true, false, 23, [active](const QString& folder) {
+            QSettings(folder + "/Configs/Config.ini", QSettings::IniFormat)
+                .setValue("Config/ProfileID", active);
+        });
+        MouseConfig files;
+        ProfileFiles::loadConfiguration(files);
+        QCOMPARE(GlobalRecords::live().ProfileID, quint8(active));
+        QTRY_VERIFY(GlobalRecords::snapshot() == files);
+        const MouseConfig& live = GlobalRecords::live();
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
+            if (i != active)
+                QVERIFY(live.Profile[i] == files.Profile[i]);
+        }
+        QCOMPARE(live.Profile[active].mousespeed, quint8(23));
     }
 
     // Reports that change nothing announce nothing: the current status, a slot or level outside
@@ -206,8 +237,9 @@ private slots:
                 for (QWidget* icon : {static_cast<QWidget*>(w.batteryDisplay()->chargingIcon()),
                                       static_cast<QWidget*>(w.batteryDisplay()->receiverIcon())}) {
                     if (icon->isVisibleTo(&w))
-                        QVERIFY2(well.contains(icon->geometry()),
-                                 qPrintable(QString("%1 at %2").arg(icon->objectName()).arg(scale)));
+                        QVERIFY2(
+                            well.contains(icon->geometry()),
+                            qPrintable(QString("%1 at %2").arg(icon->objectName()).arg(scale)));
                 }
             }
         }

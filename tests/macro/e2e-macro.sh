@@ -12,85 +12,10 @@ if [ $# -ne 2 ] || [ ! -x "$1/mousecfg" ] || [ ! -x "$1/virtual-mouse" ] || [ ! 
     echo "e2e-macro: usage: $0 <bin folder with mousecfg and virtual-mouse> <key-stamps>" >&2
     exit 2
 fi
-bin="$(cd "$1" && pwd)"
 stamps="$(cd "$(dirname "$2")" && pwd)/$(basename "$2")"
+e2e_name=e2e-macro
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e-lib.sh"
 
-if [ -z "${E2E_MACRO_XVFB:-}" ]; then
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" > /dev/null; then
-            echo "e2e-macro: FAIL: $tool is missing (scripts/setup.sh installs it)" >&2
-            exit 1
-        fi
-    done
-    export E2E_MACRO_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" bash "$0" "$@"
-fi
-
-passed=0
-failed=0
-pids=()
-work="$(mktemp -d "${TMPDIR:-/tmp}/e2e-macro.XXXXXX")"
-
-cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2> /dev/null
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2> /dev/null
-    done
-    if [ -n "${E2E_MACRO_KEEP:-}" ]; then
-        echo "e2e-macro: kept $work"
-    else
-        rm -rf "$work"
-    fi
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-summary() {
-    echo "e2e-macro: $passed passed, $failed failed"
-}
-pass() {
-    passed=$((passed + 1))
-    echo "PASS: $1"
-}
-fail() {
-    failed=$((failed + 1))
-    echo "FAIL: $1"
-}
-give_up() {
-    fail "$1"
-    if [ -s "$work/tool.log" ]; then
-        echo "--- last lines of tool.log"
-        tail -n 25 "$work/tool.log"
-    fi
-    summary
-    exit 1
-}
-
-# Waits up to $4 seconds for a line matching $2 in file $1 after its first $3 lines.
-wait_line() {
-    local file=$1 pattern=$2 after=$3 limit=${4:-30} line i
-    for ((i = 0; i < limit * 10; i++)); do
-        line=$(tail -n +"$((after + 1))" "$file" 2> /dev/null | grep -m1 -E "$pattern")
-        if [ -n "$line" ]; then
-            echo "$line"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
-lines() {
-    wc -l < "$1"
-}
-ini_value() {
-    awk -v section="[$2]" -v key="$3" '
-        /^\[/ { inside = ($0 == section); next }
-        inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
-    ' "$1" | tr -d '\r'
-}
 # The rows of a macro file as "map high low" lines.
 macro_rows() {
     local file=$1 n i
@@ -110,44 +35,13 @@ wait_strokes() {
     echo "$seen"
 }
 
-# --- isolation -------------------------------------------------------------------------------
-app="$work/app"
-cp -a "$bin" "$app" || give_up "cannot copy $bin"
-mkdir -p "$work/runtime" "$work/config" "$work/virtual"
-chmod 0700 "$work/runtime" "$work/virtual"
-# The tool's diagnostic lines are off unless asked for; these checks read them.
-export QT_LOGGING_RULES="default.debug=true"
-export XDG_RUNTIME_DIR="$work/runtime"
-export XDG_CONFIG_HOME="$work/config"
-export MOUSECFG_VIRTUAL_DIR="$work/virtual"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
-export QT_MESSAGE_PATTERN='%{time hh:mm:ss.zzz} %{message}'
-ini="$app/Configs/Config.ini"
-[ -f "$ini" ] || give_up "no Configs/Config.ini in $bin"
+e2e_isolate "$1"
 unit=$(ini_value "$app/DefaultProfile.bin" PROFILE MinDelay)
 unit=${unit:-1}
-code=$(ini_value "$ini" Config Model)
-code=${code%% *}
-code=${code:-HORNBEAM}
 
 # --- start the programs ----------------------------------------------------------------------
-"$app/virtual-mouse" --name "$code" --receiver < /dev/null > "$work/vm.log" 2>&1 &
-pids+=($!)
-wait_line "$work/vm.log" "^virtual mouse $code " 0 > /dev/null || give_up "no virtual mouse"
-"$app/mousecfg" < /dev/null > "$work/tool.log" 2>&1 &
-pids+=($!)
-tool_pid=$!
-wait_line "$work/tool.log" " main window shown$" 0 > /dev/null || give_up "no main window"
-wid=""
-for ((i = 0; i < 100; i++)); do
-    wid=$(xdotool search --all --onlyvisible --pid "$tool_pid" --name "$code" 2> /dev/null |
-        head -n1)
-    [ -n "$wid" ] && break
-    sleep 0.1
-done
-[ -n "$wid" ] || give_up "no visible window of the tool"
-eval "$(xdotool getwindowgeometry --shell "$wid")"
+start_mouse
+start_tool
 # A point of the window at UI scale 1.0 (999 pixels wide); the macro page starts at 246, 85.
 click() {
     xdotool mousemove --window "$wid" $(($1 * WIDTH / 999)) $(($2 * WIDTH / 999)) click 1
@@ -249,6 +143,49 @@ awk -v unit="$unit" '
     END { printf "figures: %d recorded delays (unit %d ms), %d within one unit of the server gap," \
           " mean deviation %.2f ms, worst %d ms\n", n, unit, ok, n ? sum / n : 0, worst }
 ' "$work/sent.txt" "$work/recorded.txt"
+
+# --- 5. the saved macro reaches a button of the mouse ----------------------------------------
+# Button 8 of the list (record 7) gets the macro through its menu's "Macro Manager", repeated
+# while the button is held; Apply must send the button's slot and the macro's block.
+click 146 138 # the CUSTOMIZE tab
+click 412 364 # the menu of record 7
+xdotool key --delay 60 Down Down Down Down Down Down Down Down Down Down Down Down Return
+sleep 0.6
+select=$(tool_dialog) || give_up "\"Macro Manager\" opened no macro selection"
+dialog_click() {
+    xdotool mousemove --window "$select" "$1" "$2" click 1
+    sleep 0.4
+}
+dialog_click 239 71 # the name button: its menu lists MACRO_LIST
+xdotool key Down Return
+sleep 0.3
+dialog_click 60 146 # "REPEAT RUN WHEN KEY DOWN"
+dialog_click 154 271 # Yes
+# The bytes the mouse must hold: the events of the file as it is now, each as map, low and
+# high byte, cut where the mouse's block ends, without the zeros at the end.
+want_block=$(macro_rows "$macro" | awk '{ printf "%02x %02x %02x ", $1, $3, $2 }' |
+    cut -c1-$((200 * 3)) | sed -E 's/( 00)* ?$//')
+before=$(lines "$work/vm.log")
+click 765 603 # Apply
+wait_line "$work/vm.log" "^configuration applied$" "$before" 20 > /dev/null ||
+    give_up "Apply wrote nothing to the mouse"
+ask_mouse
+held=$(tail -n +"$((at + 1))" "$work/vm.log")
+matrix=$(ini_value "$app/DefaultProfile.bin" PROFILE BUTTON_INFO_7_Matrix)
+slot=$(sed -n -E "s/^  slot +${matrix:-7}: (.*)$/\1/p" <<< "$held" | tr -s ' ')
+# A macro repeated while held: code 91, the block number with bit 7 set, no loop count.
+if [[ "$slot" =~ ^91\ ([89a-f][0-9a-f])\ ff\ ff$ ]]; then
+    block=$((0x${BASH_REMATCH[1]} & 0x7f))
+    pass "button slot $matrix holds macro block $block repeated while held ($slot)"
+    got_block=$(sed -n -E "s/^macro block $block \([0-9]+ bytes used\): (.*)$/\1/p" <<< "$held")
+    if [ -n "$want_block" ] && [ "$got_block" = "$want_block" ]; then
+        pass "macro block $block holds the saved macro's $(wc -w <<< "$got_block") bytes"
+    else
+        fail "macro block $block holds '${got_block:-nothing}', expected '$want_block'"
+    fi
+else
+    fail "button slot ${matrix:-?} holds '${slot:-nothing}', expected 91 8x ff ff"
+fi
 
 summary
 [ "$failed" -eq 0 ]

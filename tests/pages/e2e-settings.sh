@@ -13,147 +13,22 @@ if [ $# -ne 1 ] || [ ! -x "$1/mousecfg" ] || [ ! -x "$1/virtual-mouse" ] ||
     echo "e2e-settings: usage: $0 <bin folder with mousecfg, virtual-mouse and mouse-osd>" >&2
     exit 2
 fi
-bin="$(cd "$1" && pwd)"
+e2e_name=e2e-settings
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e-lib.sh"
 
-# Always a private X server at 96 DPI: UI scale 1.0, and no clicks on a real session.
-if [ -z "${E2E_SETTINGS_XVFB:-}" ]; then
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" > /dev/null; then
-            echo "e2e-settings: FAIL: $tool is missing (scripts/setup.sh installs it)" >&2
-            exit 1
-        fi
-    done
-    export E2E_SETTINGS_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" bash "$0" "$@"
-fi
-
-passed=0
-failed=0
-pids=()
-work="$(mktemp -d "${TMPDIR:-/tmp}/e2e-settings.XXXXXX")"
-
-cleanup() {
-    exec 3>&- 2> /dev/null
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2> /dev/null
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2> /dev/null
-    done
-    if [ -n "${E2E_SETTINGS_KEEP:-}" ]; then
-        echo "e2e-settings: kept $work"
-    else
-        rm -rf "$work"
-    fi
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-summary() {
-    echo "e2e-settings: $passed passed, $failed failed"
-}
-pass() {
-    passed=$((passed + 1))
-    echo "PASS: $1"
-}
-fail() {
-    failed=$((failed + 1))
-    echo "FAIL: $1"
-}
-give_up() {
-    fail "$1"
-    for log in tool vm; do
-        if [ -s "$work/$log.log" ]; then
-            echo "--- last lines of $log.log"
-            tail -n 25 "$work/$log.log"
-        fi
-    done
-    summary
-    exit 1
-}
-
-# Waits up to $4 seconds (default 30) for a line matching the extended regex $2 in file $1
-# after its first $3 lines; prints the line.
-wait_line() {
-    local file=$1 pattern=$2 after=$3 limit=${4:-30} line i
-    for ((i = 0; i < limit * 10; i++)); do
-        line=$(tail -n +"$((after + 1))" "$file" 2> /dev/null | grep -m1 -E "$pattern")
-        if [ -n "$line" ]; then
-            echo "$line"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
-lines() {
-    wc -l < "$1"
-}
-
-# --- isolation -------------------------------------------------------------------------------
-app="$work/app"
-cp -a "$bin" "$app" || give_up "cannot copy $bin"
+e2e_isolate "$1"
 rm -f "$app/Configs/LangConfig.ini" # English
-mkdir -p "$work/runtime" "$work/config" "$work/virtual"
-chmod 0700 "$work/runtime" "$work/virtual"
-# The tool's diagnostic lines are off unless asked for; these checks read them.
-export QT_LOGGING_RULES="default.debug=true"
-export XDG_RUNTIME_DIR="$work/runtime"
-export XDG_CONFIG_HOME="$work/config"
-export MOUSECFG_VIRTUAL_DIR="$work/virtual"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
-export QT_MESSAGE_PATTERN='%{time hh:mm:ss.zzz} %{message}'
-sensor=$(sed -n 's/^1=//p' "$app/Configs/Config.ini" | head -n1)
+sensor=$(sed -n 's/^1=//p' "$ini" | head -n1)
 [ "$sensor" = 3389 ] || give_up "this run is laid out for sensor 3389 (the model has '$sensor')"
 
-# The OSD first: the tool would otherwise start one of its own on its first announcement, and
-# that one would outlive the run.
-"$app/mouse-osd" < /dev/null > "$work/osd.log" 2>&1 &
-pids+=($!)
-for ((i = 0; i < 100; i++)); do
-    [ -S "$XDG_RUNTIME_DIR/Wireless Mouse OSD" ] && break
-    sleep 0.1
-done
+start_osd
+start_mouse
 
-mkfifo "$work/vm.in"
-"$app/virtual-mouse" --name HORNBEAM --receiver < "$work/vm.in" > "$work/vm.log" 2>&1 &
-pids+=($!)
-exec 3> "$work/vm.in"
-wait_line "$work/vm.log" "^virtual mouse HORNBEAM " 0 > /dev/null ||
-    give_up "the virtual mouse did not start"
-
-mark=0
-at=0
-ask_mouse() {
-    at=$(lines "$work/vm.log")
-    mark=$((mark + 1))
-    printf 'show\ne2e-mark-%d\n' "$mark" >&3
-    wait_line "$work/vm.log" "^unknown command: e2e-mark-$mark " "$at" 10 > /dev/null ||
-        give_up "the virtual mouse does not answer 'show'"
-}
-
-tool_pid=""
-wid=""
-start_tool() {
-    "$app/mousecfg" < /dev/null > "$work/tool.log" 2>&1 &
-    tool_pid=$!
-    pids+=("$tool_pid")
-    wait_line "$work/tool.log" " main window shown$" 0 > /dev/null ||
-        give_up "no 'main window shown' from the tool"
-    wait_line "$work/tool.log" " battery [0-9]+%" 0 > /dev/null ||
-        give_up "the tool did not open the virtual mouse"
-    wid=""
-    for ((i = 0; i < 100; i++)); do
-        wid=$(xdotool search --all --onlyvisible --pid "$tool_pid" --name HORNBEAM 2> /dev/null |
-            head -n1)
-        [ -n "$wid" ] && break
-        sleep 0.1
-    done
-    [ -n "$wid" ] || give_up "no visible window of the tool"
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
-    [ "${WIDTH:-0}" -eq 999 ] || give_up "window is ${WIDTH:-?} wide, not 999 (UI scale 1.0)"
+# Starts the tool and waits until it opened the mouse, its window active at UI scale 1.0.
+open_tool() {
+    start_tool
+    wait_battery > /dev/null || give_up "the tool did not open the virtual mouse"
+    need_scale_one
     xdotool windowactivate --sync "$wid" 2> /dev/null
 }
 
@@ -168,8 +43,8 @@ keys() {
 }
 
 # --- 1. edit the DPI tab ---------------------------------------------------------------------
-start_tool
-wait_line "$work/tool.log" "DPI tab shows: stage DPI" 0 > /dev/null ||
+open_tool
+wait_line "$work/tool.log" "DPI tab shows: stage DPI" "$tool_from" > /dev/null ||
     give_up "the tool did not log what its DPI tab shows"
 # The page area starts at 246,85; level rows are 59 apart; see the pages' layouts.
 click 146 172         # DPI tab
@@ -218,8 +93,8 @@ fi
 # --- 3. a new start shows them again ---------------------------------------------------------
 kill "$tool_pid"
 wait "$tool_pid" 2> /dev/null
-start_tool
-shown=$(wait_line "$work/tool.log" "DPI tab shows: stage DPI" 0) ||
+open_tool
+shown=$(wait_line "$work/tool.log" "DPI tab shows: stage DPI" "$tool_from") ||
     give_up "the restarted tool did not log what its DPI tab shows"
 shown=${shown#* DPI tab shows: }
 for want in "stage DPI 3" "DPI 2 X:5000 Y:3000 link off used on" "rate 500 HZ" \

@@ -14,41 +14,11 @@ if [ $# -ne 1 ] || [ ! -x "$1" ]; then
 fi
 probe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 
-if [ -z "${E2E_HOOK_XVFB:-}" ]; then
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" > /dev/null; then
-            echo "e2e-keyboardhook: FAIL: $tool is missing (scripts/setup.sh installs it)" >&2
-            exit 1
-        fi
-    done
-    export E2E_HOOK_XVFB=1
-    # The hook under test is the X11 one, whatever platform the other tests run on.
-    export QT_QPA_PLATFORM=xcb
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
-
-passed=0
-failed=0
-pids=()
-work="$(mktemp -d "${TMPDIR:-/tmp}/e2e-keyboardhook.XXXXXX")"
-
-cleanup() {
-    exec 3>&- 4>&- 2> /dev/null
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2> /dev/null
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2> /dev/null
-    done
-    if [ -n "${E2E_HOOK_KEEP:-}" ]; then
-        echo "e2e-keyboardhook: kept $work"
-    else
-        rm -rf "$work"
-    fi
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+e2e_name=e2e-keyboardhook
+e2e_screen="-screen 0 1024x768x24"
+# The hook under test is the X11 one, whatever platform the other tests run on.
+export QT_QPA_PLATFORM=xcb
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e-lib.sh"
 
 check() { # description, then a command that must succeed
     local what="$1"
@@ -87,7 +57,6 @@ send() { send_to probe "$@"; }
 
 # Strokes printed since line $1 of the probe's output.
 strokes_since() { tail -n +"$(($1 + 1))" "$work/probe" | grep '^stroke'; }
-lines() { wc -l < "$1"; }
 # Waits up to 10 s until $2 strokes were printed since line $1.
 wait_strokes() {
     local i
@@ -223,5 +192,5 @@ check "hook gaps equal the server's own gaps" \
 echo quit >&3
 echo quit >&4
 
-echo "e2e-keyboardhook: $passed passed, $failed failed"
+summary
 [ "$failed" -eq 0 ]
