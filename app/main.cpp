@@ -1,10 +1,10 @@
 #include "app/MousecfgWidget.h"
 #include "model/AppPaths.h"
+#include "model/DeviceDescription.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QSettings>
 
 int main(int argc, char* argv[])
 {
@@ -18,9 +18,7 @@ int main(int argc, char* argv[])
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
 
-    const QString productName = QSettings(AppPaths::deviceDescriptionFile(), QSettings::IniFormat)
-                                    .value("PROFILE/ProductName")
-                                    .toString();
+    const QString productName = DeviceDescription::productName();
 
     // One running instance per product; a second start leaves quietly.
     const std::unique_ptr<SingleInstance> instance = SingleInstance::create();

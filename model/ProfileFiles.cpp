@@ -3,15 +3,14 @@
 #include "model/AppPaths.h"
 #include "model/DeviceDescription.h"
 #include "model/GlobalRecords.h"
-#include "model/IniFileCheck.h"
 #include "model/ProfileRecordIo.h"
 #include "model/ProfileRules.h"
 #include "model/SafeName.h"
+#include "model/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 const QString kProfileGroup = QStringLiteral("PROFILE");
@@ -88,12 +87,14 @@ void writeDeviceWide(QSettings& s, const MouseConfig& c)
 // text is replaced rather than merged.
 template <class Fill> bool writeIni(const QString& path, Fill&& fill)
 {
-    if (path.isEmpty() || !IniFileCheck::prepareForWrite(path))
+    if (path.isEmpty())
         return false;
-    QSettings s(path, QSettings::IniFormat);
-    fill(s);
-    s.sync();
-    return s.status() == QSettings::NoError;
+    SettingsFile file(path, SettingsFile::Write);
+    if (!file.isOpen())
+        return false;
+    fill(file.settings());
+    file->sync();
+    return file->status() == QSettings::NoError;
 }
 
 // A file the user picked as the target of an export is replaced, not merged with.
@@ -121,9 +122,9 @@ bool identityMatches(const QSettings& s)
 
 void ProfileFiles::loadConfiguration(MouseConfig& config)
 {
-    const QString ini = AppPaths::configIni();
-    if (IniFileCheck::isReadable(ini)) {
-        const QSettings s(ini, QSettings::IniFormat);
+    const SettingsFile file(AppPaths::configIni());
+    if (file.isOpen()) {
+        const QSettings& s = file.settings();
         readDeviceWide(s, config);
         for (int i = 0; i < MouseConfig::kProfileCount; ++i)
             config.ProfileNames[i] = s.value(slotNameKey(i)).toString();
@@ -156,12 +157,12 @@ bool ProfileFiles::saveConfiguration(const MouseConfig& config)
 
 bool ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
 {
-    if (!IniFileCheck::isReadable(path)) {
+    const SettingsFile file(path);
+    if (!file.isOpen() || !QFileInfo(path).isFile()) {
         ProfileRecordIo::setMissingFileDefaults(profile);
         return false;
     }
-    const QSettings s(path, QSettings::IniFormat);
-    ProfileRecordIo::read(s, kProfileGroup, profile);
+    ProfileRecordIo::read(file.settings(), kProfileGroup, profile);
     return true;
 }
 
@@ -220,10 +221,7 @@ void ProfileFiles::storeDpiLevel(QSettings& profileSettings, int level)
 
 int ProfileFiles::readFullWriteFlag()
 {
-    const QString ini = AppPaths::configIni();
-    if (!IniFileCheck::isReadable(ini))
-        return 0;
-    return QSettings(ini, QSettings::IniFormat).value(kDiffKey).toInt();
+    return SettingsFile(AppPaths::configIni())->value(kDiffKey).toInt();
 }
 
 bool ProfileFiles::writeFullWriteFlag(int value)
@@ -247,9 +245,12 @@ bool ProfileFiles::exportConfiguration(const MouseConfig& config, const QString&
 ProfileFiles::ImportResult ProfileFiles::importConfiguration(MouseConfig& config,
                                                              const QString& path)
 {
-    if (!IniFileCheck::isReadable(path))
+    if (!QFileInfo(path).isFile())
         return ImportResult::Unreadable;
-    const QSettings s(path, QSettings::IniFormat);
+    const SettingsFile file(path);
+    const QSettings& s = file.settings();
+    if (!file.isOpen())
+        return ImportResult::Unreadable;
     if (!identityMatches(s))
         return ImportResult::Mismatch;
     MouseConfig next = config;
@@ -277,9 +278,7 @@ bool ProfileFiles::writeIdentity(const QString& path)
 
 QString ProfileFiles::readIdentity(const QString& path)
 {
-    if (!IniFileCheck::isReadable(path))
-        return QString();
-    return QSettings(path, QSettings::IniFormat).value(kIdentityKey).toString();
+    return SettingsFile(path)->value(kIdentityKey).toString();
 }
 
 bool ProfileFiles::writeFactoryProfile()
@@ -297,10 +296,8 @@ QStringList ProfileFiles::loadProfileList()
     const QString model = modelFolderName();
     if (model.isEmpty())
         return names;
-    const QString ini = AppPaths::modelConfigIni(model);
-    if (!IniFileCheck::isReadable(ini))
-        return names;
-    QSettings s(ini, QSettings::IniFormat);
+    SettingsFile file(AppPaths::modelConfigIni(model));
+    QSettings& s = file.settings();
     s.beginGroup(kListGroup);
     // The count is bounded by the keys actually present, so a damaged count cannot run away.
     const int count = qMin(s.value(QStringLiteral("Count")).toInt(), s.childKeys().size());
@@ -335,7 +332,7 @@ bool ProfileFiles::exportProfile(const QString& name, const QString& target)
 {
     const QString source = modelProfilePath(name);
     // Stamping a missing file would create one that holds nothing but the identity.
-    if (source.isEmpty() || target.isEmpty() || !IniFileCheck::isReadable(source))
+    if (source.isEmpty() || target.isEmpty() || !QFileInfo(source).isFile())
         return false;
     if (!writeIdentity(source))
         return false;
@@ -349,10 +346,15 @@ bool ProfileFiles::exportProfile(const QString& name, const QString& target)
 ProfileFiles::ImportResult ProfileFiles::importProfile(ProfileData& profile, const QString& source,
                                                        QString* importedName)
 {
-    if (!IniFileCheck::isReadable(source))
+    if (!QFileInfo(source).isFile())
         return ImportResult::Unreadable;
-    if (!identityMatches(QSettings(source, QSettings::IniFormat)))
-        return ImportResult::Mismatch;
+    {
+        const SettingsFile file(source);
+        if (!file.isOpen())
+            return ImportResult::Unreadable;
+        if (!identityMatches(file.settings()))
+            return ImportResult::Mismatch;
+    }
     const QString name = QFileInfo(source).completeBaseName();
     const QString target = modelProfilePath(name);
     if (target.isEmpty())

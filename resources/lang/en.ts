@@ -321,4 +321,19 @@
         <translation>Failed to write the config file.</translation>
     </message>
 </context>
+<context>
+    <name>SetAsideNotice</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read safely. It was kept as %2.</source>
+        <translation>The file %1 could not be read safely. It was kept as %2.</translation>
+    </message>
+    <message>
+        <source>Default settings are used for everything that could not be read from it.</source>
+        <translation>Default settings are used for everything that could not be read from it.</translation>
+    </message>
+</context>
 </TS>
