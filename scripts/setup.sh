@@ -7,6 +7,7 @@ packages=(
     libhidapi-dev libudev-dev libx11-dev libxi-dev
     libbenchmark-dev xvfb xauth x11-xserver-utils imagemagick xdotool
     dpkg-dev file fonts-noto-cjk
+    clang libclang-rt-dev
 )
 missing=()
 for p in "${packages[@]}"; do
