@@ -9,6 +9,7 @@
 #include "model/SetAsideFiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <benchmark/benchmark.h>
@@ -16,20 +17,22 @@
 #include <functional>
 
 namespace {
-// `unit` repeated up to the byte limit of `path`'s kind (or a line more than its line limit).
+// `unit` repeated up to the limits of `path`'s kind; no unit: distinct keys, a sound file.
 QByteArray fill(const QString& path, const QByteArray& head, const QByteArray& unit)
 {
     const IniFileCheck::Limits limits = IniFileCheck::limitsFor(path);
     QByteArray text = head;
-    while (text.size() + unit.size() <= limits.bytes)
-        text += unit;
+    // Distinct keys as wide as it takes to reach the byte and the line limit together.
+    const int width = int(limits.bytes / limits.lines) - 4;
+    for (int i = 0; text.size() + width + 16 <= limits.bytes && i < limits.lines - 2; ++i)
+        text += unit.isEmpty() ? QByteArray::number(i).leftJustified(width, 'k') + "=1\n" : unit;
     return text;
 }
 
 const QList<QPair<const char*, QByteArray>>& shapes()
 {
     static const QList<QPair<const char*, QByteArray>> list = {
-        {"distinct keys", QByteArray()}, // built per line below
+        {"distinct keys", QByteArray()},
         {"one key", "a=1\n"},
         {"empty sections", "[s]\n"},
         {"empty brackets", "[]\n"},
@@ -67,6 +70,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     TestAppFolder folder;
+    QDir().mkpath(AppPaths::macroDir());
     const QString profile = ProfileFiles::profilePath(QStringLiteral("Profile 1"));
     const QString conf = folder.path() + "/import.conf";
     const QList<QPair<QString, std::function<void()>>> kinds = {
@@ -89,12 +93,7 @@ int main(int argc, char** argv)
     };
     for (const auto& kind : kinds) {
         for (const auto& shape : shapes()) {
-            QByteArray text = fill(kind.first, "[PROFILE]\n", shape.second);
-            if (shape.second.isEmpty()) {
-                text = "[PROFILE]\n";
-                for (int i = 0; text.size() < IniFileCheck::limitsFor(kind.first).bytes - 16; ++i)
-                    text += "k" + QByteArray::number(i) + "=1\n";
-            }
+            const QByteArray text = fill(kind.first, "[PROFILE]\n", shape.second);
             const QString name = QFileInfo(kind.first).fileName() + ", " + shape.first;
             benchmark::RegisterBenchmark(qPrintable(name), run, kind.first, text, kind.second)
                 ->Unit(benchmark::kMillisecond);
