@@ -51,7 +51,7 @@ for t in "${targets[@]}"; do
     [ -n "$runs" ] && limit=(-runs="$runs")
     echo "== fuzz_$t ${limit[*]}"
     rc=0
-    "$build/fuzz/fuzz_$t" "${limit[@]}" -max_len=4200000 -rss_limit_mb=2048 -timeout=10 \
+    "$build/fuzz/fuzz_$t" "${limit[@]}" -max_len=4200000 -rss_limit_mb=2048 -timeout=60 \
         -artifact_prefix="$build/findings/$t-" -print_final_stats=1 "$work" "$committed" \
         >"$build/fuzz-$t.log" 2>&1 || rc=$?
     grep -E '^(#[0-9]+ *DONE|stat::number_of_executed_units|stat::peak_rss_mb|SUMMARY)' \
