@@ -25,15 +25,11 @@ namespace {
 QString appDir()
 {
     static QTemporaryDir dir;
-    static const bool made = [] {
-        QDir().mkpath(dir.path() + "/Configs/Profile");
-        QDir().mkpath(dir.path() + "/Configs/HORNBEAM/Profile");
-        QFile::copy(QStringLiteral(MOUSECFG_DATA_DIR "/hornbeam/DefaultProfile.bin"),
-                    dir.path() + "/DefaultProfile.bin");
-        AppPaths::setAppDir(dir.path());
-        return true;
-    }();
-    Q_UNUSED(made);
+    static const bool made = QDir().mkpath(dir.path() + "/Configs/HORNBEAM/Profile") &&
+                             QDir().mkpath(dir.path() + "/Configs/Profile") &&
+                             QFile::copy(MOUSECFG_DATA_DIR "/hornbeam/DefaultProfile.bin",
+                                         dir.path() + "/DefaultProfile.bin");
+    AppPaths::setAppDir(made ? dir.path() : QString());
     return dir.path();
 }
 
@@ -44,22 +40,13 @@ QString appDir()
         f.write(reinterpret_cast<const char*>(data), qint64(size));
 }
 
-// Damaged copies would pile up run after run.
-[[maybe_unused]] void dropSetAside()
-{
-    for (const SetAsideFiles::Entry& e : SetAsideFiles::take())
-        QFile::remove(e.keptPath);
-}
-
-// A control interface whose answers are the fuzzer's bytes, 64 at a time.
+// A control interface whose answers are the fuzzer's bytes, 64 at a time, then time-outs.
 struct AnsweringDevice : HidDevice
 {
     QByteArray answers;
     int write(const quint8*, std::size_t length) override { return int(length); }
     int readTimeout(quint8* out, std::size_t length, int) override
     {
-        if (answers.isEmpty())
-            return answers.isNull() ? -1 : 0;
         const int n = qMin(int(length), answers.size());
         std::memcpy(out, answers.constData(), size_t(n));
         answers.remove(0, n);
@@ -68,8 +55,6 @@ struct AnsweringDevice : HidDevice
     int setNonblocking(int) override { return 0; }
     void close() override {}
 };
-
-[[maybe_unused]] void noSleep(unsigned long) {}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -124,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 #elif defined(FUZZ_answers)
     auto device = std::make_shared<AnsweringDevice>();
     device->answers = QByteArray(reinterpret_cast<const char*>(data), int(size));
-    CommandTransport::setSleepFunction(noSleep);
+    CommandTransport::setSleepFunction([](unsigned long) {});
     DeviceLink::instance().setHandle(DeviceLink::CableControl, device);
     quint8 command[CommandTransport::kFrameLength] = {0, 0x51, 0x02};
     CommandTransport::sendCommand(command, CommandTransport::kFrameLength);
@@ -132,6 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 #else
 #error "no fuzz target chosen"
 #endif
-    dropSetAside();
+    // Damaged copies would pile up run after run.
+    for (const SetAsideFiles::Entry& e : SetAsideFiles::take())
+        QFile::remove(e.keptPath);
     return 0;
 }
