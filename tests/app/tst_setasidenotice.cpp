@@ -15,29 +15,21 @@ class TestSetAsideNotice : public QObject
 private slots:
     void eachFileIsToldOnce()
     {
-        SetAsideFiles::take();
-        const auto damage = [](const QString& folder) {
+        WindowRig rig("hornbeam", true, false, 10, [](const QString& folder) {
             QFile f(folder + "/Configs/Config.ini");
-            QVERIFY(f.open(QIODevice::Append));
-            f.write("[Mouse_List\n");
-        };
-        WindowRig rig(QStringLiteral("hornbeam"), true, false, 10, damage);
-        const QString config = rig.folder() + "/Configs/Config.ini";
-        QTRY_COMPARE(rig.m_Prompts.texts().size(), 1);
-        const QStringList kept =
-            QDir(rig.folder() + "/Configs").entryList({"Config.ini.damaged-*"}, QDir::Files);
+            QVERIFY(f.open(QIODevice::Append) && f.write("[Mouse_List\n") > 0);
+        });
+        const QString configs = rig.folder() + "/Configs/";
+        const QStringList kept = QDir(configs).entryList({"Config.ini.damaged-*"});
         QCOMPARE(kept.size(), 1);
-        QCOMPARE(rig.m_Prompts.texts()[0],
-                 SetAsideNotice::text(config, rig.folder() + "/Configs/" + kept[0]));
-        QCOMPARE(rig.m_Prompts.shown()[0].text2, SetAsideNotice::text2());
-
-        std::thread writer([] { SetAsideFiles::record("/a/Config.ini", "/a/Config.ini.x"); });
+        std::thread writer([] { SetAsideFiles::record("/a/b", "/a/b.x"); });
         writer.join();
         QTRY_COMPARE(rig.m_Prompts.texts().size(), 2);
-        QCOMPARE(rig.m_Prompts.texts()[1],
-                 SetAsideNotice::text("/a/Config.ini", "/a/Config.ini.x"));
         QTest::qWait(50);
-        QCOMPARE(rig.m_Prompts.texts().size(), 2);
+        QCOMPARE(rig.m_Prompts.texts(),
+                 QStringList({SetAsideNotice::text(configs + "Config.ini", configs + kept[0]),
+                              SetAsideNotice::text("/a/b", "/a/b.x")}));
+        QCOMPARE(rig.m_Prompts.shown()[0].text2, SetAsideNotice::text2());
     }
 };
 
