@@ -10,7 +10,6 @@
 #include "model/DeviceDescription.h"
 #include "model/FactoryProfile.h"
 #include "model/MacroFile.h"
-#include "model/MacroList.h"
 #include "model/ProfileFiles.h"
 #include "model/SetAsideFiles.h"
 
@@ -71,18 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     MouseConfig c;
     ProfileFiles::loadConfiguration(c);
     AppSettings::languageList();
-    AppSettings::fontFamily();
-    AppSettings::modelText();
-    MacroList::names();
     DeviceAccess::initSlotTable();
     ProfileFiles::saveActiveSlot(1);
 #elif defined(FUZZ_description)
     put(AppPaths::deviceDescriptionFile(), data, size);
-    quint8 matrix[16];
     FactoryProfile factory;
-    DeviceDescription::productName();
-    DeviceDescription::dpiLevelCount();
-    DeviceDescription::readButtonMatrix(matrix);
     DeviceDescription::readFactoryProfile(factory);
 #elif defined(FUZZ_macro)
     put(MacroFile::filePath(QStringLiteral("fuzz")), data, size);
@@ -102,10 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     quint8 type = 0;
     QByteArray payload;
     bool bad = false;
-    while (VirtualSocketProtocol::takeFrame(buffer, &type, &payload, &bad) && !bad) {
-        std::vector<HidDeviceInfo> interfaces;
+    std::vector<HidDeviceInfo> interfaces;
+    while (VirtualSocketProtocol::takeFrame(buffer, &type, &payload, &bad) && !bad)
         VirtualSocketProtocol::decodeInterfaces(payload, &interfaces);
-    }
 #elif defined(FUZZ_answers)
     auto device = std::make_shared<AnsweringDevice>();
     device->answers = QByteArray(reinterpret_cast<const char*>(data), int(size));
