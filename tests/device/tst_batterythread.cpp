@@ -72,10 +72,15 @@ public:
         int reads = 0;
         int lastReadLength = 0;
     };
+    // Detached under the lock: a copy still sharing its lists with the device's would be freed
+    // by the test while the thread appends to them.
     Record record() const
     {
         std::lock_guard<std::mutex> lock(m_Mutex);
-        return m_Record;
+        Record copy = m_Record;
+        copy.writes.detach();
+        copy.writeAtRead.detach();
+        return copy;
     }
 
 private:
