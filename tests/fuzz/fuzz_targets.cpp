@@ -26,6 +26,7 @@ QString appDir()
     static QTemporaryDir dir;
     static const bool made = QDir().mkpath(dir.path() + "/Configs/HORNBEAM/Profile") &&
                              QDir().mkpath(dir.path() + "/Configs/Profile") &&
+                             QDir().mkpath(dir.path() + "/Configs/MacroDB") &&
                              QFile::copy(MOUSECFG_DATA_DIR "/hornbeam/DefaultProfile.bin",
                                          dir.path() + "/DefaultProfile.bin");
     AppPaths::setAppDir(made ? dir.path() : QString());
