@@ -3,6 +3,7 @@
 #include "model/AppPaths.h"
 #include "model/DeviceDescription.h"
 #include "model/GlobalRecords.h"
+#include "model/IniFileCheck.h"
 #include "model/ProfileRecordIo.h"
 #include "model/ProfileRules.h"
 #include "model/SafeName.h"
@@ -245,7 +246,8 @@ bool ProfileFiles::exportConfiguration(const MouseConfig& config, const QString&
 ProfileFiles::ImportResult ProfileFiles::importConfiguration(MouseConfig& config,
                                                              const QString& path)
 {
-    if (!QFileInfo(path).isFile())
+    // A file brought in from outside is taken whole or not at all.
+    if (!IniFileCheck::isReadable(path))
         return ImportResult::Unreadable;
     const SettingsFile file(path);
     const QSettings& s = file.settings();
@@ -346,7 +348,7 @@ bool ProfileFiles::exportProfile(const QString& name, const QString& target)
 ProfileFiles::ImportResult ProfileFiles::importProfile(ProfileData& profile, const QString& source,
                                                        QString* importedName)
 {
-    if (!QFileInfo(source).isFile())
+    if (!IniFileCheck::isReadable(source))
         return ImportResult::Unreadable;
     {
         const SettingsFile file(source);
