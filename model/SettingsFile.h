@@ -11,7 +11,7 @@ class QTemporaryFile;
 // file is checked before QSettings parses it (see IniFileCheck). A damaged file of the
 // configuration folder, or one about to be written, is moved aside as
 // "<name>.damaged-<date>" and replaced by its sound lines, and the move is recorded in
-// SetAsideFiles. A damaged file elsewhere (the device description, a file being imported) is
+// SetAsideFiles. A damaged file elsewhere (the installed device description) is
 // left alone and read through a private copy of its sound lines.
 class SettingsFile
 {
