@@ -2,6 +2,7 @@
 
 #include "model/AppPaths.h"
 #include "model/AppSettings.h"
+#include "model/SettingsFile.h"
 #include "model/DeviceDescription.h"
 #include "model/KeyTable.h"
 #include "model/LocaleLanguage.h"
@@ -68,7 +69,8 @@ void LanguageSwitcher::startUp()
 
 bool LanguageSwitcher::hasStoredLanguage()
 {
-    return QSettings(AppPaths::langConfigIni(), QSettings::IniFormat).contains("Config/LangID");
+    const SettingsFile file(AppPaths::langConfigIni());
+    return file.isOpen() && file->contains(QStringLiteral("Config/LangID"));
 }
 
 int LanguageSwitcher::startLanguage()

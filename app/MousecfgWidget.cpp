@@ -12,6 +12,7 @@
 #include "app/OsdAnnouncer.h"
 #include "app/PageSwitch.h"
 #include "app/PermissionNotice.h"
+#include "app/SetAsideNotice.h"
 #include "app/ProfileActions.h"
 #include "app/StatusTexts.h"
 #include "app/UiScale.h"
@@ -30,6 +31,7 @@
 #include "pages/KivoColorWindow.h"
 #include "pages/KivoPointSpeed.h"
 #include "pages/KivoReportRate.h"
+#include "model/SettingsFile.h"
 #include "platform/DeviceChangeNotifier.h"
 #include "platform/PointerSpeed.h"
 #include "platform/ProgramLauncher.h"
@@ -51,7 +53,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QSettings>
 #include <QTimer>
 #include <QWindow>
 
@@ -185,6 +186,8 @@ void MousecfgWidget::setUpDeviceNotifications()
     connect(m_pSelection, &DeviceSelection::mouseDevicesUpdated, this,
             &MousecfgWidget::mouseDevicesUpdated);
     connect(m_pSelection, &DeviceSelection::deviceOpened, this, &MousecfgWidget::onDeviceOpened);
+    // Made before the configuration is read, so that no set-aside file goes untold.
+    new SetAsideNotice(this, this);
     auto* permission = new PermissionNotice(this, this);
     connect(m_pSelection, &DeviceSelection::devicePermissionDenied, permission,
             &PermissionNotice::slotDevicePermissionDenied);
@@ -495,7 +498,7 @@ void MousecfgWidget::openProfileSettings()
     if (path.isEmpty())
         m_pProfileSettings.reset();
     else
-        m_pProfileSettings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        m_pProfileSettings = std::make_unique<SettingsFile>(path, SettingsFile::Write);
 }
 
 void MousecfgWidget::updateBatteryState()
@@ -614,8 +617,8 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     const int dpi = ProfileRules::dpiOfStep(profile.DpiInfo[iDPI].x, AppSettings::sensorNumber());
     // Announced before the profile file is rewritten, which takes a while for a large file.
     announce(StatusTexts::dpi(iDPI, dpi));
-    if (m_pProfileSettings)
-        ProfileFiles::storeDpiLevel(*m_pProfileSettings, iDPI);
+    if (m_pProfileSettings && m_pProfileSettings->isOpen())
+        ProfileFiles::storeDpiLevel(m_pProfileSettings->settings(), iDPI);
 }
 
 void MousecfgWidget::slotRefreshRate(quint8 iRate)

@@ -35,7 +35,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QSettings;
+class SettingsFile;
 
 // What the window reaches outside itself. Null members get the program's own: the OSD program,
 // real program starts, the desktop's pointer speed.
@@ -212,7 +212,7 @@ private:
     QColor m_Accent;
     ConfigWriter::Outcome m_LastWrite;
     WindowDrag m_Drag;
-    std::unique_ptr<QSettings> m_pProfileSettings;
+    std::unique_ptr<SettingsFile> m_pProfileSettings;
 
     // Parts.
     QPixmap m_Background;

@@ -7,12 +7,12 @@
 #include "platform/DesktopSession.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/InstanceChannel.h"
+#include "model/DeviceDescription.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QIcon>
-#include <QSettings>
 #include <QThread>
 #include <QTranslator>
 
@@ -29,9 +29,7 @@ constexpr int kLockWaitMs = 10000;
 
 QString productName()
 {
-    return QSettings(AppPaths::deviceDescriptionFile(), QSettings::IniFormat)
-        .value("PROFILE/ProductName")
-        .toString();
+    return DeviceDescription::productName();
 }
 
 void print(const QString& text, FILE* stream)

@@ -2,10 +2,10 @@
 
 #include "device/HotplugListener.h"
 #include "model/AppPaths.h"
+#include "model/SettingsFile.h"
 
 #include <QDebug>
 #include <QRegularExpression>
-#include <QSettings>
 
 #include <array>
 
@@ -143,8 +143,8 @@ void DeviceAccess::initSlotTable()
         slot.cableControlUsagePage = kControlUsagePage;
         DeviceSlot::setField(slot.codeName, QByteArray(kCodeNames[i]));
     }
-    QSettings config(AppPaths::configIni(), QSettings::IniFormat);
-    s.selectedMouse = config.value("Mouse_List/0").toString();
+    const SettingsFile config(AppPaths::configIni());
+    s.selectedMouse = config->value("Mouse_List/0").toString();
     DeviceSlot::setField(s.table[0].displayName, s.selectedMouse.toLatin1());
 }
 

@@ -1,12 +1,11 @@
 #include "model/AppSettings.h"
 
 #include "model/AppPaths.h"
-#include "model/IniFileCheck.h"
 #include "model/IniReader.h"
 #include "model/SafeName.h"
+#include "model/SettingsFile.h"
 
 #include <QDebug>
-#include <QSettings>
 #include <QVariant>
 
 #include <atomic>
@@ -17,13 +16,12 @@ namespace {
 // codec it uses.
 void writeValue(const QString& path, const QString& key, const QVariant& value)
 {
-    // A damaged file would be parsed (slowly) and its debris written back; start afresh instead.
-    if (!IniFileCheck::prepareForWrite(path)) {
+    SettingsFile settings(path, SettingsFile::Write);
+    if (!settings.isOpen()) {
         qDebug() << "settings file not writable:" << path;
         return;
     }
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(key, value);
+    settings->setValue(key, value);
 }
 
 bool isLanguageIndex(int index)
@@ -161,7 +159,9 @@ QString AppSettings::lastFolder(const QString& kind)
 {
     if (kind.isEmpty())
         return QString();
-    return IniReader(AppPaths::langConfigIni()).value(QStringLiteral("FileDialogs/") + kind).toString();
+    return IniReader(AppPaths::langConfigIni())
+        .value(QStringLiteral("FileDialogs/") + kind)
+        .toString();
 }
 
 void AppSettings::setLastFolder(const QString& kind, const QString& folder)

@@ -4,7 +4,6 @@
 #include "model/IniFileCheck.h"
 #include "model/IniReader.h"
 
-#include <QSettings>
 #include <QVariant>
 
 #include <algorithm>
@@ -35,7 +34,9 @@ int switchValue(const char* key, int def)
 
 bool DeviceDescription::exists()
 {
-    return IniFileCheck::isReadable(AppPaths::deviceDescriptionFile());
+    // A damaged description counts: what its sound lines hold is read, the rest is defaults.
+    const auto verdict = IniFileCheck::inspect(AppPaths::deviceDescriptionFile());
+    return verdict == IniFileCheck::Verdict::Sound || verdict == IniFileCheck::Verdict::Damaged;
 }
 
 QString DeviceDescription::productName()

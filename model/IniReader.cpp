@@ -1,24 +1,25 @@
 #include "model/IniReader.h"
 
-#include "model/IniFileCheck.h"
-
-#include <QSettings>
+#include "model/SettingsFile.h"
 
 IniReader::IniReader(const QString& path, const QString& group)
+    : m_file(std::make_unique<SettingsFile>(path))
 {
-    if (!IniFileCheck::isReadable(path))
-        return;
-    m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    m_settings->setIniCodec("UTF-8");
+    (*m_file)->setIniCodec("UTF-8");
     if (!group.isEmpty())
-        m_settings->beginGroup(group);
+        (*m_file)->beginGroup(group);
 }
 
 IniReader::~IniReader() = default;
 
+bool IniReader::isOpen() const
+{
+    return m_file->isOpen();
+}
+
 QVariant IniReader::value(const QString& key) const
 {
-    return m_settings ? m_settings->value(key) : QVariant();
+    return m_file->settings().value(key);
 }
 
 int IniReader::toInt(const QString& key, int def) const

@@ -6,11 +6,11 @@
 
 #include <memory>
 
-class QSettings;
+class SettingsFile;
 
 // One read-only look at an INI file, dropped (and the file closed) at the end of each read.
-// Reads accept hand-written UTF-8. A file that is not INI text is never handed to QSettings:
-// every key of it reads as absent, so the callers' defaults apply.
+// Reads accept hand-written UTF-8. Only the sound lines of a damaged file are read (see
+// SettingsFile); a key on any other line reads as absent, so the callers' defaults apply.
 class IniReader
 {
 public:
@@ -18,7 +18,7 @@ public:
     explicit IniReader(const QString& path, const QString& group = QString());
     ~IniReader();
 
-    bool isOpen() const { return m_settings != nullptr; }
+    bool isOpen() const;
     QVariant value(const QString& key) const;
     // Absent or not a number: def.
     int toInt(const QString& key, int def = 0) const;
@@ -31,5 +31,5 @@ public:
     QColor toColour(const QString& key) const;
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<SettingsFile> m_file;
 };

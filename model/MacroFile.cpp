@@ -3,25 +3,17 @@
 #include "model/AppPaths.h"
 #include "model/ButtonAssignment.h"
 #include "model/SafeName.h"
+#include "model/SettingsFile.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 QString key(const char* pattern, int i)
 {
     return QString::asprintf(pattern, i);
-}
-
-// QSettings parses each section on first access to it, so status() speaks for the whole file
-// only once every key was asked for.
-bool parsesCleanly(const QSettings& settings)
-{
-    settings.allKeys();
-    return settings.status() == QSettings::NoError;
 }
 } // namespace
 
@@ -52,19 +44,10 @@ bool MacroFile::write(const QString& name, const MacroFileData& data, bool write
         return false;
     }
     QDir().mkpath(AppPaths::macroDir());
-    // A file the parser stumbles over, or one too large to parse, is replaced rather than merged
-    // into: its stray keys would survive the save and the save would report an error.
-    if (QFileInfo(path).isFile()) {
-        bool readable = isLoadable(path);
-        if (readable) {
-            const QSettings probe(path, QSettings::IniFormat);
-            readable = parsesCleanly(probe);
-        }
-        if (!readable)
-            QFile::remove(path);
-    }
-
-    QSettings settings(path, QSettings::IniFormat);
+    SettingsFile file(path, SettingsFile::Write);
+    if (!file.isOpen())
+        return false;
+    QSettings& settings = file.settings();
     settings.setValue(QStringLiteral("Setting/MacroFilePath"), path);
     settings.setValue(QStringLiteral("Setting/DefaultDelay"), data.defaultDelay);
     settings.setValue(QStringLiteral("Setting/DelayType"), data.delayType);
@@ -112,7 +95,8 @@ MacroFileData MacroFile::load(const QString& name)
 
     // The parser's status is not consulted: a byte order mark alone makes it report a format
     // error. A file that is not a macro file lacks Count or the keys of its events instead.
-    const QSettings settings(path, QSettings::IniFormat);
+    const SettingsFile file(path);
+    const QSettings& settings = file.settings();
     data.path = settings.value(QStringLiteral("Setting/MacroFilePath")).toString();
     data.defaultDelay = settings.value(QStringLiteral("Setting/DefaultDelay")).toInt();
     data.delayType = settings.value(QStringLiteral("Setting/DelayType")).toInt();
@@ -182,8 +166,9 @@ bool MacroFile::takeWriteSign(const QString& name)
     const QString path = filePath(name);
     if (!isLoadable(path))
         return false;
-    QSettings settings(path, QSettings::IniFormat);
-    if (settings.value(QStringLiteral("Setting/WriteSign")).toInt() != 1)
+    SettingsFile file(path, SettingsFile::Write);
+    QSettings& settings = file.settings();
+    if (!file.isOpen() || settings.value(QStringLiteral("Setting/WriteSign")).toInt() != 1)
         return false;
     settings.setValue(QStringLiteral("Setting/WriteSign"), 0);
     return true;

@@ -3,9 +3,9 @@
 #include "model/AppPaths.h"
 #include "model/MacroFile.h"
 #include "model/SafeName.h"
+#include "model/SettingsFile.h"
 
 #include <QDebug>
-#include <QSettings>
 
 namespace {
 // Enough for any folder a user could fill by hand; the search must end somewhere.
@@ -24,11 +24,11 @@ int MacroList::findSlot(const QStringList& texts, const QString& name)
 
 QStringList MacroList::slotTexts()
 {
-    const QSettings settings(AppPaths::configIni(), QSettings::IniFormat);
+    const SettingsFile settings(AppPaths::configIni());
     QStringList texts;
     texts.reserve(kSlotCount);
     for (int i = 0; i < kSlotCount; ++i)
-        texts.append(settings.value(slotKey(i)).toString());
+        texts.append(settings->value(slotKey(i)).toString());
     return texts;
 }
 
@@ -61,8 +61,10 @@ bool MacroList::add(const QString& name)
     const int free = findSlot(slotTexts(), QString());
     if (free < 0)
         return false;
-    QSettings settings(AppPaths::configIni(), QSettings::IniFormat);
-    settings.setValue(slotKey(free), name);
+    SettingsFile settings(AppPaths::configIni(), SettingsFile::Write);
+    if (!settings.isOpen())
+        return false;
+    settings->setValue(slotKey(free), name);
     return true;
 }
 
@@ -73,8 +75,10 @@ bool MacroList::remove(const QString& name)
     const int slot = findSlot(slotTexts(), name);
     if (slot < 0)
         return false;
-    QSettings settings(AppPaths::configIni(), QSettings::IniFormat);
-    settings.setValue(slotKey(slot), QString());
+    SettingsFile settings(AppPaths::configIni(), SettingsFile::Write);
+    if (!settings.isOpen())
+        return false;
+    settings->setValue(slotKey(slot), QString());
     return true;
 }
 
@@ -88,8 +92,8 @@ bool MacroList::rename(const QString& oldName, const QString& newName)
         return false;
     const int slot = findSlot(slotTexts(), oldName);
     if (slot >= 0) {
-        QSettings settings(AppPaths::configIni(), QSettings::IniFormat);
-        settings.setValue(slotKey(slot), newName);
+        SettingsFile settings(AppPaths::configIni(), SettingsFile::Write);
+        settings->setValue(slotKey(slot), newName);
     }
     return true;
 }

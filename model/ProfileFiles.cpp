@@ -7,11 +7,11 @@
 #include "model/ProfileRecordIo.h"
 #include "model/ProfileRules.h"
 #include "model/SafeName.h"
+#include "model/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 const QString kProfileGroup = QStringLiteral("PROFILE");
@@ -88,12 +88,14 @@ void writeDeviceWide(QSettings& s, const MouseConfig& c)
 // text is replaced rather than merged.
 template <class Fill> bool writeIni(const QString& path, Fill&& fill)
 {
-    if (path.isEmpty() || !IniFileCheck::prepareForWrite(path))
+    if (path.isEmpty())
         return false;
-    QSettings s(path, QSettings::IniFormat);
-    fill(s);
-    s.sync();
-    return s.status() == QSettings::NoError;
+    SettingsFile file(path, SettingsFile::Write);
+    if (!file.isOpen())
+        return false;
+    fill(file.settings());
+    file->sync();
+    return file->status() == QSettings::NoError;
 }
 
 // A file the user picked as the target of an export is replaced, not merged with.
@@ -128,9 +130,9 @@ void ProfileFiles::loadConfiguration(MouseConfig& config)
 
 void ProfileFiles::loadDeviceWide(MouseConfig& config)
 {
-    const QString ini = AppPaths::configIni();
-    if (IniFileCheck::isReadable(ini)) {
-        const QSettings s(ini, QSettings::IniFormat);
+    const SettingsFile file(AppPaths::configIni());
+    if (file.isOpen()) {
+        const QSettings& s = file.settings();
         readDeviceWide(s, config);
         for (int i = 0; i < MouseConfig::kProfileCount; ++i)
             config.ProfileNames[i] = s.value(slotNameKey(i)).toString();
@@ -167,12 +169,12 @@ bool ProfileFiles::saveConfiguration(const MouseConfig& config)
 
 bool ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
 {
-    if (!IniFileCheck::isReadable(path)) {
+    const SettingsFile file(path);
+    if (!file.isOpen() || !QFileInfo(path).isFile()) {
         ProfileRecordIo::setMissingFileDefaults(profile);
         return false;
     }
-    const QSettings s(path, QSettings::IniFormat);
-    ProfileRecordIo::read(s, kProfileGroup, profile);
+    ProfileRecordIo::read(file.settings(), kProfileGroup, profile);
     return true;
 }
 
@@ -231,10 +233,7 @@ void ProfileFiles::storeDpiLevel(QSettings& profileSettings, int level)
 
 int ProfileFiles::readFullWriteFlag()
 {
-    const QString ini = AppPaths::configIni();
-    if (!IniFileCheck::isReadable(ini))
-        return 0;
-    return QSettings(ini, QSettings::IniFormat).value(kDiffKey).toInt();
+    return SettingsFile(AppPaths::configIni())->value(kDiffKey).toInt();
 }
 
 bool ProfileFiles::writeFullWriteFlag(int value)
@@ -258,9 +257,13 @@ bool ProfileFiles::exportConfiguration(const MouseConfig& config, const QString&
 ProfileFiles::ImportResult ProfileFiles::importConfiguration(MouseConfig& config,
                                                              const QString& path)
 {
+    // A file brought in from outside is taken whole or not at all.
     if (!IniFileCheck::isReadable(path))
         return ImportResult::Unreadable;
-    const QSettings s(path, QSettings::IniFormat);
+    const SettingsFile file(path);
+    const QSettings& s = file.settings();
+    if (!file.isOpen())
+        return ImportResult::Unreadable;
     if (!identityMatches(s))
         return ImportResult::Mismatch;
     MouseConfig next = config;
@@ -288,9 +291,7 @@ bool ProfileFiles::writeIdentity(const QString& path)
 
 QString ProfileFiles::readIdentity(const QString& path)
 {
-    if (!IniFileCheck::isReadable(path))
-        return QString();
-    return QSettings(path, QSettings::IniFormat).value(kIdentityKey).toString();
+    return SettingsFile(path)->value(kIdentityKey).toString();
 }
 
 bool ProfileFiles::writeFactoryProfile()
@@ -308,10 +309,8 @@ QStringList ProfileFiles::loadProfileList()
     const QString model = modelFolderName();
     if (model.isEmpty())
         return names;
-    const QString ini = AppPaths::modelConfigIni(model);
-    if (!IniFileCheck::isReadable(ini))
-        return names;
-    QSettings s(ini, QSettings::IniFormat);
+    SettingsFile file(AppPaths::modelConfigIni(model));
+    QSettings& s = file.settings();
     s.beginGroup(kListGroup);
     // The count is bounded by the keys actually present, so a damaged count cannot run away.
     const int count = qMin(s.value(QStringLiteral("Count")).toInt(), s.childKeys().size());
@@ -346,7 +345,7 @@ bool ProfileFiles::exportProfile(const QString& name, const QString& target)
 {
     const QString source = modelProfilePath(name);
     // Stamping a missing file would create one that holds nothing but the identity.
-    if (source.isEmpty() || target.isEmpty() || !IniFileCheck::isReadable(source))
+    if (source.isEmpty() || target.isEmpty() || !QFileInfo(source).isFile())
         return false;
     if (!writeIdentity(source))
         return false;
@@ -362,8 +361,13 @@ ProfileFiles::ImportResult ProfileFiles::importProfile(ProfileData& profile, con
 {
     if (!IniFileCheck::isReadable(source))
         return ImportResult::Unreadable;
-    if (!identityMatches(QSettings(source, QSettings::IniFormat)))
-        return ImportResult::Mismatch;
+    {
+        const SettingsFile file(source);
+        if (!file.isOpen())
+            return ImportResult::Unreadable;
+        if (!identityMatches(file.settings()))
+            return ImportResult::Mismatch;
+    }
     const QString name = QFileInfo(source).completeBaseName();
     const QString target = modelProfilePath(name);
     if (target.isEmpty())

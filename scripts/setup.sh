@@ -8,6 +8,8 @@ packages=(
     libbenchmark-dev xvfb xauth x11-xserver-utils imagemagick xdotool
     dpkg-dev file fonts-noto-cjk qttranslations5-l10n
     lintian appstream desktop-file-utils weston dbus
+    dpkg-dev file fonts-noto-cjk
+    clang libclang-rt-dev
 )
 missing=()
 for p in "${packages[@]}"; do

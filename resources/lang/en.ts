@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The desktop's own mouse settings set the pointer speed.</source>
-        <translation>The desktop&apos;s own mouse settings set the pointer speed.</translation>
+        <translation>The desktop's own mouse settings set the pointer speed.</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1321,21 @@
     <message>
         <source>Profile written to slot %1.</source>
         <translation>Profile written to slot %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SetAsideNotice</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read safely. It was kept as %2.</source>
+        <translation>The file %1 could not be read safely. It was kept as %2.</translation>
+    </message>
+    <message>
+        <source>Default settings are used for everything that could not be read from it.</source>
+        <translation>Default settings are used for everything that could not be read from it.</translation>
     </message>
 </context>
 </TS>

@@ -1323,4 +1323,19 @@
         <translation>配置已写入槽 %1。</translation>
     </message>
 </context>
+<context>
+    <name>SetAsideNotice</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read safely. It was kept as %2.</source>
+        <translation>无法安全读取文件 %1，原文件已保留为 %2。</translation>
+    </message>
+    <message>
+        <source>Default settings are used for everything that could not be read from it.</source>
+        <translation>无法从中读取的设置均使用默认值。</translation>
+    </message>
+</context>
 </TS>

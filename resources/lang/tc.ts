@@ -1323,4 +1323,19 @@
         <translation>設定檔已寫入槽 %1。</translation>
     </message>
 </context>
+<context>
+    <name>SetAsideNotice</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read safely. It was kept as %2.</source>
+        <translation>無法安全讀取檔案 %1，原檔案已保留為 %2。</translation>
+    </message>
+    <message>
+        <source>Default settings are used for everything that could not be read from it.</source>
+        <translation>無法從中讀取的設定均使用預設值。</translation>
+    </message>
+</context>
 </TS>

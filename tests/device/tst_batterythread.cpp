@@ -72,10 +72,15 @@ public:
         int reads = 0;
         int lastReadLength = 0;
     };
+    // Detached under the lock: a copy still sharing its lists with the device's would be freed
+    // by the test while the thread appends to them.
     Record record() const
     {
         std::lock_guard<std::mutex> lock(m_Mutex);
-        return m_Record;
+        Record copy = m_Record;
+        copy.writes.detach();
+        copy.writeAtRead.detach();
+        return copy;
     }
 
 private:
@@ -141,6 +146,29 @@ QStringList takeLines()
     return lines;
 }
 
+// Takes a worker's signals over to the test's thread. A QSignalSpy on the worker itself is
+// appended to by the worker while the test reads it; one on the relay only by the test's own
+// event loop, so every read sees whole entries and a count only grows while the test waits.
+class Relay : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Relay(KivoGetBatteryThread* worker)
+    {
+        connect(worker, &KivoGetBatteryThread::RefreshBatteryStatus, this,
+                &Relay::RefreshBatteryStatus, Qt::QueuedConnection);
+        connect(worker, &KivoGetBatteryThread::RefreshStatus, this, &Relay::RefreshStatus,
+                Qt::QueuedConnection);
+    }
+    // Delivers what the worker emitted before it ended.
+    static void deliver() { QCoreApplication::sendPostedEvents(); }
+
+signals:
+    void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+};
+
 using Args = QList<QVariant>;
 Args args(std::initializer_list<int> values)
 {
@@ -180,10 +208,12 @@ private slots:
     {
         DeviceLink::instance().closeAll();
         KivoGetBatteryThread thread;
-        QSignalSpy battery(&thread, &KivoGetBatteryThread::RefreshBatteryStatus);
-        QSignalSpy status(&thread, &KivoGetBatteryThread::RefreshStatus);
+        Relay relay(&thread);
+        QSignalSpy battery(&relay, &Relay::RefreshBatteryStatus);
+        QSignalSpy status(&relay, &Relay::RefreshStatus);
         thread.start();
         QVERIFY(thread.wait(3000));
+        Relay::deliver();
         QCOMPARE(battery.size(), 1);
         QCOMPARE(battery.at(0), args({0, 0, 0}));
         QCOMPARE(status.size(), 0);
@@ -196,12 +226,14 @@ private slots:
     {
         m_Device->answerQueriesWith(statusReport(0x10, 0x0E, 0x35, 0x02));
         KivoGetBatteryThread thread;
-        QSignalSpy battery(&thread, &KivoGetBatteryThread::RefreshBatteryStatus);
-        QSignalSpy status(&thread, &KivoGetBatteryThread::RefreshStatus);
+        Relay relay(&thread);
+        QSignalSpy battery(&relay, &Relay::RefreshBatteryStatus);
+        QSignalSpy status(&relay, &Relay::RefreshStatus);
         thread.start();
         QTRY_COMPARE_WITH_TIMEOUT(status.size(), 1, 3000);
         thread.stop();
         QVERIFY(thread.wait(3000));
+        Relay::deliver();
 
         QCOMPARE(battery.size(), 1);
         QCOMPARE(battery.at(0), args({0, 0x10, 0x0E}));
@@ -221,8 +253,9 @@ private slots:
     {
         m_Device->answerQueriesWith(statusReport(0x20, 0x0F, 0x01, 0x01));
         KivoGetBatteryThread thread;
-        QSignalSpy battery(&thread, &KivoGetBatteryThread::RefreshBatteryStatus);
-        QSignalSpy status(&thread, &KivoGetBatteryThread::RefreshStatus);
+        Relay relay(&thread);
+        QSignalSpy battery(&relay, &Relay::RefreshBatteryStatus);
+        QSignalSpy status(&relay, &Relay::RefreshStatus);
         thread.start();
         QTRY_COMPARE_WITH_TIMEOUT(battery.size(), 1, 3000);
 
@@ -235,6 +268,7 @@ private slots:
         QTest::qWait(100);
         thread.stop();
         QVERIFY(thread.wait(3000));
+        Relay::deliver();
 
         QCOMPARE(battery.size(), 1);
         QCOMPARE(status.size(), 2);
@@ -261,13 +295,15 @@ private slots:
     void closedHandleEndsThread()
     {
         KivoGetBatteryThread thread;
-        QSignalSpy battery(&thread, &KivoGetBatteryThread::RefreshBatteryStatus);
+        Relay relay(&thread);
+        QSignalSpy battery(&relay, &Relay::RefreshBatteryStatus);
         thread.start();
         QTRY_VERIFY_WITH_TIMEOUT(m_Device->record().reads > 3, 3000);
         std::weak_ptr<FakeControlDevice> weak = m_Device;
         DeviceLink::instance().closeAll();
         m_Device.reset();
         QVERIFY(thread.wait(3000));
+        Relay::deliver();
         QCOMPARE(battery.last(), args({0, 0, 0}));
         QVERIFY(weak.expired()); // the thread let go of its copy
     }
@@ -276,12 +312,14 @@ private slots:
     {
         m_Device->setFuzz(true);
         KivoGetBatteryThread thread;
-        QSignalSpy battery(&thread, &KivoGetBatteryThread::RefreshBatteryStatus);
-        QSignalSpy status(&thread, &KivoGetBatteryThread::RefreshStatus);
+        Relay relay(&thread);
+        QSignalSpy battery(&relay, &Relay::RefreshBatteryStatus);
+        QSignalSpy status(&relay, &Relay::RefreshStatus);
         thread.start();
         QTRY_VERIFY_WITH_TIMEOUT(m_Device->record().reads >= 250, 20000);
         thread.stop();
         QVERIFY(thread.wait(3000));
+        Relay::deliver();
         QVERIFY(status.size() > 0);
         for (const Args& a : status) {
             QCOMPARE(a.at(0).value<quint8>(), quint8(0));

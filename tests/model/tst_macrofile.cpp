@@ -361,10 +361,11 @@ private slots:
         d.events = someEvents(3);
         for (const char* name : {"huge", "over"}) {
             QVERIFY(MacroFile::save(name, d));
-            const QSettings s(macroPath(name), QSettings::IniFormat);
+            // Sound lines of the damaged file stay beside the macro's own keys.
+            QSettings s(macroPath(name), QSettings::IniFormat);
             QCOMPARE(s.status(), QSettings::NoError);
-            QCOMPARE(s.childGroups(), QStringList{"Setting"});
-            QCOMPARE(s.allKeys().size(), 6 + 3 * 3 + 1);
+            s.beginGroup("Setting");
+            QCOMPARE(s.childKeys().size(), 6 + 3 * 3 + 1);
             QCOMPARE(MacroFile::load(name).events, d.events);
         }
     }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QWidget;
+
+// Tells the user, once per file, that a settings file could not be read safely, where the
+// original was kept and that defaults stand in for what was lost. Files set aside before it was
+// made (while the window loaded the configuration) are told as soon as the event loop runs.
+class SetAsideNotice : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SetAsideNotice(QWidget* window, QObject* parent = nullptr);
+
+    static QString title();
+    static QString text(const QString& path, const QString& keptPath);
+    static QString text2();
+
+public slots:
+    void slotShowSetAside();
+
+private:
+    QPointer<QWidget> m_pWindow;
+    bool m_bShowing = false;
+};
