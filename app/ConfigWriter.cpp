@@ -1,7 +1,7 @@
 #include "app/ConfigWriter.h"
 
-#include "device/KivoProcessDialog.h"
 #include "device/KivoProcessThread.h"
+#include "widgets/KivoProcessDialog.h"
 #include "widgets/UserPrompts.h"
 
 #include <QCoreApplication>

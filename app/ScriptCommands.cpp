@@ -10,11 +10,11 @@
 #include "device/DeviceAccess.h"
 #include "device/DeviceCommands.h"
 #include "device/DeviceLink.h"
-#include "device/KivoProcessDialog.h"
 #include "device/KivoProcessThread.h"
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
 #include "platform/PointerSpeed.h"
+#include "widgets/KivoProcessDialog.h"
 
 #include <QFileInfo>
 

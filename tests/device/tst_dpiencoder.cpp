@@ -98,6 +98,27 @@ private slots:
         QTest::newRow("3395 600") << 3395 << 600u << 1000u << Bytes{0, 0x58, 0x02, 0xE8, 0x03};
         QTest::newRow("unknown") << 1234 << 50u << 50u << Bytes{0, 0, 0, 0, 0};
         QTest::newRow("no sensor") << 0 << 50u << 50u << Bytes{0, 0, 0, 0, 0};
+        // Axes apart: the X flag comes from x, the Y flag is never sent; 3104 exchanges the
+        // axes, 3335 sends x for both, 33952 switches X above 599 and Y above 600, 3809 scales
+        // each axis its own way, and step 0 wraps in the low byte as the device expects.
+        QTest::newRow("3370 x201 y50") << 3370 << 201u << 50u << Bytes{1, 100, 0, 49, 0};
+        QTest::newRow("3370 x50 y201") << 3370 << 50u << 201u << Bytes{0, 49, 0, 100, 0};
+        QTest::newRow("3212 x10 y95") << 3212 << 10u << 95u << Bytes{0, 10, 0, 32, 0};
+        QTest::newRow("3104 x106 y107") << 3104 << 106u << 107u << Bytes{1, 54, 0, 106, 0};
+        QTest::newRow("3104 x107 y106") << 3104 << 107u << 106u << Bytes{0, 106, 0, 54, 0};
+        QTest::newRow("31042 x20 y30") << 31042 << 20u << 30u << Bytes{0, 30, 0, 20, 0};
+        QTest::newRow("3335 x160 y5") << 3335 << 160u << 5u << same(0, 188);
+        QTest::newRow("3335 x161 y5") << 3335 << 161u << 5u << same(1, 144);
+        QTest::newRow("33352 x7 y160") << 33352 << 7u << 160u << same(0, 7);
+        QTest::newRow("33952 x599 y600")
+            << 33952 << 599u << 600u << Bytes{0, 0x57, 0x02, 0x58, 0x02};
+        QTest::newRow("33952 x600 y601")
+            << 33952 << 600u << 601u << Bytes{1, 0x2C, 0x01, 0x2D, 0x01};
+        QTest::newRow("3809 x60 y60") << 3809 << 60u << 60u << Bytes{0, 0x30, 0x75, 0x35, 0x82};
+        QTest::newRow("3809 x61 y61") << 3809 << 61u << 61u << Bytes{1, 0x8C, 0x3C, 0x46, 0x43};
+        QTest::newRow("3809 x1 y18") << 3809 << 1u << 18u << Bytes{0, 0xF4, 0x01, 0x10, 0x27};
+        QTest::newRow("3360 x0 y0") << 3360 << 0u << 0u << same(0, 0xFF);
+        QTest::newRow("3370 x0 y0") << 3370 << 0u << 0u << same(0, 0xFF);
     }
 
     void boundaries()
@@ -107,51 +128,6 @@ private slots:
         QFETCH(quint32, y);
         QFETCH(Bytes, expected);
         QCOMPARE(encode(sensor, x, y), expected);
-    }
-
-    void separateAxes()
-    {
-        // X flag comes from x; the Y flag is never sent.
-        QCOMPARE(encode(3370, 201, 50), (Bytes{1, 100, 0, 49, 0}));
-        QCOMPARE(encode(3370, 50, 201), (Bytes{0, 49, 0, 100, 0}));
-        QCOMPARE(encode(3212, 10, 95), (Bytes{0, 10, 0, 32, 0}));
-    }
-
-    void sensor3104ExchangesAxes()
-    {
-        // x goes into the Y bytes, y (with its range flag) into the X bytes.
-        QCOMPARE(encode(3104, 106, 107), (Bytes{1, 54, 0, 106, 0}));
-        QCOMPARE(encode(3104, 107, 106), (Bytes{0, 106, 0, 54, 0}));
-        QCOMPARE(encode(31042, 20, 30), (Bytes{0, 30, 0, 20, 0}));
-    }
-
-    void sensor3335UsesOnlyX()
-    {
-        QCOMPARE(encode(3335, 160, 5), same(0, 188));
-        QCOMPARE(encode(3335, 161, 5), same(1, 144));
-        QCOMPARE(encode(33352, 7, 160), same(0, 7));
-    }
-
-    void sensor33952Limits()
-    {
-        // X switches range above 599, Y above 600.
-        QCOMPARE(encode(33952, 599, 600), (Bytes{0, 0x57, 0x02, 0x58, 0x02}));
-        QCOMPARE(encode(33952, 600, 601), (Bytes{1, 0x2C, 0x01, 0x2D, 0x01}));
-    }
-
-    void sensor3809()
-    {
-        // X: 500 x up to 60, then 5((x-60)100+3000); Y: 10000 y / 18, then ((y-60)10000+300000)/18.
-        QCOMPARE(encode(3809, 60, 60), (Bytes{0, 0x30, 0x75, 0x35, 0x82}));
-        QCOMPARE(encode(3809, 61, 61), (Bytes{1, 0x8C, 0x3C, 0x46, 0x43}));
-        QCOMPARE(encode(3809, 1, 18), (Bytes{0, 0xF4, 0x01, 0x10, 0x27}));
-    }
-
-    void lowByteOnlyWraps()
-    {
-        // Step code 0 is below every range; the register value wraps like the device expects.
-        QCOMPARE(encode(3360, 0, 0), same(0, 0xFF));
-        QCOMPARE(encode(3370, 0, 0), same(0, 0xFF));
     }
 };
 

@@ -92,17 +92,6 @@ private slots:
         QCOMPARE(int(f[32]), int(expectedChecksum(f)));
     }
 
-    void general1Checksum()
-    {
-        MouseConfig config;
-        config.Profile[0].dpi = 3;
-        config.Profile[0].pollrate = 2;
-        config.Profile[0].LedMode = 3;
-        config.Profile[0].LedInfo[3].breath = 9;
-        // 01 + 03 + 02 + 03 = 09, complement F6
-        QCOMPARE(int(ReportBuilder::general1(config)[32]), 0xF6);
-    }
-
     void general2()
     {
         MouseConfig config;

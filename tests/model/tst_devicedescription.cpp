@@ -163,28 +163,6 @@ private slots:
             QVERIFY2(s.read() == value++, s.key);
     }
 
-    void wrongLetterCaseIsNotFound()
-    {
-        TestAppFolder folder;
-        writeDescription("[PROFILE]\nproductname=X\nDisableMACRO=1\nLedDisable=1\nFrench=1\n"
-                         "SHOWSLEEP=0\nsleepmax=4\nButondelay=3\nbuttoncount=9\n"
-                         "BUTTON_INFO_0_matrix=5\n[profile]\nScrollRev=1\n");
-        QCOMPARE(DeviceDescription::productName(), QString());
-        QCOMPARE(DeviceDescription::disableMacro(), 0);
-        QCOMPARE(DeviceDescription::ledDisable(), 0);
-        QCOMPARE(DeviceDescription::french(), -1);
-        QCOMPARE(DeviceDescription::showSleep(), 1);
-        QCOMPARE(DeviceDescription::sleepMax(), 9);
-        QCOMPARE(DeviceDescription::scrollRev(), 0);
-        QCOMPARE(DeviceDescription::buttonCount(), 0);
-        quint8 sensor[7];
-        QCOMPARE(DeviceDescription::readSensorDefaults(sensor), 0);
-        QCOMPARE(sensor[DeviceDescription::ButtonDelay], quint8(20));
-        quint8 matrix[16];
-        QCOMPARE(DeviceDescription::readButtonMatrix(matrix), 0);
-        QCOMPARE(matrix[0], quint8(0));
-    }
-
     void nonNumericValuesGiveTheDefault()
     {
         TestAppFolder folder;

@@ -311,8 +311,10 @@ private slots:
         QTest::newRow("only a group") << QByteArray("[Setting]\n");
         QTest::newRow("count without events")
             << QByteArray("[Setting]\nCount=3\nMap_0=132\nDataH_0=0\nDataL_0=4\n");
-        QTest::newRow("event lacks one key")
+        QTest::newRow("event lacks its high byte")
             << QByteArray("[Setting]\nCount=1\nMap_0=132\nDataL_0=4\n");
+        QTest::newRow("event lacks its low byte")
+            << QByteArray("[Setting]\nCount=1\nMap_0=132\nDataH_0=0\n");
         QTest::newRow("garbage behind a header")
             << QByteArray("[Setting]\nCount=2\n") + garbage(64 * 1024, 1234);
         QTest::newRow("huge count") << QByteArray("[Setting]\nCount=2147483647\nMap_0=132\n"

@@ -328,6 +328,12 @@ private slots:
         QVERIFY(!ProfileFiles::saveProfile(distinctProfile(9), path));
         QVERIFY(!ProfileFiles::exportConfiguration(distinctConfig(9), path));
         QVERIFY(QFileInfo(path + "/inside").isDir());
+
+        // The profile is written but the settings file cannot be: the save is no success.
+        QVERIFY(QFile::remove(AppPaths::configIni()) && QDir().mkpath(AppPaths::configIni()));
+        MouseConfig c = distinctConfig(9);
+        c.ProfileNames[0] = QStringLiteral("Written");
+        QVERIFY(!ProfileFiles::saveConfiguration(c));
     }
 
     void truncatedProfileKeepsWhatIsLeft()

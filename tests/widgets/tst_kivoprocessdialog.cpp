@@ -1,5 +1,5 @@
 #include "TestAppFolder.h"
-#include "device/KivoProcessDialog.h"
+#include "widgets/KivoProcessDialog.h"
 
 #include <QKeyEvent>
 #include <QMovie>

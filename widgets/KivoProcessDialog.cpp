@@ -1,4 +1,4 @@
-#include "device/KivoProcessDialog.h"
+#include "widgets/KivoProcessDialog.h"
 #include "widgets/SkinImage.h"
 
 #include "model/AppPaths.h"
