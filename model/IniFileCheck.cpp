@@ -8,10 +8,10 @@
 
 namespace {
 // The stream QSettings writes a variant into starts with the 32-bit type id; QColor is 67. A
-// colour is its spec byte and five 16-bit fields (alpha, three components, padding).
+// colour is its colour-model byte and five 16-bit fields (alpha, three components, padding).
 constexpr unsigned char kColourTypeId = 67;
 constexpr int kColourBytes = 4 + 1 + 5 * 2;
-// QColor::Invalid to QColor::Hsl, the specs a stream of this version carries.
+// QColor::Invalid to QColor::Hsl, the colour models a stream of this version carries.
 constexpr unsigned char kLastColourSpec = 4;
 
 const QByteArray kVariantOpen = QByteArrayLiteral("@Variant(");

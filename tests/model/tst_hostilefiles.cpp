@@ -57,7 +57,7 @@ private slots:
             {"list of 2^31", "@Variant(" + huge},
             {"nested lists", "@Variant(" + QByteArray("\\0\\0\\0\\t\\0\\0\\0\\x1").repeated(40000) +
                                  "\\0\\0\\0\\t\\0\\0\\0\\0)"},
-            {"colour spec 9", "@Variant(\\0\\0\\0\\x43\\t\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)"},
+            {"colour model 9", "@Variant(\\0\\0\\0\\x43\\t\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)"},
             {"short colour", "@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff)"},
             {"in a list", "1,@Variant(" + huge},
             {"escaped at", "\\x40Variant(" + huge},
