@@ -83,6 +83,13 @@ void DpiTabPages::retranslate()
     m_pSpeed->retranslate();
 }
 
+void DpiTabPages::show()
+{
+    m_pDpi->show();
+    m_pRate->show();
+    m_pSpeed->show();
+}
+
 void DpiTabPages::layout(double dScale)
 {
     m_pDpi->setGeometry(

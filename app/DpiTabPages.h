@@ -35,6 +35,8 @@ public:
 
     void retranslate();
     void layout(double dScale);
+    // The three panels, for a tab built while its page is already on screen.
+    void show();
     // What the pages show, read back from their controls, in one line for the diagnostics.
     QString shownValues() const;
 

@@ -12,12 +12,12 @@
 #include "app/OsdAnnouncer.h"
 #include "app/PageSwitch.h"
 #include "app/PermissionNotice.h"
-#include "app/SetAsideNotice.h"
 #include "app/ProfileActions.h"
+#include "app/SetAsideNotice.h"
 #include "app/StatusTexts.h"
 #include "app/UiScale.h"
-#include "buttons/KivoBtnWindow.h"
 #include "app/WindowMove.h"
+#include "buttons/KivoBtnWindow.h"
 #include "device/BatteryPoller.h"
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"
@@ -28,17 +28,17 @@
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
 #include "model/ProfileRules.h"
+#include "model/SettingsFile.h"
 #include "pages/KivoColorWindow.h"
 #include "pages/KivoPointSpeed.h"
 #include "pages/KivoReportRate.h"
-#include "model/SettingsFile.h"
 #include "platform/DeviceChangeNotifier.h"
 #include "platform/PointerSpeed.h"
 #include "platform/ProgramLauncher.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/LanguageFont.h"
-#include "widgets/SkinStyleSheet.h"
 #include "widgets/SkinImage.h"
+#include "widgets/SkinStyleSheet.h"
 #include "widgets/UserPrompts.h"
 
 #include <QAction>
@@ -122,22 +122,24 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     createTrayActions();
     createTrayIcon();
     showPage(PageSwitch::LightingPage);
-    refreshPages();
     retranslateUi();
     applyFonts();
     // Rewritten at every start; it is only read by later profile operations, so it waits until
     // the window is up (it is a large file).
     QTimer::singleShot(0, this, [] { ProfileFiles::writeFactoryProfile(); });
 
-    // 9. Icons and the tray.
-    const QIcon icon =
-        QIcon::fromTheme(QStringLiteral("mousecfg"), QIcon(AppPaths::skinDir() + "/icon.ico"));
-    setWindowIcon(icon);
-    m_pTrayIcon->setIcon(icon);
+    // 9. Icons and the tray. Looking the icon up in the theme, and showing the tray icon (which
+    // asks the desktop for its tray and waits for the answer), wait until the window is up.
     m_pTrayIcon->setToolTip(windowTitle());
-    // Showing the tray icon asks the desktop for its tray and waits for the answer: that waits
-    // until the window is up.
-    QTimer::singleShot(0, m_pTrayIcon, [this] { m_pTrayIcon->setVisible(true); });
+    QTimer::singleShot(0, m_pTrayIcon, [this] {
+        // The installed icon theme's first (it has every size and the scalable one), the
+        // skin's from the application folder otherwise.
+        const QIcon icon =
+            QIcon::fromTheme(QStringLiteral("mousecfg"), QIcon(AppPaths::skinDir() + "/icon.ico"));
+        setWindowIcon(icon);
+        m_pTrayIcon->setIcon(icon);
+        m_pTrayIcon->setVisible(true);
+    });
     connect(m_pTrayIcon, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
 
     // 10. Battery display from what was last shown.
@@ -282,28 +284,54 @@ void MousecfgWidget::buildPages()
     m_pPages->addToPage(PageSwitch::CustomizePage, m_pControls->sideButton());
     for (KivoPushButton* hotspot : m_pPicture->allHotspots())
         connect(hotspot, &QPushButton::clicked, this, &MousecfgWidget::onButtonClicked);
-    m_pBtnWindow = new KivoBtnWindow(&GlobalRecords::live().activeProfile(),
-                                     m_pControls->page(PageSwitch::CustomizePage), m_dScale);
-    connect(m_pBtnWindow, &KivoBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
-    connect(m_pBtnWindow, &KivoBtnWindow::PopOneClickBox, this,
-            &MousecfgWidget::slotPopOneClickBox);
-    connect(m_pBtnWindow, &KivoBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
+    // The button list and the DPI tab are built on their first display (or when Apply needs
+    // the DPI tab's values): the window opens on the lighting page, and sooner without them.
     connect(m_pPages, &PageSwitch::pageShown, this, [this](int iPage) {
         m_pPicture->setPageVisible(iPage == PageSwitch::CustomizePage);
-        if (iPage == PageSwitch::MacroPage)
+        if (iPage == PageSwitch::CustomizePage)
+            buttonWindow();
+        else if (iPage == PageSwitch::DpiPage)
+            dpiTab();
+        else if (iPage == PageSwitch::MacroPage)
             macroPage();
     });
     setFrontView(true);
     if (!m_Flags.bLedDisable)
         m_pColorWindow = new KivoColorWindow(m_pControls->page(PageSwitch::LightingPage), m_dScale);
+}
 
-    m_pDpiTab = new DpiTabPages(m_pControls->page(PageSwitch::DpiPage), m_dScale, *m_pLauncher);
-    connect(m_pDpiTab->reportRate(), &KivoReportRate::RefreshLift, this,
-            &MousecfgWidget::slotLiftChange);
-    connect(m_pDpiTab->pointSpeed(), &KivoPointSpeed::LiftSignal, this,
-            &MousecfgWidget::slotLiftChange);
-    m_pDpiTab->pointSpeed()->setDesktopSpeedNote(m_pPointerSpeed->backendName() ==
-                                                 QLatin1String("none"));
+KivoBtnWindow* MousecfgWidget::buttonWindow()
+{
+    if (!m_pBtnWindow) {
+        m_pBtnWindow = new KivoBtnWindow(&GlobalRecords::live().activeProfile(),
+                                         m_pControls->page(PageSwitch::CustomizePage), m_dScale);
+        connect(m_pBtnWindow, &KivoBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
+        connect(m_pBtnWindow, &KivoBtnWindow::PopOneClickBox, this,
+                &MousecfgWidget::slotPopOneClickBox);
+        connect(m_pBtnWindow, &KivoBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
+        m_pBtnWindow->setGeometry(m_pControls->page(PageSwitch::CustomizePage)->rect());
+        if (m_iSelectedGroup >= 0)
+            m_pBtnWindow->selectButton(m_iSelectedGroup == MousePicture::ArrowGroup ? 2 : 0,
+                                       quint8(m_iSelectedHotspot));
+        m_pBtnWindow->show();
+    }
+    return m_pBtnWindow;
+}
+
+DpiTabPages* MousecfgWidget::dpiTab()
+{
+    if (!m_pDpiTab) {
+        m_pDpiTab = new DpiTabPages(m_pControls->page(PageSwitch::DpiPage), m_dScale, *m_pLauncher);
+        connect(m_pDpiTab->reportRate(), &KivoReportRate::RefreshLift, this,
+                &MousecfgWidget::slotLiftChange);
+        connect(m_pDpiTab->pointSpeed(), &KivoPointSpeed::LiftSignal, this,
+                &MousecfgWidget::slotLiftChange);
+        m_pDpiTab->pointSpeed()->setDesktopSpeedNote(m_pPointerSpeed->backendName() ==
+                                                     QLatin1String("none"));
+        m_pDpiTab->refresh(GlobalRecords::live());
+        m_pDpiTab->show();
+    }
+    return m_pDpiTab;
 }
 
 void MousecfgWidget::createTrayActions()
@@ -492,13 +520,21 @@ void MousecfgWidget::rebuildProfileMenu()
 
 void MousecfgWidget::openProfileSettings()
 {
-    const MouseConfig& live = GlobalRecords::live();
-    const QString path =
-        ProfileFiles::profilePath(live.ProfileNames[live.ProfileID % MouseConfig::kProfileCount]);
-    if (path.isEmpty())
-        m_pProfileSettings.reset();
-    else
+    // Opened when the mouse first reports a DPI stage: opening checks the whole large file.
+    m_pProfileSettings.reset();
+}
+
+SettingsFile* MousecfgWidget::profileSettings()
+{
+    if (!m_pProfileSettings) {
+        const MouseConfig& live = GlobalRecords::live();
+        const QString path = ProfileFiles::profilePath(
+            live.ProfileNames[live.ProfileID % MouseConfig::kProfileCount]);
+        if (path.isEmpty())
+            return nullptr;
         m_pProfileSettings = std::make_unique<SettingsFile>(path, SettingsFile::Write);
+    }
+    return m_pProfileSettings.get();
 }
 
 void MousecfgWidget::updateBatteryState()
@@ -613,18 +649,20 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
         return;
     ProfileData& profile = GlobalRecords::live().activeProfile();
     profile.dpi = iDPI;
-    m_pDpiTab->selectStage(iDPI);
+    if (m_pDpiTab)
+        m_pDpiTab->selectStage(iDPI);
     const int dpi = ProfileRules::dpiOfStep(profile.DpiInfo[iDPI].x, AppSettings::sensorNumber());
     // Announced before the profile file is rewritten, which takes a while for a large file.
     announce(StatusTexts::dpi(iDPI, dpi));
-    if (m_pProfileSettings && m_pProfileSettings->isOpen())
-        ProfileFiles::storeDpiLevel(m_pProfileSettings->settings(), iDPI);
+    if (SettingsFile* settings = profileSettings(); settings && settings->isOpen())
+        ProfileFiles::storeDpiLevel(settings->settings(), iDPI);
 }
 
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
     GlobalRecords::live().activeProfile().pollrate = iRate;
-    m_pDpiTab->reloadRate(GlobalRecords::live());
+    if (m_pDpiTab)
+        m_pDpiTab->reloadRate(GlobalRecords::live());
     const QString text = StatusTexts::rate(iRate);
     if (!text.isEmpty())
         announce(text);
@@ -663,7 +701,8 @@ void MousecfgWidget::slotLiftChange(quint8 iLift)
 {
     GlobalRecords::live().LiftHigh = iLift;
     // Both controls of the lift-off distance show the one value.
-    m_pDpiTab->showLift(iLift);
+    if (m_pDpiTab)
+        m_pDpiTab->showLift(iLift);
 }
 
 void MousecfgWidget::slotProfileNameChange()
@@ -789,7 +828,8 @@ ConfigWriter::Outcome MousecfgWidget::writeConfiguration(bool bFullWrite)
 
 void MousecfgWidget::takePageValues()
 {
-    m_pDpiTab->takeValues(GlobalRecords::live());
+    // Built here if it never was: the values it would send are the ones it would show.
+    dpiTab()->takeValues(GlobalRecords::live());
 }
 
 void MousecfgWidget::onApply()

@@ -103,13 +103,15 @@ public:
     const ConfigWriter::Outcome& lastWrite() const { return m_LastWrite; }
     BatteryDisplay* batteryDisplay() const { return m_pBattery; }
     MousePicture* mousePicture() const { return m_pPicture; }
-    KivoBtnWindow* buttonWindow() const { return m_pBtnWindow; }
+    // Built on first use.
+    KivoBtnWindow* buttonWindow();
     QSystemTrayIcon* trayIcon() const { return m_pTrayIcon; }
     QMenu* trayMenu() const { return m_pTrayMenu; }
     LanguageSwitcher* languageSwitcher() const { return m_pLanguage; }
     BatteryPoller* batteryPoller() const { return m_pPoller; }
     ProfileActions* profileActions() const { return m_pProfileActions; }
-    DpiTabPages* dpiTab() const { return m_pDpiTab; }
+    // Built on first use.
+    DpiTabPages* dpiTab();
     // Built on its first display: nothing else needs it before.
     MacroDialog* macroPage();
 
@@ -160,6 +162,7 @@ private:
     void applyFonts();
     void announce(const QString& text);
     void openProfileSettings();
+    SettingsFile* profileSettings();
     void connectProfileActions();
     void takePageValues();
     void hideToTray();

@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QIcon>
 #include <QThread>
 #include <QTranslator>
 
@@ -144,10 +143,6 @@ int main(int argc, char* argv[])
         window->setWindowOpacity(1.0);
         window->show();
     }
-    // The installed icon theme's first (it has every size and the scalable one), the skin's
-    // from the application folder otherwise.
-    window->setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("mousecfg"), QIcon(AppPaths::skinDir() + "/icon.ico")));
     window->setWindowTitle(product);
 
     auto* requests = new InstanceRequests(window);

@@ -1,5 +1,6 @@
 #include "model/IniFileCheck.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 
@@ -213,6 +214,21 @@ template <class Line> bool forEachLine(const QByteArray& data, Line&& line)
     return true;
 }
 } // namespace
+
+QVariant IniFileCheck::colourValue(const char* p, const char* end)
+{
+    QList<QByteArray> elements;
+    if (!unescapeValue(p, end, elements) || elements.size() != 1 || !isColourVariant(elements[0]))
+        return {};
+    const QByteArray& text = elements[0];
+    QByteArray bytes = text.mid(kVariantOpen.size(), text.size() - kVariantOpen.size() - 1);
+    // The stream version QSettings reads its variants with.
+    QDataStream stream(&bytes, QIODevice::ReadOnly);
+    stream.setVersion(QDataStream::Qt_4_0);
+    QVariant colour;
+    stream >> colour;
+    return stream.status() == QDataStream::Ok ? colour : QVariant();
+}
 
 IniFileCheck::Limits IniFileCheck::limitsFor(const QString& path)
 {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVariant>
 #include <QtGlobal>
 
 // QSettings reads any file it is pointed at, and some contents are dangerous to it: a value of
@@ -49,4 +50,8 @@ public:
     // The sound lines of `data` that fit half the limits, in order: what a damaged file still
     // holds of its keys, with room left for the keys the program writes into it next.
     static QByteArray salvage(const QByteArray& data, const Limits& limits);
+
+    // The colour a value of a sound line stands for (the text after "=", as written), read the
+    // way QSettings reads it; an invalid variant when the value is no colour standing alone.
+    static QVariant colourValue(const char* p, const char* end);
 };

@@ -4,6 +4,7 @@
 #include "model/DeviceDescription.h"
 #include "model/GlobalRecords.h"
 #include "model/IniFileCheck.h"
+#include "model/IniValues.h"
 #include "model/ProfileRecordIo.h"
 #include "model/ProfileRules.h"
 #include "model/SafeName.h"
@@ -169,6 +170,18 @@ bool ProfileFiles::saveConfiguration(const MouseConfig& config)
 
 bool ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
 {
+    // The quick way for the files this system writes; QSettings reads anything else.
+    QByteArray text;
+    if (IniFileCheck::inspect(path, &text) == IniFileCheck::Verdict::Sound &&
+        QFileInfo(path).isFile()) {
+        const IniValues values(text);
+        if (values.isComplete()) {
+            ProfileRecordIo::read([&values](const QString& key,
+                                            const QVariant& def) { return values.value(key, def); },
+                                  kProfileGroup, profile);
+            return true;
+        }
+    }
     const SettingsFile file(path);
     if (!file.isOpen() || !QFileInfo(path).isFile()) {
         ProfileRecordIo::setMissingFileDefaults(profile);

@@ -80,15 +80,22 @@ QVector<QString> keysFor(const QString& group)
 }
 } // namespace
 
-void ProfileRecordIo::read(const QSettings& s, const QString& group, ProfileData& p,
+void ProfileRecordIo::read(const QSettings& settings, const QString& group, ProfileData& p,
+                           SleepFields sleep)
+{
+    read([&settings](const QString& key, const QVariant& def) { return settings.value(key, def); },
+         group, p, sleep);
+}
+
+void ProfileRecordIo::read(const ValueOf& value, const QString& group, ProfileData& p,
                            SleepFields sleep)
 {
     const QVector<QString> table = keysFor(group);
     const QString* k = table.constData();
     // A value larger than its field keeps its low bits; text that is no number reads as 0.
-    const auto i32 = [&](int i) { return static_cast<qint32>(s.value(k[i]).toInt()); };
-    const auto u32 = [&](int i) { return static_cast<quint32>(s.value(k[i]).toUInt()); };
-    const auto u8 = [&](int i) { return static_cast<quint8>(s.value(k[i]).toInt()); };
+    const auto i32 = [&](int i) { return static_cast<qint32>(value(k[i], {}).toInt()); };
+    const auto u32 = [&](int i) { return static_cast<quint32>(value(k[i], {}).toUInt()); };
+    const auto u8 = [&](int i) { return static_cast<quint8>(value(k[i], {}).toInt()); };
 
     p.pollrate = u8(kPollrate);
     p.dpi = u8(kDpi);
@@ -118,7 +125,7 @@ void ProfileRecordIo::read(const QSettings& s, const QString& group, ProfileData
         btn.Res2 = u8(at + 5);
         btn.Res3 = u8(at + 6);
         btn.Res4 = u8(at + 7);
-        btn.macroname = s.value(k[at + 8]).toString();
+        btn.macroname = value(k[at + 8], {}).toString();
         for (int e = 0; e < ButtonAssignment::kKeyInfoCount; ++e) {
             const int ev = at + kButtonEvents + e * 3;
             btn.KeyInfo[e][0] = u8(ev);
@@ -126,17 +133,17 @@ void ProfileRecordIo::read(const QSettings& s, const QString& group, ProfileData
             btn.KeyInfo[e][2] = u8(ev + 2);
         }
     }
-    p.ProfileName = s.value(k[kTailBase]).toString();
-    p.ProfilePath = s.value(k[kTailBase + 1]).toString();
+    p.ProfileName = value(k[kTailBase], {}).toString();
+    p.ProfilePath = value(k[kTailBase + 1], {}).toString();
     p.LedMode = u8(kTailBase + 2);
     if (sleep == WithSleepFields) {
-        p.LedMoveOFF = static_cast<quint8>(s.value(k[kTailBase + 3], 255).toInt());
-        p.LedSleepTime = static_cast<quint8>(s.value(k[kTailBase + 4], 1).toInt());
+        p.LedMoveOFF = static_cast<quint8>(value(k[kTailBase + 3], 255).toInt());
+        p.LedSleepTime = static_cast<quint8>(value(k[kTailBase + 4], 1).toInt());
     }
     for (int m = 0; m < ProfileData::kLedModeCount; ++m) {
         const int at = kLedBase + m * kLedStride;
         LedSetting& led = p.LedInfo[m];
-        led.colour = s.value(k[at]).value<QColor>();
+        led.colour = value(k[at], {}).value<QColor>();
         led.h = u32(at + 1);
         led.s = u32(at + 2);
         led.v = u32(at + 3);

@@ -3,7 +3,10 @@
 #include "model/ProfileData.h"
 
 #include <QString>
+#include <QVariant>
 #include <QVector>
+
+#include <functional>
 
 class QSettings;
 
@@ -23,6 +26,10 @@ public:
 
     // Every field is assigned: absent keys give 0, empty text, LedMoveOFF 255, LedSleepTime 1.
     static void read(const QSettings& settings, const QString& group, ProfileData& profile,
+                     SleepFields sleep = WithSleepFields);
+    // The same from any source of values: `value(key, default)` as QSettings::value.
+    using ValueOf = std::function<QVariant(const QString& key, const QVariant& def)>;
+    static void read(const ValueOf& value, const QString& group, ProfileData& profile,
                      SleepFields sleep = WithSleepFields);
     static void write(QSettings& settings, const QString& group, const ProfileData& profile,
                       SleepFields sleep = WithSleepFields);

@@ -116,6 +116,7 @@ labels=${labels#* button labels: }
 kill "$tool_pid"
 wait "$tool_pid" 2> /dev/null
 open_tool
+click "$wid" 146 138 # CUSTOMIZE: the button list is built on its first display
 again=$(tail -n +"$((tool_from + 1))" "$work/tool.log" | grep " button labels: " | tail -n1)
 again=${again#* button labels: }
 if [ -n "$labels" ] && [ "$again" = "$labels" ]; then

@@ -44,11 +44,11 @@ keys() {
 
 # --- 1. edit the DPI tab ---------------------------------------------------------------------
 open_tool
+# The page area starts at 246,85; level rows are 59 apart; see the pages' layouts.
+click 146 172         # DPI tab, built on its first display
+click 146 172
 wait_line "$work/tool.log" "DPI tab shows: stage DPI" "$tool_from" > /dev/null ||
     give_up "the tool did not log what its DPI tab shows"
-# The page area starts at 246,85; level rows are 59 apart; see the pages' layouts.
-click 146 172         # DPI tab
-click 146 172
 click 555 156         # level 2: Link XY off
 click 439 173         # level 2: X slider, then its minimum (step 2) and 98 steps up: 100
 keys Home 1
@@ -94,6 +94,7 @@ fi
 kill "$tool_pid"
 wait "$tool_pid" 2> /dev/null
 open_tool
+click 146 172         # DPI tab
 shown=$(wait_line "$work/tool.log" "DPI tab shows: stage DPI" "$tool_from") ||
     give_up "the restarted tool did not log what its DPI tab shows"
 shown=${shown#* DPI tab shows: }

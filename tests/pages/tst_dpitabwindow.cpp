@@ -33,7 +33,8 @@ private slots:
                               if (speed)
                                   s.pointerSpeed = speed;
                           });
-            auto* note = rig.window().findChild<QLabel*>(QStringLiteral("speedNote"));
+            auto* note = rig.window().dpiTab()->pointSpeed()->findChild<QLabel*>(
+                QStringLiteral("speedNote"));
             QVERIFY(note);
             QCOMPARE(!note->isHidden(), speed != nullptr);
         }
