@@ -150,6 +150,11 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     openProfileSettings();
     if (m_Services.bSelectAtStart)
         QTimer::singleShot(kSelectDelayMs, this, &MousecfgWidget::slotWarningFirst);
+
+    // The skin picture, read meanwhile (see setUpScale).
+    QBitmap shape;
+    if (m_Background.finish(&m_ScaledBackground, &shape))
+        setMask(shape);
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -167,19 +172,14 @@ void MousecfgWidget::setUpScale()
     const double pixelRatio = screen ? screen->devicePixelRatio() : 1.0;
     SkinImage::setScale(m_dScale * pixelRatio);
     qDebug("UI scale %.2f, device pixel ratio %.2f", m_dScale, pixelRatio);
-    m_Background = SkinImage::load(AppPaths::skinDir() + "/cfgMainback.png");
     const QSize size(UiScale::scaled(MainLayout::kWidth, m_dScale),
                      UiScale::scaled(MainLayout::kHeight, m_dScale));
+    m_Background.start(AppPaths::skinDir() + "/cfgMainback.png", size, pixelRatio);
     setBaseSize(size);
     setMinimumSize(size);
     resize(size);
     if (screen)
         move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
-    if (!m_Background.isNull()) {
-        m_ScaledBackground = SkinImage::scaledTo(m_Background, size, pixelRatio);
-        // The shape is in logical pixels.
-        setMask(m_Background.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).mask());
-    }
 }
 
 void MousecfgWidget::setUpDeviceNotifications()

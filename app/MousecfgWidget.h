@@ -3,6 +3,7 @@
 #include "app/ConfigWriter.h"
 #include "app/DeviceSelectionHost.h"
 #include "app/MainLayout.h"
+#include "app/WindowBackground.h"
 #include "app/WindowDrag.h"
 
 #include <QHash>
@@ -218,7 +219,7 @@ private:
     std::unique_ptr<SettingsFile> m_pProfileSettings;
 
     // Parts.
-    QPixmap m_Background;
+    WindowBackground m_Background;
     QPixmap m_ScaledBackground;
     BatteryPoller* m_pPoller = nullptr;
     DeviceChangeNotifier* m_pNotifier = nullptr;
