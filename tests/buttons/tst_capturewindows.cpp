@@ -124,14 +124,10 @@ private slots:
         QTest::addColumn<int>("target");
         QTest::addColumn<QString>("times");
         QTest::addColumn<QString>("delay");
-        QTest::newRow("unset") << 0 << 0 << 0 << 0 << "3"
-                               << "10";
-        QTest::newRow("right") << 0x82 << 5 << 50 << 1 << "5"
-                               << "50";
-        QTest::newRow("middle") << 0x84 << 1 << 255 << 2 << "1"
-                                << "255";
-        QTest::newRow("space bar") << 0x2C << 9 << 20 << 3 << "9"
-                                   << "20";
+        QTest::newRow("unset") << 0 << 0 << 0 << 0 << QString("3") << QString("10");
+        QTest::newRow("right") << 0x82 << 5 << 50 << 1 << QString("5") << QString("50");
+        QTest::newRow("middle") << 0x84 << 1 << 255 << 2 << QString("1") << QString("255");
+        QTest::newRow("space bar") << 0x2C << 9 << 20 << 3 << QString("9") << QString("20");
     }
     void fireKeyPrefill()
     {
