@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QtTest>
 
 namespace {
@@ -184,51 +183,6 @@ private slots:
         QVERIFY(!state->bRunning);
         QCOMPARE(window->keyCode(), quint8(0));
         QVERIFY(!window->targetButton(KivoFireKeyWindow::KeyTarget)->isChecked());
-    }
-
-    // However the window goes, the capture goes with it.
-    void captureEnds_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("how");
-        const char* kinds[] = {"single", "combo", "fire"};
-        const char* hows[] = {"accepted", "rejected", "parent deleted"};
-        for (int k = 0; k < 3; ++k)
-            for (int h = 0; h < 3; ++h)
-                QTest::newRow(QByteArray(kinds[k]) + " " + hows[h]) << k << h;
-    }
-    void captureEnds()
-    {
-        QFETCH(int, kind);
-        QFETCH(int, how);
-        auto* parent = new QWidget;
-        std::shared_ptr<FakeHookState> state;
-        FakeKeyboardHook* hook = nullptr;
-        QDialog* dialog = nullptr;
-        std::unique_ptr<QDialog> owned;
-        if (kind == 0)
-            owned = open<KivoSingleKeyWindow>(state, &hook, parent);
-        else if (kind == 1)
-            owned = open<KivoComboKeyWindow>(state, &hook, parent);
-        else {
-            auto fire = open<KivoFireKeyWindow>(state, &hook, parent);
-            fire->setTarget(KivoFireKeyWindow::KeyTarget);
-            owned = std::move(fire);
-        }
-        dialog = owned.release(); // the parent owns it now
-        QPointer<QDialog> guard(dialog);
-        dialog->show();
-        QVERIFY(state->bRunning);
-        if (how == 0)
-            dialog->accept();
-        else if (how == 1)
-            dialog->reject();
-        else
-            delete parent;
-        QVERIFY(!state->bRunning);
-        if (how != 2)
-            delete parent;
-        QVERIFY(guard.isNull());
     }
 
     void focusNoteOnlyWithoutGlobalHook()
