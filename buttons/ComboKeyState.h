@@ -31,7 +31,6 @@ public:
     QString text() const;
     // The committed keys in slot order: a modifier by its left-hand key code.
     QVector<quint8> keyCodes() const;
-    quint8 comboKey(int iSlot) const { return m_iComboKey[iSlot]; }
 
 private:
     // Slot of a modifier key code and its hand, or -1.

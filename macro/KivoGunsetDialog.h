@@ -29,7 +29,6 @@ public:
     QComboBox* bulletChoice() const { return m_pBullets; }
     QSpinBox* delayBox(int i) const { return m_pDelay[i]; }
     QSpinBox* verticalBox(int i) const { return m_pVertical[i]; }
-    QSpinBox* horizontalBox(int i) const { return m_pHorizontal[i]; }
     MacroEventView* preview() const { return m_pPreview; }
 
 public slots:

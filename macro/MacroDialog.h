@@ -73,10 +73,8 @@ public:
     QString currentMacro() const { return m_CurrentName; }
     bool isRecording() const { return m_bRecording; }
     bool isKeyEditMode() const { return m_bKeyEdit; }
-    bool isBatchMode() const { return m_bBatch; }
     int delayUnit() const { return m_iUnit; }
     QListWidget* macroList() const { return m_pMacroList; }
-    MacroEventView* eventView() const { return m_pEvents; }
     MouseCommandTree* commandTree() const { return m_pTree; }
     MacroEditPanel* editPanel() const { return m_pPanel; }
     MacroOptions* options() const { return m_pOptions; }

@@ -31,8 +31,6 @@ public:
     void retranslate();
     void layoutControls(double dScale);
 
-    QLineEdit* moveField() const { return m_pMove; }
-    QLineEdit* delayField() const { return m_pDelay; }
     QButtonGroup* buttonChoice() const { return m_pButtons; }
 
 signals:

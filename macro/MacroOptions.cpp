@@ -55,11 +55,6 @@ QCheckBox* MacroOptions::delayBox(int iType) const
     return (iType >= 1 && iType <= 2) ? m_pDelayBoxes[iType - 1] : nullptr;
 }
 
-QCheckBox* MacroOptions::loopBox(int iType) const
-{
-    return (iType >= 1 && iType <= 3) ? m_pLoopBoxes[iType - 1] : nullptr;
-}
-
 void MacroOptions::onDelayClicked(int iIndex)
 {
     if (m_pDelayBoxes[iIndex]->isChecked())

@@ -27,7 +27,6 @@ public:
     void fillData(MacroFileData& data) const;
 
     QCheckBox* delayBox(int iType) const; // 1 or 2
-    QCheckBox* loopBox(int iType) const;  // 1..3
     QLineEdit* defaultDelayField() const { return m_pDefaultDelay; }
     QLineEdit* loopTimeField() const { return m_pLoopTime; }
 

@@ -22,7 +22,6 @@ public:
 
     int unit() const { return m_iUnit; }
     void setDelayMode(int iMode) { m_iDelayMode = iMode; }
-    int delayMode() const { return m_iDelayMode; }
     void setDefaultDelay(int iMs) { m_iDefaultDelay = iMs; }
 
     // A new recording: no previous event, no key held.

@@ -44,7 +44,6 @@ public:
     bool copy(const QVector<int>& selected = {});
     bool cut(const QVector<int>& selected = {});
     bool paste();
-    bool hasClipboard() const { return !m_Clipboard.isEmpty(); }
 
 private:
     QVector<int> chosenRows(const QVector<int>& selected) const;

@@ -45,11 +45,6 @@ KivoColorArea::KivoColorArea(QWidget* parent, double dScale)
     setColor(m_Color);
 }
 
-QColor KivoColorArea::defaultColor(int i)
-{
-    return i >= 0 && i < kDefaultColorCount ? kDefaultColors[i] : QColor();
-}
-
 QString KivoColorArea::completeHex(const QString& text)
 {
     const QString t = text.left(6);

@@ -36,7 +36,6 @@ public:
     // Completes a typed hexadecimal colour to six digits by its length ("f0a" -> "ff00aa").
     // Text longer than six digits is cut to six.
     static QString completeHex(const QString& text);
-    static QColor defaultColor(int i);
 
 signals:
     void KivoChangeColor(QColor color);

@@ -61,7 +61,6 @@ public:
     // Shows and from now on edits pProfile, the record of slot iProfile.
     void loadProfile(ProfileData* pProfile, int iProfile);
     ProfileData* profile() const { return m_pProfileData; }
-    int profileIndex() const { return m_iProfile; }
     // The effect menu's choice.
     void selectEffect(int iEffect);
     QMenu* effectMenu() const { return m_pEffectMenu; }

@@ -28,7 +28,6 @@ public:
     // wide-range flag and the product name.
     void setModel(int iDpiCount, int iWideRange, const QString& product);
     static int visibleCount(int iDpiCount);
-    int dpiCount() const { return m_iDpiCount; }
 
     // Configures the rows for the sensor, copies the profile and shows its levels and stage.
     void load(const ProfileData& profile, int iSensor);

@@ -34,8 +34,6 @@ public:
 
     quint8 index() const { return m_iIndex; }
     int sensor() const { return m_iSensor; }
-    quint32 xStep() const { return m_iX; }
-    quint32 yStep() const { return m_iY; }
     quint8 link() const { return m_iLink; }
     quint8 used() const { return m_iUsed; }
     bool isSelected() const { return m_bSelected; }

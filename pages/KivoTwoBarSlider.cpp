@@ -45,7 +45,6 @@ void KivoTwoBarSlider::setRange(int iMin, int iMax)
 
 void KivoTwoBarSlider::setLink(bool bLink)
 {
-    m_bLink = bLink;
     m_pSingle->setVisible(bLink);
     m_pX->setVisible(!bLink);
     m_pY->setVisible(!bLink);

@@ -16,7 +16,6 @@ public:
     void setRange(int iMin, int iMax);
     // Link mode shows the single slider, which stands at X and moves X and Y together.
     void setLink(bool bLink);
-    bool isLinked() const { return m_bLink; }
     // Values as loaded: nothing is reported.
     void setValues(int iX, int iY);
     int xValue() const { return m_iX; }
@@ -40,7 +39,6 @@ private:
     QSlider* m_pX;
     QSlider* m_pY;
     QSlider* m_pSingle;
-    bool m_bLink = false;
     int m_iX = 0;
     int m_iY = 0;
 };

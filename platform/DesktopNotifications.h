@@ -18,8 +18,6 @@ public:
                                   QObject* parent = nullptr);
 
     void notify(const QString& summary, const QString& body = QString());
-    // The server's id of the bubble shown last; 0 before the first answer.
-    uint currentId() const { return m_iId; }
 
 signals:
     void delivered(uint iId);

@@ -39,7 +39,6 @@ public:
 
     void setServerAddress(const QString& address) { m_ServerAddress = address; }
     void setProgram(const QString& program) { m_Program = program; }
-    void setRetryInterval(int iMs) { m_RetryTimer.setInterval(iMs); }
 
     // Shows `text` on the OSD in the accent colour `colour`.
     void announce(const QString& text, const QColor& colour);

@@ -17,8 +17,6 @@ public:
 
     explicit KivoProcessDialog(QWidget* parent = nullptr);
 
-    QMovie* movie() const { return m_pMovie; }
-
 public slots:
     // The writer finished: close on the next turn of the event loop.
     void slotProcessDlg();

@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QtTest>
 
 namespace {
@@ -124,14 +123,10 @@ private slots:
         QTest::addColumn<int>("target");
         QTest::addColumn<QString>("times");
         QTest::addColumn<QString>("delay");
-        QTest::newRow("unset") << 0 << 0 << 0 << 0 << "3"
-                               << "10";
-        QTest::newRow("right") << 0x82 << 5 << 50 << 1 << "5"
-                               << "50";
-        QTest::newRow("middle") << 0x84 << 1 << 255 << 2 << "1"
-                                << "255";
-        QTest::newRow("space bar") << 0x2C << 9 << 20 << 3 << "9"
-                                   << "20";
+        QTest::newRow("unset") << 0 << 0 << 0 << 0 << QString("3") << QString("10");
+        QTest::newRow("right") << 0x82 << 5 << 50 << 1 << QString("5") << QString("50");
+        QTest::newRow("middle") << 0x84 << 1 << 255 << 2 << QString("1") << QString("255");
+        QTest::newRow("space bar") << 0x2C << 9 << 20 << 3 << QString("9") << QString("20");
     }
     void fireKeyPrefill()
     {
@@ -188,51 +183,6 @@ private slots:
         QVERIFY(!state->bRunning);
         QCOMPARE(window->keyCode(), quint8(0));
         QVERIFY(!window->targetButton(KivoFireKeyWindow::KeyTarget)->isChecked());
-    }
-
-    // However the window goes, the capture goes with it.
-    void captureEnds_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("how");
-        const char* kinds[] = {"single", "combo", "fire"};
-        const char* hows[] = {"accepted", "rejected", "parent deleted"};
-        for (int k = 0; k < 3; ++k)
-            for (int h = 0; h < 3; ++h)
-                QTest::newRow(QByteArray(kinds[k]) + " " + hows[h]) << k << h;
-    }
-    void captureEnds()
-    {
-        QFETCH(int, kind);
-        QFETCH(int, how);
-        auto* parent = new QWidget;
-        std::shared_ptr<FakeHookState> state;
-        FakeKeyboardHook* hook = nullptr;
-        QDialog* dialog = nullptr;
-        std::unique_ptr<QDialog> owned;
-        if (kind == 0)
-            owned = open<KivoSingleKeyWindow>(state, &hook, parent);
-        else if (kind == 1)
-            owned = open<KivoComboKeyWindow>(state, &hook, parent);
-        else {
-            auto fire = open<KivoFireKeyWindow>(state, &hook, parent);
-            fire->setTarget(KivoFireKeyWindow::KeyTarget);
-            owned = std::move(fire);
-        }
-        dialog = owned.release(); // the parent owns it now
-        QPointer<QDialog> guard(dialog);
-        dialog->show();
-        QVERIFY(state->bRunning);
-        if (how == 0)
-            dialog->accept();
-        else if (how == 1)
-            dialog->reject();
-        else
-            delete parent;
-        QVERIFY(!state->bRunning);
-        if (how != 2)
-            delete parent;
-        QVERIFY(guard.isNull());
     }
 
     void focusNoteOnlyWithoutGlobalHook()

@@ -1,4 +1,4 @@
-#include "../buttons/FakeKeyboardHook.h"
+#include "FakeKeyboardHook.h"
 #include "TestAppFolder.h"
 #include "buttons/KivoBtnWindow.h"
 #include "macro/KivoMacroSelect.h"
@@ -98,14 +98,10 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("yes");
-        QTest::newRow("0") << "0"
-                           << "0" << false;
-        QTest::newRow("256") << "256"
-                             << "255" << true;
-        QTest::newRow("empty") << ""
-                               << "" << false;
-        QTest::newRow("12") << "12"
-                            << "12" << true;
+        QTest::newRow("0") << "0" << QString("0") << false;
+        QTest::newRow("256") << "256" << QString("255") << true;
+        QTest::newRow("empty") << QString() << QString() << false;
+        QTest::newRow("12") << "12" << QString("12") << true;
     }
     void loopField()
     {

@@ -50,7 +50,7 @@ private:
 
     std::unique_ptr<MacroDialog> makeDialog(bool bGlobal = true)
     {
-        auto hook = std::make_unique<FakeKeyboardHook>(bGlobal);
+        auto hook = std::make_unique<FakeKeyboardHook>(std::make_shared<FakeHookState>(), bGlobal);
         m_pHook = hook.get();
         return std::make_unique<MacroDialog>(nullptr, 1.0, std::move(hook));
     }
@@ -81,7 +81,7 @@ private slots:
         QSignalSpy lock(dialog.get(), &MacroDialog::EnableButtonsSignal);
         dialog->runCommand(MacroDialog::StartStop);
         QVERIFY(dialog->isRecording());
-        QCOMPARE(m_pHook->lastMode, KeyboardHook::Observe);
+        QCOMPARE(m_pHook->state().mode, KeyboardHook::Observe);
         QVERIFY(!dialog->commandButton(MacroDialog::Save)->isEnabled());
         m_pHook->stroke(30, false, 1000);
         m_pHook->stroke(30, false, 1020); // repeat

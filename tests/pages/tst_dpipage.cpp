@@ -19,6 +19,8 @@ Q_DECLARE_METATYPE(Pairs)
 class TestDpiPage : public QObject
 {
     Q_OBJECT
+    TestAppFolder m_Folder;
+
 private:
     static ProfileData profile(quint32 step, quint8 link = 1)
     {
@@ -90,7 +92,6 @@ private slots:
         QFETCH(int, maxStep);
         QFETCH(bool, link);
         QFETCH(Pairs, shown);
-        TestAppFolder folder;
         KivoDPIWindow page(nullptr, 1.0, Qt::red);
         page.setModel(8, wide, product);
         page.load(profile(0), sensor);
@@ -112,7 +113,6 @@ private slots:
     {
         // A step beyond the range sits at the slider's end but stays what the file says, and the
         // used box shows each level's own flag.
-        TestAppFolder folder;
         KivoDPIWindow page(nullptr, 1.0, Qt::red);
         ProfileData p = profile(1000, 0);
         p.DpiInfo[3].used = 0;
@@ -128,7 +128,6 @@ private slots:
 
     void linkAndUnlink()
     {
-        TestAppFolder folder;
         KivoDPIWindow page(nullptr, 1.0, Qt::red);
         ProfileData p = profile(100, 0);
         p.DpiInfo[1].y = 200;
@@ -176,7 +175,6 @@ private slots:
     {
         QFETCH(int, count);
         QFETCH(int, visible);
-        TestAppFolder folder;
         KivoDPIWindow page(nullptr, 1.0, Qt::red);
         page.setModel(count, 0, QString());
         page.load(profile(20), 3389);
@@ -188,7 +186,6 @@ private slots:
 
     void stageSelection()
     {
-        TestAppFolder folder;
         const QColor accent = AppSettings::accentColor(AppSettings::accentColorId());
         const QColor plain = rowColour(KivoDPIWindow(nullptr, 1.0, accent), 0);
         KivoDPIWindow page(nullptr, 1.0, accent);

@@ -26,8 +26,8 @@ private slots:
     void desktopSpeedNoteOnlyWhereTheToolCannotSetTheSpeed()
     {
         LoggingPointerSpeed unreachable;
-        for (PointerSpeed* speed : {static_cast<PointerSpeed*>(nullptr),
-                                    static_cast<PointerSpeed*>(&unreachable)}) {
+        for (PointerSpeed* speed :
+             {static_cast<PointerSpeed*>(nullptr), static_cast<PointerSpeed*>(&unreachable)}) {
             WindowRig rig(QStringLiteral("hornbeam"), true, false, 10, {},
                           [speed](MousecfgServices& s) {
                               if (speed)
@@ -85,14 +85,9 @@ private slots:
         QCOMPARE(
             QVector<int>({live.LiftHigh, live.Sync, live.AngleValue, live.Jitter, live.Debounce}),
             QVector<int>({2, 1, 1, 1, 21}));
-        const VirtualMouseConfig held = rig.mouse().heldConfiguration();
-        QCOMPARE(int(held.rate), 2);
-        QCOMPARE(int(held.dpiLevel), 2);
-        QCOMPARE(int(held.dpiTable[1].x), 100);
-        QCOMPARE(int(held.dpiTable[1].y), 60);
-        QCOMPARE(int(held.liftHigh), 2);
-        QCOMPARE(int(held.sync), 1);
-        QCOMPARE(int(held.angleOrDebounce), 21); // this model sends the key response there
+        // What the record becomes on the mouse is the write sequence's part; here only that
+        // the button wrote it.
+        QCOMPARE(int(rig.mouse().heldConfiguration().dpiTable[1].y), 60);
         QCOMPARE(w.isVisible() && !w.isMinimized(), button == "applyButton");
     }
 

@@ -23,31 +23,23 @@ private:
     TestAppFolder m_Folder;
 
 private slots:
+    // Short entries are completed the way the hex edit's users expect: three digits doubled,
+    // others padded with leading zeros.
     void hexEditCompletes_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("hex");
-        QTest::addColumn<QColor>("color");
-        QTest::newRow("0") << ""
-                           << "000000" << QColor(0, 0, 0);
-        QTest::newRow("1") << "5"
-                           << "000005" << QColor(0, 0, 5);
-        QTest::newRow("2") << "a5"
-                           << "0000a5" << QColor(0, 0, 0xa5);
-        QTest::newRow("3") << "f0a"
-                           << "ff00aa" << QColor(255, 0, 170);
-        QTest::newRow("4") << "12ab"
-                           << "0012ab" << QColor(0, 0x12, 0xab);
-        QTest::newRow("5") << "12abc"
-                           << "012abc" << QColor(0x01, 0x2a, 0xbc);
-        QTest::newRow("6") << "12abcd"
-                           << "12abcd" << QColor(0x12, 0xab, 0xcd);
+        const char* rows[][2] = {{"", "000000"},      {"5", "000005"},    {"a5", "0000a5"},
+                                 {"f0a", "ff00aa"},   {"12ab", "0012ab"}, {"12abc", "012abc"},
+                                 {"12abcd", "12abcd"}};
+        for (const auto& row : rows)
+            QTest::addRow("%d", int(qstrlen(row[0]))) << QString(row[0]) << QString(row[1]);
     }
     void hexEditCompletes()
     {
         QFETCH(QString, typed);
         QFETCH(QString, hex);
-        QFETCH(QColor, color);
+        const QColor color("#" + hex);
         KivoColorArea dlg;
         dlg.setColor(QColor(255, 0, 0));
         auto* edit = dlg.findChild<QLineEdit*>("hexEdit");
@@ -56,7 +48,6 @@ private slots:
         QCOMPARE(edit->text(), hex);
         QCOMPARE(dlg.color(), color);
         QCOMPARE(spins(dlg).mid(3), QVector<int>({color.red(), color.green(), color.blue()}));
-        QCOMPARE(dlg.color().alpha(), 255);
     }
 
     void defaultSwatchSetsColour_data()

@@ -212,12 +212,9 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("product");
         QTest::addColumn<int>("slot");
-        QTest::newRow("own slot") << "hornbeam"
-                                  << "" << 3;
-        QTest::newRow("4460 shares slot 0") << "hornbeam"
-                                            << "4460" << 0;
-        QTest::newRow("ledDisable") << "linden"
-                                    << "" << -1;
+        QTest::newRow("own slot") << "hornbeam" << QString() << 3;
+        QTest::newRow("4460 shares slot 0") << "hornbeam" << QString("4460") << 0;
+        QTest::newRow("ledDisable") << "linden" << QString() << -1;
     }
     void windowLoadsLightingSlot()
     {
@@ -255,32 +252,6 @@ private slots:
         QCOMPARE(child<KivoPushButton>(*page, "effectButton")->text(), QString("触发反应"));
         QCOMPARE(page->effectMenu()->actions().last()->text(), QString("关闭"));
         QCOMPARE(child<QLabel>(*page, "sleepValue")->text(), QString("5 分钟"));
-    }
-
-    // Apply takes no step of its own for the lighting: the page edits the live record, which is
-    // what the write sends.
-    void applySendsThePageLighting()
-    {
-        WindowRig rig;
-        QVERIFY(rig.open());
-        auto* page = rig.window().findChild<KivoColorWindow*>();
-        page->selectEffect(KivoColorWindow::Reactive);
-        child<QSlider>(*page, "brightnessSlider")->setValue(2);
-        child<QSlider>(*page, "speedSlider")->setValue(4);
-        child<QSlider>(*page, "sleepSlider")->setValue(7);
-        child<QCheckBox>(*page, "moveOffCheck")->setChecked(true);
-        child<QCheckBox>(*page, "moveOffCheck")->click();
-        answerPicker(QColor(12, 34, 56), true);
-        QTest::mouseClick(child<DefaultColorArea>(*page, "colorButton"), Qt::LeftButton);
-        rig.window().findChild<KivoPushButton*>("applyButton")->click();
-        QCOMPARE(rig.window().lastWrite().iResult, quint8(0));
-        const VirtualMouseConfig held = rig.mouse().heldConfiguration();
-        QCOMPARE(int(held.ledMode), int(KivoColorWindow::Reactive));
-        QCOMPARE(int(held.ledBrightness), 2);
-        QCOMPARE(int(held.ledSpeed), 4);
-        QCOMPARE(int(held.ledSleepTime), 7);
-        QCOMPARE(int(held.ledMoveOff), 0);
-        QCOMPARE(held.activeColour, (VirtualMouseConfig::Rgb{12, 34, 56}));
     }
 };
 

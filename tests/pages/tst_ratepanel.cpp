@@ -10,6 +10,8 @@
 class TestRatePanel : public QObject
 {
     Q_OBJECT
+    TestAppFolder m_Folder;
+
 private slots:
     void rateCodes_data()
     {
@@ -30,7 +32,6 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, text);
         QFETCH(int, checked);
-        TestAppFolder folder;
         KivoReportRate panel(nullptr, 1.0, Qt::red);
         panel.retranslate();
         ProfileData profile;
@@ -67,7 +68,6 @@ private slots:
     {
         QFETCH(int, loaded);
         QFETCH(int, shown);
-        TestAppFolder folder;
         KivoReportRate panel(nullptr, 1.0, Qt::red);
         panel.show();
         QSignalSpy spy(&panel, &KivoReportRate::RefreshLift);

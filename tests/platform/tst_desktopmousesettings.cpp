@@ -31,24 +31,18 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QStringList all{"gnome-control-center", "kcmshell5", "systemsettings",
                               "xfce4-mouse-settings"};
-        QTest::newRow("GNOME") << "GNOME" << all << "gnome-control-center mouse"
-                               << "";
-        QTest::newRow("ubuntu:GNOME") << "ubuntu:GNOME" << all << "gnome-control-center mouse"
-                                      << "";
-        QTest::newRow("zorin-GNOME") << "zorin-GNOME" << all << "gnome-control-center mouse"
-                                     << "";
-        QTest::newRow("KDE") << "KDE" << all << "kcmshell5 kcm_mouse"
-                             << "";
+        const QString gnome = "gnome-control-center mouse";
+        for (const char* desktop : {"GNOME", "ubuntu:GNOME", "zorin-GNOME"})
+            QTest::newRow(desktop) << desktop << all << gnome << QString();
+        QTest::newRow("KDE") << "KDE" << all << "kcmshell5 kcm_mouse" << QString();
         QTest::newRow("KDE without kcmshell")
-            << "KDE" << QStringList{"systemsettings"} << "systemsettings kcm_mouse"
-            << "";
-        QTest::newRow("XFCE") << "XFCE" << all << "xfce4-mouse-settings"
-                              << "";
-        QTest::newRow("GNOME missing") << "GNOME" << QStringList{"kcmshell5"} << ""
+            << "KDE" << QStringList{"systemsettings"} << "systemsettings kcm_mouse" << QString();
+        QTest::newRow("XFCE") << "XFCE" << all << "xfce4-mouse-settings" << QString();
+        QTest::newRow("GNOME missing") << "GNOME" << QStringList{"kcmshell5"} << QString()
                                        << "not found on PATH: gnome-control-center";
-        QTest::newRow("sway") << "sway" << all << ""
+        QTest::newRow("sway") << "sway" << all << QString()
                               << "no mouse settings known for desktop 'sway'";
-        QTest::newRow("unset") << "" << all << ""
+        QTest::newRow("unset") << "" << all << QString()
                                << "no desktop named in XDG_CURRENT_DESKTOP";
     }
 

@@ -18,16 +18,9 @@ public:
     QList<uint> m_Replaced;
 
 public slots:
-    uint Notify(const QString& app, uint replacesId, const QString& icon, const QString& summary,
-                const QString& body, const QStringList& actions, const QVariantMap& hints,
-                int timeout)
+    uint Notify(const QString&, uint replacesId, const QString&, const QString& summary,
+                const QString&, const QStringList&, const QVariantMap&, int)
     {
-        Q_UNUSED(app);
-        Q_UNUSED(icon);
-        Q_UNUSED(body);
-        Q_UNUSED(actions);
-        Q_UNUSED(hints);
-        Q_UNUSED(timeout);
         m_Summaries << summary;
         m_Replaced << replacesId;
         return replacesId != 0 ? replacesId : 40 + uint(m_Summaries.size());
@@ -44,14 +37,12 @@ private slots:
         QTest::addColumn<QString>("sessionType");
         QTest::addColumn<QString>("waylandDisplay");
         QTest::addColumn<int>("type");
-        QTest::newRow("x11 session") << "x11"
-                                     << "" << int(DesktopSession::X11);
-        QTest::newRow("wayland session") << "wayland"
-                                         << "" << int(DesktopSession::Wayland);
-        QTest::newRow("only a compositor socket") << ""
-                                                  << "wayland-0" << int(DesktopSession::Wayland);
-        QTest::newRow("tty session, X display") << "tty"
-                                                << "" << int(DesktopSession::X11);
+        const int x11 = DesktopSession::X11;
+        const int wayland = DesktopSession::Wayland;
+        QTest::newRow("x11 session") << "x11" << QString() << x11;
+        QTest::newRow("wayland session") << "wayland" << QString() << wayland;
+        QTest::newRow("only a compositor socket") << QString() << "wayland-0" << wayland;
+        QTest::newRow("tty session, X display") << "tty" << QString() << x11;
     }
     void sessionAndPointerBackend()
     {

@@ -1,3 +1,4 @@
+#include "FakeKeyboardHook.h"
 #include "model/PrivateKeyCodes.h"
 #include "platform/LinuxScanCodes.h"
 #include "platform/LocalKeyboardHook.h"
@@ -76,31 +77,6 @@ QKeyEvent keyEvent(QEvent::Type type, int linuxCode, Qt::KeyboardModifiers modif
                      autoRepeat);
 }
 
-// A hook that records how it was driven; the record outlives the hook.
-struct HookRecord
-{
-    bool running = false;
-    int stops = 0;
-};
-
-class FakeHook : public KeyboardHook
-{
-public:
-    explicit FakeHook(std::shared_ptr<HookRecord> record) : m_Record(std::move(record)) {}
-    bool start(Mode) override { return m_Record->running = true; }
-    void stop() override
-    {
-        m_Record->running = false;
-        ++m_Record->stops;
-    }
-    bool isRunning() const override { return m_Record->running; }
-    bool isGlobal() const override { return true; }
-    bool feedKeyEvent(const QKeyEvent*) override { return false; }
-    void press(quint8 scanCode, quint8 flags) { emit keyStroke(KeyStroke{scanCode, flags, 0, 7}); }
-
-private:
-    std::shared_ptr<HookRecord> m_Record;
-};
 } // namespace
 
 class TestKeyboardHook : public QObject
@@ -351,17 +327,17 @@ void TestKeyboardHook::captureEndsOnEveryPath_data()
 void TestKeyboardHook::captureEndsOnEveryPath()
 {
     QFETCH(QString, path);
-    auto record = std::make_shared<HookRecord>();
+    auto record = std::make_shared<FakeHookState>();
     auto window = std::make_unique<QDialog>();
     QPointer<QLineEdit> edit = new QLineEdit(window.get());
-    auto* hook = new FakeHook(record);
+    auto* hook = new FakeKeyboardHook(record);
     auto* capture =
         new KeyCapture(window.get(), KeyboardHook::Swallow, std::unique_ptr<KeyboardHook>(hook));
     QSignalSpy spy(capture, &KeyCapture::keyCaptured);
     window->show();
     QVERIFY(capture->start());
-    QVERIFY(record->running);
-    hook->press(0x1C, 0x01);
+    QVERIFY(record->bRunning);
+    hook->type(0x1C, 0x01);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(int(spy.at(0).at(0).value<KeyStroke>().scanCode), 0xE5);
     QTest::keyClick(edit, Qt::Key_A);
@@ -377,8 +353,8 @@ void TestKeyboardHook::captureEndsOnEveryPath()
         window.reset();
     else
         delete capture;
-    QVERIFY(!record->running);
-    QVERIFY(record->stops >= 1);
+    QVERIFY(!record->bRunning);
+    QVERIFY(record->iStops >= 1);
     if (edit) {
         QTest::keyClick(edit, Qt::Key_A);
         QCOMPARE(edit->text(), QString("a")); // the window has its keys back

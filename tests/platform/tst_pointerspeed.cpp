@@ -202,21 +202,13 @@ private slots:
         QCOMPARE(speed->backendName(), QString("gnome"));
         QCOMPARE(speed->read(), 10);
 
-        expectApplyLine(0);
-        speed->apply(15);
-        QCOMPARE(storedGnomeValue().toDouble(), 0.5);
-        QCOMPARE(speed->read(), 15);
-
-        expectApplyLine(0);
-        speed->apply(10);
-        QVERIFY2(storedGnomeValue().contains('.'), storedGnomeValue().constData());
-        QCOMPARE(speed->read(), 10);
-
+        // The fake, like the real program, refuses "0" for a double: 10 must go as "0.0".
         for (int n = PointerSpeed::kMin; n <= PointerSpeed::kMax; ++n) {
             expectApplyLine(0);
             speed->apply(n);
             QCOMPARE(speed->read(), n);
         }
+        QCOMPARE(storedGnomeValue().toDouble(), 1.0);
 
         // A value set elsewhere, in full double precision.
         QFile file(m_FakeBin.path() + "/speed");

@@ -69,13 +69,6 @@ private:
     }
 
 private slots:
-    void mutexNameKeepsTheLeadingBlank()
-    {
-        QCOMPARE(SingleInstance::mutexName("HORNBEAM"),
-                 QString("HORNBEAM Wireless Gaming Mouse Mutex1"));
-        QCOMPARE(SingleInstance::mutexName(QString()), QString(" Wireless Gaming Mouse Mutex1"));
-    }
-
     void secondProcessIsRefusedUntilTheFirstEnds()
     {
         const QString name = SingleInstance::mutexName("HORNBEAM");

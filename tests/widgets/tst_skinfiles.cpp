@@ -116,14 +116,6 @@ private slots:
         }
     }
 
-    void modelsLookDifferent()
-    {
-        const QImage a = load("mouse/HORNBEAM/Mouse.png");
-        const QImage b = load("mouse/LINDEN/Mouse.png");
-        const QImage c = load("mouse/TAMARACK/Mouse.png");
-        QVERIFY(a != b && b != c && a != c);
-    }
-
     void iconHoldsEverySize()
     {
         QImageReader reader(m_strSkin + "/icon.ico");

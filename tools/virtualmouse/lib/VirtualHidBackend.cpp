@@ -22,23 +22,9 @@ std::vector<std::shared_ptr<VirtualMouse>> VirtualHidBackend::mice() const
     return m_Mice;
 }
 
-void VirtualHidBackend::setInitFails(bool fails)
-{
-    QMutexLocker lock(&m_Mutex);
-    m_bInitFails = fails;
-}
-
-int VirtualHidBackend::initCalls() const
-{
-    QMutexLocker lock(&m_Mutex);
-    return m_iInitCalls;
-}
-
 int VirtualHidBackend::init()
 {
-    QMutexLocker lock(&m_Mutex);
-    ++m_iInitCalls;
-    return m_bInitFails ? -1 : 0;
+    return 0;
 }
 
 int VirtualHidBackend::exit()

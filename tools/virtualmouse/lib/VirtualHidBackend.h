@@ -19,10 +19,6 @@ public:
     void addMouse(std::shared_ptr<VirtualMouse> mouse);
     std::vector<std::shared_ptr<VirtualMouse>> mice() const;
 
-    // Makes init() fail, as hid_init does when the HID subsystem is unusable.
-    void setInitFails(bool fails);
-    int initCalls() const;
-
     int init() override;
     int exit() override;
     std::vector<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) override;
@@ -33,6 +29,4 @@ public:
 private:
     mutable QMutex m_Mutex;
     std::vector<std::shared_ptr<VirtualMouse>> m_Mice;
-    bool m_bInitFails = false;
-    int m_iInitCalls = 0;
 };

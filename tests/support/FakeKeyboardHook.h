@@ -16,12 +16,15 @@ struct FakeHookState
     bool bRunning = false;
     KeyboardHook::Mode mode = KeyboardHook::Observe;
     int iStarts = 0;
+    int iStops = 0;
 };
 
 class FakeKeyboardHook : public KeyboardHook
 {
 public:
-    explicit FakeKeyboardHook(std::shared_ptr<FakeHookState> state, bool bGlobal = true)
+    explicit FakeKeyboardHook(
+        std::shared_ptr<FakeHookState> state = std::make_shared<FakeHookState>(),
+        bool bGlobal = true)
         : m_pState(std::move(state)), m_bGlobal(bGlobal)
     {
     }
@@ -32,13 +35,28 @@ public:
         ++m_pState->iStarts;
         return true;
     }
-    void stop() override { m_pState->bRunning = false; }
+    void stop() override
+    {
+        m_pState->bRunning = false;
+        ++m_pState->iStops;
+    }
     bool isRunning() const override { return m_pState->bRunning; }
     bool isGlobal() const override { return m_bGlobal; }
     bool feedKeyEvent(const QKeyEvent*) override { return false; }
 
+    const FakeHookState& state() const { return *m_pState; }
+
     // A stroke as the platform would report it: raw scan code and hook flags.
-    void type(quint8 scanCode, quint8 flags = 0) { emit keyStroke(KeyStroke{scanCode, flags}); }
+    void type(quint8 scanCode, quint8 flags = 0, qint64 timeMs = 0)
+    {
+        emit keyStroke(KeyStroke{scanCode, flags, 0, timeMs});
+    }
+    // A key as a real hook reports it: only while it runs.
+    void stroke(quint8 scanCode, bool bRelease, qint64 timeMs)
+    {
+        if (m_pState->bRunning)
+            type(scanCode, bRelease ? KeyStroke::kKeyUp : 0, timeMs);
+    }
 
 private:
     std::shared_ptr<FakeHookState> m_pState;
