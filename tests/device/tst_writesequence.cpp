@@ -217,7 +217,6 @@ private slots:
         QCOMPARE(device.Profile[0].dpi, config.Profile[0].dpi);
         QCOMPARE(device.ProfileNames[4], config.ProfileNames[4]);
         QCOMPARE(int(device.Profile[0].ButtonInfo[4].Res4), 1);
-        QCOMPARE(sequence.commands().uploadedMacroCount(), 2);
     }
 
     void retriesWithinBudgetKeepEveryChecksum()
@@ -301,7 +300,6 @@ private slots:
             QVERIFY(held.hasMacroBlock(m));
             QCOMPARE(quint8(held.macroBlocks[m].at(1)), quint8(4 + m));
         }
-        QCOMPARE(sequence.commands().uploadedMacroCount(), 12);
         QVERIFY(!rig.types().contains(16 + 9 * 12));
     }
 

@@ -74,11 +74,9 @@ Installation& installation()
 struct LoadFloor
 {
     const QStringList keys = profileKeys();
-    const QStringList configKeys{"Config/ProfileID", "Config/AngleValue", "Config/LiftHigh",
-                                 "Config/Sync",      "Config/Jitter",     "Config/Debounce",
-                                 "Config/Wake",      "Config/SensorMode", "Config/Count",
-                                 "Config/Profile1",  "Config/Profile2",   "Config/Profile3",
-                                 "Config/Profile4",  "Config/Profile5"};
+    QStringList configKeys{"Config/ProfileID", "Config/AngleValue", "Config/LiftHigh",
+                           "Config/Sync",      "Config/Jitter",     "Config/Debounce",
+                           "Config/Wake",      "Config/SensorMode", "Config/Count"};
     QStringList matrixKeys;
     const QString configIni = AppPaths::configIni();
     const QString description = AppPaths::deviceDescriptionFile();
@@ -88,6 +86,8 @@ struct LoadFloor
     {
         for (int i = 0; i < 16; ++i)
             matrixKeys << QString::asprintf("PROFILE/BUTTON_INFO_%d_Matrix", i);
+        for (int i = 1; i <= 5; ++i)
+            configKeys << QString::asprintf("Config/Profile%d", i);
     }
 
     void run() const

@@ -60,18 +60,12 @@ private slots:
         // Names with an empty entry are covered by the loop over every code below.
         // clang-format off
         const QVector<QPair<int, const char*>> english = {
-            {1, "Esc"}, {11, "0"}, {14, "Backspace"}, {26, "["}, {28, "Enter"}, {29, "LCtr"},
-            {30, "A"}, {40, "'"}, {41, "`"}, {43, "\\"}, {54, "RShift"}, {55, "Print Screen"},
-            {57, "Space"}, {58, "CapsLock"}, {68, "F10"}, {69, "Pause Break"}, {72, "Up"},
-            {73, "Page Up"}, {74, "Num -"}, {76, "Num 5"}, {83, "Delete"}, {88, "F12"},
-            {91, "LWindows"}, {93, "App"}, {224, "Num De"}, {225, "Num Lock"}, {229, "Num Enter"},
-            {237, "Num 0"}, {238, "RCtr"}, {239, "RAlt"}, {240, "Left Button"},
-            {242, "Middle Button"}};
+            {1, "Esc"}, {14, "Backspace"}, {29, "LCtr"}, {30, "A"}, {43, "\\"},
+            {55, "Print Screen"}, {69, "Pause Break"}, {74, "Num -"}, {88, "F12"}, {93, "App"},
+            {224, "Num De"}, {229, "Num Enter"}, {238, "RCtr"}, {242, "Middle Button"}};
         const QVector<QPair<int, const char*>> french = {
-            {1, "Echap"}, {2, "&"}, {3, "é"}, {4, "\""}, {10, "ç"}, {14, "Ret.arr"}, {16, "a"},
-            {26, "^"}, {28, "Entree"}, {29, "LCtrl"}, {30, "q"}, {39, "m"}, {40, "ù"}, {41, "²"},
-            {43, "*"}, {44, "w"}, {53, "!"}, {57, "espace"}, {58, "Verr.maj"}, {224, "Num Del"},
-            {238, "RCtrl"}, {240, "Left Button"}};
+            {1, "Echap"}, {3, "é"}, {4, "\""}, {14, "Ret.arr"}, {29, "LCtrl"}, {30, "q"},
+            {40, "ù"}, {41, "²"}, {57, "espace"}, {58, "Verr.maj"}, {224, "Num Del"}, {238, "RCtrl"}};
         // clang-format on
         for (const auto& r : english)
             QTest::addRow("en %d", r.first) << r.first << false << QString::fromUtf8(r.second);
