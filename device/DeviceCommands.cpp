@@ -68,7 +68,6 @@ bool DeviceCommands::prepareMacroBlocks(const MouseConfig& config)
 {
     for (auto& block : m_MacroBlocks)
         block.fill(0);
-    m_iUploadedMacros = 0;
     for (const ProfileData& profile : config.Profile) {
         for (const ButtonAssignment& button : profile.ButtonInfo) {
             if (button.Fun != kFunMacro && button.Fun != kFunGunFile)
@@ -86,7 +85,6 @@ bool DeviceCommands::prepareMacroBlocks(const MouseConfig& config)
             // The mouse needs time to store the previous macro.
             QThread::msleep(kMacroPauseMs);
             m_MacroIndexMap.remove(button.macroname);
-            ++m_iUploadedMacros;
         }
     }
     return true;

@@ -37,11 +37,6 @@ public:
     // Sends one report; the transport's result.
     static quint8 send(const ReportBuilder::Frame& frame);
 
-    const MacroIndexMap& macroIndexMap() const { return m_MacroIndexMap; }
-    const quint8* buttonTable() const { return m_ButtonTable.data(); }
-    const quint8* macroBlock(int iBlock) const { return m_MacroBlocks[iBlock].data(); }
-    int uploadedMacroCount() const { return m_iUploadedMacros; }
-
 private:
     // Fills the blocks; false when a macro's index lies beyond the mouse's blocks.
     bool prepareMacroBlocks(const MouseConfig& config);
@@ -49,5 +44,4 @@ private:
     MacroIndexMap m_MacroIndexMap;
     std::array<quint8, ButtonEncoder::kTableSize> m_ButtonTable{};
     std::array<std::array<quint8, MacroBlockEncoder::kBlockSize>, kMacroBlockCount> m_MacroBlocks{};
-    int m_iUploadedMacros = 0;
 };

@@ -20,9 +20,6 @@ public:
     // Returns the first non-zero transport result, or 0.
     quint8 run(const MouseConfig& config, int iMask);
 
-    // What the last run prepared (button table, macro blocks), for inspection.
-    const DeviceCommands& commands() const { return m_Commands; }
-
 private:
     PollingControl* m_pPolling;
     DeviceCommands m_Commands;

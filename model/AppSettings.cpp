@@ -90,11 +90,6 @@ void AppSettings::setCurrentProductName(const QString& name)
     writeValue(AppPaths::configIni(), QStringLiteral("Config/CurrentProductName"), name);
 }
 
-QString AppSettings::mouseListName()
-{
-    return IniReader(AppPaths::configIni()).toText(QStringLiteral("Mouse_List/0"));
-}
-
 LanguageList AppSettings::languageList()
 {
     const IniReader reader(AppPaths::configIni());

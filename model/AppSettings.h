@@ -23,7 +23,6 @@ public:
     static void setBattery(int level);
     static int batteryFull(); // Config/BatteryFull, 4200 when unusable
     static void setCurrentProductName(const QString& name); // Config/CurrentProductName
-    static QString mouseListName();                         // Mouse_List/0
 
     static LanguageList languageList();
     // Config/LangID of LangConfig.ini; a value outside 0..9 reads as 0.

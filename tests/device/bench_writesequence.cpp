@@ -81,7 +81,9 @@ void BM_WriteSequence(benchmark::State& state)
         state.SetIterationTime(ms / 1000.0);
         totalMs += ms;
         reports = rig.reports().size();
-        uploaded = sequence.commands().uploadedMacroCount();
+        uploaded = 0;
+        for (int m = 0; m < VirtualMouseConfig::kMacroBlockCount; ++m)
+            uploaded += rig.mouse().heldConfiguration().hasMacroBlock(m) ? 1 : 0;
     }
     const double floorMs = reports * 10.0 + uploaded * 50.0;
     const double wallMs = totalMs / double(state.iterations());

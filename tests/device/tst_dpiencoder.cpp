@@ -29,38 +29,23 @@ class TestDpiEncoder : public QObject
     Q_OBJECT
 
 private slots:
-    void tableLengthsAndEntries()
+    void registerTables()
     {
-        QCOMPARE(DpiRegisterTables::size(DpiRegisterTables::B), 51);
-        QCOMPARE(DpiRegisterTables::size(DpiRegisterTables::C), 121);
-        QCOMPARE(DpiRegisterTables::size(DpiRegisterTables::D), 62);
-        QCOMPARE(DpiRegisterTables::size(DpiRegisterTables::E), 81);
-        QCOMPARE(DpiRegisterTables::size(DpiRegisterTables::F), 161);
-
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::B, 0)), 0);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::B, 5)), 11);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::B, 26)), 59);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::B, 50)), 115);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::C, 1)), 0);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::C, 30)), 35);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::C, 61)), 72);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::C, 120)), 143);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::D, 1)), 4);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::D, 41)), 95);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::D, 61)), 140);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::E, 0)), 188);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::E, 2)), 4);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::E, 33)), 77);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::E, 80)), 187);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::F, 0)), 143);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::F, 1)), 0);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::F, 121)), 144);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::F, 159)), 188);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::F, 160)), 188);
-
+        using T = DpiRegisterTables;
+        QCOMPARE((QVector<int>{T::size(T::B), T::size(T::C), T::size(T::D), T::size(T::E),
+                               T::size(T::F)}),
+                 (QVector<int>{51, 121, 62, 81, 161}));
+        // Table, step, register value: the ends and points inside each table.
+        const int entries[] = {T::B, 0, 0, T::B, 5,   11,  T::B, 26,  59,  T::B, 50,  115,
+                               T::C, 1, 0, T::C, 30,  35,  T::C, 61,  72,  T::C, 120, 143,
+                               T::D, 1, 4, T::D, 41,  95,  T::D, 61,  140, T::E, 0,   188,
+                               T::E, 2, 4, T::E, 33,  77,  T::E, 80,  187, T::F, 0,   143,
+                               T::F, 1, 0, T::F, 121, 144, T::F, 159, 188, T::F, 160, 188};
+        for (std::size_t i = 0; i < std::size(entries); i += 3)
+            QCOMPARE(int(T::at(T::Table(entries[i]), entries[i + 1])), entries[i + 2]);
         // Out-of-range step codes take the last entry instead of reading past the table.
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::B, 51)), 115);
-        QCOMPARE(int(DpiRegisterTables::at(DpiRegisterTables::D, 1000)), 140);
+        QCOMPARE(int(T::at(T::B, 51)), 115);
+        QCOMPARE(int(T::at(T::D, 1000)), 140);
     }
 
     void boundaries_data()

