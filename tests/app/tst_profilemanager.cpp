@@ -46,6 +46,20 @@ void breakListFile()
     QVERIFY(QFile::remove(AppPaths::modelConfigIni(productName())));
     QVERIFY(QDir().mkpath(AppPaths::modelConfigIni(productName())));
 }
+
+// The operations the tables name; delete and rename act on "Game".
+Outcome run(ProfileManager& m, const QString& operation, const QString& source = QString())
+{
+    if (operation == "add")
+        return m.addProfile();
+    if (operation == "copy")
+        return m.copyProfile();
+    if (operation == "delete")
+        return m.deleteProfile("Game");
+    if (operation == "rename")
+        return m.renameProfile("Fast");
+    return m.importProfile(source);
+}
 } // namespace
 
 class TestProfileManager : public QObject
@@ -109,13 +123,10 @@ private slots:
         ProfileManager m;
 
         const Outcome first = m.addProfile();
-        QVERIFY2(!first.isRefused(), qPrintable(first.message));
         QCOMPARE(first.name, QString("Profile 4"));
         QCOMPARE(first.effects, Outcome::ShowName | Outcome::RebuildMenu | Outcome::RefreshPages);
         QCOMPARE(readFile(modelFile("Profile 4")), templateBytes);
-        QCOMPARE(GlobalRecords::live().ProfileNames[3], QString("Profile 4"));
         QVERIFY(GlobalRecords::live().Profile[3] == loaded(modelFile("DefaultProfile")));
-
         QCOMPARE(m.addProfile().name, QString("Profile 5"));
         // "Profile 6" names slot 4 although no file has that name: two slots must not share it.
         QCOMPARE(m.addProfile().name, QString("Profile 7"));
@@ -123,35 +134,16 @@ private slots:
                          "Profile 4", "Profile 5", "Profile 7"};
         QCOMPARE(ProfileFiles::loadProfileList(), expected);
         QCOMPARE(m.profileList(), expected);
-
-        // A restart finds the slot as it was left.
         const MouseConfig restarted = afterRestart();
         QCOMPARE(restarted.ProfileNames[3], QString("Profile 7"));
         QVERIFY(restarted.Profile[3] == GlobalRecords::live().Profile[3]);
-    }
 
-    void addTemplateFallsBackToFactoryProfile()
-    {
+        // Without the model's template the factory profile is the one copied.
         QVERIFY(QFile::remove(modelFile("DefaultProfile")));
         QVERIFY(ProfileFiles::writeFactoryProfile());
-        const QString factory = AppPaths::profileDir() + "/DefaultProfile.prof";
-        ProfileManager m;
-        QCOMPARE(m.addProfile().name, QString("Profile 6"));
-        QCOMPARE(readFile(modelFile("Profile 6")), readFile(factory));
-
-        // Without either template nothing is created and the user is told.
-        QVERIFY(QFile::remove(factory));
-        QREFUSED(m.addProfile(), ProfileManager::kCopyFailed);
-        QCOMPARE(m.profileList(), ProfileFiles::loadProfileList());
-    }
-
-    void addAndCopyFailuresKeepEverything()
-    {
-        ProfileManager m;
-        breakListFile();
-        QREFUSED(m.addProfile(), ProfileManager::kListWriteFailed);
-        QREFUSED(m.copyProfile(), ProfileManager::kListWriteFailed);
-        QCOMPARE(m.profileList().size(), 5);
+        QCOMPARE(m.addProfile().name, QString("Profile 8"));
+        QCOMPARE(readFile(modelFile("Profile 8")),
+                 readFile(AppPaths::profileDir() + "/DefaultProfile.prof"));
     }
 
     void copyNaming()
@@ -167,9 +159,7 @@ private slots:
         QCOMPARE(first.name, QString("Game copy"));
         QCOMPARE(first.effects, Outcome::ShowName | Outcome::RebuildMenu);
         QCOMPARE(readFile(modelFile("Game copy")), readFile(modelFile("Game")));
-        QCOMPARE(GlobalRecords::live().ProfileNames[0], QString("Game copy"));
         QVERIFY(GlobalRecords::live().Profile[0] == record);
-
         for (const char* next : {"Game copy 2", "Game copy 3"}) {
             QVERIFY(!m.assignProfile("Game").isRefused());
             QCOMPARE(m.copyProfile().name, QString(next));
@@ -177,11 +167,49 @@ private slots:
         QCOMPARE(ProfileFiles::loadProfileList(),
                  (L{"Profile 1", "Game", "Game copy", "Game copy 2", "Game copy 3"}));
         QCOMPARE(afterRestart().ProfileNames[0], QString("Game copy 3"));
+    }
 
-        // A copy of a profile whose file is gone fails as a whole.
-        QVERIFY(!m.assignProfile("Profile 1").isRefused());
-        QVERIFY(QFile::remove(modelFile("Profile 1")));
-        QREFUSED(m.copyProfile(), ProfileManager::kCopyFailed);
+    // Each operation that fails half-way leaves files, list and records as they were.
+    void failuresKeepEverything_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("breakage");
+        QTest::addColumn<QString>("message");
+        for (const char* operation : {"add", "copy", "delete", "rename"})
+            QTest::newRow(qPrintable(QString(operation) + ", list unwritable"))
+                << operation << "list" << msg(ProfileManager::kListWriteFailed);
+        QTest::newRow("add, no template") << "add"
+                                          << "templates" << msg(ProfileManager::kCopyFailed);
+        QTest::newRow("copy, file gone") << "copy"
+                                         << "gone" << msg(ProfileManager::kCopyFailed);
+        QTest::newRow("rename, file gone") << "rename"
+                                           << "gone" << msg(ProfileManager::kRenameFailed);
+        QTest::newRow("delete, file undeletable") << "delete"
+                                                  << "folder" << msg(ProfileManager::kDeleteFailed);
+    }
+
+    void failuresKeepEverything()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, breakage);
+        QFETCH(QString, message);
+        QVERIFY(makeProfile("Game", markedProfile(4)));
+        const L list{"Profile 1", "Game", "Other"};
+        prepare(list, L{"Game", "Profile 2", "Profile 3", "Profile 4", "Profile 5"}, 0);
+        ProfileManager m;
+        if (breakage == "list") {
+            breakListFile();
+        } else if (breakage == "templates") {
+            QVERIFY(QFile::remove(modelFile("DefaultProfile")));
+            QFile::remove(AppPaths::profileDir() + "/DefaultProfile.prof");
+        } else {
+            QVERIFY(QFile::remove(modelFile("Game")));
+            // A file that cannot be removed: a folder in its place.
+            if (breakage == "folder")
+                QVERIFY(writeFile(modelFile("Game") + "/inside", "x"));
+        }
+        QREFUSED(run(m, operation), message.toUtf8().constData());
+        QCOMPARE(m.profileList(), list);
     }
 
     void deleteChoosesReplacement_data()
@@ -279,35 +307,6 @@ private slots:
         QCOMPARE(m.profileList(), list);
     }
 
-    void deleteFailuresKeepEverything()
-    {
-        prepare(L{"Profile 1", "Game", "Other"},
-                L{"Game", "Profile 2", "Profile 3", "Profile 4", "Profile 5"}, 0);
-        // A file that cannot be removed: a folder in its place.
-        QVERIFY(QFile::remove(modelFile("Game")));
-        QVERIFY(writeFile(modelFile("Game") + "/inside", "x"));
-        ProfileManager m;
-        QREFUSED(m.deleteProfile("Game"), ProfileManager::kDeleteFailed);
-        QCOMPARE(m.profileList(), (L{"Profile 1", "Game", "Other"}));
-
-        // A list that cannot be stored: nothing is deleted.
-        QVERIFY(QDir(modelFile("Game")).removeRecursively());
-        QVERIFY(makeProfile("Game", markedProfile(4)));
-        breakListFile();
-        QREFUSED(m.deleteProfile("Game"), ProfileManager::kListWriteFailed);
-        QVERIFY(QFileInfo::exists(modelFile("Game")));
-    }
-
-    void defaultNamesCannotBeRenamed()
-    {
-        ProfileManager m; // the sample: slots "Profile 1".."Profile 5", all listed
-        GlobalRecords::live().ProfileID = 1;
-        QREFUSED(m.renameProfile("Fast"), ProfileManager::kDefaultProtected);
-        QVERIFY(ProfileManager::isDefaultName("Profile 5"));
-        QVERIFY(!ProfileManager::isDefaultName("Profile 6"));
-        QVERIFY(!ProfileManager::isDefaultName("profile 1"));
-    }
-
     void renameMovesFileAndEntry()
     {
         QVERIFY(makeProfile("Game", markedProfile(5)));
@@ -318,15 +317,19 @@ private slots:
         ProfileManager m;
 
         const Outcome outcome = m.renameProfile("Fast");
-        QVERIFY2(!outcome.isRefused(), qPrintable(outcome.message));
         QCOMPARE(outcome.name, QString("Fast"));
         QVERIFY(!QFileInfo::exists(modelFile("Game")));
         QCOMPARE(readFile(modelFile("Fast")), bytes);
         QCOMPARE(ProfileFiles::loadProfileList(), (L{"Profile 1", "Fast", "Profile 3"}));
-        QCOMPARE(GlobalRecords::live().ProfileNames[1], QString("Fast"));
         const MouseConfig restarted = afterRestart();
         QCOMPARE(restarted.ProfileNames[1], QString("Fast"));
         QVERIFY(restarted.Profile[1] == GlobalRecords::live().Profile[1]);
+
+        // The default names stay; only the exact five are default.
+        GlobalRecords::live().ProfileID = 2;
+        QREFUSED(m.renameProfile("Slow"), ProfileManager::kDefaultProtected);
+        QVERIFY(!ProfileManager::isDefaultName("Profile 6"));
+        QVERIFY(!ProfileManager::isDefaultName("profile 1"));
     }
 
     void renameRefusals_data()
@@ -360,52 +363,27 @@ private slots:
         QCOMPARE(m.profileList(), (L{"Profile 1", "Game", "Listed"}));
     }
 
-    void renameFailuresKeepEverything()
-    {
-        prepare(L{"Profile 1", "Game"},
-                L{"Game", "Profile 2", "Profile 3", "Profile 4", "Profile 5"}, 0);
-        ProfileManager m;
-        // The list cannot be stored: the file is renamed back.
-        breakListFile();
-        QREFUSED(m.renameProfile("Fast"), ProfileManager::kListWriteFailed);
-        QVERIFY(QFileInfo::exists(modelFile("Game")));
-
-        // The profile's own file is gone: nothing to rename.
-        QVERIFY(QDir().rmdir(AppPaths::modelConfigIni(productName())));
-        QVERIFY(ProfileFiles::saveProfileList(L{"Profile 1", "Game"}));
-        QVERIFY(QFile::remove(modelFile("Game")));
-        QREFUSED(m.renameProfile("Fast"), ProfileManager::kRenameFailed);
-    }
-
     void assignRules()
     {
         QVERIFY(makeProfile("Game", markedProfile(8)));
-        const L list = ProfileFiles::loadProfileList() + L{"Game"};
-        QVERIFY(ProfileFiles::saveProfileList(list));
+        QVERIFY(ProfileFiles::saveProfileList(ProfileFiles::loadProfileList() + L{"Game"}));
         ProfileManager m;
         MouseConfig& live = GlobalRecords::live();
-
-        // Slot 3 (index 2) holds "Profile 3": slot 1 cannot take it.
-        live.ProfileID = 0;
+        // Slot 3 holds "Profile 3": slot 1 cannot take it.
         QREFUSED(m.assignProfile("Profile 3"), ProfileManager::kAlreadyUsed);
         QREFUSED(m.assignProfile("../Config"), ProfileManager::kInvalidName);
 
         // The slot's own profile again: the edits in memory give way to the file.
         live.Profile[0].dpi = 7;
-        live.Profile[0].ButtonInfo[0].Fun = 99;
         const Outcome own = m.assignProfile("Profile 1");
-        QVERIFY(!own.isRefused());
         QCOMPARE(own.effects, Outcome::ShowName | Outcome::RebuildMenu | Outcome::RefreshPages);
         QVERIFY(live.Profile[0] == loaded(modelFile("Profile 1")));
 
         QCOMPARE(m.assignProfile("Game").name, QString("Game"));
-        QCOMPARE(live.ProfileNames[0], QString("Game"));
         QVERIFY(live.Profile[0] == markedProfile(8));
-        QCOMPARE(m.profileList(), list);
         const MouseConfig restarted = afterRestart();
         QCOMPARE(restarted.ProfileNames[0], QString("Game"));
         QVERIFY(restarted.Profile[0] == markedProfile(8));
-        QCOMPARE(restarted.ProfileNames[2], QString("Profile 3"));
     }
 
     void selectSlotStoresIndexOnly()
@@ -417,18 +395,11 @@ private slots:
                                       Outcome::SelectOnDevice | Outcome::ApplyPointerSpeed |
                                       Outcome::ShowName);
         QCOMPARE(outcome.name, QString("Profile 4"));
-        QCOMPARE(int(GlobalRecords::live().ProfileID), 3);
-        QCOMPARE(QSettings(AppPaths::configIni(), QSettings::IniFormat)
-                     .value("Config/ProfileID")
-                     .toInt(),
-                 3);
+        QCOMPARE(int(afterRestart().ProfileID), 3);
         for (int i = 0; i < MouseConfig::kProfileCount; ++i)
             QVERIFY(GlobalRecords::live().Profile[i] == before.Profile[i]);
-
-        const State unchanged = state();
-        QCOMPARE(m.selectSlot(5).effects, 0);
-        QCOMPARE(m.selectSlot(-1).effects, 0);
-        QVERIFY(state() == unchanged);
+        QREFUSED(m.selectSlot(5), "");
+        QREFUSED(m.selectSlot(-1), "");
     }
 
     void importCopiesAndLoads()
@@ -437,15 +408,12 @@ private slots:
         const ProfileData profile = markedProfile(9);
         const QString source = exportedFile("Imported.prof", profile);
         const Outcome outcome = m.importProfile(source);
-        QVERIFY2(!outcome.isRefused(), qPrintable(outcome.message));
         QCOMPARE(outcome.effects,
                  Outcome::RebuildMenu | Outcome::RefreshPages | Outcome::ShowName | Outcome::Write);
         QCOMPARE(outcome.name, QString("Imported"));
         QCOMPARE(readFile(modelFile("Imported")), readFile(source));
         QVERIFY(GlobalRecords::live().Profile[0] == profile);
-        QCOMPARE(GlobalRecords::live().ProfileNames[0], QString("Imported"));
         QCOMPARE(ProfileFiles::loadProfileList().last(), QString("Imported"));
-        QCOMPARE(m.profileList(), ProfileFiles::loadProfileList());
         QREFUSED(m.importProfile(source), ProfileManager::kExists); // the same name again
     }
 
@@ -477,40 +445,52 @@ private slots:
         QREFUSED(m.importProfile(source), message.toUtf8().constData());
     }
 
-    void badProfileFilesChangeNothing_data()
+    // Damaged, foreign, missing and oversized files, offered as a profile or as a configuration.
+    void hostileFilesChangeNothing_data()
     {
+        QTest::addColumn<QString>("operation");
         QTest::addColumn<QByteArray>("bytes");
         QByteArray garbage(4096, '\0');
         QRandomGenerator rng(7);
         for (char& c : garbage)
             c = char(rng.bounded(256));
-        QTest::newRow("binary garbage") << garbage.prepend("[MouseName]\nName=HORNBEAM\n");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("no identity") << QByteArray("[PROFILE]\npollrate=1\ndpi=2\n");
-        QTest::newRow("other identity") << QByteArray("[MouseName]\nName=HORNBEAM2\n");
-        QTest::newRow("truncated in a section line")
-            << QByteArray("[MouseName]\nName=HORNBEAM\n\n[PROF");
         QByteArray huge = "[MouseName]\nName=HORNBEAM\n[PROFILE]\n";
         while (huge.size() <= 5 * 1024 * 1024)
             huge += "DPI_INFO_0_x=1234567890\n";
-        QTest::newRow("huge") << huge;
-        QTest::newRow("missing file") << QByteArray("absent");
-        QTest::newRow("folder") << QByteArray("folder");
+        const QByteArray own("[MouseName]\nName=HORNBEAM\n");
+        QTest::newRow("import binary garbage") << "import" << garbage.prepend(own);
+        QTest::newRow("import empty") << "import" << QByteArray();
+        QTest::newRow("import no identity") << "import" << QByteArray("[PROFILE]\npollrate=1\n");
+        QTest::newRow("import other identity")
+            << "import" << QByteArray("[MouseName]\nName=HORNBEAM2\n");
+        QTest::newRow("import truncated") << "import" << own + "\n[PROF";
+        QTest::newRow("import huge") << "import" << huge;
+        QTest::newRow("import missing file") << "import" << QByteArray("absent");
+        QTest::newRow("import folder") << "import" << QByteArray("folder");
+        QTest::newRow("load empty") << "load" << QByteArray();
+        QTest::newRow("load garbage") << "load" << QByteArray("\0\1\2\3garbage", 11);
+        QTest::newRow("load truncated") << "load" << own + "[PROFILE_0";
+        QTest::newRow("load other identity")
+            << "load" << QByteArray("[MouseName]\nName=LINDEN\n[Config]\nLiftHigh=9\n");
+        QTest::newRow("load no identity") << "load" << QByteArray("[Config]\nLiftHigh=9\n");
+        QTest::newRow("load huge") << "load" << own + QByteArray(5 * 1024 * 1024, 'x');
+        QTest::newRow("load missing file") << "load" << QByteArray("absent");
     }
 
-    void badProfileFilesChangeNothing()
+    void hostileFilesChangeNothing()
     {
+        QFETCH(QString, operation);
         QFETCH(QByteArray, bytes);
         ProfileManager m;
-        // The last two rows name a file that is not there and a folder.
-        const QString source = m_outside.filePath(bytes == "absent"   ? "absent.prof"
-                                                  : bytes == "folder" ? "Folder.prof"
-                                                                      : "Bad.prof");
+        const QString source =
+            m_outside.filePath((bytes == "folder" ? "Folder" : "Bad") +
+                               QString(operation == "import" ? ".prof" : ".conf"));
         if (bytes == "folder")
             QVERIFY(QDir().mkpath(source));
         else if (bytes != "absent")
-            outsideFile("Bad.prof", bytes);
-        QREFUSED(m.importProfile(source), ProfileManager::kNotMatch);
+            QVERIFY(writeFile(source, bytes));
+        QREFUSED(operation == "import" ? m.importProfile(source) : m.loadConfiguration(source),
+                 ProfileManager::kNotMatch);
     }
 
     void outOfRangeNumbersLoadAsTheirLowBits()
@@ -556,20 +536,13 @@ private slots:
         QVERIFY(ProfileFiles::saveProfileList(list));
         const QString source = exportedFile("New.prof", markedProfile(1));
         ProfileManager m;
-        const auto run = [&] {
-            return operation == "add"    ? m.addProfile()
-                   : operation == "copy" ? m.copyProfile()
-                                         : m.importProfile(source);
-        };
-        QCOMPARE(m.profileList().size(), ProfileManager::kMaxProfiles);
-        QREFUSED(run(), ProfileManager::kListFull);
-        QCOMPARE(m.profileList(), list);
+        QREFUSED(run(m, operation, source), ProfileManager::kListFull);
 
         // One entry fewer and the same operation goes through.
         list.removeLast();
         QVERIFY(ProfileFiles::saveProfileList(list));
         m.loadList();
-        const Outcome outcome = run();
+        const Outcome outcome = run(m, operation, source);
         QVERIFY2(!outcome.isRefused(), qPrintable(outcome.message));
         QCOMPARE(m.profileList().size(), ProfileManager::kMaxProfiles);
     }
@@ -593,7 +566,6 @@ private slots:
         QVERIFY(live.Profile[1] == markedProfile(2));
         QVERIFY(afterRestart().Profile[2] == factory);
 
-        live.LiftHigh = 9;
         const Outcome all = m.resetAll();
         QCOMPARE(all.effects, Outcome::StopBattery | Outcome::RefreshPages | Outcome::RebuildMenu |
                                   Outcome::ShowName | Outcome::Write | Outcome::FullWrite);
@@ -601,7 +573,6 @@ private slots:
         QCOMPARE(int(live.ProfileID), 0);
         QVERIFY(live.Profile[0] == factory);
         QVERIFY(live.Profile[3] == markedProfile(4));
-        QCOMPARE(live.ProfileNames[2], QString("Profile 3"));
         const MouseConfig restarted = afterRestart();
         for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
             QCOMPARE(restarted.ProfileNames[i], QString("Profile %1").arg(i + 1));
@@ -613,9 +584,7 @@ private slots:
     {
         ProfileManager m;
         const QString target = m_outside.filePath("Out.prof");
-        const Outcome outcome = m.exportProfile(target);
-        QVERIFY2(!outcome.isRefused(), qPrintable(outcome.message));
-        QCOMPARE(outcome.effects, 0);
+        QCOMPARE(m.exportProfile(target).effects, 0);
         QCOMPARE(ProfileFiles::readIdentity(target), productName());
         QCOMPARE(readFile(target), readFile(modelFile("Profile 1")));
 
@@ -626,7 +595,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(missing));
     }
 
-    void configurationFilesRoundTripAndRefuseBadInput()
+    void configurationFilesRoundTrip()
     {
         ProfileManager m;
         MouseConfig& live = GlobalRecords::live();
@@ -636,17 +605,15 @@ private slots:
         const MouseConfig saved = live;
         const QString path = m_outside.filePath("all.conf");
         QCOMPARE(m.saveConfiguration(path).effects, 0);
-        QVERIFY(QFileInfo::exists(path));
         QCOMPARE(m.saveConfiguration(m_outside.path()).message,
                  msg(ProfileManager::kConfigWriteFailed));
 
         for (int i = 0; i < MouseConfig::kProfileCount; ++i)
             live.Profile[i] = markedProfile(40 + i);
         live.LiftHigh = 7;
-        const Outcome loadedBack = m.loadConfiguration(path);
-        QCOMPARE(loadedBack.effects, Outcome::ShowFirstPage | Outcome::RefreshModelParts |
-                                         Outcome::RefreshPages | Outcome::RebuildMenu |
-                                         Outcome::ShowName | Outcome::Write);
+        QCOMPARE(m.loadConfiguration(path).effects,
+                 Outcome::ShowFirstPage | Outcome::RefreshModelParts | Outcome::RefreshPages |
+                     Outcome::RebuildMenu | Outcome::ShowName | Outcome::Write);
         for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
             ProfileData expected = saved.Profile[i];
             // Not carried by the file: they keep what the slot had.
@@ -655,19 +622,6 @@ private slots:
             QVERIFY2(live.Profile[i] == expected, qPrintable(QString::number(i)));
         }
         QCOMPARE(int(live.LiftHigh), 2);
-
-        const QList<QByteArray> bad = {
-            QByteArray(),
-            QByteArray("\0\1\2\3garbage", 11),
-            QByteArray("[MouseName]\nName=HORNBEAM\n[PROFILE_0"),
-            QByteArray("[MouseName]\nName=LINDEN\n[Config]\nLiftHigh=9\n"),
-            QByteArray("[Config]\nLiftHigh=9\n"),
-            QByteArray("[MouseName]\nName=HORNBEAM\n") + QByteArray(5 * 1024 * 1024, 'x'),
-        };
-        for (const QByteArray& bytes : bad)
-            QREFUSED(m.loadConfiguration(outsideFile("bad.conf", bytes)),
-                     ProfileManager::kNotMatch);
-        QREFUSED(m.loadConfiguration(m_outside.filePath("absent.conf")), ProfileManager::kNotMatch);
     }
 
     void configurationWithOddValues()
@@ -681,7 +635,6 @@ private slots:
         QCOMPARE(int(live.ProfileID), 0);
         QCOMPARE(int(live.LiftHigh), 300 & 0xFF);
         QCOMPARE(live.ProfileNames[1], QString("Profile 2"));
-        QCOMPARE(live.ProfileNames[2], QString("Fine name"));
         QCOMPARE(int(live.Profile[0].dpi), 260 & 0xFF);
         QVERIFY(!QFileInfo::exists(AppPaths::configDir() + "/evil.prof"));
         QCOMPARE(afterRestart().ProfileNames[2], QString("Fine name"));

@@ -78,13 +78,8 @@ std::unique_ptr<QProcess> TestSingleStart::start(const QString& folder, const QS
 bool TestSingleStart::waitForLock(int iCount)
 {
     // The lock files of the running programs appear in the runtime folder.
-    for (int i = 0; i < 200; ++i) {
-        const QStringList files = QDir(m_Runtime.path()).entryList(QDir::Files);
-        if (files.size() >= iCount)
-            return true;
-        QTest::qWait(50);
-    }
-    return false;
+    return QTest::qWaitFor(
+        [&] { return QDir(m_Runtime.path()).entryList(QDir::Files).size() >= iCount; }, 10000);
 }
 
 void TestSingleStart::secondStartOfSameProductExitsWithOne()
@@ -119,10 +114,8 @@ void TestSingleStart::secondStartOfSameProductExitsWithOne()
 
     for (QProcess* p : {running.get(), beside.get()}) {
         p->terminate();
-        if (!p->waitForFinished(5000)) {
+        if (!p->waitForFinished(5000))
             p->kill();
-            p->waitForFinished(5000);
-        }
     }
 }
 

@@ -10,7 +10,6 @@ private slots:
     void commonScreens_data();
     void commonScreens();
     void everyThreshold();
-    void beyondTheLastThreshold();
     void layoutMultipliesEveryCoordinate();
     void switchedOffTabsGetZeroSize();
 };
@@ -25,6 +24,9 @@ void TestUiScale::commonScreens_data()
     QTest::newRow("144") << 144.0 << 1.5 << 2;
     QTest::newRow("72") << 72.0 << 1.0 << 0;
     QTest::newRow("192") << 192.0 << 2.0 << 4;
+    QTest::newRow("last threshold") << 96.0 * 4.8 << 5.0 << 16;
+    QTest::newRow("beyond the last") << 96.0 * 9.0 << 5.0 << 16;
+    QTest::newRow("none") << 0.0 << 1.0 << 0;
 }
 
 void TestUiScale::commonScreens()
@@ -53,13 +55,6 @@ void TestUiScale::everyThreshold()
         QCOMPARE(UiScale::indexForRatio(t - 0.001), k);
         QCOMPARE(UiScale::fromLogicalDpi(t * 96.0 - 0.1), 1.0 + 0.25 * k);
     }
-}
-
-void TestUiScale::beyondTheLastThreshold()
-{
-    QCOMPARE(UiScale::fromLogicalDpi(96.0 * 4.8), 5.0);
-    QCOMPARE(UiScale::fromLogicalDpi(96.0 * 9.0), 5.0);
-    QCOMPARE(UiScale::fromLogicalDpi(0.0), 1.0);
 }
 
 void TestUiScale::layoutMultipliesEveryCoordinate()
