@@ -36,21 +36,12 @@ public:
     QString currentDevice() const override { return current; }
     void setCurrentDevice(const QString& codeName) override
     {
-        current = codeName;
-        log << "current " + codeName;
+        log << "current " + (current = codeName);
     }
     void refreshModelParts() override { log << "refresh"; }
     void updateDeviceCount() override { ++iCounts; }
-    void startBatteryPolling() override
-    {
-        bPolling = true;
-        log << "start";
-    }
-    void stopBatteryPolling() override
-    {
-        bPolling = false;
-        log << "stop";
-    }
+    void startBatteryPolling() override { log << (bPolling = true, "start"); }
+    void stopBatteryPolling() override { log << (bPolling = false, "stop"); }
 };
 
 constexpr quint16 kReceiver = 0x7C21;
@@ -268,29 +259,13 @@ private slots:
         QTRY_VERIFY(rig.dialogNotifiers.first().isNull());
     }
 
-    void rejectingTheLonelyChooserShowsTheWindowWithoutMouse()
-    {
-        Rig rig(false);
-        rig.hornbeam->unplug(kRx);
-        DeviceAccess::enumerate();
-        QSignalSpy opened(&rig.selection, &DeviceSelection::deviceOpened);
-        rig.selection.runSelection(false);
-        MouseDialog* dialog = rig.selection.currentDialog();
-        QVERIFY(waitForDialog(dialog));
-        QVERIFY(dialog->isShowingDisconnect());
-        dialog->reject();
-        QVERIFY(rig.settle());
-        QCOMPARE(opened.count(), 1);
-        QCOMPARE(opened.at(0).at(0).toBool(), false);
-        QVERIFY(!rig.host.bPolling);
-        QVERIFY(rig.host.window.isVisible());
-        QCOMPARE(rig.host.current, QString());
-    }
-
+    // Two mice: rejected, the previous choice stays; the device button's chooser leaves the
+    // mouse alone until a choice is made; a double click takes the other mouse.
     void twoMiceRejectKeepsThePreviousChoiceTakes()
     {
         Rig rig(true);
         rig.host.current = "HORNBEAM";
+        QSignalSpy opened(&rig.selection, &DeviceSelection::deviceOpened);
         rig.selection.runSelection(false);
         MouseDialog* dialog = rig.selection.currentDialog();
         QVERIFY(waitForDialog(dialog));
@@ -299,7 +274,6 @@ private slots:
         QVERIFY(rig.host.window.isHidden());
         // Nothing is opened while the user chooses.
         QVERIFY(!DeviceLink::instance().isAnyOpen());
-
         clickRow(dialog, 1);
         dialog->reject();
         QVERIFY(rig.settle());
@@ -308,49 +282,56 @@ private slots:
         QCOMPARE(rig.openMouse(), QStringLiteral("HORNBEAM"));
         QVERIFY(rig.host.window.isVisible());
 
-        rig.selection.runSelection(false);
+        const int stops = rig.host.log.count("stop");
+        rig.selection.chooseDevice();
+        QVERIFY(waitForDialog(rig.selection.currentDialog()));
+        QVERIFY(rig.host.window.isHidden());
+        rig.selection.currentDialog()->reject();
+        // Rejected: the window comes back at once and the device is left alone.
+        QVERIFY(!rig.selection.isBusy());
+        QVERIFY(rig.host.window.isVisible());
+        QCOMPARE(rig.host.log.count("stop"), stops);
+        QCOMPARE(opened.count(), 1);
+
+        rig.selection.chooseDevice();
         dialog = rig.selection.currentDialog();
         QVERIFY(waitForDialog(dialog));
+        // A double click: the first click of it, then the second.
         clickRow(dialog, 1);
-        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        QListWidget* list = dialog->listWidget();
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualItemRect(list->item(1)).center());
         QVERIFY(!rig.selection.currentDialog());
         QVERIFY(rig.selection.isWaitingToOpen());
         QVERIFY(rig.settle());
         QCOMPARE(rig.host.current, QStringLiteral("LINDEN"));
         QCOMPARE(rig.storedProductName(), QStringLiteral("LINDEN"));
+        QCOMPARE(opened.count(), 2);
         QCOMPARE(rig.openMouse(), QStringLiteral("LINDEN"));
         QVERIFY(rig.host.bPolling);
     }
 
-    void unplugWhileChoosingTakesTheMouseLeft()
+    // While the chooser is up, the tray and the device button open no second one; the other
+    // mouse going away takes the one left.
+    void chooserRunsOnceAndTakesTheMouseLeft()
     {
         Rig rig(true);
+        QSignalSpy shown(&rig.selection, &DeviceSelection::dialogOpened);
         rig.selection.runSelection(false);
         QVERIFY(waitForDialog(rig.selection.currentDialog()));
-        QSignalSpy shown(&rig.selection, &DeviceSelection::dialogOpened);
-        rig.unplug(*rig.linden, rig.notifier);
-        QVERIFY(!rig.selection.currentDialog());
-        QVERIFY(rig.settle());
-        QCOMPARE(rig.openMouse(), QStringLiteral("HORNBEAM"));
-        QCOMPARE(shown.count(), 0);
-    }
-
-    void trayWhileTheChooserRunsOpensNoSecondOne()
-    {
-        Rig rig(true);
-        QSignalSpy shown(&rig.selection, &DeviceSelection::dialogOpened);
-        rig.selection.runSelection(false);
-        QPointer<MouseDialog> dialog = rig.selection.currentDialog();
-        QVERIFY(waitForDialog(dialog));
         rig.selection.runSelection(false);
         rig.selection.chooseDevice();
         QCoreApplication::processEvents();
         QCOMPARE(shown.count(), 1);
         QCOMPARE(visibleChoosers(), 1);
         QCOMPARE(rig.host.log.count("stop"), 0);
-        dialog->reject();
+
+        rig.unplug(*rig.linden, rig.notifier);
+        QVERIFY(!rig.selection.currentDialog());
         QVERIFY(rig.settle());
         QCOMPARE(visibleChoosers(), 0);
+        QCOMPARE(rig.openMouse(), QStringLiteral("HORNBEAM"));
+        QCOMPARE(shown.count(), 1);
     }
 
     void unplugDuringThePauseIsHandledAfterIt()
@@ -367,8 +348,13 @@ private slots:
         MouseDialog* dialog = rig.selection.currentDialog();
         QVERIFY(waitForDialog(dialog));
         QVERIFY(dialog->isShowingDisconnect());
+        // Rejected with no mouse: the window comes back without one.
         dialog->reject();
         QVERIFY(rig.settle());
+        QCOMPARE(opened.count(), 2);
+        QCOMPARE(opened.last().at(0).toBool(), false);
+        QVERIFY(!rig.host.bPolling);
+        QVERIFY(rig.host.window.isVisible());
     }
 
     void unchangedListDuringThePauseDoesNotRepeat()
@@ -384,38 +370,6 @@ private slots:
         QVERIFY(!rig.selection.isBusy());
         QCOMPARE(opened.count(), 1);
         QCOMPARE(rig.host.log.count("start"), 1);
-    }
-
-    void deviceButtonChoosesAndReopens()
-    {
-        Rig rig(true);
-        rig.host.current = "HORNBEAM";
-        rig.host.window.show();
-        QSignalSpy opened(&rig.selection, &DeviceSelection::deviceOpened);
-
-        rig.selection.chooseDevice();
-        MouseDialog* dialog = rig.selection.currentDialog();
-        QVERIFY(waitForDialog(dialog));
-        QVERIFY(rig.host.window.isHidden());
-        dialog->reject();
-        // Rejected: the window comes back at once and the device is left alone.
-        QVERIFY(!rig.selection.isBusy());
-        QVERIFY(rig.host.window.isVisible());
-        QCOMPARE(rig.host.log.count("stop"), 0);
-        QCOMPARE(opened.count(), 0);
-
-        rig.selection.chooseDevice();
-        dialog = rig.selection.currentDialog();
-        QVERIFY(waitForDialog(dialog));
-        // A double click: the first click of it, then the second.
-        clickRow(dialog, 1);
-        QListWidget* list = dialog->listWidget();
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                           list->visualItemRect(list->item(1)).center());
-        QVERIFY(rig.settle());
-        QCOMPARE(rig.host.current, QStringLiteral("LINDEN"));
-        QCOMPARE(opened.count(), 1);
-        QCOMPARE(rig.openMouse(), QStringLiteral("LINDEN"));
     }
 
     void refusedAccessIsReportedOnce()
