@@ -1,9 +1,9 @@
 #include "FakeDeviceNotifier.h"
+#include "FakeSelectionHost.h"
 #include "NoAccessBackend.h"
 #include "TestAppFolder.h"
 #include "VirtualMouse.h"
 #include "app/DeviceSelection.h"
-#include "app/DeviceSelectionHost.h"
 #include "app/MouseDialog.h"
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"
@@ -22,28 +22,6 @@
 
 namespace {
 
-// The main window as the selection sees it: records what it is asked to do.
-class FakeHost : public DeviceSelectionHost
-{
-public:
-    QWidget window;
-    QString current;
-    QStringList log;
-    bool bPolling = false;
-    int iCounts = 0;
-
-    QWidget* hostWindow() override { return &window; }
-    QString currentDevice() const override { return current; }
-    void setCurrentDevice(const QString& codeName) override
-    {
-        log << "current " + (current = codeName);
-    }
-    void refreshModelParts() override { log << "refresh"; }
-    void updateDeviceCount() override { ++iCounts; }
-    void startBatteryPolling() override { log << (bPolling = true, "start"); }
-    void stopBatteryPolling() override { log << (bPolling = false, "stop"); }
-};
-
 constexpr quint16 kReceiver = 0x7C21;
 const VirtualMouse::Link kRx = VirtualMouse::Link::Receiver;
 
@@ -54,7 +32,7 @@ struct Rig
     std::shared_ptr<VirtualMouse> hornbeam = std::make_shared<VirtualMouse>("HORNBEAM");
     std::shared_ptr<VirtualMouse> linden = std::make_shared<VirtualMouse>("LINDEN");
     std::shared_ptr<NoAccessBackend> backend = std::make_shared<NoAccessBackend>();
-    FakeHost host;
+    FakeSelectionHost host;
     FakeDeviceNotifier notifier;
     QList<QPointer<FakeDeviceNotifier>> dialogNotifiers;
     DeviceSelection selection{&host};

@@ -147,6 +147,8 @@ private slots:
         QTest::newRow("off, high byte") << true << false << 0 << 0 << 1 << -1 << off << 2 << 60;
         QTest::newRow("no link") << false << false << 0 << 0 << 0 << -1 << off << 3 << 60;
         QTest::newRow("cable") << false << true << 0 << 40 << 1 << 100 << accent << 0 << 40;
+        QTest::newRow("cable and receiver")
+            << true << true << 0 << 50 << 0 << 100 << accent << 1 << 50;
     }
     void batteryReport()
     {
@@ -218,31 +220,6 @@ private slots:
                 }
             }
         }
-    }
-
-    void connectionStateTable_data()
-    {
-        QTest::addColumn<bool>("cable");
-        QTest::addColumn<bool>("receiver");
-        QTest::addColumn<bool>("charging");
-        QTest::addColumn<int>("state");
-        QTest::newRow("cable") << true << false << false << 0;
-        QTest::newRow("cable charging") << true << false << true << 0;
-        QTest::newRow("both") << true << true << false << 1;
-        QTest::newRow("both charging") << true << true << true << 1;
-        QTest::newRow("receiver charging") << false << true << true << 1;
-        QTest::newRow("receiver") << false << true << false << 2;
-        QTest::newRow("none") << false << false << false << 3;
-        QTest::newRow("none charging") << false << false << true << 3;
-    }
-
-    void connectionStateTable()
-    {
-        QFETCH(bool, cable);
-        QFETCH(bool, receiver);
-        QFETCH(bool, charging);
-        QFETCH(int, state);
-        QCOMPARE(BatteryDisplay::connectionState(cable, receiver, charging), state);
     }
 
     void tabsFollowTheModel_data()
@@ -328,9 +305,7 @@ private slots:
     void arrowImagesByModel()
     {
         QVERIFY(MousePicture::usesSecondArrowSet("ELM FPS"));
-        QVERIFY(MousePicture::usesSecondArrowSet("PINE"));
         QVERIFY(!MousePicture::usesSecondArrowSet("pine"));
-        QVERIFY(!MousePicture::usesSecondArrowSet("HORNBEAM"));
         QVERIFY(MousePicture::arrowImages("K121-RGB2", true).first().endsWith("/btn_up4.png"));
         QVERIFY(MousePicture::arrowImages("K121-RGB2", false).last().endsWith("/btn_down3.png"));
         QVERIFY(MousePicture::arrowImages("HORNBEAM", true).first().endsWith("/btn_up2.png"));

@@ -1,9 +1,9 @@
+#include "FakeSelectionHost.h"
 #include "NoAccessBackend.h"
 #include "ScriptedUserPrompts.h"
 #include "TestAppFolder.h"
 #include "VirtualMouse.h"
 #include "app/DeviceSelection.h"
-#include "app/DeviceSelectionHost.h"
 #include "app/PermissionNotice.h"
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"
@@ -30,20 +30,6 @@ protected:
         if (m_pNotice)
             m_pNotice->slotDevicePermissionDenied();
     }
-};
-
-// The main window as the device selection sees it, with the mouse already chosen.
-class ChosenMouseHost : public DeviceSelectionHost
-{
-public:
-    QWidget m_Window;
-    QWidget* hostWindow() override { return &m_Window; }
-    QString currentDevice() const override { return QStringLiteral("HORNBEAM"); }
-    void setCurrentDevice(const QString&) override {}
-    void refreshModelParts() override {}
-    void updateDeviceCount() override {}
-    void startBatteryPolling() override {}
-    void stopBatteryPolling() override {}
 };
 
 } // namespace
@@ -120,10 +106,11 @@ private slots:
         m_Backend->addMouse(std::make_shared<VirtualMouse>());
         DeviceAccess::enumerate();
         ScriptedUserPrompts prompts;
-        ChosenMouseHost host;
+        FakeSelectionHost host;
+        host.current = "HORNBEAM";
         DeviceSelection selection(&host);
         selection.setDialogNotifierFactory([](QObject*) { return nullptr; });
-        PermissionNotice notice(&host.m_Window);
+        PermissionNotice notice(&host.window);
         connect(&selection, &DeviceSelection::devicePermissionDenied, &notice,
                 &PermissionNotice::slotDevicePermissionDenied);
         QSignalSpy opened(&selection, &DeviceSelection::deviceOpened);

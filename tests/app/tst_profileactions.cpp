@@ -60,55 +60,40 @@ private slots:
     }
     void cleanup() { m_folder.reset(); }
 
-    void deleteAsksOnlyWhenItCanDelete()
-    {
-        QVERIFY(makeProfile("Game", markedProfile(1)));
-        QStringList list = ProfileFiles::loadProfileList();
-        list << "Game";
-        QVERIFY(ProfileFiles::saveProfileList(list));
-        GlobalRecords::live().ProfileNames[0] = "Game";
-        ScriptedUserPrompts prompts;
-        ProfileActions actions(&m_window);
-        SignalLog events(actions);
-
-        // A default name: the notice, and no question.
-        QVERIFY(!actions.deleteProfile("Profile 2"));
-        QCOMPARE(prompts.shown().at(0).kind, ScriptedUserPrompts::Notice);
-        QCOMPARE(prompts.texts().at(0), text(ProfileManager::kDefaultProtected));
-
-        // No: nothing happens.
-        prompts.answerQuestion(false);
-        QVERIFY(!actions.deleteProfile("Game"));
-        QCOMPARE(prompts.texts().at(1), QString("Are you sure you want delete this profile?"));
-        QVERIFY(QFileInfo::exists(modelFile("Game")));
-        QVERIFY(events.log.isEmpty());
-
-        // Yes: the last entry goes; the entries before it all name other slots but the first.
-        prompts.answerQuestion(true);
-        QVERIFY(actions.deleteProfile("Game"));
-        QVERIFY(!QFileInfo::exists(modelFile("Game")));
-        QCOMPARE(events.log, (QStringList{"pages", "menu", "name:Profile 1"}));
-        QCOMPARE(prompts.titles(), (QStringList{"Warning", "Warning", "Warning"}));
-    }
-
-    void renameRefusalKeepsTheField()
+    // Refusals are told and change nothing, the field keeping what was typed; a delete asks
+    // first, and only when it can go through.
+    void deleteAndRenameTellRefusals()
     {
         QVERIFY(makeProfile("Game", markedProfile(1)));
         QVERIFY(makeProfile("Taken", markedProfile(2)));
+        QVERIFY(
+            ProfileFiles::saveProfileList(ProfileFiles::loadProfileList() + QStringList{"Game"}));
         GlobalRecords::live().ProfileNames[0] = "Game";
         ScriptedUserPrompts prompts;
         ProfileActions actions(&m_window);
         SignalLog events(actions);
-
+        QVERIFY(!actions.deleteProfile("Profile 2"));
         QVERIFY(!actions.renameProfile("Taken"));
-        QCOMPARE(prompts.texts(), QStringList{"Profile Exist!"});
         QVERIFY(!actions.renameProfile("../Taken"));
-        QCOMPARE(prompts.texts().last(), text(ProfileManager::kInvalidName));
-        QVERIFY(events.log.isEmpty()); // the field is left with the typed text
+        QCOMPARE(prompts.texts(),
+                 (QStringList{text(ProfileManager::kDefaultProtected),
+                              text(ProfileManager::kExists), text(ProfileManager::kInvalidName)}));
+        prompts.answerQuestion(false);
+        QVERIFY(!actions.deleteProfile("Game"));
+        QCOMPARE(prompts.shown().last().kind, ScriptedUserPrompts::Question);
+        QCOMPARE(prompts.texts().last(), QString("Are you sure you want delete this profile?"));
+        QVERIFY(QFileInfo::exists(modelFile("Game")));
+        QVERIFY(events.log.isEmpty());
 
         QVERIFY(actions.renameProfile("Fast"));
         QCOMPARE(events.log, (QStringList{"menu", "name:Fast"}));
-        QCOMPARE(prompts.shown().size(), 2);
+        events.log.clear();
+        // Yes: the last entry goes; the entries before it all name other slots but the first.
+        prompts.answerQuestion(true);
+        QVERIFY(actions.deleteProfile("Fast"));
+        QVERIFY(!QFileInfo::exists(modelFile("Fast")));
+        QCOMPARE(events.log, (QStringList{"pages", "menu", "name:Profile 1"}));
+        QCOMPARE(prompts.titles().count("Warning"), 5); // every box
     }
 
     void resetsAskAndWrite()
@@ -135,7 +120,7 @@ private slots:
         QVERIFY(actions.resetAll());
         QCOMPARE(events.log,
                  (QStringList{"stop", "pages", "menu", "name:Profile 1", "write:full"}));
-        QCOMPARE(prompts.titles(), (QStringList{"Warning", "Warning", "Warning", "Warning"}));
+        QCOMPARE(prompts.titles().count("Warning"), 4); // every box
     }
 
     void fileDialogsAndCancel()

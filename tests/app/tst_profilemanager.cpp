@@ -47,7 +47,7 @@ void breakListFile()
     QVERIFY(QDir().mkpath(AppPaths::modelConfigIni(productName())));
 }
 
-// The operations the tables name; delete and rename act on "Game".
+// The operations the tables name; delete and rename act on "Game", import and save on `source`.
 Outcome run(ProfileManager& m, const QString& operation, const QString& source = QString())
 {
     if (operation == "add")
@@ -58,6 +58,8 @@ Outcome run(ProfileManager& m, const QString& operation, const QString& source =
         return m.deleteProfile("Game");
     if (operation == "rename")
         return m.renameProfile("Fast");
+    if (operation == "save")
+        return m.saveConfiguration(source);
     return m.importProfile(source);
 }
 } // namespace
@@ -175,17 +177,17 @@ private slots:
         QTest::addColumn<QString>("operation");
         QTest::addColumn<QString>("breakage");
         QTest::addColumn<QString>("message");
+        const auto row = [](const char* operation, const char* breakage, const char* message) {
+            QTest::newRow(qPrintable(QString("%1, %2").arg(operation, breakage)))
+                << operation << breakage << msg(message);
+        };
         for (const char* operation : {"add", "copy", "delete", "rename"})
-            QTest::newRow(qPrintable(QString(operation) + ", list unwritable"))
-                << operation << "list" << msg(ProfileManager::kListWriteFailed);
-        QTest::newRow("add, no template") << "add"
-                                          << "templates" << msg(ProfileManager::kCopyFailed);
-        QTest::newRow("copy, file gone") << "copy"
-                                         << "gone" << msg(ProfileManager::kCopyFailed);
-        QTest::newRow("rename, file gone") << "rename"
-                                           << "gone" << msg(ProfileManager::kRenameFailed);
-        QTest::newRow("delete, file undeletable") << "delete"
-                                                  << "folder" << msg(ProfileManager::kDeleteFailed);
+            row(operation, "list", ProfileManager::kListWriteFailed);
+        row("add", "templates", ProfileManager::kCopyFailed);
+        row("copy", "gone", ProfileManager::kCopyFailed);
+        row("rename", "gone", ProfileManager::kRenameFailed);
+        row("delete", "folder", ProfileManager::kDeleteFailed);    // a folder in the file's place
+        row("save", "folder", ProfileManager::kConfigWriteFailed); // the target is a folder
     }
 
     void failuresKeepEverything()
@@ -202,13 +204,12 @@ private slots:
         } else if (breakage == "templates") {
             QVERIFY(QFile::remove(modelFile("DefaultProfile")));
             QFile::remove(AppPaths::profileDir() + "/DefaultProfile.prof");
-        } else {
+        } else if (operation != "save") {
             QVERIFY(QFile::remove(modelFile("Game")));
-            // A file that cannot be removed: a folder in its place.
             if (breakage == "folder")
                 QVERIFY(writeFile(modelFile("Game") + "/inside", "x"));
         }
-        QREFUSED(run(m, operation), message.toUtf8().constData());
+        QREFUSED(run(m, operation, m_outside.path()), message.toUtf8().constData());
         QCOMPARE(m.profileList(), list);
     }
 
@@ -355,14 +356,11 @@ private slots:
     {
         ProfileManager m;
         const MouseConfig before = GlobalRecords::live();
-        const Outcome outcome = m.selectSlot(3);
-        QCOMPARE(outcome.effects, Outcome::RefreshPages | Outcome::RebuildMenu |
-                                      Outcome::SelectOnDevice | Outcome::ApplyPointerSpeed |
-                                      Outcome::ShowName);
-        QCOMPARE(outcome.name, QString("Profile 4"));
-        QCOMPARE(int(afterRestart().ProfileID), 3);
+        QCOMPARE(m.selectSlot(3).name, QString("Profile 4"));
+        const MouseConfig restarted = afterRestart();
+        QCOMPARE(int(restarted.ProfileID), 3);
         for (int i = 0; i < MouseConfig::kProfileCount; ++i)
-            QVERIFY(GlobalRecords::live().Profile[i] == before.Profile[i]);
+            QVERIFY(restarted.Profile[i] == before.Profile[i]);
         QREFUSED(m.selectSlot(5), "");
         QREFUSED(m.selectSlot(-1), "");
     }
@@ -521,36 +519,6 @@ private slots:
         QCOMPARE(m.profileList().size(), ProfileManager::kMaxProfiles);
     }
 
-    void resets()
-    {
-        ProfileManager m;
-        MouseConfig& live = GlobalRecords::live();
-        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
-            live.Profile[i] = markedProfile(i + 1);
-        live.ProfileID = 2;
-        live.ProfileNames[2] = "Game";
-        ProfileData factory;
-        ProfileRules::buildDefaultProfile(factory);
-
-        const Outcome one = m.resetProfile();
-        QCOMPARE(one.effects, Outcome::StopBattery | Outcome::Retranslate | Outcome::RefreshPages |
-                                  Outcome::ShowName | Outcome::Write);
-        QCOMPARE(one.name, QString("Game"));
-        QVERIFY(live.Profile[1] == markedProfile(2));
-        QVERIFY(afterRestart().Profile[2] == factory);
-
-        const Outcome all = m.resetAll();
-        QCOMPARE(all.effects, Outcome::StopBattery | Outcome::RefreshPages | Outcome::RebuildMenu |
-                                  Outcome::ShowName | Outcome::Write | Outcome::FullWrite);
-        QCOMPARE(all.name, QString("Profile 1"));
-        QVERIFY(live.Profile[3] == markedProfile(4));
-        const MouseConfig restarted = afterRestart();
-        for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
-            QCOMPARE(restarted.ProfileNames[i], QString("Profile %1").arg(i + 1));
-            QVERIFY(restarted.Profile[i] == live.Profile[i]);
-        }
-    }
-
     void exportStampsAndCopies()
     {
         ProfileManager m;
@@ -564,35 +532,6 @@ private slots:
         const QString missing = m_outside.filePath("Missing.prof");
         QCOMPARE(m.exportProfile(missing).message, msg(ProfileManager::kCopyFailed));
         QVERIFY(!QFileInfo::exists(missing));
-    }
-
-    void configurationFilesRoundTrip()
-    {
-        ProfileManager m;
-        MouseConfig& live = GlobalRecords::live();
-        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
-            live.Profile[i] = markedProfile(20 + i);
-        live.LiftHigh = 2;
-        const MouseConfig saved = live;
-        const QString path = m_outside.filePath("all.conf");
-        QCOMPARE(m.saveConfiguration(path).effects, 0);
-        QCOMPARE(m.saveConfiguration(m_outside.path()).message,
-                 msg(ProfileManager::kConfigWriteFailed));
-
-        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
-            live.Profile[i] = markedProfile(40 + i);
-        live.LiftHigh = 7;
-        QCOMPARE(m.loadConfiguration(path).effects,
-                 Outcome::ShowFirstPage | Outcome::RefreshModelParts | Outcome::RefreshPages |
-                     Outcome::RebuildMenu | Outcome::ShowName | Outcome::Write);
-        for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
-            ProfileData expected = saved.Profile[i];
-            // Not carried by the file: they keep what the slot had.
-            expected.LedMoveOFF = markedProfile(40 + i).LedMoveOFF;
-            expected.LedSleepTime = markedProfile(40 + i).LedSleepTime;
-            QVERIFY2(live.Profile[i] == expected, qPrintable(QString::number(i)));
-        }
-        QCOMPARE(int(live.LiftHigh), 2);
     }
 
     void configurationWithOddValues()
