@@ -161,6 +161,7 @@ private slots:
         QFETCH(QColor, chunk);
         QFETCH(int, state);
         QFETCH(int, stored);
+        const QColor off(100, 100, 100);
         WindowRig rig(QStringLiteral("hornbeam"), receiver, cable);
         MousecfgWidget& w = rig.window();
         BatteryDisplay* d = w.batteryDisplay();
@@ -174,6 +175,7 @@ private slots:
         QCOMPARE(d->bar()->chunkColour(), chunk);
         QCOMPARE(d->bar()->isLow(), chunk == BatteryBar::warningColour());
         QCOMPARE(d->bar()->textColour(), shown < 0 ? QColor(Qt::white) : QColor(Qt::black));
+        QCOMPARE(d->bar()->backgroundColour(), shown < 0 ? off : QColor(Qt::white));
         QCOMPARE(d->state(), state);
         QCOMPARE(d->receiverIcon()->isVisibleTo(&w), receiver);
         QCOMPARE(d->bar()->isVisibleTo(&w), state >= 2);

@@ -81,7 +81,8 @@ private:
             if (!QFileInfo::exists(modelFile(list.at(i))))
                 QVERIFY(makeProfile(list.at(i), markedProfile(i + 10)));
         }
-        setSlotNames(slotNames);
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
+            GlobalRecords::live().ProfileNames[i] = slotNames.at(i);
         GlobalRecords::live().ProfileID = quint8(current);
     }
 
