@@ -39,8 +39,6 @@ public:
     static bool hasStoredLanguage();
     // Qt's own catalogue for language i ("qtbase_zh_CN"); empty for English.
     QString qtCatalogueFor(int iIndex) const;
-    // Qt's own texts are translated too (its catalogue was found and installed).
-    bool hasQtTranslation() const { return m_pQtTranslator != nullptr; }
 
 signals:
     void languagePicked(int iIndex);

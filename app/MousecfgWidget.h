@@ -79,13 +79,11 @@ public:
 
     // Mice found by the last enumeration, as start-up reads it.
     int deviceCount() const { return m_iDeviceCount; }
-    QStringList deviceList() const { return m_DeviceList; }
     // A device selection is under way.
     bool isBusy() const;
 
     // The selection routine: choose a mouse, open it after a pause, show the window.
     void selectDevice(bool bHotplug);
-    DeviceSelection* deviceSelection() const { return m_pSelection; }
 
     // Operations the pages and the profile management call.
     void showPage(int iPage);
@@ -95,7 +93,6 @@ public:
     void rebuildProfileMenu();
     ConfigWriter::Outcome writeConfiguration(bool bFullWrite = false);
 
-    double uiScale() const { return m_dScale; }
     int scaleIndex() const { return m_iScaleIndex; }
     quint8 currentProfile() const;
     QStringList profileList() const { return m_ProfileList; }
@@ -106,7 +103,6 @@ public:
     MousePicture* mousePicture() const { return m_pPicture; }
     // Built on first use.
     KivoBtnWindow* buttonWindow();
-    QSystemTrayIcon* trayIcon() const { return m_pTrayIcon; }
     QMenu* trayMenu() const { return m_pTrayMenu; }
     LanguageSwitcher* languageSwitcher() const { return m_pLanguage; }
     BatteryPoller* batteryPoller() const { return m_pPoller; }

@@ -106,10 +106,4 @@ inline ProfileData markedProfile(int mark)
     return p;
 }
 
-inline void setSlotNames(const QStringList& names)
-{
-    for (int i = 0; i < MouseConfig::kProfileCount && i < names.size(); ++i)
-        GlobalRecords::live().ProfileNames[i] = names.at(i);
-}
-
 } // namespace ProfileTestTools

@@ -54,6 +54,11 @@ private slots:
         QCOMPARE(picture->highlighted(), 1);
         emit second->OverSignal(second, false);
         QCOMPARE(picture->highlighted(), -1);
+        // Button 9 has no picture of its own: the plain one stays.
+        KivoPushButton ninth(QStringList(), nullptr);
+        ninth.setProperty("buttonIndex", 8);
+        rig.window().slotMouseOver(&ninth, false);
+        QCOMPARE(picture->highlighted(), -1);
 
         rig.window().selectHotspot(MousePicture::SideGroup, 4);
         QVERIFY(list->currentSet() == 0 && list->currentIndex() == 4);

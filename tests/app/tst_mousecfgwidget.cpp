@@ -42,25 +42,9 @@ private:
 
 private slots:
 
-    void startUpReadsPointerSpeedIntoActiveProfile()
-    {
-        WindowRig rig(QStringLiteral("hornbeam"), true, false, 17);
-        const MouseConfig& live = GlobalRecords::live();
-        QCOMPARE(live.ProfileID, quint8(0));
-        QCOMPARE(live.Profile[0].mousespeed, quint8(17));
-        // Only the active profile takes the desktop's value; the snapshot keeps the file's.
-        QCOMPARE(live.Profile[1].mousespeed, quint8(0));
-        QCOMPARE(GlobalRecords::snapshot().Profile[0].mousespeed, quint8(0));
-        // The factory profile file is written at every start, once the event loop runs.
-        const QString factory = rig.folder() + "/Configs/Profile/DefaultProfile.prof";
-        QFile::remove(factory);
-        WindowRig second;
-        QTRY_VERIFY(QFile::exists(second.folder() + "/Configs/Profile/DefaultProfile.prof"));
-    }
-
     // The start reads the shown profile at once and the others once the event loop runs: all
     // five end up as their files hold them, whichever slot is active, and the active one keeps
-    // the desktop's pointer speed.
+    // the desktop's pointer speed. The factory profile file is written at every start.
     void everyProfileReadAfterStart_data()
     {
         QTest::addColumn<int>("active");
@@ -75,6 +59,7 @@ private slots:
         WindowRig rig(QStringLiteral("hornbeam"), true, false, 23, [active](const QString& folder) {
             QSettings(folder + "/Configs/Config.ini", QSettings::IniFormat)
                 .setValue("Config/ProfileID", active);
+            QFile::remove(folder + "/Configs/Profile/DefaultProfile.prof");
         });
         MouseConfig files;
         ProfileFiles::loadConfiguration(files);
@@ -86,6 +71,7 @@ private slots:
                 QVERIFY(live.Profile[i] == files.Profile[i]);
         }
         QCOMPARE(live.Profile[active].mousespeed, quint8(23));
+        QTRY_VERIFY(QFile::exists(rig.folder() + "/Configs/Profile/DefaultProfile.prof"));
     }
 
     // Reports that change nothing announce nothing: the current status, a slot or level outside
@@ -96,17 +82,14 @@ private slots:
         MousecfgWidget& w = rig.window();
         const MouseConfig before = GlobalRecords::live();
         QCOMPARE(before.activeProfile().dpi, quint8(1));
-        QCOMPARE(before.activeProfile().pollrate, quint8(1));
         w.slotRefreshStatus(0, 1, 1, 9);
-        w.slotRefreshStatus(0, 1, 1, 0);
         // Five slots and eight levels: a profile 5 or a level 8 names nothing.
         w.slotRefreshStatus(5, 8, 1, 0);
         w.slotRefreshStatus(200, 15, 1, 0);
         QVERIFY(GlobalRecords::live() == before);
-        QCOMPARE(w.currentProfile(), quint8(0));
         QVERIFY(rig.m_Speed.m_Applied.isEmpty());
         QCOMPARE(rig.configValue("Config/ProfileID").toInt(), 0);
-        for (quint8 code : {quint8(0), quint8(3), quint8(16), quint8(255)}) {
+        for (quint8 code : {quint8(3), quint8(255)}) {
             w.slotRefreshStatus(0, 1, code, 0);
             QCOMPARE(GlobalRecords::live().activeProfile().pollrate, code);
         }
@@ -120,15 +103,12 @@ private slots:
         GlobalRecords::live().Profile[1].mousespeed = 15;
 
         w.slotRefreshStatus(1, 2, 8, 0);
-
         // Profile 2's level 3 is step 32: 1600 DPI on sensor 3389.
         QCOMPARE(rig.m_Announcer.m_Texts, QStringList({"Profile 2", "DPI 3:1600", "125 HZ"}));
         for (const QColor& c : rig.m_Announcer.m_Colours)
             QCOMPARE(c, QColor(0, 0, 255)); // Config/GColorID 2
         QCOMPARE(w.currentProfile(), quint8(1));
-        QCOMPARE(GlobalRecords::live().Profile[1].dpi, quint8(2));
         QCOMPARE(GlobalRecords::live().Profile[1].pollrate, quint8(8));
-        // The first profile is left as it was.
         QCOMPARE(GlobalRecords::live().Profile[0].dpi, quint8(1));
         QCOMPARE(rig.configValue("Config/ProfileID").toInt(), 1);
         QCOMPARE(rig.m_Speed.m_Applied, QList<int>({15}));
@@ -137,66 +117,76 @@ private slots:
         QCOMPARE(rig.profileValue("Profile 1", "PROFILE/dpi").toInt(), 1);
 
         rig.m_Announcer.m_Texts.clear();
-        w.slotRefreshStatus(1, 2, 4, 0);
-        w.slotRefreshStatus(1, 2, 2, 0);
-        w.slotRefreshStatus(1, 2, 1, 0);
+        for (quint8 rate : {4, 2, 1})
+            w.slotRefreshStatus(1, 2, rate, 0);
         QCOMPARE(rig.m_Announcer.m_Texts, QStringList({"250 HZ", "500 HZ", "1000 HZ"}));
     }
 
-    void mouseOffWhateverCharging()
+    // One battery report after a level of 60: the gauge, the icons, the state and the level
+    // stored for the next start.
+    void batteryReport_data()
     {
-        WindowRig rig;
+        QTest::addColumn<bool>("receiver");
+        QTest::addColumn<bool>("cable");
+        QTest::addColumn<int>("charging"); // the thread's own flag
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("high");  // bit 0: charging
+        QTest::addColumn<int>("shown"); // -1: mouse off
+        QTest::addColumn<QColor>("chunk");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("stored");
+        const QColor accent(0, 0, 255), warn = BatteryBar::warningColour(), off(100, 100, 100);
+        QTest::newRow("level") << true << false << 0 << 57 << 0 << 57 << accent << 2 << 57;
+        QTest::newRow("charging") << true << false << 0 << 58 << 1 << 58 << accent << 1 << 58;
+        QTest::newRow("above 100") << true << false << 0 << 180 << 0 << 100 << accent << 2 << 100;
+        QTest::newRow("21 not low") << true << false << 0 << 21 << 0 << 21 << accent << 2 << 21;
+        QTest::newRow("20 low") << true << false << 0 << 20 << 0 << 20 << warn << 2 << 20;
+        QTest::newRow("15 low") << true << false << 0 << 15 << 0 << 15 << warn << 2 << 15;
+        QTest::newRow("off") << true << false << 0 << 0 << 0 << -1 << off << 2 << 60;
+        QTest::newRow("off, flag") << true << false << 1 << 0 << 0 << -1 << off << 2 << 60;
+        QTest::newRow("off, high byte") << true << false << 0 << 0 << 1 << -1 << off << 2 << 60;
+        QTest::newRow("no link") << false << false << 0 << 0 << 0 << -1 << off << 3 << 60;
+        QTest::newRow("cable") << false << true << 0 << 40 << 1 << 100 << accent << 0 << 40;
+        QTest::newRow("cable and receiver")
+            << true << true << 0 << 50 << 0 << 100 << accent << 1 << 50;
+    }
+    void batteryReport()
+    {
+        QFETCH(bool, receiver);
+        QFETCH(bool, cable);
+        QFETCH(int, charging);
+        QFETCH(int, level);
+        QFETCH(int, high);
+        QFETCH(int, shown);
+        QFETCH(QColor, chunk);
+        QFETCH(int, state);
+        QFETCH(int, stored);
+        const QColor off(100, 100, 100);
+        WindowRig rig(QStringLiteral("hornbeam"), receiver, cable);
         MousecfgWidget& w = rig.window();
         BatteryDisplay* d = w.batteryDisplay();
-        // Not charging, the charging flag, charging in the high byte: level 0 is off all the same.
-        for (const auto& charging : {qMakePair(0, 0), qMakePair(1, 0), qMakePair(0, 1)}) {
-            w.slotRefreshBatteryStatus(0, 60, 0);
-            QCOMPARE(rig.configValue("Config/Battery").toInt(), 60);
-            w.slotRefreshBatteryStatus(quint8(charging.first), 0, quint8(charging.second));
-            QVERIFY(d->isMouseOff());
-            QCOMPARE(d->bar()->format(), QStringLiteral("MOUSE OFF"));
-            QVERIFY(!d->bar()->isTextVisible());
-            QCOMPARE(d->statusLabel()->text(), QStringLiteral("MOUSE OFF"));
-            QVERIFY(d->statusLabel2()->text().isEmpty());
-            QCOMPARE(d->bar()->chunkColour(), QColor(100, 100, 100));
-            QCOMPARE(d->bar()->backgroundColour(), QColor(100, 100, 100));
-            QCOMPARE(d->bar()->textColour(), QColor(Qt::white));
-            QVERIFY(!d->chargingIcon()->isVisibleTo(&w));
-            // An off mouse has no level to remember.
-            QCOMPARE(rig.configValue("Config/Battery").toInt(), 60);
-        }
+        w.slotRefreshBatteryStatus(0, 60, 0);
+        w.slotRefreshBatteryStatus(quint8(charging), quint8(level), quint8(high));
+        QCOMPARE(d->isMouseOff(), shown < 0);
+        QCOMPARE(d->bar()->value(), qMax(shown, 0));
+        QCOMPARE(d->bar()->isTextVisible(), shown >= 0);
+        QCOMPARE(d->bar()->format(), shown < 0 ? "MOUSE OFF" : cable ? "" : "%p%");
+        QCOMPARE(d->statusLabel()->text(), shown < 0 ? "MOUSE OFF" : "");
+        QCOMPARE(d->bar()->chunkColour(), chunk);
+        QCOMPARE(d->bar()->isLow(), chunk == BatteryBar::warningColour());
+        QCOMPARE(d->bar()->textColour(), shown < 0 ? QColor(Qt::white) : QColor(Qt::black));
+        QCOMPARE(d->bar()->backgroundColour(), shown < 0 ? off : QColor(Qt::white));
+        QCOMPARE(d->state(), state);
+        QCOMPARE(d->receiverIcon()->isVisibleTo(&w), receiver);
+        QCOMPARE(d->bar()->isVisibleTo(&w), state >= 2);
+        QCOMPARE(d->chargingIcon()->isVisibleTo(&w), shown >= 0 && high == 1);
+        // Both icons show side by side, not over each other.
+        if (d->chargingIcon()->isVisibleTo(&w) && receiver)
+            QVERIFY(!d->chargingIcon()->geometry().intersects(d->receiverIcon()->geometry()));
+        QCOMPARE(rig.configValue("Config/Battery").toInt(), stored);
     }
 
-    void batteryLevelShownAndStored()
-    {
-        WindowRig rig;
-        MousecfgWidget& w = rig.window();
-        BatteryDisplay* d = w.batteryDisplay();
-        w.slotRefreshBatteryStatus(0, 57, 0);
-        QVERIFY(!d->isMouseOff());
-        QVERIFY(d->bar()->isTextVisible());
-        QCOMPARE(d->bar()->format(), QStringLiteral("%p%"));
-        QCOMPARE(d->bar()->value(), 57);
-        QCOMPARE(d->bar()->text(), QStringLiteral("57%"));
-        QCOMPARE(d->bar()->chunkColour(), QColor(0, 0, 255));
-        QCOMPARE(d->bar()->backgroundColour(), QColor(Qt::white));
-        QCOMPARE(d->bar()->textColour(), QColor(Qt::black));
-        QVERIFY(d->bar()->font().bold());
-        QCOMPARE(d->bar()->font().pixelSize(), 16);
-        QCOMPARE(rig.configValue("Config/Battery").toInt(), 57);
-        QVERIFY(!d->chargingIcon()->isVisibleTo(&w));
-
-        // The mouse reports charging in the high byte.
-        w.slotRefreshBatteryStatus(0, 58, 1);
-        QVERIFY(d->isCharging());
-        QVERIFY(d->chargingIcon()->isVisibleTo(&w));
-        QCOMPARE(rig.configValue("Config/Battery").toInt(), 58);
-        // A level above 100 is shown as full.
-        w.slotRefreshBatteryStatus(0, 180, 0);
-        QCOMPARE(d->bar()->value(), 100);
-    }
-
-    void batteryReadableOnEveryAccentAndLowLevelsWarn()
+    void batteryReadableOnEveryAccent()
     {
         // Every colour the gauge can be filled with: the seven accents, the warning colour and
         // the grey of a mouse that is off; the text must read on it and on the empty part.
@@ -212,26 +202,15 @@ private slots:
                 QVERIFY(ColourContrast::ratio(bar.textColourOver(Qt::white), Qt::white) >= 4.5);
             }
         }
-        QVERIFY(qAbs(ColourContrast::ratio(Qt::black, Qt::white) - 21.0) < 0.01);
-
-        WindowRig rig;
-        BatteryDisplay* d = rig.window().batteryDisplay();
-        for (int level : {21, 20, 15}) {
-            rig.window().slotRefreshBatteryStatus(0, quint8(level), 0);
-            QCOMPARE(d->bar()->isLow(), level <= 20);
-            QCOMPARE(d->bar()->chunkColour(),
-                     level <= 20 ? BatteryBar::warningColour() : QColor(0, 0, 255));
-        }
     }
 
     void chargingIconStaysInsideTheWell()
     {
-        for (double scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
-            for (bool receiver : {false, true}) {
-                WindowRig rig(QStringLiteral("hornbeam"), receiver, false);
-                MousecfgWidget& w = rig.window();
-                w.batteryDisplay()->layout(scale);
-                w.slotRefreshBatteryStatus(0, 50, 1);
+        for (bool receiver : {false, true}) {
+            WindowRig rig(QStringLiteral("hornbeam"), receiver, false);
+            MousecfgWidget& w = rig.window();
+            w.slotRefreshBatteryStatus(0, 50, 1);
+            for (double scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
                 w.batteryDisplay()->layout(scale);
                 const QRect well = MainLayout::rect(MainLayout::StatusWell, scale);
                 for (QWidget* icon : {static_cast<QWidget*>(w.batteryDisplay()->chargingIcon()),
@@ -245,112 +224,33 @@ private slots:
         }
     }
 
-    void cableShowsFullWithoutPercent()
+    void tabsFollowTheModel_data()
     {
-        WindowRig rig(QStringLiteral("hornbeam"), false, true);
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("lightingPage"); // what the lighting tab shows
+        QTest::newRow("hornbeam") << "hornbeam" << 0;
+        // The linden installation has PROFILE/ledDisable and PROFILE/DisableMacro set: the
+        // customize page stands in for lighting and macros.
+        QTest::newRow("linden") << "linden" << 1;
+    }
+    void tabsFollowTheModel()
+    {
+        QFETCH(QString, model);
+        QFETCH(int, lightingPage);
+        WindowRig rig(model);
         MousecfgWidget& w = rig.window();
-        BatteryDisplay* d = w.batteryDisplay();
-        w.slotRefreshBatteryStatus(0, 40, 1);
-        QCOMPARE(d->bar()->value(), 100);
-        QVERIFY(d->bar()->format().isEmpty());
-        QCOMPARE(d->state(), int(BatteryDisplay::CableOnly));
-        QVERIFY(!d->bar()->isVisibleTo(&w));
-        QVERIFY(!d->receiverIcon()->isVisibleTo(&w));
-        QCOMPARE(rig.configValue("Config/Battery").toInt(), 40);
-    }
-
-    void connectionStateTable_data()
-    {
-        QTest::addColumn<bool>("cable");
-        QTest::addColumn<bool>("receiver");
-        QTest::addColumn<bool>("charging");
-        QTest::addColumn<int>("state");
-        QTest::newRow("cable") << true << false << false << 0;
-        QTest::newRow("cable charging") << true << false << true << 0;
-        QTest::newRow("both") << true << true << false << 1;
-        QTest::newRow("both charging") << true << true << true << 1;
-        QTest::newRow("receiver charging") << false << true << true << 1;
-        QTest::newRow("receiver") << false << true << false << 2;
-        QTest::newRow("none") << false << false << false << 3;
-        QTest::newRow("none charging") << false << false << true << 3;
-    }
-
-    void connectionStateTable()
-    {
-        QFETCH(bool, cable);
-        QFETCH(bool, receiver);
-        QFETCH(bool, charging);
-        QFETCH(int, state);
-        QCOMPARE(BatteryDisplay::connectionState(cable, receiver, charging), state);
-    }
-
-    void connectionStateShownByIcons()
-    {
-        WindowRig rig;
-        MousecfgWidget& w = rig.window();
-        BatteryDisplay* d = w.batteryDisplay();
-
-        w.slotRefreshBatteryStatus(0, 70, 0);
-        QCOMPARE(d->state(), 2);
-        QVERIFY(d->receiverIcon()->isVisibleTo(&w));
-        QVERIFY(d->bar()->isVisibleTo(&w));
-
-        w.slotRefreshBatteryStatus(0, 70, 1);
-        QCOMPARE(d->state(), 1);
-        QVERIFY(d->receiverIcon()->isVisibleTo(&w));
-        QVERIFY(!d->bar()->isVisibleTo(&w));
-        // Both icons show; they do not cover each other.
-        QVERIFY(d->chargingIcon()->isVisibleTo(&w));
-        QVERIFY(!d->chargingIcon()->geometry().intersects(d->receiverIcon()->geometry()));
-
-        // Receiver gone: nothing reaches the mouse.
-        rig.mouse().unplug(VirtualMouse::Link::Receiver);
-        DeviceAccess::enumerate();
-        w.slotRefreshBatteryStatus(0, 0, 0);
-        QCOMPARE(d->state(), 3);
-        QVERIFY(!d->receiverIcon()->isVisibleTo(&w));
-        QVERIFY(d->bar()->isVisibleTo(&w));
-    }
-
-    void lightingTabShowsLightingPage()
-    {
-        WindowRig rig;
-        MousecfgWidget& w = rig.window();
-        QCOMPARE(w.currentPage(), 0);
+        QCOMPARE(w.currentPage(), lightingPage);
         button(w, "tabDpi")->click();
         QCOMPARE(w.currentPage(), 2);
-        QVERIFY(button(w, "tabDpi")->isChecked());
-        QVERIFY(!button(w, "tabLighting")->isChecked());
         QVERIFY(w.findChild<QWidget*>("dpiPage")->isVisibleTo(&w));
         QVERIFY(!w.findChild<QWidget*>("lightingPage")->isVisibleTo(&w));
         button(w, "tabLighting")->click();
-        QCOMPARE(w.currentPage(), 0);
-        QVERIFY(w.findChild<QWidget*>("lightingPage")->isVisibleTo(&w));
-        QVERIFY(!w.findChild<QWidget*>("dpiPage")->isVisibleTo(&w));
-        QVERIFY(!w.mousePicture()->frontPicture()->isVisibleTo(&w));
-        QVERIFY(!button(w, "tabLighting")->geometry().isEmpty());
-        QVERIFY(!button(w, "tabMacro")->geometry().isEmpty());
-    }
-
-    void ledDisableShowsCustomizeForLighting()
-    {
-        // The linden installation has PROFILE/ledDisable and PROFILE/DisableMacro set.
-        WindowRig rig(QStringLiteral("linden"));
-        MousecfgWidget& w = rig.window();
-        QCOMPARE(w.currentPage(), 1);
-        button(w, "tabDpi")->click();
-        QCOMPARE(w.currentPage(), 2);
-        button(w, "tabLighting")->click();
-        QCOMPARE(w.currentPage(), 1);
-        QVERIFY(button(w, "tabCustomize")->isChecked());
-        QVERIFY(!button(w, "tabLighting")->isChecked());
-        QVERIFY(w.findChild<QWidget*>("customizePage")->isVisibleTo(&w));
-        QVERIFY(!w.findChild<QWidget*>("lightingPage")->isVisibleTo(&w));
-        w.slotGotoMacro(0);
-        QCOMPARE(w.currentPage(), 1);
-        QVERIFY(button(w, "tabLighting")->geometry().isEmpty());
-        QVERIFY(button(w, "tabMacro")->geometry().isEmpty());
-        QVERIFY(!button(w, "tabCustomize")->geometry().isEmpty());
+        QCOMPARE(w.currentPage(), lightingPage);
+        QCOMPARE(w.findChild<QWidget*>("lightingPage")->isVisibleTo(&w), lightingPage == 0);
+        QCOMPARE(button(w, "tabCustomize")->isChecked(), lightingPage == 1);
+        QVERIFY(!w.mousePicture()->frontPicture()->isVisibleTo(&w) || lightingPage == 1);
+        QCOMPARE(button(w, "tabLighting")->geometry().isEmpty(), lightingPage == 1);
+        QCOMPARE(button(w, "tabMacro")->geometry().isEmpty(), lightingPage == 1);
     }
 
     // Recording on the macro page locks the rest of the window until it stops.
@@ -371,21 +271,18 @@ private slots:
         QVERIFY(button(w, "applyButton")->isEnabled());
     }
 
-    void frontAndSideViews()
+    void frontAndSideViewsAndHotspots()
     {
         WindowRig rig;
         MousecfgWidget& w = rig.window();
         button(w, "tabCustomize")->click();
         MousePicture* picture = w.mousePicture();
-        QVERIFY(picture->isFrontView());
         QVERIFY(picture->frontPicture()->isVisibleTo(&w));
         QVERIFY(!picture->sidePicture()->isVisibleTo(&w));
         button(w, "sideButton")->click();
         QVERIFY(!picture->isFrontView());
         QVERIFY(picture->sidePicture()->isVisibleTo(&w));
-        QVERIFY(button(w, "sideButton")->isChecked());
         QVERIFY(!button(w, "frontButton")->isChecked());
-        QVERIFY(picture->hotspot(MousePicture::ArrowGroup, 0)->isVisibleTo(&w));
         button(w, "tabDpi")->click();
         QVERIFY(!picture->sidePicture()->isVisibleTo(&w));
         QVERIFY(!button(w, "sideButton")->isVisibleTo(&w));
@@ -394,60 +291,23 @@ private slots:
         QVERIFY(picture->frontPicture()->isVisibleTo(&w));
         // Front hotspots are not offered; side ones sit on the side picture.
         QVERIFY(picture->hotspot(MousePicture::FrontGroup, 3)->geometry().isEmpty());
-        const QRect side = picture->sidePicture()->geometry();
         const QRect spot = picture->hotspot(MousePicture::SideGroup, 3)->geometry();
         QVERIFY(!spot.isEmpty());
-        QVERIFY(side.contains(spot));
-    }
+        QVERIFY(picture->sidePicture()->geometry().contains(spot));
 
-    void hotspotClickSelectsButton()
-    {
-        WindowRig rig;
-        MousecfgWidget& w = rig.window();
-        MousePicture* picture = w.mousePicture();
         picture->hotspot(MousePicture::SideGroup, 4)->click();
         QCOMPARE(w.selectedGroup(), 1);
         QCOMPARE(w.selectedHotspot(), 4);
-        QVERIFY(picture->hotspot(MousePicture::SideGroup, 4)->isChecked());
         picture->hotspot(MousePicture::ArrowGroup, 1)->click();
         QCOMPARE(w.selectedGroup(), 2);
         QCOMPARE(w.selectedHotspot(), 1);
         QVERIFY(!picture->hotspot(MousePicture::SideGroup, 4)->isChecked());
     }
 
-    void mouseOverHighlightsButtonPicture()
-    {
-        WindowRig rig;
-        // The pictures of the current device, as the skin lays them out.
-        const QString folder = rig.folder() + "/skin/mouse/HORNBEAM/";
-        QVERIFY(QDir().mkpath(folder));
-        QImage image(30, 40, QImage::Format_ARGB32);
-        image.fill(Qt::red);
-        QVERIFY(image.save(folder + "Mouse.png"));
-        QVERIFY(image.save(folder + "mouse_4.png"));
-        QVERIFY(image.save(folder + "HORNBEAM_Side.png"));
-        MousecfgWidget& w = rig.window();
-        w.refreshModelParts();
-        QCOMPARE(MousePicture::sidePicturePath("HORNBEAM"), folder + "HORNBEAM_Side.png");
-
-        KivoPushButton other(QStringList(), nullptr);
-        other.setProperty("buttonIndex", 3);
-        w.slotMouseOver(&other, false);
-        QCOMPARE(w.mousePicture()->highlighted(), 3);
-        w.slotMouseOver(&other, true);
-        QCOMPARE(w.mousePicture()->highlighted(), -1);
-        // Button 9 has no picture of its own: the plain one stays.
-        other.setProperty("buttonIndex", 8);
-        w.slotMouseOver(&other, false);
-        QCOMPARE(w.mousePicture()->highlighted(), -1);
-    }
-
     void arrowImagesByModel()
     {
         QVERIFY(MousePicture::usesSecondArrowSet("ELM FPS"));
-        QVERIFY(MousePicture::usesSecondArrowSet("PINE"));
         QVERIFY(!MousePicture::usesSecondArrowSet("pine"));
-        QVERIFY(!MousePicture::usesSecondArrowSet("HORNBEAM"));
         QVERIFY(MousePicture::arrowImages("K121-RGB2", true).first().endsWith("/btn_up4.png"));
         QVERIFY(MousePicture::arrowImages("K121-RGB2", false).last().endsWith("/btn_down3.png"));
         QVERIFY(MousePicture::arrowImages("HORNBEAM", true).first().endsWith("/btn_up2.png"));
@@ -473,11 +333,7 @@ private slots:
         QVERIFY(w.batteryPoller()->isPolling());
         w.iconActivated(QSystemTrayIcon::DoubleClick);
         QVERIFY(w.isHidden());
-        // The tray menu: "&Load Config" then "&Quit".
-        const QList<QAction*> actions = w.trayMenu()->actions();
-        QCOMPARE(actions.size(), 2);
-        QCOMPARE(actions[0]->text(), QStringLiteral("&Load Config"));
-        QCOMPARE(actions[1]->text(), QStringLiteral("&Quit"));
+        QCOMPARE(w.trayMenu()->actions().size(), 2);
 
         // While a selection runs the tray leaves the window alone.
         w.show();
@@ -486,8 +342,6 @@ private slots:
         w.iconActivated(QSystemTrayIcon::Trigger);
         QVERIFY(w.isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!w.isBusy(), 5000);
-        w.iconActivated(QSystemTrayIcon::Trigger);
-        QVERIFY(w.isHidden());
     }
 
     void dragNeedsMoreThanFourPixelsAndTheLeftButton()
@@ -506,9 +360,6 @@ private slots:
         sendMouse(w, QEvent::MouseMove, Qt::LeftButton, press + QPoint(3, 2));
         QCOMPARE(w.pos(), start + QPoint(3, 2));
         sendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, press + QPoint(3, 2));
-        sendMouse(w, QEvent::MouseMove, Qt::NoButton, press + QPoint(40, 40));
-        QCOMPARE(w.pos(), start + QPoint(3, 2));
-        // The right button never drags.
         sendMouse(w, QEvent::MouseButtonPress, Qt::RightButton, press);
         sendMouse(w, QEvent::MouseMove, Qt::RightButton, press + QPoint(30, 30));
         QCOMPARE(w.pos(), start + QPoint(3, 2));

@@ -13,6 +13,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+
 // The device chooser on its own: what it shows, how a row is chosen, the refresh rule and its
 // own notifications.
 class TestMouseDialog : public QObject
@@ -55,45 +57,55 @@ private:
             QVERIFY(image.save(dir + "/" + name));
     }
 
-private slots:
-    void showsTheChooserAsDescribed()
+    static bool shown(MouseDialog& dialog)
     {
-        TestAppFolder folder;
-        MouseDialog dialog({"HORNBEAM", "LINDEN"});
+        dialog.show();
+        return QTest::qWaitForWindowExposed(&dialog);
+    }
+
+    std::unique_ptr<TestAppFolder> m_pFolder;
+
+private slots:
+    void init() { m_pFolder = std::make_unique<TestAppFolder>(); }
+    void cleanup() { m_pFolder.reset(); }
+
+    void showsTheChooserAndMarksAClickedRow()
+    {
+        MouseDialog dialog({"HORNBEAM", "LINDEN", "TAMARACK"});
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
         QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(
-            dialog.styleSheet(),
-            QStringLiteral("QDialog { background-color: #000000; border: 1px solid #CCCCCC; }"));
         QStringList texts;
-        for (QLabel* label : dialog.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (QLabel* label : dialog.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
             texts << label->text();
-            if (label->text() == QStringLiteral("选择鼠标设备"))
-                QCOMPARE(label->styleSheet(),
-                         QStringLiteral(
-                             "font-size: 24px; font-weight: bold; color: white; padding: 10px;"));
-        }
         QVERIFY(texts.contains(QStringLiteral("选择鼠标设备")));
         QVERIFY(texts.contains(QStringLiteral("请点击选择一个鼠标：")));
         QCOMPARE(dialog.listWidget()->viewMode(), QListView::IconMode);
-        QCOMPARE(dialog.listWidget()->count(), 2);
-        QCOMPARE(dialog.rowWidget(0)->name(), QStringLiteral("HORNBEAM"));
         QCOMPARE(dialog.rowWidget(1)->name(), QStringLiteral("LINDEN"));
         QCOMPARE(dialog.messageLabel()->text(), QStringLiteral("Dongle Disconnect!"));
-        QCOMPARE(dialog.messageLabel()->styleSheet(),
-                 QStringLiteral("font-size: 20px; color: red; font-weight: bold;"));
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QVERIFY(dialog.listWidget()->isVisible());
+        QVERIFY(shown(dialog));
         QVERIFY(!dialog.messageLabel()->isVisible());
-        QVERIFY(!dialog.isShowingDisconnect());
         // Nothing is chosen until the user clicks.
         QCOMPARE(dialog.markedRow(), -1);
         QVERIFY(!dialog.okButton()->isEnabled());
+
+        clickRow(dialog, 1);
+        QCOMPARE(dialog.selectedName(), QStringLiteral("LINDEN"));
+        QVERIFY(dialog.rowWidget(1)->nameLabel()->styleSheet().contains("color: black"));
+        QVERIFY(dialog.rowWidget(0)->nameLabel()->styleSheet().contains("color: white"));
+        // A click alone does not close the chooser.
+        QVERIFY(dialog.isVisible());
+        clickRow(dialog, 2);
+        QCOMPARE(dialog.markedRow(), 2);
+        QVERIFY(!dialog.rowWidget(1)->isSelected());
+        QVERIFY(dialog.rowWidget(1)->nameLabel()->styleSheet().contains("color: white"));
+        QCOMPARE(accepted.count(), 0);
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        QCOMPARE(accepted.count(), 1);
+        QCOMPARE(dialog.selectedName(), QStringLiteral("TAMARACK"));
     }
 
     void picturesComeFromTheSkinOrAStandardIcon()
     {
-        TestAppFolder folder;
         const QString dir = AppPaths::appDir() + "/skin/mouse/LINDEN";
         QVERIFY(QDir().mkpath(dir));
         QImage picture(300, 400, QImage::Format_ARGB32);
@@ -107,64 +119,12 @@ private slots:
         QVERIFY(countPixels(row, [](QColor c) { return c == QColor(10, 200, 30); }) > 1000);
     }
 
-    void emptyListShowsDongleDisconnect()
-    {
-        TestAppFolder folder;
-        MouseDialog dialog({});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QVERIFY(dialog.isShowingDisconnect());
-        QVERIFY(dialog.messageLabel()->isVisible());
-        QVERIFY(!dialog.listWidget()->isVisible());
-        QCOMPARE(dialog.listWidget()->count(), 0);
-        // A mouse that comes and goes again brings the message back.
-        dialog.slotRefreshList({"HORNBEAM", "LINDEN"});
-        QVERIFY(!dialog.isShowingDisconnect());
-        QVERIFY(dialog.listWidget()->isVisible());
-        dialog.slotRefreshList({});
-        QVERIFY(dialog.isShowingDisconnect());
-    }
-
-    void clickMarksTheRowAndOkAccepts()
-    {
-        TestAppFolder folder;
-        MouseDialog dialog({"HORNBEAM", "LINDEN", "TAMARACK"});
-        QSignalSpy accepted(&dialog, &QDialog::accepted);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-
-        clickRow(dialog, 1);
-        QCOMPARE(dialog.markedRow(), 1);
-        QCOMPARE(dialog.selectedName(), QStringLiteral("LINDEN"));
-        QVERIFY(dialog.rowWidget(1)->isSelected());
-        QVERIFY(dialog.rowWidget(1)->nameLabel()->styleSheet().contains("color: black"));
-        QVERIFY(dialog.rowWidget(0)->nameLabel()->styleSheet().contains("color: white"));
-        QVERIFY(dialog.rowWidget(2)->nameLabel()->styleSheet().contains("color: white"));
-        // A click alone does not close the chooser.
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(accepted.count(), 0);
-
-        clickRow(dialog, 2);
-        QCOMPARE(dialog.selectedName(), QStringLiteral("TAMARACK"));
-        QVERIFY(!dialog.rowWidget(1)->isSelected());
-        QVERIFY(dialog.rowWidget(1)->nameLabel()->styleSheet().contains("color: white"));
-        QVERIFY(dialog.rowWidget(2)->nameLabel()->styleSheet().contains("color: black"));
-
-        QVERIFY(dialog.okButton()->isEnabled());
-        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-        QCOMPARE(accepted.count(), 1);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.selectedName(), QStringLiteral("TAMARACK"));
-    }
-
     void doubleClickAcceptsCancelRejects()
     {
-        TestAppFolder folder;
         for (bool bCancel : {false, true}) {
             MouseDialog dialog({"HORNBEAM", "LINDEN"});
             QSignalSpy finished(&dialog, &QDialog::finished);
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QVERIFY(shown(dialog));
             clickRow(dialog, bCancel ? 1 : 0);
             if (bCancel)
                 QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
@@ -193,6 +153,7 @@ private slots:
             << QStringList{"HORNBEAM", "LINDEN", "TAMARACK"} << QStringList{"LINDEN"} << false;
         QTest::newRow("none to two") << QStringList{} << QStringList{"HORNBEAM", "LINDEN"} << false;
         QTest::newRow("two to none") << QStringList{"HORNBEAM", "LINDEN"} << QStringList{} << false;
+        QTest::newRow("none to none") << QStringList{} << QStringList{} << false;
     }
 
     void refreshRule()
@@ -200,36 +161,29 @@ private slots:
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
         QFETCH(bool, taken);
-        TestAppFolder folder;
         MouseDialog dialog(before);
         QSignalSpy accepted(&dialog, &QDialog::accepted);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(shown(dialog));
         dialog.slotRefreshList(after);
         QCOMPARE(dialog.devices(), after);
         QCOMPARE(dialog.listWidget()->count(), after.size());
         QCOMPARE(accepted.count(), taken ? 1 : 0);
         QCOMPARE(dialog.isVisible(), !taken);
-        if (taken) {
-            QCOMPARE(dialog.selectedName(), after.first());
-            QVERIFY(dialog.rowWidget(0)->isSelected());
-        } else {
-            QCOMPARE(dialog.selectedName(), QString());
-        }
+        QCOMPARE(dialog.selectedName(), taken ? after.first() : QString());
+        // An empty list shows the message in place of the list.
+        QCOMPARE(dialog.isShowingDisconnect(), after.isEmpty());
+        QCOMPARE(dialog.messageLabel()->isVisibleTo(&dialog), after.isEmpty());
+        QCOMPARE(dialog.listWidget()->isVisibleTo(&dialog), !after.isEmpty());
     }
 
     void markSurvivesARefreshThatKeepsTheMouse()
     {
-        TestAppFolder folder;
         MouseDialog dialog({"HORNBEAM", "LINDEN"});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(shown(dialog));
         clickRow(dialog, 1);
         dialog.slotRefreshList({"TAMARACK", "HORNBEAM", "LINDEN"});
         QCOMPARE(dialog.selectedName(), QStringLiteral("LINDEN"));
-        QCOMPARE(dialog.markedRow(), 2);
         QVERIFY(dialog.rowWidget(2)->isSelected());
-        QVERIFY(!dialog.rowWidget(0)->isSelected());
         // The marked mouse goes: nothing is chosen any more.
         dialog.slotRefreshList({"TAMARACK", "HORNBEAM", "HORNBEAM2"});
         QCOMPARE(dialog.selectedName(), QString());
@@ -238,7 +192,6 @@ private slots:
 
     void ownNotificationsWhileOpen()
     {
-        TestAppFolder folder;
         auto* dialog = new MouseDialog({});
         QPointer<FakeDeviceNotifier> notifier = new FakeDeviceNotifier;
         dialog->setNotifier(notifier);
@@ -248,29 +201,22 @@ private slots:
         dialog->show();
         notifier->announce(true, 0x7C21, "one");
         notifier->announce(false, 0x7C21, "one");
-        QCOMPARE(plugged.count(), 2);
         QCOMPARE(unplugged.count(), 2);
-        QCOMPARE(plugged.at(0).at(0).toString(), FakeDeviceNotifier::path(0x7C21, 0, "one"));
         QCOMPARE(plugged.at(1).at(0).toString(), FakeDeviceNotifier::path(0x7C21, 2, "one"));
-        QCOMPARE(unplugged.at(1).at(0).toString(), FakeDeviceNotifier::path(0x7C21, 2, "one"));
 
         // Closing the chooser gives its registration up.
         dialog->reject();
         QVERIFY(!dialog->notifier());
-        if (notifier)
-            notifier->announce(true, 0x7C21, "two");
-        QCOMPARE(plugged.count(), 2);
         QTRY_VERIFY(notifier.isNull());
+        QCOMPARE(plugged.count(), 2);
         delete dialog;
     }
 
     void dragsWithTheLeftButton()
     {
-        TestAppFolder folder;
         MouseDialog dialog({"HORNBEAM"});
         dialog.move(100, 100);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(shown(dialog));
         const QPoint start = dialog.frameGeometry().topLeft();
         const auto drag = [&dialog](Qt::MouseButton button, QPoint to) {
             // The title is not a control: the press reaches the dialog.
@@ -295,14 +241,11 @@ private slots:
         AppPaths::setAppDir(buildAppDir());
         {
             MouseDialog dialog({"HORNBEAM", "LINDEN"});
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QVERIFY(shown(dialog));
             clickRow(dialog, 0);
             const QImage image = dialog.grab().toImage();
             saveGrab(image, "chooser-two-mice.png");
-            QVERIFY(dialog.rowWidget(0)->hasSkinPicture());
             QCOMPARE(image.pixelColor(0, image.height() / 2), QColor("#CCCCCC"));
-            QCOMPARE(image.pixelColor(image.width() / 2, 0), QColor("#CCCCCC"));
             QCOMPARE(image.pixelColor(5, 5), QColor("#000000"));
             // The marked row's light background.
             const QRect marked = dialog.listWidget()->visualItemRect(dialog.listWidget()->item(0));
@@ -312,8 +255,7 @@ private slots:
         }
         {
             MouseDialog dialog({});
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QVERIFY(shown(dialog));
             const QImage image = dialog.grab().toImage();
             saveGrab(image, "chooser-disconnect.png");
             const int red = countPixels(

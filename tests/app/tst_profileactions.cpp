@@ -60,62 +60,40 @@ private slots:
     }
     void cleanup() { m_folder.reset(); }
 
-    void deleteAsksOnlyWhenItCanDelete()
-    {
-        QVERIFY(makeProfile("Game", markedProfile(1)));
-        QStringList list = ProfileFiles::loadProfileList();
-        list << "Game";
-        QVERIFY(ProfileFiles::saveProfileList(list));
-        GlobalRecords::live().ProfileNames[0] = "Game";
-        ScriptedUserPrompts prompts;
-        ProfileActions actions(&m_window);
-        SignalLog events(actions);
-
-        // A default name: the notice, and no question.
-        QVERIFY(!actions.deleteProfile("Profile 2"));
-        QCOMPARE(prompts.shown().size(), 1);
-        QCOMPARE(prompts.shown().at(0).kind, ScriptedUserPrompts::Notice);
-        QCOMPARE(prompts.shown().at(0).title, QString("Warning"));
-        QCOMPARE(prompts.texts().at(0),
-                 QString("The default Profile cannot be deleted or renamed."));
-
-        // No: nothing happens.
-        prompts.answerQuestion(false);
-        QVERIFY(!actions.deleteProfile("Game"));
-        QCOMPARE(prompts.shown().at(1).kind, ScriptedUserPrompts::Question);
-        QCOMPARE(prompts.shown().at(1).title, QString("Warning"));
-        QCOMPARE(prompts.texts().at(1), QString("Are you sure you want delete this profile?"));
-        QVERIFY(QFileInfo::exists(modelFile("Game")));
-        QVERIFY(events.log.isEmpty());
-
-        // Yes: the last entry goes; the entries before it all name other slots but the first.
-        prompts.answerQuestion(true);
-        QVERIFY(actions.deleteProfile("Game"));
-        QVERIFY(!QFileInfo::exists(modelFile("Game")));
-        QCOMPARE(events.log, (QStringList{"pages", "menu", "name:Profile 1"}));
-        QCOMPARE(prompts.shown().size(), 3);
-        QCOMPARE(prompts.unansweredCount(), 0);
-    }
-
-    void renameRefusalKeepsTheField()
+    // Refusals are told and change nothing, the field keeping what was typed; a delete asks
+    // first, and only when it can go through.
+    void deleteAndRenameTellRefusals()
     {
         QVERIFY(makeProfile("Game", markedProfile(1)));
         QVERIFY(makeProfile("Taken", markedProfile(2)));
+        QVERIFY(
+            ProfileFiles::saveProfileList(ProfileFiles::loadProfileList() + QStringList{"Game"}));
         GlobalRecords::live().ProfileNames[0] = "Game";
         ScriptedUserPrompts prompts;
         ProfileActions actions(&m_window);
         SignalLog events(actions);
-
+        QVERIFY(!actions.deleteProfile("Profile 2"));
         QVERIFY(!actions.renameProfile("Taken"));
-        QCOMPARE(prompts.texts(), QStringList{"Profile Exist!"});
-        QCOMPARE(prompts.titles(), QStringList{"Warning"});
         QVERIFY(!actions.renameProfile("../Taken"));
-        QCOMPARE(prompts.texts().last(), text(ProfileManager::kInvalidName));
-        QVERIFY(events.log.isEmpty()); // the field is left with the typed text
+        QCOMPARE(prompts.texts(),
+                 (QStringList{text(ProfileManager::kDefaultProtected),
+                              text(ProfileManager::kExists), text(ProfileManager::kInvalidName)}));
+        prompts.answerQuestion(false);
+        QVERIFY(!actions.deleteProfile("Game"));
+        QCOMPARE(prompts.shown().last().kind, ScriptedUserPrompts::Question);
+        QCOMPARE(prompts.texts().last(), QString("Are you sure you want delete this profile?"));
+        QVERIFY(QFileInfo::exists(modelFile("Game")));
+        QVERIFY(events.log.isEmpty());
 
         QVERIFY(actions.renameProfile("Fast"));
         QCOMPARE(events.log, (QStringList{"menu", "name:Fast"}));
-        QCOMPARE(prompts.shown().size(), 2);
+        events.log.clear();
+        // Yes: the last entry goes; the entries before it all name other slots but the first.
+        prompts.answerQuestion(true);
+        QVERIFY(actions.deleteProfile("Fast"));
+        QVERIFY(!QFileInfo::exists(modelFile("Fast")));
+        QCOMPARE(events.log, (QStringList{"pages", "menu", "name:Profile 1"}));
+        QCOMPARE(prompts.titles().count("Warning"), 5); // every box
     }
 
     void resetsAskAndWrite()
@@ -142,8 +120,7 @@ private slots:
         QVERIFY(actions.resetAll());
         QCOMPARE(events.log,
                  (QStringList{"stop", "pages", "menu", "name:Profile 1", "write:full"}));
-        QCOMPARE(prompts.titles(), (QStringList{"Warning", "Warning", "Warning", "Warning"}));
-        QCOMPARE(prompts.unansweredCount(), 0);
+        QCOMPARE(prompts.titles().count("Warning"), 4); // every box
     }
 
     void fileDialogsAndCancel()
@@ -172,11 +149,10 @@ private slots:
             {P::OpenFile, "Load Config File", QString(), "Config File(*.conf)"},
             {P::SaveFile, "Save Config File", QString(), "Config File(*.conf)"}};
         QCOMPARE(prompts.shown().size(), expected.size());
-        for (int i = 0; i < expected.size(); ++i) {
-            QCOMPARE(prompts.shown()[i].kind, expected[i].kind);
-            QCOMPARE(prompts.shown()[i].title, expected[i].title);
-            QCOMPARE(prompts.shown()[i].text2, expected[i].text2);
-        }
+        for (int i = 0; i < expected.size(); ++i)
+            QVERIFY(prompts.shown()[i].kind == expected[i].kind &&
+                    prompts.shown()[i].title == expected[i].title &&
+                    prompts.shown()[i].text2 == expected[i].text2);
 
         // Export, then import the export under another name.
         const QString exported = m_outside.filePath("Shared.prof");
@@ -203,15 +179,13 @@ private slots:
         const State before = state();
         prompts.answerOpenFile(source);
         QVERIFY(!actions.importProfile());
-        QCOMPARE(prompts.texts().last(), QString("The file is not match current mouse!"));
-        QCOMPARE(prompts.titles().last(), QString("Warning"));
-        QVERIFY(state() == before);
-        QVERIFY(events.log.isEmpty());
-
+        QCOMPARE(prompts.texts().last(), text(ProfileManager::kNotMatch));
         prompts.answerOpenFile(source);
         QVERIFY(!actions.loadConfiguration());
-        QCOMPARE(prompts.texts().last(), QString("The file is not match current mouse!"));
+        QCOMPARE(prompts.texts().last(), text(ProfileManager::kNotMatch));
+        QCOMPARE(prompts.shown().size(), 4); // each file dialog and its notice
         QVERIFY(state() == before);
+        QVERIFY(events.log.isEmpty());
     }
 
     void assignAndAddAndCopy()
@@ -232,24 +206,25 @@ private slots:
         QCOMPARE(prompts.shown().size(), 1);
     }
 
+    // The two short forms switch the mouse; nothing is written.
     void selectSlotSendsTheShortForms()
     {
         VirtualMouseRig rig;
         ScriptedUserPrompts prompts;
         ProfileActions actions(&m_window);
         SignalLog events(actions);
-
-        QVERIFY(actions.selectSlot(2));
-        QCOMPARE(events.log, (QStringList{"pages", "menu", "pointer", "name:Profile 3"}));
-        const QList<QByteArray> reports = rig.reports();
-        QCOMPARE(reports.size(), 2);
-        const auto head = [](const QByteArray& r) {
-            return QByteArray::fromRawData(r.constData() + 3, 4).toHex(' ');
-        };
-        QCOMPARE(head(reports[0]), QByteArray("fa 44 02 00"));
-        QCOMPARE(head(reports[1]), QByteArray("fa 40 f3 01"));
-        QCOMPARE(rig.mouse().heldConfiguration().selectedProfile, 2);
-        QCOMPARE(int(GlobalRecords::live().ProfileID), 2);
+        for (int slot : {2, 4, 0}) {
+            rig.clearLog();
+            events.log.clear();
+            QVERIFY(actions.selectSlot(slot));
+            QCOMPARE(events.log, (QStringList{"pages", "menu", "pointer",
+                                              QString("name:Profile %1").arg(slot + 1)}));
+            const QList<QByteArray> reports = rig.reports();
+            QCOMPARE(reports.size(), 2);
+            QCOMPARE(reports[0].mid(3, 4), QByteArray::fromHex("fa44") + char(slot) + char(0));
+            QCOMPARE(reports[1].mid(3, 4), QByteArray::fromHex("fa40f301"));
+            QCOMPARE(rig.mouse().heldConfiguration().selectedProfile, slot);
+        }
         QVERIFY(prompts.shown().isEmpty());
     }
 };

@@ -29,14 +29,6 @@ Reports heldAfterWriting(const MouseConfig& config)
     return rig.mouse().heldConfiguration().reports;
 }
 
-int notices(const ScriptedUserPrompts& prompts)
-{
-    int count = 0;
-    for (const ScriptedUserPrompts::Shown& shown : prompts.shown())
-        count += shown.kind == ScriptedUserPrompts::Notice ? 1 : 0;
-    return count;
-}
-
 // Runs the writer as the main window does for `writeConfiguration`, minus the busy dialog.
 class WindowWriter
 {
@@ -114,9 +106,7 @@ private slots:
         QVERIFY(writer.results.isEmpty()); // saving sends nothing
 
         changeEverything(live, 30);
-        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
-            QVERIFY(live.Profile[i] != saved.Profile[i]);
-        QVERIFY(heldAfterWritingIsDifferent(live, expected));
+        QVERIFY(heldAfterWriting(live) != expected);
 
         VirtualMouseRig rig;
         prompts.answerOpenFile(path);
@@ -128,10 +118,8 @@ private slots:
         const VirtualMouseConfig held = rig.mouse().heldConfiguration();
         QCOMPARE(held.appliedSessions, 1);
         QCOMPARE(held.reports, expected);
-        QCOMPARE(int(held.dpiLevel), int(saved.Profile[0].dpi));
         QCOMPARE(int(held.liftHigh), int(saved.LiftHigh));
-        QCOMPARE(prompts.unansweredCount(), 0);
-        QCOMPARE(notices(prompts), 0);
+        QVERIFY(prompts.shown().size() == 2); // the two file dialogs, no notice
     }
 
     void resetAllLeavesTheFactoryProfileOnTheMouse()
@@ -142,7 +130,7 @@ private slots:
         MouseConfig factory = live;
         ProfileRules::resetAll(factory);
         const Reports expected = heldAfterWriting(factory);
-        QVERIFY(heldAfterWritingIsDifferent(live, expected));
+        QVERIFY(heldAfterWriting(live) != expected); // the mouse would hold something else
 
         VirtualMouseRig rig;
         ScriptedUserPrompts prompts;
@@ -154,24 +142,6 @@ private slots:
         QCOMPARE(writer.fullWrites, QList<bool>{true});
         QVERIFY(live == factory);
         QCOMPARE(rig.mouse().heldConfiguration().reports, expected);
-    }
-
-    void selectingASlotSwitchesTheMouse()
-    {
-        VirtualMouseRig rig;
-        ScriptedUserPrompts prompts;
-        ProfileActions actions(&m_window);
-        WindowWriter writer(actions);
-        for (int slot : {4, 0, 1}) {
-            rig.clearLog();
-            QVERIFY(actions.selectSlot(slot));
-            QCOMPARE(rig.types().size(), 2);
-            const QList<QByteArray> reports = rig.reports();
-            QCOMPARE(reports[0].mid(3, 4), QByteArray::fromHex("fa44") + char(slot) + char(0));
-            QCOMPARE(reports[1].mid(3, 4), QByteArray::fromHex("fa40f301"));
-            QCOMPARE(rig.mouse().heldConfiguration().selectedProfile, slot);
-        }
-        QVERIFY(writer.results.isEmpty());
     }
 
     void importedOutOfRangeProfileIsWritten()
@@ -196,17 +166,10 @@ private slots:
         const ProfileData& p = GlobalRecords::live().Profile[0];
         QCOMPARE(int(p.dpi), 999 & 0xFF);
         QCOMPARE(p.ButtonInfo[0].macroname, QString("../../Config"));
-        QCOMPARE(notices(prompts), 0);
+        QCOMPARE(prompts.shown().size(), 1); // the file dialog, no notice
 
         // The odd record was saved as the slot's file and reads back the same.
         QVERIFY(loaded(AppPaths::profileDir() + "/Odd.prof") == p);
-    }
-
-private:
-    // Guards the comparisons above against a mouse that would hold the same thing either way.
-    static bool heldAfterWritingIsDifferent(const MouseConfig& config, const Reports& other)
-    {
-        return heldAfterWriting(config) != other;
     }
 };
 

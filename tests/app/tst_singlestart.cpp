@@ -46,17 +46,15 @@ void TestSingleStart::initTestCase()
 QString TestSingleStart::makeAppFolder(QTemporaryDir& dir, const QString& product)
 {
     const QString sample = TestAppFolder::sampleDir("hornbeam");
-    if (!dir.isValid() || !QFile::copy(m_Program, dir.path() + "/mousecfg") ||
-        !QFile::copy(sample + "/DefaultProfile.bin", dir.path() + "/DefaultProfile.bin") ||
-        !QDir().mkpath(dir.path() + "/Configs") ||
-        !QFile::copy(sample + "/Configs/Config.ini", dir.path() + "/Configs/Config.ini"))
-        return QString();
-    QFile::setPermissions(dir.path() + "/DefaultProfile.bin", QFile::ReadOwner | QFile::WriteOwner);
-    QFile::setPermissions(dir.path() + "/Configs/Config.ini", QFile::ReadOwner | QFile::WriteOwner);
-    QSettings description(dir.path() + "/DefaultProfile.bin", QSettings::IniFormat);
-    description.setValue("PROFILE/ProductName", product);
-    description.sync();
-    return dir.path();
+    QDir().mkpath(dir.path() + "/Configs");
+    for (const char* file : {"/DefaultProfile.bin", "/Configs/Config.ini"}) {
+        if (!QFile::copy(sample + file, dir.path() + file))
+            return QString();
+        QFile::setPermissions(dir.path() + file, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    QSettings(dir.path() + "/DefaultProfile.bin", QSettings::IniFormat)
+        .setValue("PROFILE/ProductName", product);
+    return QFile::copy(m_Program, dir.path() + "/mousecfg") ? dir.path() : QString();
 }
 
 std::unique_ptr<QProcess> TestSingleStart::start(const QString& folder, const QStringList& args,
@@ -78,13 +76,8 @@ std::unique_ptr<QProcess> TestSingleStart::start(const QString& folder, const QS
 bool TestSingleStart::waitForLock(int iCount)
 {
     // The lock files of the running programs appear in the runtime folder.
-    for (int i = 0; i < 200; ++i) {
-        const QStringList files = QDir(m_Runtime.path()).entryList(QDir::Files);
-        if (files.size() >= iCount)
-            return true;
-        QTest::qWait(50);
-    }
-    return false;
+    return QTest::qWaitFor(
+        [&] { return QDir(m_Runtime.path()).entryList(QDir::Files).size() >= iCount; }, 10000);
 }
 
 void TestSingleStart::secondStartOfSameProductExitsWithOne()
@@ -119,10 +112,8 @@ void TestSingleStart::secondStartOfSameProductExitsWithOne()
 
     for (QProcess* p : {running.get(), beside.get()}) {
         p->terminate();
-        if (!p->waitForFinished(5000)) {
+        if (!p->waitForFinished(5000))
             p->kill();
-            p->waitForFinished(5000);
-        }
     }
 }
 

@@ -10,7 +10,6 @@ private slots:
     void commonScreens_data();
     void commonScreens();
     void everyThreshold();
-    void beyondTheLastThreshold();
     void layoutMultipliesEveryCoordinate();
     void switchedOffTabsGetZeroSize();
 };
@@ -25,6 +24,9 @@ void TestUiScale::commonScreens_data()
     QTest::newRow("144") << 144.0 << 1.5 << 2;
     QTest::newRow("72") << 72.0 << 1.0 << 0;
     QTest::newRow("192") << 192.0 << 2.0 << 4;
+    QTest::newRow("last threshold") << 96.0 * 4.8 << 5.0 << 16;
+    QTest::newRow("beyond the last") << 96.0 * 9.0 << 5.0 << 16;
+    QTest::newRow("none") << 0.0 << 1.0 << 0;
 }
 
 void TestUiScale::commonScreens()
@@ -37,29 +39,18 @@ void TestUiScale::commonScreens()
     QCOMPARE(step, index);
 }
 
+// Reaching a threshold counts, even through the division by 96; just below it does not.
 void TestUiScale::everyThreshold()
 {
     const double thresholds[] = {1.1, 1.4, 1.6, 1.8, 2.1, 2.3, 2.6, 2.8,
                                  3.1, 3.3, 3.6, 3.8, 4.1, 4.3, 4.6, 4.8};
     for (int k = 0; k < UiScale::kStepCount; ++k) {
-        const double t = thresholds[k];
-        QCOMPARE(UiScale::threshold(k), t);
-        // Reaching a threshold counts, even through the division by 96.
         int step = -1;
-        QCOMPARE(UiScale::fromLogicalDpi(t * 96.0, &step), 1.0 + 0.25 * (k + 1));
+        QCOMPARE(UiScale::fromLogicalDpi(thresholds[k] * 96.0, &step), 1.0 + 0.25 * (k + 1));
         QCOMPARE(step, k + 1);
-        QCOMPARE(UiScale::indexForRatio(t), k + 1);
-        // Just below it does not.
-        QCOMPARE(UiScale::indexForRatio(t - 0.001), k);
-        QCOMPARE(UiScale::fromLogicalDpi(t * 96.0 - 0.1), 1.0 + 0.25 * k);
+        QCOMPARE(UiScale::indexForRatio(thresholds[k] - 0.001), k);
+        QCOMPARE(UiScale::fromLogicalDpi(thresholds[k] * 96.0 - 0.1), 1.0 + 0.25 * k);
     }
-}
-
-void TestUiScale::beyondTheLastThreshold()
-{
-    QCOMPARE(UiScale::fromLogicalDpi(96.0 * 4.8), 5.0);
-    QCOMPARE(UiScale::fromLogicalDpi(96.0 * 9.0), 5.0);
-    QCOMPARE(UiScale::fromLogicalDpi(0.0), 1.0);
 }
 
 void TestUiScale::layoutMultipliesEveryCoordinate()
@@ -83,14 +74,10 @@ void TestUiScale::layoutMultipliesEveryCoordinate()
 void TestUiScale::switchedOffTabsGetZeroSize()
 {
     const QRect none(0, 0, 0, 0);
+    // Controls this window leaves off stay off at any scale.
     for (MainLayout::Control c :
-         {MainLayout::FirmwareUpdateButton, MainLayout::OkButton, MainLayout::CancelButton,
-          MainLayout::ProfileSelectButton, MainLayout::SlotButton1, MainLayout::SlotButton5,
-          MainLayout::ProfileNameField, MainLayout::ProfileMenuButton, MainLayout::NameLabel,
-          MainLayout::AddButton, MainLayout::CopyButton, MainLayout::DeleteButton,
-          MainLayout::ResetButton, MainLayout::ImportButton, MainLayout::ExportButton})
+         {MainLayout::FirmwareUpdateButton, MainLayout::SlotButton5, MainLayout::ExportButton})
         QCOMPARE(MainLayout::rect(c, 1.5), none);
-
     MainLayout::Flags flags;
     QCOMPARE(MainLayout::rect(MainLayout::TabLighting, 1.0, flags), QRect(69, 90, 154, 29));
     QCOMPARE(MainLayout::rect(MainLayout::TabMacro, 1.0, flags), QRect(69, 192, 154, 29));

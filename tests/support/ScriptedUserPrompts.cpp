@@ -62,62 +62,50 @@ void ScriptedUserPrompts::showNotice(QWidget*, const QString& title, const QStri
     m_Shown.append({Notice, title, text, text2});
 }
 
+namespace {
+// The next queued answer; with none, the "no" or cancel answer, counted and logged.
+template <typename T>
+T take(QQueue<T>& answers, int& unanswered, const char* what, const QString& caption)
+{
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    ++unanswered;
+    qWarning().noquote() << "unscripted" << what << caption;
+    return T();
+}
+} // namespace
+
 bool ScriptedUserPrompts::askQuestion(QWidget*, const QString& title, const QString& text,
                                       const QString& text2)
 {
     m_Shown.append({Question, title, text, text2});
-    if (m_Questions.isEmpty()) {
-        ++m_iUnanswered;
-        qWarning() << "unscripted question:" << title << text;
-        return false;
-    }
-    return m_Questions.dequeue();
+    return take(m_Questions, m_iUnanswered, "question:", title + " " + text);
 }
 
 QString ScriptedUserPrompts::askOpenFileName(QWidget*, const QString& caption, const QString& dir,
                                              const QString& filter)
 {
     m_Shown.append({OpenFile, caption, dir, filter});
-    if (m_OpenFiles.isEmpty()) {
-        ++m_iUnanswered;
-        qWarning() << "unscripted open-file dialog:" << caption;
-        return QString();
-    }
-    return m_OpenFiles.dequeue();
+    return take(m_OpenFiles, m_iUnanswered, "open-file dialog:", caption);
 }
 
 QString ScriptedUserPrompts::askSaveFileName(QWidget*, const QString& caption, const QString& dir,
                                              const QString& filter)
 {
     m_Shown.append({SaveFile, caption, dir, filter});
-    if (m_SaveFiles.isEmpty()) {
-        ++m_iUnanswered;
-        qWarning() << "unscripted save-file dialog:" << caption;
-        return QString();
-    }
-    return m_SaveFiles.dequeue();
+    return take(m_SaveFiles, m_iUnanswered, "save-file dialog:", caption);
 }
 
 QStringList ScriptedUserPrompts::askOpenFileNames(QWidget*, const QString& caption,
                                                   const QString& dir, const QString& filter)
 {
     m_Shown.append({OpenFiles, caption, dir, filter});
-    if (m_OpenFileLists.isEmpty()) {
-        ++m_iUnanswered;
-        qWarning() << "unscripted open-files dialog:" << caption;
-        return QStringList();
-    }
-    return m_OpenFileLists.dequeue();
+    return take(m_OpenFileLists, m_iUnanswered, "open-files dialog:", caption);
 }
 
 QString ScriptedUserPrompts::askExistingDirectory(QWidget*, const QString& caption,
                                                   const QString& dir)
 {
     m_Shown.append({Directory, caption, dir, QString()});
-    if (m_Directories.isEmpty()) {
-        ++m_iUnanswered;
-        qWarning() << "unscripted folder dialog:" << caption;
-        return QString();
-    }
-    return m_Directories.dequeue();
+    return take(m_Directories, m_iUnanswered, "folder dialog:", caption);
 }
