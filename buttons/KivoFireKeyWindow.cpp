@@ -98,6 +98,9 @@ KivoFireKeyWindow::KivoFireKeyWindow(QWidget* parent, double dScale,
 
 KivoFireKeyWindow::~KivoFireKeyWindow()
 {
+    // QDialog's destructor hides the window, which moves the focus: the slot must not run on
+    // what is left of this object by then.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     m_pCapture.reset();
 }
 

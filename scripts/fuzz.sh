@@ -4,11 +4,13 @@
 # installations under data/.
 #   scripts/fuzz.sh                 every target for 60 s
 #   scripts/fuzz.sh -t 600 config   the Config.ini target for ten minutes
-#   scripts/fuzz.sh --ci            every target for a fixed number of runs (CI)
+#   scripts/fuzz.sh --ci            every target for a fixed number of runs (CI; FUZZ_RUNS, 500:
+#                                   the file targets take up to a second a run on big inputs)
 # Inputs that crash are left in build-fuzz/findings/; copy each into the target's corpus
 # folder once fixed, so that CI replays it.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
+"$top/scripts/setup.sh"
 build="${FUZZ_BUILD_DIR:-$top/build-fuzz}"
 seconds=60
 runs=""
@@ -16,7 +18,7 @@ targets=()
 while [ $# -gt 0 ]; do
     case "$1" in
         -t) seconds="$2"; shift 2 ;;
-        --ci) runs="${FUZZ_RUNS:-2000}"; shift ;;
+        --ci) runs="${FUZZ_RUNS:-500}"; shift ;;
         *) targets+=("$1"); shift ;;
     esac
 done
@@ -51,11 +53,13 @@ for t in "${targets[@]}"; do
     [ -n "$runs" ] && limit=(-runs="$runs")
     echo "== fuzz_$t ${limit[*]}"
     rc=0
+    began=$SECONDS
     "$build/fuzz/fuzz_$t" "${limit[@]}" -max_len=4200000 -rss_limit_mb=2048 -timeout=60 \
         -artifact_prefix="$build/findings/$t-" -print_final_stats=1 "$work" "$committed" \
         >"$build/fuzz-$t.log" 2>&1 || rc=$?
     grep -E '^(#[0-9]+ *DONE|stat::number_of_executed_units|stat::peak_rss_mb|SUMMARY)' \
         "$build/fuzz-$t.log" || true
+    echo "fuzz_$t took $((SECONDS - began)) s"
     if [ $rc -ne 0 ]; then
         tail -40 "$build/fuzz-$t.log"
         echo "fuzz_$t failed: the input is in $build/findings/"

@@ -6,6 +6,7 @@
 # from its internals are suppressed in tests/sanitizers/tsan.supp, which says why for each.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
+"$top/scripts/setup.sh"
 build="${TSAN_BUILD_DIR:-$top/build-tsan}"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -186,8 +186,12 @@ fi
 # --- 7. a mouse pulled out during a write: the chooser waits for the write and its message ----
 tool_before=$(lines "$work/tool.log")
 echo "delay 300" >&3
+vm_before=$(lines "$work/vm.log")
 click_apply
-sleep 1
+# Pulled out once the write has begun (its begin marker reached the mouse): the tool saves its
+# files first, which on a loaded or instrumented build can take longer than any fixed pause.
+wait_line "$work/vm.log" '^> receiver [0-9a-f]{2} 00 aa 55' "$vm_before" 30 > /dev/null ||
+    fail "Apply sent no begin marker before the unplug"
 echo "unplug receiver" >&3
 if wait_line "$work/tool.log" " write failed: result " "$tool_before" 40 > /dev/null; then
     if tail -n +"$((tool_before + 1))" "$work/tool.log" | grep -q " device chooser shown$"; then

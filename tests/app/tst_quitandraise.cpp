@@ -18,7 +18,9 @@ private:
     {
         QEventLoop loop;
         bool bTimedOut = false;
-        QTimer::singleShot(0, action);
+        // Tied to the loop: a Quit event still pending from an earlier window can end the loop
+        // first, and the action must then not run later on a window that is gone.
+        QTimer::singleShot(0, &loop, action);
         QTimer::singleShot(1500, &loop, [&] {
             bTimedOut = true;
             loop.quit();

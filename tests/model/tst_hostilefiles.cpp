@@ -10,8 +10,8 @@
 #include "model/ProfileFiles.h"
 #include "model/SetAsideFiles.h"
 
-#include <QRegularExpression>
 #include <QtTest>
+#include <optional>
 
 namespace {
 QByteArray readFile(const QString& path)
@@ -20,37 +20,30 @@ QByteArray readFile(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
-}
+const QVector<MacroEvent> kEvents = {{0x80, 0, 0x1e}, {0, 0, 0x1e}, {0x81, 0, 50}};
 
-QStringList keptCopies(const QString& path)
-{
-    const QFileInfo info(path);
-    return QDir(info.path()).entryList({info.fileName() + ".damaged-*"}, QDir::Files);
-}
 } // namespace
 
 class TestHostileFiles : public QObject
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TestAppFolder> m_folder;
+    std::optional<TestAppFolder> m_folder;
 
 private slots:
     void init()
     {
-        m_folder = std::make_unique<TestAppFolder>();
+        m_folder.emplace();
         SetAsideFiles::take();
+        QVERIFY(MacroFile::saveEventList("m", kEvents));
     }
-    void cleanup() { m_folder.reset(); }
 
-    void hostileValuesReadAsDefaults_data()
+    // Each row puts a value after a key of one file. A hostile value reads as the key's default,
+    // and one bad line used to make the next write start Config.ini afresh with its own keys.
+    void hostileLinesReadAsDefaults_data()
     {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("key");
         QTest::addColumn<QByteArray>("value");
         const QByteArray huge = "\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)";
         const QList<QPair<const char*, QByteArray>> values = {
@@ -61,90 +54,64 @@ private slots:
             {"short colour", "@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff)"},
             {"in a list", "1,@Variant(" + huge},
             {"escaped at", "\\x40Variant(" + huge},
+            // Sections that never close cost QSettings time quadratic in their number.
+            {"unclosed sections", "\n" + QByteArray("[Setting\n").repeated(40000)},
         };
-        for (const char* file : {"profile", "config", "description", "macro"})
+        const QStringList files = {"profile", "config", "description", "macro"};
+        const QByteArrayList keys = {
+            "LedMode\\LED_MODE_0_RGB=", "Model=", "Version=", "DefaultDelay="};
+        for (int f = 0; f < files.size(); ++f)
             for (const auto& v : values)
-                QTest::addRow("%s, %s", file, v.first) << QString(file) << v.second;
+                QTest::addRow("%s, %s", qPrintable(files[f]), v.first)
+                    << files[f] << keys[f] << v.second;
+        for (const auto& r :
+             QVector<std::array<QByteArray, 3>>{{"NUL byte", "Sync=", {"0\0", 2}},
+                                                {"unclosed section", "[Mouse_List", ""},
+                                                {"continued line", "Jitter=", "0\\"}})
+            QTest::addRow("config, %s", r[0].constData()) << QString("config") << r[1] << r[2];
     }
-    void hostileValuesReadAsDefaults()
+    void hostileLinesReadAsDefaults()
     {
         QFETCH(QString, file);
+        QFETCH(QByteArray, key);
         QFETCH(QByteArray, value);
-        const QVector<MacroEvent> events = {{0x80, 0, 0x1e}, {0, 0, 0x1e}, {0x81, 0, 50}};
-        QVERIFY(MacroFile::saveEventList("m", events));
         const QString profile = ProfileFiles::profilePath(QStringLiteral("Profile 1"));
-        const QMap<QString, QPair<QString, QByteArray>> lines = {
-            {"profile", {profile, "LedMode\\LED_MODE_0_RGB="}},
-            {"config", {AppPaths::configIni(), "Model="}},
-            {"description", {AppPaths::deviceDescriptionFile(), "Version="}},
-            {"macro", {MacroFile::filePath("m"), "DefaultDelay="}}};
-        const QString path = lines[file].first;
+        const QString path = file == "profile"       ? profile
+                             : file == "config"      ? AppPaths::configIni()
+                             : file == "description" ? AppPaths::deviceDescriptionFile()
+                                                     : MacroFile::filePath("m");
         QByteArray text = readFile(path);
-        const int at = text.indexOf(lines[file].second) + lines[file].second.size();
+        const int at = text.indexOf(key) + key.size();
         const QByteArray original = text.replace(at, text.indexOf('\n', at) - at, value);
-        writeFile(path, original);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(original) == original.size() && f.flush());
 
+        // A write first: a second one finds a sound file and moves nothing more aside.
+        QVERIFY(ProfileFiles::saveActiveSlot(3) && MacroList::add(QStringLiteral("kept")));
+        const QByteArray fresh = readFile(AppPaths::configIni());
+        for (const char* kept : {"Profile2=Profile 2", "GColorID=2", "FONT_1=Noto Sans CJK SC",
+                                 "LangName_1=\\x7b80\\x4f53", "1=3389", "ProfileID=3", "0=kept"})
+            QVERIFY2(fresh.contains(kept), kept);
         ProfileData p;
         QVERIFY(ProfileFiles::loadProfile(p, profile));
         QCOMPARE(p.LedInfo[0].colour.isValid(), file != "profile");
         QCOMPARE(p.LedInfo[3].colour, QColor(0, 0x78, 0xff));
-        QCOMPARE(AppSettings::modelText().isEmpty(), file == "config");
+        QCOMPARE(AppSettings::modelText().isEmpty(), key == "Model=");
         MouseConfig c;
         ProfileFiles::loadConfiguration(c);
         QCOMPARE(c.ProfileNames[4], QStringLiteral("Profile 5"));
         QCOMPARE(DeviceDescription::version().isEmpty(), file == "description");
         const MacroFileData macro = MacroFile::load("m");
         QCOMPARE(macro.defaultDelay == 0, file == "macro");
-        QCOMPARE(macro.events, events);
+        QCOMPARE(macro.events, kEvents);
 
         // The installed description is only read; the user's own files are kept aside, once.
         const QVector<SetAsideFiles::Entry> setAside = SetAsideFiles::take();
         QCOMPARE(setAside.size(), file == "description" ? 0 : 1);
         QCOMPARE(readFile(setAside.isEmpty() ? path : setAside[0].keptPath), original);
-        QCOMPARE(keptCopies(path).size(), setAside.size());
-    }
-
-    // One bad line used to make the next write start the file afresh with its own keys only.
-    void aWriteKeepsWhatCanBeSalvaged_data()
-    {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QByteArray>("damage");
-        QTest::newRow("NUL byte") << QByteArray("Sync=0") << QByteArray("Sync=0\0", 7);
-        QTest::newRow("unclosed section")
-            << QByteArray("[Mouse_List]") << QByteArray("[Mouse_List");
-        QTest::newRow("continued line") << QByteArray("Jitter=0") << QByteArray("Jitter=0\\");
-    }
-    void aWriteKeepsWhatCanBeSalvaged()
-    {
-        QFETCH(QByteArray, line);
-        QFETCH(QByteArray, damage);
-        const QString ini = AppPaths::configIni();
-        const QByteArray text = readFile(ini).replace(line, damage);
-        writeFile(ini, text);
-
-        // A second write finds a sound file and moves nothing more aside.
-        QVERIFY(ProfileFiles::saveActiveSlot(3) && MacroList::add(QStringLiteral("kept")));
-        QCOMPARE(keptCopies(ini).size(), 1);
-        QCOMPARE(readFile(QFileInfo(ini).path() + '/' + keptCopies(ini)[0]), text);
-        const QByteArray fresh = readFile(ini);
-        for (const char* key : {"Profile2=Profile 2", "GColorID=2", "FONT_1=Noto Sans CJK SC",
-                                "LangName_1=\\x7b80\\x4f53", "1=3389", "ProfileID=3", "0=kept"})
-            QVERIFY2(fresh.contains(key), key);
-        QVERIFY(!fresh.contains(line));
-        QCOMPARE(SetAsideFiles::take().size(), 1);
-    }
-
-    // Lines that open a section and never close it cost QSettings time quadratic in their
-    // number: such files never reach it, through any reader.
-    void unclosedSectionsNeverReachTheParser()
-    {
-        const QByteArray text = QByteArray("[Setting\nMap_0=1\n").repeated(30000);
-        QDir().mkpath(AppPaths::macroDir());
-        writeFile(MacroFile::filePath("m"), text);
-        writeFile(AppPaths::configIni(), text);
-        QVERIFY(MacroFile::load("m").events.isEmpty());
-        QVERIFY(MacroList::names().isEmpty());
-        QCOMPARE(SetAsideFiles::take().size(), 2);
+        const QFileInfo info(path);
+        QCOMPARE(QDir(info.path()).entryList({info.fileName() + ".damaged-*"}).size(),
+                 setAside.size());
     }
 
     // Only the guarded reader may hand a file to QSettings.
