@@ -341,8 +341,11 @@ void MousecfgWidget::createTrayActions()
     m_pQuitAction = new QAction(this);
     connect(m_pQuitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
     // Quitting is within reach on every desktop, tray or not: Ctrl+Q and the window's own
-    // context menu carry the tray menu's entries.
-    m_pQuitAction->setShortcut(QKeySequence::Quit);
+    // context menu carry the tray menu's entries. Some platforms' key schemes have no quit key
+    // at all; there Ctrl+Q stands in, so that the key is never silently dead.
+    const QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    m_pQuitAction->setShortcuts(quitKeys.isEmpty() ? QList<QKeySequence>{Qt::CTRL | Qt::Key_Q}
+                                                   : quitKeys);
     addAction(m_pLoadConfigAction);
     addAction(m_pQuitAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestFiles.h"
+
 #include "model/AppPaths.h"
 #include "model/DeviceDescription.h"
 #include "model/GlobalRecords.h"
@@ -60,20 +62,6 @@ inline QString modelFile(const QString& name)
 inline QString productName()
 {
     return DeviceDescription::productName();
-}
-
-inline bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
-
-inline QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A per-model profile file holding `profile`.

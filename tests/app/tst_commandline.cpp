@@ -97,8 +97,6 @@ private slots:
         QTest::addColumn<int>("iExit");
         QTest::addColumn<QString>("pattern");
         const QString prof = TestAppFolder::sampleDir("hornbeam") + "/Configs/Profile/";
-        QTest::newRow("help") << QStringList{"--help"} << true << QByteArray() << 0
-                              << "--select-profile <N>";
         QTest::newRow("version") << QStringList{"--version"} << true << QByteArray() << 0
                                  << "^mousecfg \\d+\\.\\d+\\.\\d+\\n$";
         QTest::newRow("unknown option")
@@ -111,8 +109,6 @@ private slots:
             << QStringList{"--battery", "--slot", "2"} << true << QByteArray() << 1 << "--apply";
         QTest::newRow("list, no mouse")
             << QStringList{"--list"} << false << QByteArray() << 2 << "No mouse found";
-        QTest::newRow("battery, no mouse")
-            << QStringList{"--battery"} << false << QByteArray() << 2 << "No mouse found";
         QTest::newRow("list") << QStringList{"--list"} << true << QByteArray() << 0
                               << "^HORNBEAM receiver 80%\\n$";
         QTest::newRow("battery") << QStringList{"--battery"} << true << QByteArray() << 0

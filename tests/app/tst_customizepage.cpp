@@ -13,7 +13,7 @@
 #include <QtTest>
 
 // The button list inside the main window: which profile it edits, the picture it lights, the
-// requests it sends up and the language it speaks.
+// requests it sends up.
 class TestCustomizePage : public QObject
 {
     Q_OBJECT
@@ -64,19 +64,6 @@ private slots:
         QVERIFY(list->currentSet() == 0 && list->currentIndex() == 4);
         rig.window().selectHotspot(MousePicture::ArrowGroup, 1);
         QVERIFY(list->currentSet() == 2 && list->currentIndex() == 1);
-    }
-
-    void languageRelabelsWithoutEditing()
-    {
-        WindowRig rig;
-        KivoBtnWindow* list = rig.window().buttonWindow();
-        const ProfileData before = GlobalRecords::live().activeProfile();
-        QVERIFY(rig.window().languageSwitcher()->pick(1));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-        QCOMPARE(list->label(0), QString::fromUtf8("左键"));
-        QCOMPARE(list->menus()->subMenu(ButtonCatalogue::BasicMenu)->title(),
-                 QString::fromUtf8("基本功能"));
-        QVERIFY(GlobalRecords::live().activeProfile() == before);
     }
 };
 

@@ -349,30 +349,6 @@ private slots:
         QCOMPARE(opened.count(), 1);
         QCOMPARE(rig.host.log.count("start"), 1);
     }
-
-    void refusedAccessIsReportedOnce()
-    {
-        Rig rig(false);
-        rig.backend->m_bDenied = true;
-        QSignalSpy denied(&rig.selection, &DeviceSelection::devicePermissionDenied);
-        QSignalSpy opened(&rig.selection, &DeviceSelection::deviceOpened);
-        for (int run = 1; run <= 2; ++run) {
-            rig.selection.runSelection(false);
-            QVERIFY(rig.settle());
-            QCOMPARE(opened.count(), run);
-            QCOMPARE(opened.last().at(0).toBool(), false);
-            QCOMPARE(denied.count(), 1);
-        }
-        QVERIFY(!rig.host.bPolling);
-    }
-
-    void refusedRegistrationIsLogged()
-    {
-        Rig rig(false);
-        FakeDeviceNotifier refused(false);
-        QTest::ignoreMessage(QtDebugMsg, "注册失败");
-        rig.selection.connectNotifier(&refused);
-    }
 };
 
 QTEST_MAIN(TestDeviceSelection)

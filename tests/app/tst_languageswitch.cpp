@@ -49,17 +49,12 @@ void TestLanguageSwitch::pickingRetranslatesAndStores()
     QTRY_COMPARE(text(w, "tabLighting"), QStringLiteral("灯光"));
     QCOMPARE(text(w, "deviceButton"), QStringLiteral("选择鼠标设备"));
     QCOMPARE(text(w, "languageButton"), QStringLiteral("简体中文"));
-    QCOMPARE(w.trayMenu()->actions()[1]->text(), QStringLiteral("退出(&Q)"));
-    QCOMPARE(w.font().family(), QStringLiteral("Noto Sans CJK SC"));
-    QCOMPARE(w.font().pixelSize(), 14);
     QVERIFY(w.findChild<QMenu*>("languageMenu")->actions()[1]->isChecked());
 
     menu = w.findChild<QMenu*>("languageMenu");
     menu->actions()[0]->trigger();
     QCOMPARE(langId(rig).toInt(), 0);
     QTRY_COMPARE(text(w, "tabLighting"), QStringLiteral("LIGHTING"));
-    QCOMPARE(w.font().family(), QStringLiteral("Noto Sans"));
-    QCOMPARE(w.font().pixelSize(), 13);
 }
 
 void TestLanguageSwitch::languageThatCannotLoadIsOnlyStored()

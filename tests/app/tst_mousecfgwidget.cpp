@@ -30,15 +30,6 @@ private:
     {
         return w.findChild<KivoPushButton*>(name);
     }
-    static void sendMouse(QWidget& w, QEvent::Type type, Qt::MouseButton button,
-                          const QPoint& screen)
-    {
-        const QPoint local = screen - w.geometry().topLeft();
-        QMouseEvent event(type, local, local, screen, button,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
-                          Qt::NoModifier);
-        QApplication::sendEvent(&w, &event);
-    }
 
 private slots:
 
@@ -186,44 +177,6 @@ private slots:
         QCOMPARE(rig.configValue("Config/Battery").toInt(), stored);
     }
 
-    void batteryReadableOnEveryAccent()
-    {
-        // Every colour the gauge can be filled with: the seven accents, the warning colour and
-        // the grey of a mouse that is off; the text must read on it and on the empty part.
-        QList<QColor> fills{BatteryBar::warningColour(), QColor(100, 100, 100)};
-        for (int id = 0; id < AppSettings::kAccentColourCount; ++id)
-            fills << AppSettings::accentColor(id);
-        BatteryBar bar;
-        for (const QColor& text : {QColor(Qt::black), QColor(Qt::white)}) {
-            for (const QColor& fill : fills) {
-                bar.setColours(fill, Qt::white, text);
-                QVERIFY2(ColourContrast::ratio(bar.textColourOver(fill), fill) >= 4.5,
-                         qPrintable(fill.name()));
-                QVERIFY(ColourContrast::ratio(bar.textColourOver(Qt::white), Qt::white) >= 4.5);
-            }
-        }
-    }
-
-    void chargingIconStaysInsideTheWell()
-    {
-        for (bool receiver : {false, true}) {
-            WindowRig rig(QStringLiteral("hornbeam"), receiver, false);
-            MousecfgWidget& w = rig.window();
-            w.slotRefreshBatteryStatus(0, 50, 1);
-            for (double scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
-                w.batteryDisplay()->layout(scale);
-                const QRect well = MainLayout::rect(MainLayout::StatusWell, scale);
-                for (QWidget* icon : {static_cast<QWidget*>(w.batteryDisplay()->chargingIcon()),
-                                      static_cast<QWidget*>(w.batteryDisplay()->receiverIcon())}) {
-                    if (icon->isVisibleTo(&w))
-                        QVERIFY2(
-                            well.contains(icon->geometry()),
-                            qPrintable(QString("%1 at %2").arg(icon->objectName()).arg(scale)));
-                }
-            }
-        }
-    }
-
     void tabsFollowTheModel_data()
     {
         QTest::addColumn<QString>("model");
@@ -269,100 +222,6 @@ private slots:
         page->runCommand(MacroDialog::StartStop);
         QVERIFY(button(w, "tabDpi")->isEnabled());
         QVERIFY(button(w, "applyButton")->isEnabled());
-    }
-
-    void frontAndSideViewsAndHotspots()
-    {
-        WindowRig rig;
-        MousecfgWidget& w = rig.window();
-        button(w, "tabCustomize")->click();
-        MousePicture* picture = w.mousePicture();
-        QVERIFY(picture->frontPicture()->isVisibleTo(&w));
-        QVERIFY(!picture->sidePicture()->isVisibleTo(&w));
-        button(w, "sideButton")->click();
-        QVERIFY(!picture->isFrontView());
-        QVERIFY(picture->sidePicture()->isVisibleTo(&w));
-        QVERIFY(!button(w, "frontButton")->isChecked());
-        button(w, "tabDpi")->click();
-        QVERIFY(!picture->sidePicture()->isVisibleTo(&w));
-        QVERIFY(!button(w, "sideButton")->isVisibleTo(&w));
-        button(w, "frontButton")->click();
-        button(w, "tabCustomize")->click();
-        QVERIFY(picture->frontPicture()->isVisibleTo(&w));
-        // Front hotspots are not offered; side ones sit on the side picture.
-        QVERIFY(picture->hotspot(MousePicture::FrontGroup, 3)->geometry().isEmpty());
-        const QRect spot = picture->hotspot(MousePicture::SideGroup, 3)->geometry();
-        QVERIFY(!spot.isEmpty());
-        QVERIFY(picture->sidePicture()->geometry().contains(spot));
-
-        picture->hotspot(MousePicture::SideGroup, 4)->click();
-        QCOMPARE(w.selectedGroup(), 1);
-        QCOMPARE(w.selectedHotspot(), 4);
-        picture->hotspot(MousePicture::ArrowGroup, 1)->click();
-        QCOMPARE(w.selectedGroup(), 2);
-        QCOMPARE(w.selectedHotspot(), 1);
-        QVERIFY(!picture->hotspot(MousePicture::SideGroup, 4)->isChecked());
-    }
-
-    void arrowImagesByModel()
-    {
-        QVERIFY(MousePicture::usesSecondArrowSet("ELM FPS"));
-        QVERIFY(!MousePicture::usesSecondArrowSet("pine"));
-        QVERIFY(MousePicture::arrowImages("K121-RGB2", true).first().endsWith("/btn_up4.png"));
-        QVERIFY(MousePicture::arrowImages("K121-RGB2", false).last().endsWith("/btn_down3.png"));
-        QVERIFY(MousePicture::arrowImages("HORNBEAM", true).first().endsWith("/btn_up2.png"));
-        QVERIFY(MousePicture::arrowImages("HORNBEAM", false).last().endsWith("/btn_down1.png"));
-    }
-
-    void trayTriggerHidesAndRestores()
-    {
-        WindowRig rig;
-        MousecfgWidget& w = rig.window();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.iconActivated(QSystemTrayIcon::Trigger);
-        QVERIFY(w.isHidden());
-        w.iconActivated(QSystemTrayIcon::Context);
-        w.iconActivated(QSystemTrayIcon::MiddleClick);
-        QVERIFY(w.isHidden());
-        // Brought back through the device selection: the one mouse is opened after its pause.
-        w.iconActivated(QSystemTrayIcon::Trigger);
-        QTRY_VERIFY_WITH_TIMEOUT(w.isVisible(), 5000);
-        QTRY_VERIFY(!w.isBusy());
-        QVERIFY(DeviceLink::instance().isReceiverOpen());
-        QVERIFY(w.batteryPoller()->isPolling());
-        w.iconActivated(QSystemTrayIcon::DoubleClick);
-        QVERIFY(w.isHidden());
-        QCOMPARE(w.trayMenu()->actions().size(), 2);
-
-        // While a selection runs the tray leaves the window alone.
-        w.show();
-        w.selectDevice(false);
-        QVERIFY(w.isBusy());
-        w.iconActivated(QSystemTrayIcon::Trigger);
-        QVERIFY(w.isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!w.isBusy(), 5000);
-    }
-
-    void dragNeedsMoreThanFourPixelsAndTheLeftButton()
-    {
-        WindowRig rig;
-        MousecfgWidget& w = rig.window();
-        w.move(100, 100);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QPoint start = w.pos();
-        const QPoint press = start + QPoint(270, 600); // the bottom bar, no control there
-        QCOMPARE(w.childAt(press - start), nullptr);
-        sendMouse(w, QEvent::MouseButtonPress, Qt::LeftButton, press);
-        sendMouse(w, QEvent::MouseMove, Qt::LeftButton, press + QPoint(3, 1));
-        QCOMPARE(w.pos(), start);
-        sendMouse(w, QEvent::MouseMove, Qt::LeftButton, press + QPoint(3, 2));
-        QCOMPARE(w.pos(), start + QPoint(3, 2));
-        sendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, press + QPoint(3, 2));
-        sendMouse(w, QEvent::MouseButtonPress, Qt::RightButton, press);
-        sendMouse(w, QEvent::MouseMove, Qt::RightButton, press + QPoint(30, 30));
-        QCOMPARE(w.pos(), start + QPoint(3, 2));
     }
 };
 

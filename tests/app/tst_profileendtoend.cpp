@@ -147,14 +147,14 @@ private slots:
     void importedOutOfRangeProfileIsWritten()
     {
         const QString source = m_outside.filePath("Odd.prof");
-        QVERIFY(writeFile(source,
-                          "[MouseName]\nName=HORNBEAM\n[PROFILE]\ndpi=999\npollrate=-7\n"
-                          "LedMode=300\nDPI_INFO_0_used=1\nDPI_INFO_0_x=4294967295\n"
-                          "DPI_INFO_0_y=65536\nBUTTON_INFO_0_Fun=200\n"
-                          "BUTTON_INFO_0_macroname=../../Config\nBUTTON_INFO_0_LoopNumber=-1\n"
-                          "BUTTON_INFO_1_Fun=2147483647\nBUTTON_INFO_1_KeyNumber=-2147483648\n"
-                          "BUTTON_INFO_2_Fun=6\nBUTTON_INFO_2_KeyNumber=1000000\n"
-                          "LedSleepTime=70000\n"));
+        QVERIFY(TestFiles::write(
+            source, "[MouseName]\nName=HORNBEAM\n[PROFILE]\ndpi=999\npollrate=-7\n"
+                    "LedMode=300\nDPI_INFO_0_used=1\nDPI_INFO_0_x=4294967295\n"
+                    "DPI_INFO_0_y=65536\nBUTTON_INFO_0_Fun=200\n"
+                    "BUTTON_INFO_0_macroname=../../Config\nBUTTON_INFO_0_LoopNumber=-1\n"
+                    "BUTTON_INFO_1_Fun=2147483647\nBUTTON_INFO_1_KeyNumber=-2147483648\n"
+                    "BUTTON_INFO_2_Fun=6\nBUTTON_INFO_2_KeyNumber=1000000\n"
+                    "LedSleepTime=70000\n"));
         VirtualMouseRig rig;
         ScriptedUserPrompts prompts;
         ProfileActions actions(&m_window);

@@ -4,7 +4,6 @@
 #include "app/ProfileManager.h"
 #include "model/ProfileRules.h"
 
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -86,13 +85,6 @@ private:
         GlobalRecords::live().ProfileID = quint8(current);
     }
 
-    QString outsideFile(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = m_outside.filePath(name);
-        writeFile(path, bytes);
-        return path;
-    }
-
     // A profile file as another installation of `product` exports it.
     QString exportedFile(const QString& name, const ProfileData& profile,
                          const QString& product = QStringLiteral("HORNBEAM"))
@@ -121,14 +113,14 @@ private slots:
         QVERIFY(QFile::remove(modelFile("Profile 5")));
         prepare(L{"Profile 1", "Profile 2", "Profile 3", "Game"},
                 L{"Profile 1", "Profile 2", "Profile 3", "Game", "Profile 6"}, 3);
-        const QByteArray templateBytes = readFile(modelFile("DefaultProfile"));
+        const QByteArray templateBytes = TestFiles::read(modelFile("DefaultProfile"));
         QVERIFY(!templateBytes.isEmpty());
         ProfileManager m;
 
         const Outcome first = m.addProfile();
         QCOMPARE(first.name, QString("Profile 4"));
         QCOMPARE(first.effects, Outcome::ShowName | Outcome::RebuildMenu | Outcome::RefreshPages);
-        QCOMPARE(readFile(modelFile("Profile 4")), templateBytes);
+        QCOMPARE(TestFiles::read(modelFile("Profile 4")), templateBytes);
         QVERIFY(GlobalRecords::live().Profile[3] == loaded(modelFile("DefaultProfile")));
         QCOMPARE(m.addProfile().name, QString("Profile 5"));
         // "Profile 6" names slot 4 although no file has that name: two slots must not share it.
@@ -145,8 +137,8 @@ private slots:
         QVERIFY(QFile::remove(modelFile("DefaultProfile")));
         QVERIFY(ProfileFiles::writeFactoryProfile());
         QCOMPARE(m.addProfile().name, QString("Profile 8"));
-        QCOMPARE(readFile(modelFile("Profile 8")),
-                 readFile(AppPaths::profileDir() + "/DefaultProfile.prof"));
+        QCOMPARE(TestFiles::read(modelFile("Profile 8")),
+                 TestFiles::read(AppPaths::profileDir() + "/DefaultProfile.prof"));
     }
 
     void copyNaming()
@@ -161,7 +153,7 @@ private slots:
         const Outcome first = m.copyProfile();
         QCOMPARE(first.name, QString("Game copy"));
         QCOMPARE(first.effects, Outcome::ShowName | Outcome::RebuildMenu);
-        QCOMPARE(readFile(modelFile("Game copy")), readFile(modelFile("Game")));
+        QCOMPARE(TestFiles::read(modelFile("Game copy")), TestFiles::read(modelFile("Game")));
         QVERIFY(GlobalRecords::live().Profile[0] == record);
         for (const char* next : {"Game copy 2", "Game copy 3"}) {
             QVERIFY(!m.assignProfile("Game").isRefused());
@@ -208,7 +200,7 @@ private slots:
         } else if (operation != "save") {
             QVERIFY(QFile::remove(modelFile("Game")));
             if (breakage == "folder")
-                QVERIFY(writeFile(modelFile("Game") + "/inside", "x"));
+                QVERIFY(TestFiles::write(modelFile("Game") + "/inside", "x"));
         }
         QREFUSED(run(m, operation, m_outside.path()), message.toUtf8().constData());
         QCOMPARE(m.profileList(), list);
@@ -222,41 +214,40 @@ private slots:
         QTest::addColumn<int>("current");
         QTest::addColumn<QString>("deleted");
         QTest::addColumn<QString>("replacement"); // or the refusal's message
-        const L defaults{"Profile 2", "Profile 3", "Profile 4", "Profile 5"};
-        const L game = L{"Game"} + defaults;
-        QTest::newRow("last entry takes the one before")
-            << L{"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5", "Game", "Last"}
-            << (L{"Last"} + defaults) << 0 << "Last"
-            << "Game";
-        QTest::newRow("first entry takes the second")
-            << L{"First", "Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"}
-            << (L{"First"} + defaults) << 0 << "First"
-            << "Profile 1";
-        QTest::newRow("other slots in the way")
-            << L{"A", "B", "C", "D"} << L{"C", "D", "B", "X", "Y"} << 0 << "C"
-            << "A";
-        QTest::newRow("last entry with its neighbour in use")
-            << L{"A", "B", "C"} << L{"C", "B", "X", "Y", "Z"} << 0 << "C"
-            << "A";
-        QTest::newRow("current slot is not the first")
-            << L{"A", "B", "C"} << L{"X", "Y", "B", "Z", "W"} << 2 << "B"
-            << "C";
+        // Lists as comma-separated names; "G" alone stands for "Game" and the four default names.
+        const auto row = [](const char* tag, const char* list, const char* slotNames, int current,
+                            const char* deleted, const QString& replacement) {
+            const auto names = [](QString text) {
+                if (text == "G")
+                    text = "Game,Profile 2,Profile 3,Profile 4,Profile 5";
+                return text.split(',', Qt::SkipEmptyParts);
+            };
+            QTest::newRow(tag) << names(list) << names(slotNames) << current << deleted
+                               << replacement;
+        };
+        const QString keepOne = msg(ProfileManager::kKeepOne);
+        row("last entry takes the one before",
+            "Profile 1,Profile 2,Profile 3,Profile 4,Profile 5,Game,Last",
+            "Last,Profile 2,Profile 3,Profile 4,Profile 5", 0, "Last", "Game");
+        row("first entry takes the second",
+            "First,Profile 1,Profile 2,Profile 3,Profile 4,Profile 5",
+            "First,Profile 2,Profile 3,Profile 4,Profile 5", 0, "First", "Profile 1");
+        row("other slots in the way", "A,B,C,D", "C,D,B,X,Y", 0, "C", "A");
+        row("last entry with its neighbour in use", "A,B,C", "C,B,X,Y,Z", 0, "C", "A");
+        row("current slot is not the first", "A,B,C", "X,Y,B,Z,W", 2, "B", "C");
         // The walk steps over the deleted entry and runs off the start of the list: the first
         // entry no other slot uses, wherever it is.
-        QTest::newRow("walk finds nothing before the start")
-            << L{"A", "B", "C", "D"} << L{"B", "A", "C", "X", "Y"} << 0 << "B"
-            << "D";
-        QTest::newRow("one profile left")
-            << L{"Game"} << game << 0 << "Game" << msg(ProfileManager::kKeepOne);
-        QTest::newRow("empty list") << L() << game << 0 << "Game" << msg(ProfileManager::kKeepOne);
-        QTest::newRow("default profile") << L{"Profile 1", "Profile 2", "Game"} << game << 0
-                                         << "Profile 2" << msg(ProfileManager::kDefaultProtected);
-        QTest::newRow("name not in the list")
-            << L{"Profile 1", "Game"} << game << 0 << "Ghost" << msg(ProfileManager::kNotInList);
-        QTest::newRow("used by another slot") << L{"A", "B", "C"} << L{"A", "B", "X", "Y", "Z"} << 0
-                                              << "B" << msg(ProfileManager::kAlreadyUsed);
-        QTest::newRow("no other profile free") << L{"A", "B", "C"} << L{"A", "B", "C", "X", "Y"}
-                                               << 0 << "A" << msg(ProfileManager::kNoReplacement);
+        row("walk finds nothing before the start", "A,B,C,D", "B,A,C,X,Y", 0, "B", "D");
+        row("one profile left", "Game", "G", 0, "Game", keepOne);
+        row("empty list", "", "G", 0, "Game", keepOne);
+        row("default profile", "Profile 1,Profile 2,Game", "G", 0, "Profile 2",
+            msg(ProfileManager::kDefaultProtected));
+        row("name not in the list", "Profile 1,Game", "G", 0, "Ghost",
+            msg(ProfileManager::kNotInList));
+        row("used by another slot", "A,B,C", "A,B,X,Y,Z", 0, "B",
+            msg(ProfileManager::kAlreadyUsed));
+        row("no other profile free", "A,B,C", "A,B,C,X,Y", 0, "A",
+            msg(ProfileManager::kNoReplacement));
     }
 
     void deleteProfile()
@@ -296,14 +287,14 @@ private slots:
         QVERIFY(makeProfile("Game", markedProfile(5)));
         prepare(L{"Profile 1", "Game", "Profile 3"},
                 L{"Profile 1", "Game", "Profile 3", "Profile 4", "Profile 5"}, 1);
-        const QByteArray bytes = readFile(modelFile("Game"));
+        const QByteArray bytes = TestFiles::read(modelFile("Game"));
         GlobalRecords::live().Profile[1] = loaded(modelFile("Game"));
         ProfileManager m;
 
         const Outcome outcome = m.renameProfile("Fast");
         QCOMPARE(outcome.name, QString("Fast"));
         QVERIFY(!QFileInfo::exists(modelFile("Game")));
-        QCOMPARE(readFile(modelFile("Fast")), bytes);
+        QCOMPARE(TestFiles::read(modelFile("Fast")), bytes);
         QCOMPARE(ProfileFiles::loadProfileList(), (L{"Profile 1", "Fast", "Profile 3"}));
         const MouseConfig restarted = afterRestart();
         QCOMPARE(restarted.ProfileNames[1], QString("Fast"));
@@ -357,7 +348,7 @@ private slots:
         QCOMPARE(outcome.effects,
                  Outcome::RebuildMenu | Outcome::RefreshPages | Outcome::ShowName | Outcome::Write);
         QCOMPARE(outcome.name, QString("Imported"));
-        QCOMPARE(readFile(modelFile("Imported")), readFile(source));
+        QCOMPARE(TestFiles::read(modelFile("Imported")), TestFiles::read(source));
         QVERIFY(GlobalRecords::live().Profile[0] == profile);
         QCOMPARE(ProfileFiles::loadProfileList().last(), QString("Imported"));
         QREFUSED(m.importProfile(source), ProfileManager::kExists); // the same name again
@@ -398,10 +389,7 @@ private slots:
         row("dot name", "import", "..prof", own, invalid);
         row("no base name", "import", ".prof", own, invalid);
         row("another model", "import", "Foreign.prof", "export:LINDEN", notMatch);
-        QByteArray garbage(4096, '\0');
-        QRandomGenerator rng(7);
-        for (char& c : garbage)
-            c = char(rng.bounded(256));
+        const QByteArray garbage = TestFiles::randomBytes(4096, 7);
         QByteArray huge = "[MouseName]\nName=HORNBEAM\n[PROFILE]\n";
         while (huge.size() <= 5 * 1024 * 1024)
             huge += "DPI_INFO_0_x=1234567890\n";
@@ -444,7 +432,7 @@ private slots:
         else if (bytes == "folder")
             QVERIFY(QDir().mkpath(file));
         else if (bytes != "absent" && operation != "rename" && operation != "assign")
-            QVERIFY(writeFile(file, bytes));
+            QVERIFY(TestFiles::write(file, bytes));
         ProfileManager m;
         // No ShowName among the (absent) effects: the field keeps what was typed.
         QREFUSED(operation == "rename"   ? m.renameProfile(argument)
@@ -453,30 +441,6 @@ private slots:
                                          : m.loadConfiguration(file),
                  message.toUtf8().constData());
         QCOMPARE(m.profileList(), list);
-    }
-
-    void outOfRangeNumbersLoadAsTheirLowBits()
-    {
-        ProfileManager m;
-        const QString source = outsideFile(
-            "Odd.prof", "[MouseName]\nName=HORNBEAM\n[PROFILE]\ndpi=999\npollrate=-7\nLedMode=300\n"
-                        "DPI_INFO_0_x=99999999999\nDPI_INFO_0_y=4294967295\n"
-                        "BUTTON_INFO_0_KeyNumber=99999999999\nBUTTON_INFO_0_Fun=abc\n"
-                        "BUTTON_INFO_0_KeyInfo_0_map=70000\nBUTTON_INFO_0_macroname=../../x\n"
-                        "LedSleepTime=-1\n");
-        const Outcome outcome = m.importProfile(source);
-        QVERIFY2(!outcome.isRefused(), qPrintable(outcome.message));
-        const ProfileData& p = GlobalRecords::live().Profile[0];
-        QCOMPARE(int(p.pollrate), 256 - 7);
-        // Beyond 32 bits: the low 32 bits, as for the bytes.
-        QCOMPARE(p.DpiInfo[0].x, quint32(99999999999ULL & 0xFFFFFFFFu));
-        QCOMPARE(p.ButtonInfo[0].KeyNumber, qint32(quint32(99999999999ULL & 0xFFFFFFFFu)));
-        QCOMPARE(p.ButtonInfo[0].Fun, 0);
-        QCOMPARE(int(p.ButtonInfo[0].KeyInfo[0][0]), 70000 & 0xFF);
-        QCOMPARE(int(p.LedSleepTime), 255);
-        // Lookups through the odd indices stay inside the tables.
-        QVERIFY(&p.activeLed() >= p.LedInfo && &p.activeLed() < p.LedInfo + 14);
-        QVERIFY(&p.activeDpiLevel() >= p.DpiInfo && &p.activeDpiLevel() < p.DpiInfo + 8);
     }
 
     void fullListRefusesNewProfiles_data()
@@ -504,37 +468,6 @@ private slots:
         const Outcome outcome = run(m, operation, source);
         QVERIFY2(!outcome.isRefused(), qPrintable(outcome.message));
         QCOMPARE(m.profileList().size(), ProfileManager::kMaxProfiles);
-    }
-
-    void exportStampsAndCopies()
-    {
-        ProfileManager m;
-        const QString target = m_outside.filePath("Out.prof");
-        QCOMPARE(m.exportProfile(target).effects, 0);
-        QCOMPARE(ProfileFiles::readIdentity(target), productName());
-        QCOMPARE(readFile(target), readFile(modelFile("Profile 1")));
-
-        // The slot names a profile without a per-model file.
-        GlobalRecords::live().ProfileNames[0] = "Nowhere";
-        const QString missing = m_outside.filePath("Missing.prof");
-        QCOMPARE(m.exportProfile(missing).message, msg(ProfileManager::kCopyFailed));
-        QVERIFY(!QFileInfo::exists(missing));
-    }
-
-    void configurationWithOddValues()
-    {
-        ProfileManager m;
-        const QString path = outsideFile(
-            "odd.conf", "[MouseName]\nName=HORNBEAM\n[Config]\nProfileID=17\nLiftHigh=300\n"
-                        "Profile2=../evil\nProfile3=Fine name\n[PROFILE_0]\ndpi=260\n");
-        QVERIFY(!m.loadConfiguration(path).isRefused());
-        const MouseConfig& live = GlobalRecords::live();
-        QCOMPARE(int(live.ProfileID), 0);
-        QCOMPARE(int(live.LiftHigh), 300 & 0xFF);
-        QCOMPARE(live.ProfileNames[1], QString("Profile 2"));
-        QCOMPARE(int(live.Profile[0].dpi), 260 & 0xFF);
-        QVERIFY(!QFileInfo::exists(AppPaths::configDir() + "/evil.prof"));
-        QCOMPARE(afterRestart().ProfileNames[2], QString("Fine name"));
     }
 };
 

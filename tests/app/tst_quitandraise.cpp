@@ -3,7 +3,6 @@
 #include "widgets/KivoPushButton.h"
 
 #include <QAction>
-#include <QEventLoop>
 #include <QTimer>
 #include <QtTest>
 
@@ -13,20 +12,23 @@ class TestQuitAndRaise : public QObject
 {
     Q_OBJECT
 private:
-    // True when `action` made the application quit: quit() ends every running event loop.
-    static bool quits(const std::function<void()>& action)
+    // True when `action` made the application quit. The application's own loop runs here, not
+    // a local one: quit() leaves a flag behind that makes every later local loop return at once,
+    // which let an action stay queued into the next test. Its own loop clears that flag on both
+    // ends, and the action is tied to `context` so it can never outlive its window.
+    static bool quits(QObject* context, const std::function<void()>& action)
     {
-        QEventLoop loop;
-        bool bTimedOut = false;
-        // Tied to the loop: a Quit event still pending from an earlier window can end the loop
-        // first, and the action must then not run later on a window that is gone.
-        QTimer::singleShot(0, &loop, action);
-        QTimer::singleShot(1500, &loop, [&] {
-            bTimedOut = true;
-            loop.quit();
+        bool bRan = false;
+        QTimer::singleShot(0, context, [&] {
+            bRan = true;
+            action();
         });
-        loop.exec();
-        return !bTimedOut;
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        timeout.start(1500);
+        const bool bQuit = QCoreApplication::exec() == 0;
+        return bRan && bQuit;
     }
 
 private slots:
@@ -49,7 +51,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         KivoPushButton* close = w.findChild<KivoPushButton*>("closeButton");
         QVERIFY(close);
-        QCOMPARE(quits([close] { close->click(); }), bQuits);
+        QCOMPARE(quits(&w, [close] { close->click(); }), bQuits);
         QCOMPARE(w.isHidden(), !bQuits);
     }
 
@@ -65,7 +67,7 @@ private slots:
         QCOMPARE(quit->text(), QStringLiteral("&Quit"));
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QVERIFY(quits([&w] { QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier); }));
+        QVERIFY(quits(&w, [&w] { QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier); }));
     }
 
     void raiseRequestBringsTheWindowBack()

@@ -1,4 +1,3 @@
-#include "app/MainLayout.h"
 #include "app/UiScale.h"
 
 #include <QtTest>
@@ -10,8 +9,6 @@ private slots:
     void commonScreens_data();
     void commonScreens();
     void everyThreshold();
-    void layoutMultipliesEveryCoordinate();
-    void switchedOffTabsGetZeroSize();
 };
 
 void TestUiScale::commonScreens_data()
@@ -51,42 +48,6 @@ void TestUiScale::everyThreshold()
         QCOMPARE(UiScale::indexForRatio(thresholds[k] - 0.001), k);
         QCOMPARE(UiScale::fromLogicalDpi(thresholds[k] * 96.0 - 0.1), 1.0 + 0.25 * k);
     }
-}
-
-void TestUiScale::layoutMultipliesEveryCoordinate()
-{
-    QCOMPARE(MainLayout::rect(MainLayout::ApplyButton, 1.0), QRect(701, 588, 128, 30));
-    QCOMPARE(MainLayout::rect(MainLayout::ApplyButton, 1.25), QRect(876, 735, 160, 38));
-    QCOMPARE(MainLayout::rect(MainLayout::TabDpi, 1.5), QRect(104, 237, 231, 44));
-    QCOMPARE(MainLayout::rect(MainLayout::SidePicture, 2.0), QRect(1274, 198, 632, 886));
-    // Rounded, not cut: 19 × 1.25 = 23.75.
-    QCOMPARE(MainLayout::rect(MainLayout::CloseButton, 1.25).width(), 24);
-    for (int c = 0; c < MainLayout::ControlCount; ++c) {
-        const auto control = static_cast<MainLayout::Control>(c);
-        const QRect base = MainLayout::baseRect(control);
-        // Every visible control lies within the 999 × 640 window.
-        if (!base.isEmpty())
-            QVERIFY2(QRect(0, 0, MainLayout::kWidth, MainLayout::kHeight).contains(base),
-                     qPrintable(QString::number(c)));
-    }
-}
-
-void TestUiScale::switchedOffTabsGetZeroSize()
-{
-    const QRect none(0, 0, 0, 0);
-    // Controls this window leaves off stay off at any scale.
-    for (MainLayout::Control c :
-         {MainLayout::FirmwareUpdateButton, MainLayout::SlotButton5, MainLayout::ExportButton})
-        QCOMPARE(MainLayout::rect(c, 1.5), none);
-    MainLayout::Flags flags;
-    QCOMPARE(MainLayout::rect(MainLayout::TabLighting, 1.0, flags), QRect(69, 90, 154, 29));
-    QCOMPARE(MainLayout::rect(MainLayout::TabMacro, 1.0, flags), QRect(69, 192, 154, 29));
-    flags.bLedDisable = true;
-    QCOMPARE(MainLayout::rect(MainLayout::TabLighting, 1.0, flags), none);
-    QCOMPARE(MainLayout::rect(MainLayout::TabMacro, 1.0, flags), QRect(69, 192, 154, 29));
-    flags.bDisableMacro = true;
-    QCOMPARE(MainLayout::rect(MainLayout::TabMacro, 1.0, flags), none);
-    QCOMPARE(MainLayout::rect(MainLayout::TabCustomize, 1.0, flags), QRect(69, 124, 154, 29));
 }
 
 QTEST_GUILESS_MAIN(TestUiScale)

@@ -114,24 +114,6 @@ private slots:
             QCOMPARE(dlg.color(), QColor::fromHsv(after[0] % 360, after[1], after[2]).toRgb());
         }
     }
-
-    // Picking on the hue bar and the field goes through the preview to the edits.
-    void mousePicksReachTheEdits()
-    {
-        KivoColorArea dlg;
-        dlg.setColor(QColor(0, 0, 0));
-        QSignalSpy applied(&dlg, &KivoColorArea::ApplyColor);
-        auto* field = dlg.findChild<SVColorArea*>("svField");
-        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 1, 0));
-        auto* bar = dlg.findChild<HColorArea*>("hueBar");
-        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(1, (bar->height() - 1) / 3));
-        QCOMPARE(applied.size(), 2);
-        const int hue = HColorArea::hueAt((bar->height() - 1) / 3, bar->height());
-        QVERIFY(qAbs(hue - 120) <= 2);
-        QCOMPARE(spins(dlg).mid(0, 3), QVector<int>({hue, 255, 255}));
-        QCOMPARE(dlg.color(), QColor::fromHsv(hue, 255, 255).toRgb());
-        QCOMPARE(dlg.findChild<QLineEdit*>("hexEdit")->text(), dlg.color().name().mid(1));
-    }
 };
 
 QTEST_MAIN(TestKivoColorArea)

@@ -1,7 +1,6 @@
 #include "TestAppFolder.h"
 #include "model/MouseConfig.h"
 #include "pages/KivoPointSpeed.h"
-#include "platform/DesktopMouseSettings.h"
 #include "widgets/KivoPushButton.h"
 
 #include <QCheckBox>
@@ -10,19 +9,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QtTest>
-
-namespace {
-class CountingSettings : public DesktopMouseSettings
-{
-public:
-    bool open() override
-    {
-        ++m_iOpened;
-        return true;
-    }
-    int m_iOpened = 0;
-};
-} // namespace
 
 // The mouse setting page: the on/off pairs and their encodings, what a refresh shows and keeps,
 // and what Apply collects.
@@ -113,16 +99,6 @@ private slots:
                  kept);
         QCOMPARE(live.Profile[3].mousespeed, quint8(13));
         QCOMPARE(live.Profile[0].scrollspeed, quint8(0));
-    }
-
-    void mouseSettingButtonOpensTheDesktopSettings()
-    {
-        ProfileData profile;
-        KivoPointSpeed page(&profile, nullptr, 1.0, Qt::red);
-        CountingSettings settings;
-        page.setMouseSettings(&settings);
-        page.mouseSettingButton()->click();
-        QCOMPARE(settings.m_iOpened, 1);
     }
 };
 
