@@ -68,14 +68,6 @@ private slots:
         QCOMPARE(box.exec(), result);
     }
 
-    void scaleGrowsTheBox()
-    {
-        KivoMessageBox small(KivoMessageBox::Notice, "Warning", "Text", QString(), nullptr, 1.0);
-        KivoMessageBox large(KivoMessageBox::Notice, "Warning", "Text", QString(), nullptr, 2.0);
-        QVERIFY(large.minimumWidth() >= 2 * small.minimumWidth() - 1);
-        QVERIFY(large.yesButton()->width() > small.yesButton()->width());
-    }
-
     void realPromptsShowTheBox()
     {
         QVERIFY(UserPrompts::installed() == nullptr);
