@@ -9,7 +9,6 @@
 #include "widgets/KivoPushButton.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -29,19 +28,21 @@ class TestCaptureWindows : public QObject
     Q_OBJECT
     TestAppFolder m_Folder;
 
-    template <class W>
-    std::unique_ptr<W> open(std::shared_ptr<FakeHookState>& state, FakeKeyboardHook** hook,
-                            QWidget* parent = nullptr, bool bGlobal = true)
+    std::shared_ptr<FakeHookState> m_State;
+    FakeKeyboardHook* m_pHook = nullptr;
+
+    // Opens a capture window over a fresh fake hook, kept in m_State and m_pHook.
+    template <class W> std::unique_ptr<W> open()
     {
-        state = std::make_shared<FakeHookState>();
-        auto fake = std::make_unique<FakeKeyboardHook>(state, bGlobal);
-        *hook = fake.get();
-        return std::make_unique<W>(parent, 1.0, std::move(fake));
+        m_State = std::make_shared<FakeHookState>();
+        auto fake = std::make_unique<FakeKeyboardHook>(m_State);
+        m_pHook = fake.get();
+        return std::make_unique<W>(nullptr, 1.0, std::move(fake));
     }
-    static void type(FakeKeyboardHook* hook, const Strokes& strokes)
+    void type(const Strokes& strokes)
     {
         for (int s : strokes)
-            hook->type(quint8(s >> 8), quint8(s & 0xFF));
+            m_pHook->type(quint8(s >> 8), quint8(s & 0xFF));
     }
 
 private slots:
@@ -61,11 +62,9 @@ private slots:
     {
         QFETCH(Strokes, strokes);
         QFETCH(int, code);
-        std::shared_ptr<FakeHookState> state;
-        FakeKeyboardHook* hook = nullptr;
-        auto window = open<KivoSingleKeyWindow>(state, &hook);
-        QCOMPARE(state->mode, KeyboardHook::Observe);
-        type(hook, strokes);
+        auto window = open<KivoSingleKeyWindow>();
+        QCOMPARE(m_State->mode, KeyboardHook::Observe);
+        type(strokes);
         QCOMPARE(int(window->keyCode()), code);
         QCOMPARE(window->keyText(), KeyTable::keyName(quint8(code)));
         QCOMPARE(window->okButton()->isEnabled(), code != 0);
@@ -100,13 +99,11 @@ private slots:
         QFETCH(Strokes, strokes);
         QFETCH(QVector<quint8>, prefill);
         QFETCH(QVector<quint8>, codes);
-        std::shared_ptr<FakeHookState> state;
-        FakeKeyboardHook* hook = nullptr;
-        auto window = open<KivoComboKeyWindow>(state, &hook);
-        QCOMPARE(state->mode, KeyboardHook::Swallow);
+        auto window = open<KivoComboKeyWindow>();
+        QCOMPARE(m_State->mode, KeyboardHook::Swallow);
         if (!prefill.isEmpty())
             window->prefill(prefill);
-        type(hook, strokes);
+        type(strokes);
         QCOMPARE(window->keyCodes(), codes);
         QStringList names;
         for (quint8 c : codes)
@@ -136,9 +133,7 @@ private slots:
         QFETCH(int, target);
         QFETCH(QString, times);
         QFETCH(QString, delay);
-        std::shared_ptr<FakeHookState> state;
-        FakeKeyboardHook* hook = nullptr;
-        auto window = open<KivoFireKeyWindow>(state, &hook);
+        auto window = open<KivoFireKeyWindow>();
         ButtonAssignment b;
         b.Res1 = quint8(res1);
         b.LoopNumber = loop;
@@ -148,21 +143,19 @@ private slots:
         QCOMPARE(window->timesEdit()->text(), times);
         QCOMPARE(window->delayEdit()->text(), delay);
         QCOMPARE(int(window->fireCode()), res1 ? res1 : 0x81);
-        QCOMPARE(state->bRunning, target == KivoFireKeyWindow::KeyTarget);
+        QCOMPARE(m_State->bRunning, target == KivoFireKeyWindow::KeyTarget);
         QCOMPARE(window->keyText(), target == 3 ? KeyTable::keyName(0x39) : QString());
     }
 
     void fireKeyCapture()
     {
-        std::shared_ptr<FakeHookState> state;
-        FakeKeyboardHook* hook = nullptr;
-        auto window = open<KivoFireKeyWindow>(state, &hook);
-        hook->type(0x39); // ignored: the target is Left
+        auto window = open<KivoFireKeyWindow>();
+        m_pHook->type(0x39); // ignored: the target is Left
         QCOMPARE(window->keyCode(), quint8(0));
         window->targetButton(KivoFireKeyWindow::KeyTarget)->click();
-        QVERIFY(state->bRunning);
+        QVERIFY(m_State->bRunning);
         QVERIFY(!window->okButton()->isEnabled()); // no key yet
-        hook->type(0x39);
+        m_pHook->type(0x39);
         QCOMPARE(int(window->fireCode()), 0x2C);
         QVERIFY(window->okButton()->isEnabled());
         // Typing a number pauses the capture: the digits reach the field, not the key.
@@ -170,31 +163,19 @@ private slots:
         QApplication::setActiveWindow(window.get());
         window->timesEdit()->setFocus();
         QVERIFY(QTest::qWaitFor([&] { return window->timesEdit()->hasFocus(); }));
-        QVERIFY(!state->bRunning);
+        QVERIFY(!m_State->bRunning);
         window->timesEdit()->selectAll();
         QTest::keyClicks(window->timesEdit(), "12");
         QCOMPARE(window->times(), 12);
         QCOMPARE(int(window->fireCode()), 0x2C);
         window->setFocus();
-        QVERIFY(QTest::qWaitFor([&] { return state->bRunning; }));
+        QVERIFY(QTest::qWaitFor([&] { return m_State->bRunning; }));
         window->timesEdit()->setText("");
         QVERIFY(!window->okButton()->isEnabled());
         window->targetButton(KivoFireKeyWindow::RightTarget)->click();
-        QVERIFY(!state->bRunning);
+        QVERIFY(!m_State->bRunning);
         QCOMPARE(window->keyCode(), quint8(0));
         QVERIFY(!window->targetButton(KivoFireKeyWindow::KeyTarget)->isChecked());
-    }
-
-    void focusNoteOnlyWithoutGlobalHook()
-    {
-        for (bool bGlobal : {true, false}) {
-            std::shared_ptr<FakeHookState> state;
-            FakeKeyboardHook* hook = nullptr;
-            QWidget parent;
-            auto window = open<KivoComboKeyWindow>(state, &hook, &parent, bGlobal);
-            window->show();
-            QCOMPARE(window->findChild<QLabel*>("focusNote")->isVisible(), !bGlobal);
-        }
     }
 };
 

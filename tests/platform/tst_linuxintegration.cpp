@@ -13,7 +13,7 @@
 #include <QtTest>
 
 // The files that make the tool a citizen of the desktop: the udev rule against the device slot
-// table, the desktop entry against its icons, and the programs found in an installed layout.
+// table, and the programs found in an installed layout.
 class TestLinuxIntegration : public QObject
 {
     Q_OBJECT
@@ -80,39 +80,6 @@ private slots:
         }
         QCOMPARE(DeviceAccess::slotCount(), DeviceAccess::kSlotCount);
         QCOMPARE(ruled, table);
-    }
-
-    void desktopEntryNamesTheInstalledProgramAndIcons()
-    {
-        QMap<QString, QString> entry;
-        const QStringList desktop = lines(dataFile("desktop/mousecfg.desktop"));
-        QVERIFY(!desktop.isEmpty());
-        QCOMPARE(desktop.first(), QString("[Desktop Entry]"));
-        for (const QString& line : desktop.mid(1)) {
-            const int eq = line.indexOf('=');
-            QVERIFY2(eq > 0, qPrintable(line));
-            QVERIFY2(!entry.contains(line.left(eq)), qPrintable(line));
-            entry.insert(line.left(eq), line.mid(eq + 1));
-        }
-        QCOMPARE(entry.value("Type"), QString("Application"));
-        QCOMPARE(entry.value("Exec"), QString("mousecfg"));
-        QCOMPARE(entry.value("Icon"), QString("mousecfg"));
-        QCOMPARE(entry.value("Categories"), QString("Settings;HardwareSettings;"));
-        QVERIFY(!entry.value("Name").isEmpty());
-
-        // The icon theme looks the name up in each size folder.
-        QStringList rendered;
-        for (const QString& line : lines(dataFile("desktop/icons.manifest"))) {
-            const QStringList f = line.split(QRegularExpression("\\s+"));
-            QCOMPARE(f.size(), 4);
-            QCOMPARE(f[0], QString("png"));
-            QCOMPARE(f[2], QString("icon.svg"));
-            QCOMPARE(f[1], QStringLiteral("%1/apps/%2.png").arg(f[3], entry.value("Icon")));
-            rendered << f[3];
-        }
-        for (int size : {16, 24, 32, 48, 64, 128, 256})
-            QVERIFY2(rendered.contains(QStringLiteral("%1x%1").arg(size)),
-                     qPrintable(rendered.join(' ')));
     }
 
     void installedProgramsAreFoundBesideTheExecutable()

@@ -120,19 +120,6 @@ private slots:
         QVERIFY(acquired);
     }
 
-    void destroyingTheHolderReleases()
-    {
-        const QString name = "plain name";
-        {
-            LockFileSingleInstance first(m_Dir.path());
-            QVERIFY(first.tryAcquire(name));
-            LockFileSingleInstance second(m_Dir.path());
-            QVERIFY(!second.tryAcquire(name));
-        }
-        LockFileSingleInstance again(m_Dir.path());
-        QVERIFY(again.tryAcquire(name));
-    }
-
     void lockFilesStayInsideTheFolder()
     {
         LockFileSingleInstance lock(m_Dir.path());

@@ -1,4 +1,3 @@
-#include "platform/CompositeDeviceChangeNotifier.h"
 #include "platform/VirtualDeviceChangeNotifier.h"
 
 #include <QCoreApplication>
@@ -18,19 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-// A source whose announcements the test makes.
-class FakeNotifier : public DeviceChangeNotifier
-{
-public:
-    explicit FakeNotifier(bool active) : m_bActive(active) {}
-    bool isActive() const override { return m_bActive; }
-    void arrive(const QString& path) { emit deviceArrived(path); }
-    void remove(const QString& path) { emit deviceRemoved(path); }
-
-private:
-    bool m_bActive;
-};
 
 QStringList texts(const QSignalSpy& spy)
 {
@@ -183,26 +169,6 @@ private slots:
         QVERIFY(texts(arrived)[1].startsWith("\\\\?\\HID#VID_3F1C&PID_7C21&MI_02#"));
         server.close();
         ::close(fd);
-    }
-
-    void compositeForwardsEverySource()
-    {
-        CompositeDeviceChangeNotifier all;
-        QVERIFY(!all.isActive());
-        auto* inactive = new FakeNotifier(false);
-        auto* active = new FakeNotifier(true);
-        all.addSource(inactive);
-        QVERIFY(!all.isActive());
-        all.addSource(active);
-        QVERIFY(all.isActive());
-        QSignalSpy arrived(&all, &DeviceChangeNotifier::deviceArrived);
-        QSignalSpy removed(&all, &DeviceChangeNotifier::deviceRemoved);
-        inactive->arrive("a");
-        active->arrive("b");
-        active->remove("c");
-        QCOMPARE(texts(arrived), (QStringList{"a", "b"}));
-        QCOMPARE(texts(removed), QStringList{"c"});
-        QCOMPARE(inactive->parent(), &all);
     }
 };
 

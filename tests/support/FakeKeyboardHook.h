@@ -15,7 +15,6 @@ struct FakeHookState
 {
     bool bRunning = false;
     KeyboardHook::Mode mode = KeyboardHook::Observe;
-    int iStarts = 0;
     int iStops = 0;
 };
 
@@ -32,7 +31,6 @@ public:
     {
         m_pState->bRunning = true;
         m_pState->mode = mode;
-        ++m_pState->iStarts;
         return true;
     }
     void stop() override

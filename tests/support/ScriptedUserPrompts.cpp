@@ -50,12 +50,6 @@ QStringList ScriptedUserPrompts::texts() const
     return list;
 }
 
-int ScriptedUserPrompts::pendingAnswers() const
-{
-    return m_Questions.size() + m_OpenFiles.size() + m_SaveFiles.size() + m_OpenFileLists.size() +
-           m_Directories.size();
-}
-
 void ScriptedUserPrompts::showNotice(QWidget*, const QString& title, const QString& text,
                                      const QString& text2)
 {

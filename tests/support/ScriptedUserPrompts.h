@@ -43,7 +43,6 @@ public:
     QStringList titles() const;
     QStringList texts() const; // first text line of every box, in order
     int unansweredCount() const { return m_iUnanswered; }
-    int pendingAnswers() const;
 
 protected:
     void showNotice(QWidget* parent, const QString& title, const QString& text,

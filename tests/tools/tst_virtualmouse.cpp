@@ -197,19 +197,6 @@ private slots:
         QVERIFY(receive(0).isEmpty());
     }
 
-    void statusReportGoesToEveryPluggedLink()
-    {
-        m_Mouse->plug(Link::Cable);
-        auto cable = open(Link::Cable, Interface::Control);
-        QVERIFY(cable);
-        m_Mouse->pressDpiButton();
-        QVERIFY(!receive(0).isEmpty());
-        QVERIFY(!receive(0, cable.get()).isEmpty());
-        // Answers go back on the link the command came through only.
-        QCOMPARE(exchange(kBegin), kBegin.mid(1));
-        QVERIFY(receive(0, cable.get()).isEmpty());
-    }
-
     // What a session holds is decoded in the write-sequence tests; here only when it counts.
     void configurationAppliesAtTheEndMarkerOnly()
     {
@@ -259,10 +246,6 @@ private slots:
         QVERIFY(fresh);
         QCOMPARE(send(kBegin, fresh.get()), 33);
         QCOMPARE(receive(0, fresh.get()), kBegin.mid(1));
-        // The pointer interface takes no commands.
-        auto pointer = open(Link::Receiver, Interface::Mouse);
-        QCOMPARE(send(kBegin, pointer.get()), -1);
-        QCOMPARE(readResult(pointer.get()), 0);
     }
 
     void aWaitingReaderIsWokenByAReportAndByUnplug()
@@ -286,31 +269,6 @@ private slots:
         QCOMPARE(second.load(), -1);
     }
 
-    void answerFaultsCountExactlyAndClear()
-    {
-        m_Mouse->dropAnswers(2);
-        m_Mouse->zeroAnswers(2);
-        // Drops take the first answers, zeroed answers the next ones.
-        QVERIFY(exchange(kBegin).isEmpty());
-        QVERIFY(exchange(kBattery).isEmpty());
-        QCOMPARE(exchange(kBegin), QByteArray(32, '\0'));
-        QCOMPARE(exchange(kBegin), QByteArray(32, '\0'));
-        QVERIFY(m_Mouse->isSessionOpen()); // the commands were still carried out
-
-        m_Mouse->garbleAnswers(2);
-        for (int i = 0; i < 2; ++i) {
-            const QByteArray answer = exchange(kEnd);
-            QCOMPARE(answer.left(31), kEnd.mid(1, 31));
-            QCOMPARE(quint8(answer.at(31)), quint8(~quint8(kEnd.at(32))));
-        }
-        QCOMPARE(exchange(kEnd), kEnd.mid(1));
-
-        m_Mouse->failWrites(5);
-        m_Mouse->zeroAnswers(5);
-        m_Mouse->clearFaults();
-        QCOMPARE(exchange(kBegin), kBegin.mid(1));
-    }
-
     void failedWritesAndReadsCountExactly()
     {
         QSignalSpy received(m_Mouse.get(), &VirtualMouse::reportReceived);
@@ -327,16 +285,6 @@ private slots:
         QCOMPARE(readResult(nullptr, 1000), -1);
         // The answer was kept for the read that works.
         QCOMPARE(receive(0), kBegin.mid(1));
-    }
-
-    void delayedAnswerArrivesLater()
-    {
-        m_Mouse->setAnswerDelay(3000);
-        QCOMPARE(send(kBegin), 33);
-        QVERIFY(receive(0).isEmpty());
-        QCOMPARE(receive(30000), kBegin.mid(1));
-        m_Mouse->clearFaults();
-        QCOMPARE(exchange(kEnd), kEnd.mid(1));
     }
 
     void concurrentWriterAndPollerKeepTheirAnswers()

@@ -168,17 +168,6 @@ private slots:
         QCOMPARE(receive(*control, 5000), kBegin.mid(1));
         QVERIFY(waitForOutput("> receiver 00 00 aa 55"));
 
-        command("battery 42 charging");
-        QVERIFY(waitForOutput("battery 42% charging"));
-        QCOMPARE(send(*control, report(0x0A, QByteArray::fromHex("aaffdd"))), 33);
-        QCOMPARE(receive(*control, 5000).left(6), QByteArray::fromHex("0aaaffdd2a01"));
-
-        command("dpi");
-        const QByteArray status = receive(*control, 10000);
-        QCOMPARE(status.left(4), QByteArray::fromHex("0aaaffdd"));
-        QCOMPARE(int(status.at(6)) & 0x0F, 1);
-        QVERIFY(waitForOutput("< status 0a aa ff dd"));
-
         command("unplug receiver");
         QVERIFY(waitForOutput("unplugged receiver"));
         QCOMPARE(send(*control, kBegin), -1);
@@ -218,15 +207,6 @@ private slots:
         int result = 0;
         receive(*control, 100, &result);
         QCOMPARE(result, -1);
-    }
-
-    void quitCommandEnds()
-    {
-        QVERIFY(start({}));
-        command("quit");
-        QVERIFY(m_Program.waitForFinished(10000));
-        QCOMPARE(m_Program.exitCode(), 0);
-        QVERIFY(QDir(m_Dir.path()).entryList({"*.sock"}, QDir::System).isEmpty());
     }
 
     void closeFromAnotherThreadEndsAWaitingRead()

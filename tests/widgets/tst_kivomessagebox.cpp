@@ -1,7 +1,6 @@
 #include "widgets/KivoMessageBox.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/LanguageFont.h"
-#include "widgets/UserPrompts.h"
 
 #include <QFontDatabase>
 #include <QTimer>
@@ -66,33 +65,6 @@ private slots:
                 QTest::keyClick(b, action == "enter" ? Qt::Key_Return : Qt::Key_Escape);
         });
         QCOMPARE(box.exec(), result);
-    }
-
-    void scaleGrowsTheBox()
-    {
-        KivoMessageBox small(KivoMessageBox::Notice, "Warning", "Text", QString(), nullptr, 1.0);
-        KivoMessageBox large(KivoMessageBox::Notice, "Warning", "Text", QString(), nullptr, 2.0);
-        QVERIFY(large.minimumWidth() >= 2 * small.minimumWidth() - 1);
-        QVERIFY(large.yesButton()->width() > small.yesButton()->width());
-    }
-
-    void realPromptsShowTheBox()
-    {
-        QVERIFY(UserPrompts::installed() == nullptr);
-        whenModal([](KivoMessageBox* b) {
-            QCOMPARE(b->title(), QStringLiteral("Warning"));
-            QCOMPARE(b->text(), QStringLiteral("Do you want to upgrade the firmware?"));
-            QTest::mouseClick(b->yesButton(), Qt::LeftButton);
-        });
-        QVERIFY(UserPrompts::question(nullptr, "Warning", "Do you want to upgrade the firmware?"));
-
-        bool shown = false;
-        whenModal([&shown](KivoMessageBox* b) {
-            shown = b->kind() == KivoMessageBox::Notice;
-            QTest::mouseClick(b->yesButton(), Qt::LeftButton);
-        });
-        UserPrompts::notice(nullptr, "Warning", "AT LEAST ONE CLICK FUNCTION TO BE RETAINED.");
-        QVERIFY(shown);
     }
 };
 

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <QtTest>
 
-// The busy dialog: only the writer's signal closes it, and it sits over its window.
+// The busy dialog: only the writer's signal closes it.
 class TestKivoProcessDialog : public QObject
 {
     Q_OBJECT
@@ -26,19 +26,6 @@ private slots:
         QVERIFY(second.isVisible());
         QTRY_VERIFY(!second.isVisible());
         QCOMPARE(second.result(), int(QDialog::Accepted));
-    }
-
-    void centredOnItsParent()
-    {
-        QWidget window;
-        window.setGeometry(100, 100, 999, 640);
-        window.show();
-        KivoProcessDialog dialog(&window);
-        dialog.show();
-        // Within a pixel: an even size has no middle pixel.
-        const QPoint off = dialog.frameGeometry().center() - window.frameGeometry().center();
-        QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1,
-                 qPrintable(QString("%1,%2").arg(off.x()).arg(off.y())));
     }
 };
 

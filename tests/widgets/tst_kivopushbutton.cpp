@@ -90,41 +90,6 @@ private slots:
         QCOMPARE(btn.face(), KivoPushButton::Normal);
     }
 
-    void sizeHintIsTheImageTimesTheScale()
-    {
-        KivoPushButton btn(threeFaces(), nullptr, 1.5);
-        QCOMPARE(btn.sizeHint(), QSize(60, 30));
-        btn.setScale(2.0);
-        QCOMPARE(btn.sizeHint(), QSize(80, 40));
-    }
-
-    void facesAreStretchedToTheGeometry()
-    {
-        // Left half red, right half blue: after scaling to 200 x 20 the halves keep their sides.
-        QImage img(20, 10, QImage::Format_ARGB32);
-        img.fill(Qt::red);
-        for (int y = 0; y < 10; ++y)
-            for (int x = 10; x < 20; ++x)
-                img.setPixelColor(x, y, Qt::blue);
-        const QString path = m_Dir.filePath("halves.png");
-        img.save(path);
-        KivoPushButton btn({path, path});
-        btn.resize(200, 20);
-        const QImage shot = btn.grab().toImage();
-        QCOMPARE(shot.pixelColor(20, 10), QColor(Qt::red));
-        QCOMPARE(shot.pixelColor(180, 10), QColor(Qt::blue));
-    }
-
-    void textIsDrawnOverTheImage()
-    {
-        KivoPushButton plain(threeFaces());
-        KivoPushButton labelled(threeFaces(), QStringLiteral("APPLY"));
-        plain.resize(120, 30);
-        labelled.resize(120, 30);
-        QVERIFY(plain.grab().toImage() != labelled.grab().toImage());
-        QCOMPARE(shownColour(labelled), QColor(Qt::red));
-    }
-
     void missingImagesStillPaint()
     {
         KivoPushButton btn({m_Dir.filePath("none-1.png"), m_Dir.filePath("none-2.png")},

@@ -44,8 +44,8 @@ private slots:
         add("cfgMainback.png", {999, 640});
         add("logo.png", {200, 50});
         add("process.png", {128, 128});
-        add("bat1.png", {71, 34});
-        add("bat2.png", {71, 34});
+        for (const char* name : {"bat1.png", "bat2.png"})
+            add(name, {71, 34});
         add("lightning.png", {26, 40});
         add("dongle.png", {48, 48});
         for (int i = 1; i <= 3; ++i) {
@@ -56,15 +56,14 @@ private slots:
             add(QString("btnsmall-%1.png").arg(i), {100, 20});
             add(QString("profile_apply%1.png").arg(i), {24, 24});
         }
-        add("profilesel.png", {120, 26});
-        add("profilesel2.png", {120, 26});
-        add("profilesel3.png", {120, 26});
+        for (const char* name : {"profilesel.png", "profilesel2.png", "profilesel3.png"})
+            add(name, {120, 26});
         add("dlg.png", {470, 310});
         for (const char* name :
              {"checkbox1-1.png", "checkbox1-2.png", "slider-handle.png", "slider-handle-hover.png"})
             add(name, {36, 36});
-        add("slider-groove.png", {240, 12});
-        add("slider-fill.png", {240, 12});
+        for (const char* name : {"slider-groove.png", "slider-fill.png"})
+            add(name, {240, 12});
         for (int i = 1; i <= 4; ++i) {
             add(QString("btn_up%1.png").arg(i), {24, 24});
             add(QString("btn_down%1.png").arg(i), {24, 24});
@@ -87,17 +86,6 @@ private slots:
         QCOMPARE(image.size(), size);
     }
 
-    void backgroundAlphaIsTheWindowShape()
-    {
-        const QImage back = load("cfgMainback.png");
-        QVERIFY(back.hasAlphaChannel());
-        // Cut corners are outside the window; the body is fully opaque.
-        for (QPoint corner : {QPoint(0, 0), QPoint(998, 0), QPoint(0, 639), QPoint(998, 639)})
-            QCOMPARE(qAlpha(back.pixel(corner)), 0);
-        for (QPoint inside : {QPoint(500, 320), QPoint(40, 40), QPoint(960, 600), QPoint(5, 320)})
-            QCOMPARE(qAlpha(back.pixel(inside)), 255);
-    }
-
     void highlightsLightExactlyTheModelsButtons()
     {
         for (const Model& m : models()) {
@@ -114,22 +102,6 @@ private slots:
                              qPrintable(QString("%1 has no button %2").arg(m.code).arg(n)));
             }
         }
-    }
-
-    void iconHoldsEverySize()
-    {
-        QImageReader reader(m_strSkin + "/icon.ico");
-        QVERIFY2(reader.canRead(), qPrintable(reader.errorString()));
-        QList<int> sides;
-        for (int i = 0; i < reader.imageCount(); ++i) {
-            reader.jumpToImage(i);
-            const QImage image = reader.read();
-            QVERIFY(!image.isNull());
-            QCOMPARE(image.width(), image.height());
-            sides.append(image.width());
-        }
-        std::sort(sides.begin(), sides.end());
-        QCOMPARE(sides, QList<int>({16, 24, 32, 48, 64, 128, 256}));
     }
 
     void busyAnimationIsCompiledIn()

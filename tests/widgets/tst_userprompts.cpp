@@ -61,30 +61,6 @@ private slots:
         QCOMPARE(prompts.shown()[2].text, first); // another kind, another folder
     }
 
-    // Questions and file dialogs take their answers from their own queues, in order.
-    void answersInOrderAndRecords()
-    {
-        ScriptedUserPrompts prompts;
-        prompts.answerQuestion(true);
-        prompts.answerSaveFile("/tmp/b.conf");
-        prompts.answerQuestion(false);
-        prompts.answerOpenFile(QString()); // cancelled
-
-        UserPrompts::notice(nullptr, "Warning", "Send data failed, please try again.");
-        QCOMPARE(UserPrompts::saveFileName(nullptr, "Export", "/home", "*.conf"),
-                 QStringLiteral("/tmp/b.conf"));
-        QVERIFY(UserPrompts::question(nullptr, "Warning", "first?"));
-        QVERIFY(!UserPrompts::question(nullptr, "Warning", "second?", "more"));
-        QVERIFY(UserPrompts::openFileName(nullptr, "Import", "/home", "*.prof").isEmpty());
-
-        QCOMPARE(prompts.texts(), QStringList({"Send data failed, please try again.", "/home",
-                                               "first?", "second?", "/home"}));
-        QCOMPARE(prompts.shown()[1].kind, ScriptedUserPrompts::SaveFile);
-        QCOMPARE(prompts.shown()[3].text2, QStringLiteral("more"));
-        QCOMPARE(prompts.pendingAnswers(), 0);
-        QCOMPARE(prompts.unansweredCount(), 0);
-    }
-
     void unscriptedQuestionIsNoAndCounted()
     {
         ScriptedUserPrompts prompts;
@@ -95,24 +71,6 @@ private slots:
         QCOMPARE(prompts.unansweredCount(), 2);
         UserPrompts::notice(nullptr, "Warning", "a notice needs no answer");
         QCOMPARE(prompts.unansweredCount(), 2);
-    }
-
-    void installsAndRestores()
-    {
-        QVERIFY(UserPrompts::installed() == nullptr);
-        {
-            ScriptedUserPrompts outer;
-            QCOMPARE(UserPrompts::installed(), &outer);
-            {
-                ScriptedUserPrompts inner;
-                QCOMPARE(UserPrompts::installed(), &inner);
-                UserPrompts::notice(nullptr, "T", "to inner");
-                QCOMPARE(inner.texts(), QStringList({"to inner"}));
-                QVERIFY(outer.shown().isEmpty());
-            }
-            QCOMPARE(UserPrompts::installed(), &outer);
-        }
-        QVERIFY(UserPrompts::installed() == nullptr);
     }
 };
 
