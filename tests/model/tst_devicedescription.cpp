@@ -136,14 +136,12 @@ private slots:
         writeDescription("[PROFILE]\nSleepMax=nine\nfrench=fr\nShowSleep=\nButtonCount=abc\n"
                          "MouseDpi=3\nDPICount=1.5\nMinDelay=0\nsensormode=x\n"
                          "BUTTON_INFO_1_Matrix=two\nColorMode=1,2\n");
-        QCOMPARE(DeviceDescription::sleepMax(), 9);
-        QCOMPARE(DeviceDescription::french(), -1);
-        QCOMPARE(DeviceDescription::showSleep(), 1);
-        QCOMPARE(DeviceDescription::colorMode(), 0);
-        QCOMPARE(DeviceDescription::buttonCount(), 3);
-        QCOMPARE(DeviceDescription::dpiLevelCount(), 3);
-        // A delay unit of 0 would divide macro delays by zero.
-        QCOMPARE(DeviceDescription::minDelay(), 1);
+        // A delay unit of 0 (the last value) would divide macro delays by zero.
+        QCOMPARE((QVector<int>{DeviceDescription::sleepMax(), DeviceDescription::french(),
+                               DeviceDescription::showSleep(), DeviceDescription::colorMode(),
+                               DeviceDescription::buttonCount(), DeviceDescription::dpiLevelCount(),
+                               DeviceDescription::minDelay()}),
+                 (QVector<int>{9, -1, 1, 0, 3, 3, 1}));
         quint8 sensor[7];
         QCOMPARE(DeviceDescription::readSensorDefaults(sensor), 0);
         QCOMPARE(sensor[DeviceDescription::SensorMode], quint8(1));

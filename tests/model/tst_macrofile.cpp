@@ -127,9 +127,8 @@ private slots:
         QVERIFY(MacroFile::save("trip", d));
         MacroFileData back = MacroFile::load("trip");
         QCOMPARE(back.path, macroPath("trip"));
-        QCOMPARE(back.defaultDelay, 65535);
-        QCOMPARE(back.loopTime, 255);
-        QCOMPARE(back.count, 83);
+        QCOMPARE((QVector<int>{back.defaultDelay, back.loopTime, back.count}),
+                 (QVector<int>{65535, 255, 83}));
         QCOMPARE(back.events, d.events);
 
         // A shorter list leaves the old keys behind, but the load stops at the count.
