@@ -236,14 +236,10 @@ private slots:
         int index = -1;
         QVERIFY(macros.find("gamma", index) && index == 2);
         QVERIFY(!macros.find("stale", index));
-        QCOMPARE(int(table[2 + 1]), 0);
-        QCOMPARE(int(table[6 + 1]), 1);
-        QCOMPARE(int(table[10 + 1]), 0);
-        QCOMPARE(int(table[14]), 0x9D);
-        QCOMPARE(int(table[14 + 1]), 2);
-        QCOMPARE(int(table[58 + 1]), 1);
-        QCOMPARE(int(p.ButtonInfo[3].Res4), 2);
-        QCOMPARE(int(p.ButtonInfo[40].Res4), 1);
+        // Slots 0..3, then the wheel-up slot: code and index; the indexes noted in Res4.
+        QCOMPARE((Bytes{table[3], table[7], table[11], table[14], table[15], table[59],
+                        p.ButtonInfo[3].Res4, p.ButtonInfo[40].Res4}),
+                 (Bytes{0, 1, 0, 0x9D, 2, 1, 2, 1}));
     }
 };
 

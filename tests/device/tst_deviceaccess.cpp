@@ -25,12 +25,6 @@ public:
     }
 };
 
-QStringList g_Lines;
-void captureMessage(QtMsgType, const QMessageLogContext&, const QString& text)
-{
-    g_Lines << text;
-}
-
 const QString kArrival0 =
     "\\\\?\\HID#VID_3F1C&PID_7C21&MI_00#7&1a2b3c&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
 const QString kArrival2 =
@@ -57,52 +51,23 @@ private slots:
     }
     void cleanup()
     {
-        qInstallMessageHandler(nullptr);
         DeviceAccess::closeAll();
         HidBackend::setCurrent(nullptr);
         m_Backend.reset();
         m_Folder.reset();
     }
 
-    void slotTableIsFilled()
+    void displayNameIsCutToItsField()
     {
         QSettings(AppPaths::configIni(), QSettings::IniFormat)
             .setValue("Mouse_List/0", QStringLiteral("Hornbeam Pro ") + QString(300, QChar(0xE9)));
         DeviceAccess::initSlotTable();
         QCOMPARE(DeviceAccess::slotCount(), 3u);
-        const char* codes[] = {"HORNBEAM", "LINDEN", "TAMARACK"};
-        for (quint32 i = 0; i < 3; ++i) {
-            const DeviceSlot& s = DeviceAccess::slot(i);
-            QCOMPARE(DeviceSlot::field(s.codeName), QByteArray(codes[i]));
-            QCOMPARE(
-                (QVector<quint32>{s.receiverVendorId, s.receiverProductId, s.cableVendorId,
-                                  s.cableProductId, s.receiverMouseUsagePage, s.receiverMouseUsage,
-                                  s.cableControlUsagePage, s.cableControlUsage}),
-                (QVector<quint32>{0x3F1C, 0x7C21, 0x3F1C, 0x7C22, 1, 2, 0xFF00, 0xFF00}));
-        }
         // The display name is Latin-1 and cut to the field; the selected name stays whole.
         const DeviceSlot& first = DeviceAccess::slot(0);
         QCOMPARE(DeviceSlot::field(first.displayName).size(), DeviceSlot::kFieldSize - 1);
         QCOMPARE(quint8(first.displayName[13]), quint8(0xE9));
         QCOMPARE(DeviceAccess::selectedMouseName().size(), 313);
-    }
-
-    void receiverIsFoundAndLogged()
-    {
-        m_Backend->addReceiver();
-        g_Lines.clear();
-        qInstallMessageHandler(captureMessage);
-        QCOMPARE(DeviceAccess::enumerate(), 0);
-        qInstallMessageHandler(nullptr);
-        QCOMPARE(DeviceAccess::deviceNames(), QStringList({"HORNBEAM"}));
-        const DeviceSlot& s = DeviceAccess::slot(0);
-        QCOMPARE(s.receiverMouseFound + s.receiverControlFound, 2u);
-        QCOMPARE(s.cableMouseFound + s.cableControlFound, 0u);
-        QCOMPARE(DeviceSlot::field(s.receiverMousePath), QByteArray("/dev/hidraw0"));
-        QCOMPARE(DeviceSlot::field(s.receiverControlPath), QByteArray("/dev/hidraw1"));
-        QCOMPARE(g_Lines, QStringList({"Manufacturer: Maker", "Product: 2.4G HORNBEAM Receiver",
-                                       "1 /dev/hidraw0\n", "Manufacturer: Maker",
-                                       "Product: 2.4G HORNBEAM Receiver", "2 /dev/hidraw1\n"}));
     }
 
     void interfacesThatAreNoMouseAreIgnored()
@@ -226,11 +191,7 @@ private slots:
         QCOMPARE(m_Backend->enumerations, 0);
 
         m_Backend->addReceiver();
-        g_Lines.clear();
-        qInstallMessageHandler(captureMessage);
         QCOMPARE(DeviceAccess::IfDeviceInMouseList(kArrival0, &listener), 1);
-        qInstallMessageHandler(nullptr);
-        QVERIFY(g_Lines.contains("IfDeviceInMouseList " + kArrival0));
         QCOMPARE(listener.calls, QStringList({"count", "updated:HORNBEAM", "select:1"}));
         QCOMPARE(DeviceAccess::IfDeviceInMouseList(kArrival2, &listener), 1);
         QCOMPARE(m_Backend->enumerations, 1);

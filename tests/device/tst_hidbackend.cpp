@@ -13,13 +13,11 @@
 
 namespace {
 
-// A backend listing the given paths.
-std::shared_ptr<FakeHidBackend> listing(const QList<QByteArray>& paths, int initResult = 0,
-                                        HidOpenError unlisted = HidOpenError::Absent)
+// A backend with nothing listed, refusing every path with `unlisted`.
+std::shared_ptr<FakeHidBackend> emptyBackend(int initResult = 0,
+                                             HidOpenError unlisted = HidOpenError::Absent)
 {
     auto backend = std::make_shared<FakeHidBackend>();
-    for (const QByteArray& path : paths)
-        backend->add(path, 0x7C22, true, QString());
     backend->initResult = initResult;
     backend->unlisted = unlisted;
     return backend;
@@ -92,45 +90,16 @@ private slots:
         }
     }
 
-    void compositeListsEveryBackendAndOpensThroughTheOwner()
-    {
-        auto first = listing({"/dev/hidraw0", "/dev/hidraw1"});
-        auto second = listing({"virtualmouse:0:cable:2"});
-        CompositeHidBackend composite;
-        composite.addBackend(first);
-        composite.addBackend(second);
-        composite.addBackend(nullptr);
-        QCOMPARE(composite.init(), 0);
-        const std::vector<HidDeviceInfo> all = composite.enumerate(0x3F1C, 0);
-        QCOMPARE(int(all.size()), 3);
-        QCOMPARE(all[0].path, QByteArray("/dev/hidraw0"));
-        QCOMPARE(all[2].path, QByteArray("virtualmouse:0:cable:2"));
-        QCOMPARE(all[2].vendorId, quint16(0x3F1C));
-
-        HidOpenError error = HidOpenError::Other;
-        QVERIFY(composite.openPath("virtualmouse:0:cable:2", &error));
-        QCOMPARE(error, HidOpenError::None);
-        QCOMPARE(second->opened, QList<QByteArray>({"virtualmouse:0:cable:2"}));
-        QVERIFY(first->opened.isEmpty());
-        QVERIFY(composite.openPath("/dev/hidraw1", &error));
-        QCOMPARE(first->opened, QList<QByteArray>({"/dev/hidraw1"}));
-        QCOMPARE(second->opened.size(), 1);
-
-        QCOMPARE(composite.exit(), 0);
-        QCOMPARE(first->exits, 1);
-        QCOMPARE(second->exits, 1);
-    }
-
     void compositeRefusalsAndInit()
     {
-        auto absent = listing({});
-        auto denied = listing({}, 0, HidOpenError::PermissionDenied);
+        auto absent = emptyBackend();
+        auto denied = emptyBackend(0, HidOpenError::PermissionDenied);
         CompositeHidBackend composite;
         HidOpenError error = HidOpenError::None;
         QVERIFY(!composite.openPath("/dev/hidraw7", &error));
         QCOMPARE(error, HidOpenError::Absent);
         QCOMPARE(composite.init(), -1);
-        composite.addBackend(listing({}, -1));
+        composite.addBackend(emptyBackend(-1));
         QCOMPARE(composite.init(), -1);
         composite.addBackend(absent);
         composite.addBackend(denied);

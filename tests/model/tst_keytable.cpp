@@ -52,34 +52,6 @@ class tst_KeyTable : public QObject
     Q_OBJECT
 
 private slots:
-    void names_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("french");
-        QTest::addColumn<QString>("name");
-        // Names with an empty entry are covered by the loop over every code below.
-        // clang-format off
-        const QVector<QPair<int, const char*>> english = {
-            {1, "Esc"}, {14, "Backspace"}, {29, "LCtr"}, {30, "A"}, {43, "\\"},
-            {55, "Print Screen"}, {69, "Pause Break"}, {74, "Num -"}, {88, "F12"}, {93, "App"},
-            {224, "Num De"}, {229, "Num Enter"}, {238, "RCtr"}, {242, "Middle Button"}};
-        const QVector<QPair<int, const char*>> french = {
-            {1, "Echap"}, {3, "é"}, {4, "\""}, {14, "Ret.arr"}, {29, "LCtrl"}, {30, "q"},
-            {40, "ù"}, {41, "²"}, {57, "espace"}, {58, "Verr.maj"}, {224, "Num Del"}, {238, "RCtrl"}};
-        // clang-format on
-        for (const auto& r : english)
-            QTest::addRow("en %d", r.first) << r.first << false << QString::fromUtf8(r.second);
-        for (const auto& r : french)
-            QTest::addRow("fr %d", r.first) << r.first << true << QString::fromUtf8(r.second);
-    }
-    void names()
-    {
-        QFETCH(int, code);
-        QFETCH(bool, french);
-        QFETCH(QString, name);
-        QCOMPARE(KeyTable::keyName(quint8(code), french), name);
-    }
-
     void namedCodesAndFrenchColumn()
     {
         // Codes whose French column has an entry that differs from the English name.

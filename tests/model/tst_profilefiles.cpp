@@ -202,15 +202,12 @@ private slots:
                                  "BUTTON_INFO_0_KeyInfo_0_=511\n"));
         p = distinctProfile(4);
         QVERIFY(ProfileFiles::loadProfile(p, path));
-        QCOMPARE(p.pollrate, quint8(44)); // low 8 bits of 300
-        QCOMPARE(p.scrollspeed, quint8(0));
         QCOMPARE(p.DpiInfo[0].x, 4294967295u);
-        QCOMPARE(p.ButtonInfo[0].Fun, -7);
-        QCOMPARE(p.ButtonInfo[0].KeyInfo[0][1], quint8(255));
-        QCOMPARE(p.LedMoveOFF, quint8(255));
-        QCOMPARE(p.LedSleepTime, quint8(1));
-        // Out-of-range indexes are kept as read; lookups through them stay inside the tables.
-        QCOMPARE(p.dpi, quint8(9));
+        // pollrate keeps the low 8 bits of 300; out-of-range indexes (dpi) are kept as read,
+        // lookups through them stay inside the tables.
+        QCOMPARE((QVector<int>{p.pollrate, p.scrollspeed, p.ButtonInfo[0].Fun,
+                               p.ButtonInfo[0].KeyInfo[0][1], p.LedMoveOFF, p.LedSleepTime, p.dpi}),
+                 (QVector<int>{44, 0, -7, 255, 255, 1, 9}));
         QVERIFY(&p.activeDpiLevel() == &p.DpiInfo[1]);
         QVERIFY(&p.activeLed() == &p.LedInfo[6]);
     }

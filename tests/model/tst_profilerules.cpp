@@ -169,10 +169,8 @@ private slots:
         p.ButtonInfo[1].KeyInfo[5][1] = 9;
         p.ButtonInfo[0].macroname = "m";
         ProfileRules::buildDefaultProfile(p);
-        QCOMPARE(p.pollrate, quint8(0));
-        QCOMPARE(p.LedMode, quint8(9));
-        QCOMPARE(p.LedMoveOFF, quint8(0));
-        QCOMPARE(p.LedSleepTime, quint8(1));
+        QCOMPARE((QVector<int>{p.pollrate, p.LedMode, p.LedMoveOFF, p.LedSleepTime}),
+                 (QVector<int>{0, 9, 0, 1}));
         QVERIFY(p.mousespeed == 0 && p.ProfileName.isEmpty() &&
                 p.ButtonInfo[0].macroname.isEmpty());
         QCOMPARE(p.ButtonInfo[1].KeyInfo[5][1], quint8(0));
@@ -193,9 +191,8 @@ private slots:
         ProfileData p;
         p.LedInfo[3].h = 120;
         ProfileRules::buildDefaultProfile(p);
-        QCOMPARE(p.pollrate, quint8(1));
-        QCOMPARE(p.LedMoveOFF, quint8(255));
-        QCOMPARE(p.LedSleepTime, quint8(5));
+        QCOMPARE((QVector<int>{p.pollrate, p.LedMoveOFF, p.LedSleepTime}),
+                 (QVector<int>{1, 255, 5}));
         checkLevels(p, {8, 16, 32, 64, 128, 240, 320, 420});
         const int funs[9] = {1, 2, 3, 4, 5, 48, 49, 47, 54};
         for (int b = 0; b < 40; ++b) {

@@ -1,5 +1,4 @@
 #include "TestAppFolder.h"
-#include "model/AppSettings.h"
 #include "model/DeviceDescription.h"
 #include "model/ProfileFiles.h"
 #include "model/ProfileRules.h"
@@ -33,8 +32,6 @@ private slots:
     void matricesDescribeTheButtons();
     void factoryProfileIsUsable_data() { models_data(); }
     void factoryProfileIsUsable();
-    void configValues_data() { models_data(); }
-    void configValues();
 };
 
 void TestSampleInstallations::models_data()
@@ -132,30 +129,6 @@ void TestSampleInstallations::factoryProfileIsUsable()
         QVERIFY(ProfileFiles::loadProfile(fromFile, ProfileFiles::modelProfilePath(name)));
         QVERIFY2(fromFile == p, qPrintable(name));
     }
-}
-
-void TestSampleInstallations::configValues()
-{
-    QFETCH(QString, model);
-    QFETCH(QString, product);
-    QFETCH(int, sensor);
-    TestAppFolder folder(model);
-    QCOMPARE(AppSettings::sensorNumber(), sensor);
-    QVERIFY(AppSettings::modelText().startsWith(product));
-    QVERIFY(AppSettings::batteryFull() > 0);
-    const LanguageList list = AppSettings::languageList();
-    QCOMPARE(list.count, 3);
-    QCOMPARE(list.names[1], QString::fromUtf8("简体中文"));
-    QCOMPARE(list.names[2], QString::fromUtf8("繁體中文"));
-    const char* fonts[] = {"Noto Sans", "Noto Sans CJK SC", "Noto Sans CJK TC"};
-    for (int i = 0; i < 3; ++i) {
-        AppSettings::setCurrentLanguageIndex(i);
-        QCOMPARE(AppSettings::fontFamily(), QString(fonts[i]));
-        QVERIFY(AppSettings::translationFile(i).endsWith("/lang/" + list.files[i] + ".qm"));
-    }
-    AppSettings::setCurrentLanguageIndex(0);
-    QVERIFY(QSettings(folder.path() + "/Configs/Config.ini", QSettings::IniFormat)
-                .contains("MouseLEDMode/" + product));
 }
 
 QTEST_GUILESS_MAIN(TestSampleInstallations)
