@@ -2,7 +2,7 @@
 # ThreadSanitizer run of the tests whose threads meet: the battery thread, the command transport
 # and the virtual mouse. The core library and the virtual mouse are built with clang and
 # -fsanitize=thread into build-tsan/ (or $TSAN_BUILD_DIR); the tests need nothing else, so they
-# are compiled against those two directly. Qt itself is not instrumented: the reports that come
+# are compiled against those two directly, with the scripted device they share. Qt itself is not instrumented: the reports that come
 # from its internals are suppressed in tests/sanitizers/tsan.supp, which says why for each.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -25,7 +25,8 @@ for test in device/tst_batterythread device/tst_commandtransport tools/tst_virtu
     clang++ -std=c++17 -O1 -g -fsanitize=thread -fPIC -I"$top" -I"$build/threadtests" \
         -I"$top/tools/virtualmouse/lib" -I"$top/tests/support" -isystem "$qt" \
         -isystem "$qt/QtCore" -isystem "$qt/QtGui" -isystem "$qt/QtTest" -isystem "$qt/QtNetwork" \
-        -isystem /usr/include/hidapi "$top/tests/$test.cpp" -o "$build/threadtests/$name" \
+        -isystem /usr/include/hidapi "$top/tests/$test.cpp" \
+        "$top/tests/support/ScriptedHidDevice.cpp" -o "$build/threadtests/$name" \
         "$build/libvirtualmouse.a" "$build/libmousecfg_core.a" \
         -lQt5Test -lQt5Network -lQt5Gui -lQt5Core -lhidapi-hidraw
     QT_QPA_PLATFORM=offscreen "$build/threadtests/$name" -silent || status=1
