@@ -2,8 +2,9 @@
 # ThreadSanitizer run of the tests whose threads meet: the battery thread, the command transport
 # and the virtual mouse. The core library and the virtual mouse are built with clang and
 # -fsanitize=thread into build-tsan/ (or $TSAN_BUILD_DIR); the tests need nothing else, so they
-# are compiled against those two directly, with the scripted device they share. Qt itself is not instrumented: the reports that come
-# from its internals are suppressed in tests/sanitizers/tsan.supp, which says why for each.
+# are compiled against those two directly, with the scripted device they share. Qt itself is not
+# instrumented: the reports that come from its internals are suppressed in
+# tests/sanitizers/tsan.supp, which says why for each.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "$top/scripts/setup.sh"
