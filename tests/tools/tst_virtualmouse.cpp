@@ -289,15 +289,17 @@ private slots:
 
     void concurrentWriterAndPollerKeepTheirAnswers()
     {
-        // The poller and the writer share the link but hold their own handles. The presser
-        // stays a few reports ahead of the echoes the writer has taken: a writer starved by the
-        // scheduler would otherwise lose its echo to the queue limit, as on a real link.
+        // The poller and the writer share the link but hold their own handles. Every press
+        // queues a status report to both; the presser never lets more than half the queue
+        // limit of them wait unread for the writer, so no echo can be pushed out of its queue
+        // however the scheduler runs the two threads (a real link drops the oldest report too).
         auto poller = open(Link::Receiver, Interface::Control);
         std::atomic<int> statuses{0};
-        std::atomic<int> echoed{0};
+        std::atomic<int> writerStatuses{0};
+        std::atomic<bool> writerDone{false};
         std::thread presser([&] {
             for (int i = 0; i < 300; ++i) {
-                while (i > echoed + VirtualMouse::kQueueLimit / 4)
+                while (!writerDone && i - writerStatuses >= VirtualMouse::kQueueLimit / 2)
                     std::this_thread::yield();
                 m_Mouse->pressDpiButton();
                 quint8 buffer[33];
@@ -307,21 +309,23 @@ private slots:
                 }
             }
         });
-        for (int i = 0; i < 300; ++i) {
-            const QByteArray r = report(0x00, QByteArray(1, char(i)));
+        int echoes = 0;
+        for (; echoes < 300; ++echoes) {
+            const QByteArray r = report(0x00, QByteArray(1, char(echoes)));
             if (send(r) != 33)
                 break;
-            // However slow the machine: at most a few status reports come before the echo.
+            // Whatever came before the echo is a status report; the wait only bounds a failure.
             const QDeadlineTimer deadline(30000);
-            bool echo = false;
-            while (!echo && !deadline.hasExpired())
-                echo = receive(100) == r.mid(1);
-            if (!echo)
+            QByteArray answer;
+            while (answer != r.mid(1) && !deadline.hasExpired()) {
+                answer = receive(100);
+                if (answer.startsWith(QByteArray::fromHex("0aaaffdd")))
+                    ++writerStatuses;
+            }
+            if (answer != r.mid(1))
                 break;
-            ++echoed;
         }
-        const int echoes = echoed;
-        echoed = 1000; // the presser finishes whatever happened here
+        writerDone = true;
         presser.join();
         QCOMPARE(echoes, 300);
         // Every echo reached the writer through the stream of status reports, and the poller
