@@ -160,6 +160,9 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
 MousecfgWidget::~MousecfgWidget()
 {
     stopBatteryPolling();
+    // The library frees what it keeps for open handles: they go first.
+    DeviceAccess::closeAll();
+    DeviceAccess::libraryExit();
 }
 
 void MousecfgWidget::setUpScale()
