@@ -22,15 +22,8 @@ fail() {
     exit 1
 }
 
-# Waits up to $1 seconds for the extended regular expression $2 in file $3.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    while [ $SECONDS -lt $deadline ]; do
-        grep -Eq "$2" "$3" 2>/dev/null && return 0
-        sleep 0.2
-    done
-    return 1
-}
+# shellcheck source=../wait-for.sh
+. "$(dirname "$0")/../wait-for.sh"
 
 # Second half, under xvfb-run: the unpacked programs against each other.
 if [ $inside -eq 1 ]; then
