@@ -54,6 +54,7 @@ MainControls::MainControls(QWidget* window, double dScale)
     m_pLanguageMenu = new QMenu(window);
     m_pLanguageMenu->setObjectName("languageMenu");
     m_pLanguageButton->setMenu(m_pLanguageMenu);
+    m_pLanguageButton->setMenuArrow(true);
     actionButton(faces("min"), MainLayout::MinimiseButton, MinimiseAction, "minButton");
     actionButton(faces("close"), MainLayout::CloseButton, CloseAction, "closeButton");
 

@@ -132,6 +132,7 @@ void KivoColorWindow::buildControls()
     m_pEffectMenu = new QMenu(this);
     m_pEffectMenu->setObjectName("effectMenu");
     m_pEffectButton->setMenu(m_pEffectMenu);
+    m_pEffectButton->setMenuArrow(true);
     m_pEffectGroup = new QActionGroup(this);
     connect(m_pEffectMenu, &QMenu::triggered, this,
             [this](QAction* action) { selectEffect(action->data().toInt()); });

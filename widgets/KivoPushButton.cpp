@@ -106,6 +106,12 @@ const QPixmap& KivoPushButton::faceAt(Face face)
     return m_Scaled[face];
 }
 
+void KivoPushButton::setMenuArrow(bool bShow)
+{
+    m_bMenuArrow = bShow;
+    update();
+}
+
 void KivoPushButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -128,10 +134,19 @@ void KivoPushButton::paintEvent(QPaintEvent*)
         painter.drawRect(r);
     }
 
+    painter.setOpacity(1.0);
+    const QColor ink = isEnabled() ? QColor(0xf2, 0xf4, 0xf7) : QColor(0x6a, 0x72, 0x7d);
     if (!text().isEmpty()) {
-        painter.setOpacity(1.0);
         painter.setFont(font());
-        painter.setPen(isEnabled() ? QColor(0xf2, 0xf4, 0xf7) : QColor(0x6a, 0x72, 0x7d));
+        painter.setPen(ink);
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
+    if (m_bMenuArrow && menu()) {
+        const qreal s = height() / 7.0;
+        const QPointF c(width() - height() * 0.75, height() / 2.0);
+        painter.setPen(QPen(ink, qMax(1.0, s / 2.5), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF chevron[] = {c + QPointF(-s, -s / 2), c + QPointF(0, s / 2),
+                                   c + QPointF(s, -s / 2)};
+        painter.drawPolyline(chevron, 3);
     }
 }

@@ -33,6 +33,9 @@ public:
     QStringList images() const { return m_Images; }
     void setScale(double dScale);
     double scale() const { return m_dScale; }
+    // Draws a down arrow at the right end while the button has a menu, so that it reads as a
+    // list to open, as a combo box does. For faces whose images carry no arrow of their own.
+    void setMenuArrow(bool bShow);
 
     // The face painted now: pressed while held down or checked, hover while the pointer is over.
     Face face() const;
@@ -57,4 +60,5 @@ private:
     QSize m_ScaledFor;
     double m_dScale = 1.0;
     bool m_bHover = false;
+    bool m_bMenuArrow = false;
 };
