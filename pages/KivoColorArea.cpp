@@ -147,7 +147,11 @@ QSpinBox* KivoColorArea::spinBox(int iTop, const char* name)
 void KivoColorArea::placeControls()
 {
     m_pTitle->setGeometry(scaledRect(20, 10, 300, 28));
-    m_pSvField->setGeometry(scaledRect(20, 48, 200, 200));
+    // The field keeps its place; its widget is larger by the room its marker needs.
+    const int margin = px(8);
+    m_pSvField->setMargin(margin);
+    m_pSvField->setGeometry(
+        scaledRect(20, 48, 200, 200).adjusted(-margin, -margin, margin, margin));
     m_pHueBar->setGeometry(scaledRect(232, 48, 20, 200));
     m_pPreview->setGeometry(scaledRect(272, 48, 178, 36));
     QSpinBox* spins[6] = {m_pHSpin, m_pSSpin, m_pVSpin, m_pRSpin, m_pGSpin, m_pBSpin};

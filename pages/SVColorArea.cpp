@@ -42,22 +42,35 @@ void SVColorArea::hueChangedSlot(int iHue)
     emit svChangedSignal(m_iHue, m_iSat, m_iVal);
 }
 
+void SVColorArea::setMargin(int iMargin)
+{
+    m_iMargin = qMax(0, iMargin);
+    update();
+}
+
+QRect SVColorArea::field() const
+{
+    return rect().adjusted(m_iMargin, m_iMargin, -m_iMargin, -m_iMargin);
+}
+
 void SVColorArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor::fromHsv(m_iHue % 360, kMax, kMax));
-    QLinearGradient white(0, 0, qMax(1, width() - 1), 0);
+    const QRect f = field();
+    painter.fillRect(f, QColor::fromHsv(m_iHue % 360, kMax, kMax));
+    QLinearGradient white(f.left(), 0, f.left() + qMax(1, f.width() - 1), 0);
     white.setColorAt(0, Qt::white);
     white.setColorAt(1, QColor(255, 255, 255, 0));
-    painter.fillRect(rect(), white);
-    QLinearGradient black(0, 0, 0, qMax(1, height() - 1));
+    painter.fillRect(f, white);
+    QLinearGradient black(0, f.top(), 0, f.top() + qMax(1, f.height() - 1));
     black.setColorAt(0, QColor(0, 0, 0, 0));
     black.setColorAt(1, Qt::black);
-    painter.fillRect(rect(), black);
+    painter.fillRect(f, black);
 
-    const QPointF at(double(m_iSat) * (width() - 1) / kMax,
-                     double(kMax - m_iVal) * (height() - 1) / kMax);
-    const qreal r = qMax(4.0, width() / 40.0);
+    // The marker may reach into the margin: at the field's edges it would be cut in half.
+    const QPointF at(f.left() + double(m_iSat) * (f.width() - 1) / kMax,
+                     f.top() + double(kMax - m_iVal) * (f.height() - 1) / kMax);
+    const qreal r = qMax(4.0, f.width() / 40.0);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, 2));
@@ -68,7 +81,9 @@ void SVColorArea::paintEvent(QPaintEvent*)
 
 void SVColorArea::pick(const QPoint& pos)
 {
-    setHsv(m_iHue, saturationAt(pos.x(), width()), valueAt(pos.y(), height()));
+    const QRect f = field();
+    setHsv(m_iHue, saturationAt(pos.x() - f.left(), f.width()),
+           valueAt(pos.y() - f.top(), f.height()));
     emit svChangedSignal(m_iHue, m_iSat, m_iVal);
 }
 
