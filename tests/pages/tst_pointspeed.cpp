@@ -4,7 +4,6 @@
 #include "widgets/KivoPushButton.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
@@ -59,9 +58,6 @@ private slots:
         QTest::addColumn<QVector<int>>("given"); // key response, sync, lift, angle, jitter, scroll
         QTest::addColumn<QVector<int>>("kept");
         QTest::addColumn<QVector<bool>>("first"); // first box checked: sync, lift, angle, jitter
-        QTest::newRow("all first")
-            << QVector<int>{12, 1, 1, 0, 0, 3} << QVector<int>{12, 1, 1, 0, 0, 3}
-            << QVector<bool>{true, true, true, true};
         QTest::newRow("all second")
             << QVector<int>{30, 0, 2, 1, 1, 20} << QVector<int>{30, 0, 2, 1, 1, 20}
             << QVector<bool>{false, false, false, false};
@@ -85,7 +81,6 @@ private slots:
         KivoPointSpeed page(&profile, nullptr, 1.0, Qt::red);
         page.refresh(given[0], given[1], given[2], given[3], given[4]);
         QCOMPARE(page.keyResponseSlider()->value(), kept[0]);
-        QCOMPARE(page.keyResponseValue()->text(), QString::number(kept[0]));
         QCOMPARE(page.scrollSpin()->value(), kept[5]);
         for (int p = 0; p < KivoPointSpeed::PairCount; ++p) {
             QCOMPARE(page.box(KivoPointSpeed::Pair(p), true)->isChecked(), bool(first[p]));
