@@ -4,7 +4,6 @@
 #include "buttons/KivoFireKeyWindow.h"
 #include "buttons/KivoSingleKeyWindow.h"
 #include "model/ButtonAssignment.h"
-#include "widgets/KeyCapture.h"
 #include "widgets/KivoPushButton.h"
 
 #include <QCheckBox>
@@ -72,21 +71,18 @@ private slots:
         QTest::addColumn<Strokes>("strokes");
         QTest::addColumn<QVector<quint8>>("prefill");
         QTest::addColumn<QVector<quint8>>("codes");
+        using K = QVector<quint8>;
         // Ctrl+Shift+A is typed through the real hook end to end (e2e-buttons.sh).
-        QTest::newRow("right ctrl is ctrl")
-            << Strokes{stroke(0x1D, kExt)} << QVector<quint8>{} << QVector<quint8>{0x1D};
-        QTest::newRow("a then b") << Strokes{stroke(0x1E), stroke(0x30)} << QVector<quint8>{}
-                                  << QVector<quint8>{0x30};
+        QTest::newRow("right ctrl is ctrl") << Strokes{stroke(0x1D, kExt)} << K{} << K{0x1D};
+        QTest::newRow("a then b") << Strokes{stroke(0x1E), stroke(0x30)} << K{} << K{0x30};
         QTest::newRow("right alt while alt held")
-            << Strokes{stroke(0x38, 0x20 | kExt), stroke(0x1E)} << QVector<quint8>{}
-            << QVector<quint8>{0x38, 0x1E};
-        QTest::newRow("release of a key held before") << Strokes{stroke(0x1D, kUp), stroke(0x1E)}
-                                                      << QVector<quint8>{} << QVector<quint8>{0x1E};
-        QTest::newRow("nothing") << Strokes{} << QVector<quint8>{} << QVector<quint8>{};
-        QTest::newRow("prefill kept")
-            << Strokes{} << QVector<quint8>{0x1E, 0x1D} << QVector<quint8>{0x1D, 0x1E};
+            << Strokes{stroke(0x38, 0x20 | kExt), stroke(0x1E)} << K{} << K{0x38, 0x1E};
+        QTest::newRow("release of a key held before")
+            << Strokes{stroke(0x1D, kUp), stroke(0x1E)} << K{} << K{0x1E};
+        QTest::newRow("nothing") << Strokes{} << K{} << K{};
+        QTest::newRow("prefill kept") << Strokes{} << K{0x1E, 0x1D} << K{0x1D, 0x1E};
         QTest::newRow("first key after prefill starts afresh")
-            << Strokes{stroke(0x30)} << QVector<quint8>{0x2A, 0x1E} << QVector<quint8>{0x30};
+            << Strokes{stroke(0x30)} << K{0x2A, 0x1E} << K{0x30};
     }
     void combo()
     {

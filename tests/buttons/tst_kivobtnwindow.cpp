@@ -5,15 +5,10 @@
 #include "buttons/ButtonWrites.h"
 #include "buttons/KivoAction.h"
 #include "buttons/KivoBtnWindow.h"
-#include "model/KeyTable.h"
-#include "model/MacroFile.h"
-#include "model/MacroList.h"
 #include "model/ProfileData.h"
 #include "widgets/KivoPushButton.h"
 
 #include <QMenu>
-#include <QSettings>
-#include <QSignalSpy>
 #include <QtTest>
 
 // Where the button menu offers a code: "top", a submenu's title, or "" when it is not offered.

@@ -4,7 +4,6 @@
 #include "macro/KivoGunsetDialog.h"
 #include "macro/MacroDialog.h"
 #include "macro/MacroEditPanel.h"
-#include "macro/MacroEventView.h"
 #include "macro/MacroFileActions.h"
 #include "macro/MacroOptions.h"
 #include "macro/MouseCommandTree.h"
@@ -18,10 +17,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSettings>
-#include <QSignalSpy>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 

@@ -3,7 +3,6 @@
 #include "widgets/KivoPushButton.h"
 
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 // The report-rate panel: rate codes and their texts, the lift-off rule and its signal.

@@ -1,8 +1,6 @@
 #include "platform/LinuxMouseSettings.h"
 #include "platform/ProgramLauncher.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

@@ -8,10 +8,8 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>

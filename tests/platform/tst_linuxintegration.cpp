@@ -4,12 +4,6 @@
 #include "platform/OsdClient.h"
 #include "platform/ProgramLauncher.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QSet>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The files that make the tool a citizen of the desktop: the udev rule against the device slot

@@ -3,7 +3,6 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>

@@ -6,11 +6,6 @@
 #include "platform/PointerSpeedMapping.h"
 #include "platform/XPointerControlSpeed.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 #include <X11/Xlib.h>

@@ -1,10 +1,6 @@
 #include "platform/LockFileSingleInstance.h"
 #include "platform/RuntimeDir.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdio>

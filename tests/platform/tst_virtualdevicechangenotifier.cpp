@@ -1,13 +1,7 @@
 #include "platform/VirtualDeviceChangeNotifier.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "device/VirtualSocketProtocol.h"
