@@ -4,8 +4,6 @@
 #include "buttons/KivoFireKeyWindow.h"
 #include "buttons/KivoSingleKeyWindow.h"
 #include "model/ButtonAssignment.h"
-#include "model/KeyTable.h"
-#include "widgets/KeyCapture.h"
 #include "widgets/KivoPushButton.h"
 
 #include <QCheckBox>
@@ -50,8 +48,7 @@ private slots:
     {
         QTest::addColumn<Strokes>("strokes");
         QTest::addColumn<int>("code");
-        QTest::newRow("keypad enter")
-            << Strokes{stroke(0x1C, kExt), stroke(0x1C, kExt | kUp)} << 0xE5;
+        // Keypad Enter is typed through the real hook end to end (e2e-buttons.sh).
         QTest::newRow("enter") << Strokes{stroke(0x1C)} << 0x1C;
         QTest::newRow("right ctrl") << Strokes{stroke(0x1D, kExt)} << 0xEE;
         QTest::newRow("last key touched")
@@ -66,7 +63,6 @@ private slots:
         QCOMPARE(m_State->mode, KeyboardHook::Observe);
         type(strokes);
         QCOMPARE(int(window->keyCode()), code);
-        QCOMPARE(window->keyText(), KeyTable::keyName(quint8(code)));
         QCOMPARE(window->okButton()->isEnabled(), code != 0);
     }
 
@@ -75,24 +71,18 @@ private slots:
         QTest::addColumn<Strokes>("strokes");
         QTest::addColumn<QVector<quint8>>("prefill");
         QTest::addColumn<QVector<quint8>>("codes");
-        QTest::newRow("right ctrl is ctrl")
-            << Strokes{stroke(0x1D, kExt)} << QVector<quint8>{} << QVector<quint8>{0x1D};
-        QTest::newRow("ctrl shift a, all released")
-            << Strokes{stroke(0x1D),      stroke(0x2A),      stroke(0x1E),
-                       stroke(0x1E, kUp), stroke(0x2A, kUp), stroke(0x1D, kUp)}
-            << QVector<quint8>{} << QVector<quint8>{0x2A, 0x1D, 0x1E};
-        QTest::newRow("a then b") << Strokes{stroke(0x1E), stroke(0x30)} << QVector<quint8>{}
-                                  << QVector<quint8>{0x30};
+        using K = QVector<quint8>;
+        // Ctrl+Shift+A is typed through the real hook end to end (e2e-buttons.sh).
+        QTest::newRow("right ctrl is ctrl") << Strokes{stroke(0x1D, kExt)} << K{} << K{0x1D};
+        QTest::newRow("a then b") << Strokes{stroke(0x1E), stroke(0x30)} << K{} << K{0x30};
         QTest::newRow("right alt while alt held")
-            << Strokes{stroke(0x38, 0x20 | kExt), stroke(0x1E)} << QVector<quint8>{}
-            << QVector<quint8>{0x38, 0x1E};
-        QTest::newRow("release of a key held before") << Strokes{stroke(0x1D, kUp), stroke(0x1E)}
-                                                      << QVector<quint8>{} << QVector<quint8>{0x1E};
-        QTest::newRow("nothing") << Strokes{} << QVector<quint8>{} << QVector<quint8>{};
-        QTest::newRow("prefill kept")
-            << Strokes{} << QVector<quint8>{0x1E, 0x1D} << QVector<quint8>{0x1D, 0x1E};
+            << Strokes{stroke(0x38, 0x20 | kExt), stroke(0x1E)} << K{} << K{0x38, 0x1E};
+        QTest::newRow("release of a key held before")
+            << Strokes{stroke(0x1D, kUp), stroke(0x1E)} << K{} << K{0x1E};
+        QTest::newRow("nothing") << Strokes{} << K{} << K{};
+        QTest::newRow("prefill kept") << Strokes{} << K{0x1E, 0x1D} << K{0x1D, 0x1E};
         QTest::newRow("first key after prefill starts afresh")
-            << Strokes{stroke(0x30)} << QVector<quint8>{0x2A, 0x1E} << QVector<quint8>{0x30};
+            << Strokes{stroke(0x30)} << K{0x2A, 0x1E} << K{0x30};
     }
     void combo()
     {
@@ -105,46 +95,36 @@ private slots:
             window->prefill(prefill);
         type(strokes);
         QCOMPARE(window->keyCodes(), codes);
-        QStringList names;
-        for (quint8 c : codes)
-            names << KeyTable::keyName(c);
-        QCOMPARE(window->keyText(), names.join(" + "));
         QCOMPARE(window->okButton()->isEnabled(), !codes.isEmpty());
     }
 
+    // A record's fire code, count and delay (Res1, LoopNumber, KeyNumber) as the window shows
+    // them: target, times, delay.
     void fireKeyPrefill_data()
     {
-        QTest::addColumn<int>("res1");
-        QTest::addColumn<int>("loop");
-        QTest::addColumn<int>("keyNumber");
-        QTest::addColumn<int>("target");
-        QTest::addColumn<QString>("times");
-        QTest::addColumn<QString>("delay");
-        QTest::newRow("unset") << 0 << 0 << 0 << 0 << QString("3") << QString("10");
-        QTest::newRow("right") << 0x82 << 5 << 50 << 1 << QString("5") << QString("50");
-        QTest::newRow("middle") << 0x84 << 1 << 255 << 2 << QString("1") << QString("255");
-        QTest::newRow("space bar") << 0x2C << 9 << 20 << 3 << QString("9") << QString("20");
+        QTest::addColumn<QVector<int>>("record");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("unset") << QVector<int>{0, 0, 0} << "0 3 10";
+        QTest::newRow("right") << QVector<int>{0x82, 5, 50} << "1 5 50";
+        QTest::newRow("middle") << QVector<int>{0x84, 1, 255} << "2 1 255";
+        QTest::newRow("space bar") << QVector<int>{0x2C, 9, 20} << "3 9 20";
     }
     void fireKeyPrefill()
     {
-        QFETCH(int, res1);
-        QFETCH(int, loop);
-        QFETCH(int, keyNumber);
-        QFETCH(int, target);
-        QFETCH(QString, times);
-        QFETCH(QString, delay);
+        QFETCH(QVector<int>, record);
+        QFETCH(QString, shown);
         auto window = open<KivoFireKeyWindow>();
         ButtonAssignment b;
-        b.Res1 = quint8(res1);
-        b.LoopNumber = loop;
-        b.KeyNumber = keyNumber;
+        b.Res1 = quint8(record[0]);
+        b.LoopNumber = record[1];
+        b.KeyNumber = record[2];
         window->prefill(b);
-        QCOMPARE(int(window->target()), target);
-        QCOMPARE(window->timesEdit()->text(), times);
-        QCOMPARE(window->delayEdit()->text(), delay);
-        QCOMPARE(int(window->fireCode()), res1 ? res1 : 0x81);
-        QCOMPARE(m_State->bRunning, target == KivoFireKeyWindow::KeyTarget);
-        QCOMPARE(window->keyText(), target == 3 ? KeyTable::keyName(0x39) : QString());
+        QCOMPARE(QString("%1 %2 %3")
+                     .arg(window->target())
+                     .arg(window->timesEdit()->text(), window->delayEdit()->text()),
+                 shown);
+        QCOMPARE(int(window->fireCode()), record[0] ? record[0] : 0x81);
+        QCOMPARE(m_State->bRunning, window->target() == KivoFireKeyWindow::KeyTarget);
     }
 
     void fireKeyCapture()

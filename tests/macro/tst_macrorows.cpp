@@ -132,6 +132,8 @@ private slots:
         QCOMPARE(MacroRows::allReleased(rows), released);
     }
 
+    // Rows before, the current row, the command; whether it changed anything, and the rows
+    // after with the current row after the "@".
     void rowCommands_data()
     {
         QTest::addColumn<QString>("before");
@@ -139,22 +141,21 @@ private slots:
         QTest::addColumn<MacroRowEditor::Command>("command");
         QTest::addColumn<bool>("changed");
         QTest::addColumn<QString>("after");
-        QTest::addColumn<int>("currentAfter");
         using E = MacroRowEditor;
-        QTest::newRow("up at first") << "123" << 0 << E::MoveUp << false << "123" << 0;
-        QTest::newRow("up") << "123" << 1 << E::MoveUp << true << "213" << 0;
-        QTest::newRow("down at last") << "123" << 2 << E::MoveDown << false << "123" << 2;
-        QTest::newRow("down") << "123" << 0 << E::MoveDown << true << "213" << 1;
-        QTest::newRow("top") << "123" << 2 << E::MoveTop << true << "312" << 0;
-        QTest::newRow("top at first") << "123" << 0 << E::MoveTop << false << "123" << 0;
-        QTest::newRow("bottom") << "123" << 0 << E::MoveBottom << true << "231" << 2;
-        QTest::newRow("bottom at last") << "123" << 2 << E::MoveBottom << false << "123" << 2;
-        QTest::newRow("delete last") << "123" << 2 << E::DeleteRow << true << "12" << 1;
-        QTest::newRow("delete middle") << "123" << 1 << E::DeleteRow << true << "13" << 1;
-        QTest::newRow("delete only") << "1" << 0 << E::DeleteRow << true << "" << -1;
-        QTest::newRow("delete, none current") << "12" << -1 << E::DeleteRow << false << "12" << -1;
-        QTest::newRow("clear") << "123" << 1 << E::Clear << true << "" << -1;
-        QTest::newRow("empty list") << "" << -1 << E::MoveUp << false << "" << -1;
+        QTest::newRow("up at first") << "123" << 0 << E::MoveUp << false << "123@0";
+        QTest::newRow("up") << "123" << 1 << E::MoveUp << true << "213@0";
+        QTest::newRow("down at last") << "123" << 2 << E::MoveDown << false << "123@2";
+        QTest::newRow("down") << "123" << 0 << E::MoveDown << true << "213@1";
+        QTest::newRow("top") << "123" << 2 << E::MoveTop << true << "312@0";
+        QTest::newRow("top at first") << "123" << 0 << E::MoveTop << false << "123@0";
+        QTest::newRow("bottom") << "123" << 0 << E::MoveBottom << true << "231@2";
+        QTest::newRow("bottom at last") << "123" << 2 << E::MoveBottom << false << "123@2";
+        QTest::newRow("delete last") << "123" << 2 << E::DeleteRow << true << "12@1";
+        QTest::newRow("delete middle") << "123" << 1 << E::DeleteRow << true << "13@1";
+        QTest::newRow("delete only") << "1" << 0 << E::DeleteRow << true << "@-1";
+        QTest::newRow("delete, none current") << "12" << -1 << E::DeleteRow << false << "12@-1";
+        QTest::newRow("clear") << "123" << 1 << E::Clear << true << "@-1";
+        QTest::newRow("empty list") << "" << -1 << E::MoveUp << false << "@-1";
     }
     void rowCommands()
     {
@@ -163,13 +164,11 @@ private slots:
         QFETCH(MacroRowEditor::Command, command);
         QFETCH(bool, changed);
         QFETCH(QString, after);
-        QFETCH(int, currentAfter);
         MacroRowEditor editor;
         editor.setRows(numbered(before));
         editor.setCurrent(current);
         QCOMPARE(editor.apply(command), changed);
-        QCOMPARE(digitsOf(editor.rows()), after);
-        QCOMPARE(editor.current(), currentAfter);
+        QCOMPARE(digitsOf(editor.rows()) + "@" + QString::number(editor.current()), after);
     }
 
     void clipboard()
@@ -204,8 +203,6 @@ private slots:
         const MacroEvent d10 = ev(6, 0, 2), d25 = ev(6, 0, 5);
         QTest::newRow("left click, no delays")
             << 0 << none.click(1, M::WholeClick) << Rows{ev(0x81, 0, 1), ev(0x01, 0, 1)};
-        QTest::newRow("left click, 10 ms delays")
-            << 1 << recorded.click(1, M::WholeClick) << Rows{ev(0x81, 0, 1), d10, ev(1, 0, 1), d10};
         QTest::newRow("middle press, default delay")
             << 2 << byDefault.click(4, M::PressOnly) << Rows{ev(0x81, 0, 4), d25};
         QTest::newRow("right release") << 0 << none.click(2, M::ReleaseOnly) << Rows{ev(1, 0, 2)};

@@ -27,47 +27,37 @@ private:
         }
         return p;
     }
+    static QVector<quint32> xy(const KivoDPIWindow& page, int i)
+    {
+        return {page.level(i).x, page.level(i).y};
+    }
 
 private slots:
-    // Per sensor (and product): the range labels, the slider's steps and the link box.
+    // The sensors whose range depends on the product or the wide-range flag, and one of each
+    // kind of the plain table (link box, a minimum step above 1, a step 0): the range labels,
+    // the slider's steps and the link box.
     void sensorRows_data()
     {
         QTest::addColumn<int>("sensor");
         QTest::addColumn<QString>("product");
         QTest::addColumn<int>("wide");
-        QTest::addColumn<QString>("labels");
-        QTest::addColumn<int>("minStep");
-        QTest::addColumn<int>("maxStep");
-        QTest::addColumn<bool>("link");
+        QTest::addColumn<QString>("shown"); // range labels, slider steps, link box
         const auto row = [](const char* tag, int sensor, const char* product, int wide,
-                            const char* labels, int minStep, int maxStep, bool link) {
-            QTest::newRow(tag) << sensor << QString(product) << wide << QString(labels) << minStep
-                               << maxStep << link;
+                            const char* shown) {
+            QTest::newRow(tag) << sensor << QString(product) << wide << QString(shown);
         };
-        row("3325 wide", 3325, "X", 1, "100-16000", 1, 90, false);
-        row("3325", 3325, "X", 0, "100-5000", 1, 50, false);
-        row("33252 wide", 33252, "X", 1, "100-16000", 1, 90, false);
-        row("33252", 33252, "X", 0, "100-10000", 1, 75, false);
-        row("3311", 3311, "X", 0, "100-12000", 1, 120, false);
-        row("33112", 33112, "X", 0, "100-24000", 1, 180, false);
-        row("3370", 3370, "X", 0, "50-19000", 1, 290, false);
-        row("3327 PINE", 3327, "PINE", 0, "200-12400", 1, 92, false);
-        row("3327 K208-RGB", 3327, "K208-RGB", 1, "200-12400", 1, 92, false);
-        row("3327 pine", 3327, "pine", 0, "200-16400", 1, 106, false);
-        row("3360", 3360, "X", 0, "100-24000", 1, 180, true);
-        row("3389", 3389, "X", 0, "100-32000", 2, 480, true);
-        row("3212", 3212, "X", 0, "600-7200", 16, 111, false);
-        row("3104", 3104, "X", 0, "500-4200", 14, 105, true);
-        row("31042", 31042, "X", 0, "500-8400", 14, 158, true);
-        row("3335", 3335, "X", 0, "100-16000", 1, 160, false);
-        row("33352", 33352, "X", 0, "100-32000", 1, 240, false);
-        row("3333", 3333, "X", 0, "200-16000", 2, 120, false);
-        row("33952", 33952, "X", 0, "50-52000", 0, 779, false);
-        row("3395", 3395, "X", 0, "50-30000", 0, 599, false);
-        row("3399", 3399, "X", 0, "50-40000", 0, 599, true);
-        row("3809", 3809, "X", 0, "100-12000", 1, 90, true);
+        row("3325 wide", 3325, "X", 1, "100-16000 1-90");
+        row("3325", 3325, "X", 0, "100-5000 1-50");
+        row("33252 wide", 33252, "X", 1, "100-16000 1-90");
+        row("33252", 33252, "X", 0, "100-10000 1-75");
+        row("3327 PINE", 3327, "PINE", 0, "200-12400 1-92");
+        row("3327 K208-RGB", 3327, "K208-RGB", 1, "200-12400 1-92");
+        row("3327 pine", 3327, "pine", 0, "200-16400 1-106");
+        row("3389", 3389, "X", 0, "100-32000 2-480 link");
+        row("3212", 3212, "X", 0, "600-7200 16-111");
+        row("3399", 3399, "X", 0, "50-40000 0-599 link");
         // A sensor without a range of its own leaves the row as built.
-        row("unknown", 1234, "X", 0, "-", 0, 99, true);
+        row("unknown", 1234, "X", 0, "- 0-99 link");
     }
 
     void sensorRows()
@@ -75,19 +65,18 @@ private slots:
         QFETCH(int, sensor);
         QFETCH(QString, product);
         QFETCH(int, wide);
-        QFETCH(QString, labels);
-        QFETCH(int, minStep);
-        QFETCH(int, maxStep);
-        QFETCH(bool, link);
+        QFETCH(QString, shown);
         KivoDPIWindow page(nullptr, 1.0, Qt::red);
         page.setModel(8, wide, product);
         page.load(profile(0), sensor);
         for (int i = 0; i < KivoDPIWindow::kLevelCount; ++i) {
             const KivoSingleDPI* row = page.row(i);
-            QCOMPARE(row->minLabel()->text() + "-" + row->maxLabel()->text(), labels);
-            QCOMPARE(row->slider()->xSlider()->minimum(), minStep);
-            QCOMPARE(row->slider()->singleSlider()->maximum(), maxStep);
-            QCOMPARE(row->linkBox()->isVisibleTo(page.row(i)), link);
+            const QString text = QString("%1-%2 %3-%4%5")
+                                     .arg(row->minLabel()->text(), row->maxLabel()->text())
+                                     .arg(row->slider()->xSlider()->minimum())
+                                     .arg(row->slider()->singleSlider()->maximum())
+                                     .arg(row->linkBox()->isVisibleTo(row) ? " link" : "");
+            QCOMPARE(text, shown);
         }
     }
 
@@ -116,28 +105,21 @@ private slots:
         page.load(p, 3389);
         KivoSingleDPI* row = page.row(1);
         KivoTwoBarSlider* bars = row->slider();
-        QVERIFY(!bars->singleSlider()->isVisibleTo(row) && bars->ySlider()->isVisibleTo(row));
 
         bars->xSlider()->setValue(150);
-        QCOMPARE(page.level(1).x, 150u);
-        QCOMPARE(page.level(1).y, 200u);
-        QCOMPARE(row->yLabel()->text(), QStringLiteral("Y:10000"));
+        QCOMPARE(xy(page, 1), QVector<quint32>({150, 200}));
 
         // Linked, the one slider stands at X and Y follows it.
         row->linkBox()->click();
-        QVERIFY(bars->singleSlider()->isVisibleTo(row) && !bars->xSlider()->isVisibleTo(row));
         QCOMPARE(page.level(1).link, quint8(1));
         QCOMPARE(page.level(1).y, 150u);
         bars->singleSlider()->setValue(300);
-        QCOMPARE(page.level(1).x, 300u);
-        QCOMPARE(page.level(1).y, 300u);
+        QCOMPARE(xy(page, 1), QVector<quint32>({300, 300}));
 
         row->linkBox()->click();
         QCOMPARE(page.level(1).link, quint8(0));
-        QVERIFY(bars->xSlider()->isVisibleTo(row) && !bars->singleSlider()->isVisibleTo(row));
         bars->ySlider()->setValue(40);
-        QCOMPARE(page.level(1).x, 300u);
-        QCOMPARE(page.level(1).y, 40u);
+        QCOMPARE(xy(page, 1), QVector<quint32>({300, 40}));
         // Other levels and the xy value are left alone.
         QCOMPARE(page.level(0).x, 100u);
         QCOMPARE(page.level(1).xy, 100u);
@@ -160,10 +142,8 @@ private slots:
         KivoDPIWindow page(nullptr, 1.0, Qt::red);
         page.setModel(count, 0, QString());
         page.load(profile(20), 3389);
-        for (int i = 0; i < KivoDPIWindow::kLevelCount; ++i) {
+        for (int i = 0; i < KivoDPIWindow::kLevelCount; ++i)
             QCOMPARE(page.row(i)->isVisibleTo(&page), i < visible);
-            QCOMPARE(page.rect().contains(page.row(i)->geometry()), i < visible);
-        }
     }
 
     void stageSelection()
@@ -180,13 +160,11 @@ private slots:
                 QCOMPARE(page.stageButton(i)->isChecked(), i == stage);
             }
         };
+        // A stage button is clicked end to end (e2e-settings.sh), the mouse's report selects
+        // through the main window (tst_dpitabwindow); here the load and a click on a row.
         selected(1);
-        QTest::mouseClick(page.stageButton(4), Qt::LeftButton);
-        selected(4);
         QTest::mouseClick(page.row(6)->dpiLabel(), Qt::LeftButton);
         selected(6);
-        page.selectStage(2);
-        selected(2);
     }
 };
 

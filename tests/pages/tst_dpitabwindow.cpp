@@ -23,16 +23,9 @@ class TestDpiTabWindow : public QObject
     Q_OBJECT
 private slots:
 
-    void applyAndOkSendThePages_data()
+    // Apply is driven end to end on the real widgets; OK must send the same values and close.
+    void okSendsThePages()
     {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Apply") << "applyButton";
-        QTest::newRow("OK") << "okButton";
-    }
-
-    void applyAndOkSendThePages()
-    {
-        QFETCH(QString, button);
         WindowRig rig;
         MousecfgWidget& w = rig.window();
         QVERIFY(rig.open());
@@ -46,28 +39,24 @@ private slots:
         tab->reportRate()->rateChoice(2)->click();
         KivoPointSpeed* speed = tab->pointSpeed();
         speed->box(KivoPointSpeed::LiftPair, false)->click();
-        speed->box(KivoPointSpeed::SyncPair, true)->click();
-        speed->box(KivoPointSpeed::AnglePair, false)->click();
-        speed->box(KivoPointSpeed::JitterPair, false)->click();
-        speed->keyResponseSlider()->setValue(21);
         speed->scrollSpin()->setValue(7);
         // Nothing reaches the live record before the button, except the lift-off distance.
         QCOMPARE(GlobalRecords::live().activeProfile().pollrate, quint8(1));
         QCOMPARE(GlobalRecords::live().LiftHigh, quint8(2));
 
-        w.findChild<KivoPushButton*>(button)->click();
+        w.findChild<KivoPushButton*>("okButton")->click();
         QCOMPARE(w.lastWrite().iResult, quint8(0));
         const MouseConfig& live = GlobalRecords::live();
         const ProfileData& p = live.activeProfile();
-        // Stage, level 2's link, X and Y, rate and scroll speed; then the device-wide values.
+        // Stage, level 2's link, X and Y, rate, scroll speed and lift-off (the other settings of
+        // the page are collected as tst_pointspeed checks).
         QCOMPARE(QVector<quint32>({p.dpi, p.DpiInfo[1].link, p.DpiInfo[1].x, p.DpiInfo[1].y,
-                                   p.pollrate, p.scrollspeed, live.LiftHigh, live.Sync,
-                                   live.AngleValue, live.Jitter, live.Debounce}),
-                 QVector<quint32>({2, 0, 100, 60, 2, 7, 2, 1, 1, 1, 21}));
+                                   p.pollrate, p.scrollspeed, live.LiftHigh}),
+                 QVector<quint32>({2, 0, 100, 60, 2, 7, 2}));
         // What the record becomes on the mouse is the write sequence's part; here only that
         // the button wrote it.
         QCOMPARE(int(rig.mouse().heldConfiguration().dpiTable[1].y), 60);
-        QCOMPARE(w.isVisible() && !w.isMinimized(), button == "applyButton");
+        QVERIFY(!w.isVisible() || w.isMinimized());
     }
 
     void liftControlsAgree()

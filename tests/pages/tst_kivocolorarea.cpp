@@ -1,8 +1,6 @@
 #include "TestAppFolder.h"
 #include "pages/DefaultColorArea.h"
-#include "pages/HColorArea.h"
 #include "pages/KivoColorArea.h"
-#include "pages/SVColorArea.h"
 
 #include <QLineEdit>
 #include <QSpinBox>
@@ -50,33 +48,25 @@ private slots:
         QCOMPARE(spins(dlg).mid(3), QVector<int>({color.red(), color.green(), color.blue()}));
     }
 
-    void defaultSwatchSetsColour_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<int>("sat");
-        const QColor colors[] = {Qt::red,    Qt::green,   Qt::blue, Qt::cyan,
-                                 Qt::yellow, Qt::magenta, Qt::white};
-        for (int i = 0; i < 7; ++i)
-            QTest::addRow("%d", i) << i << colors[i] << (i == 6 ? 0 : 255);
-    }
     void defaultSwatchSetsColour()
     {
-        QFETCH(int, index);
-        QFETCH(QColor, color);
-        QFETCH(int, sat);
-        KivoColorArea dlg;
-        dlg.setColor(QColor(10, 20, 30));
-        QSignalSpy changed(&dlg, &KivoColorArea::KivoChangeColor);
-        QSignalSpy applied(&dlg, &KivoColorArea::ApplyColor);
-        auto* swatch = dlg.findChild<DefaultColorArea*>(QStringLiteral("default%1").arg(index));
-        QTest::mouseClick(swatch, Qt::LeftButton);
-        QCOMPARE(dlg.color(), color);
-        QCOMPARE(spins(dlg).mid(3), QVector<int>({color.red(), color.green(), color.blue()}));
-        QCOMPARE(spins(dlg)[1], sat);
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(changed[0][0].value<QColor>(), color);
-        QCOMPARE(applied.size(), 1);
+        const QColor colors[] = {Qt::red,    Qt::green,   Qt::blue, Qt::cyan,
+                                 Qt::yellow, Qt::magenta, Qt::white};
+        for (int i = 0; i < 7; ++i) {
+            const QColor& color = colors[i];
+            KivoColorArea dlg;
+            dlg.setColor(QColor(10, 20, 30));
+            QSignalSpy changed(&dlg, &KivoColorArea::KivoChangeColor);
+            QSignalSpy applied(&dlg, &KivoColorArea::ApplyColor);
+            QTest::mouseClick(dlg.findChild<DefaultColorArea*>(QStringLiteral("default%1").arg(i)),
+                              Qt::LeftButton);
+            QCOMPARE(dlg.color(), color);
+            // Saturation, value, red, green, blue.
+            QCOMPARE(spins(dlg).mid(1), QVector<int>({i == 6 ? 0 : 255, 255, color.red(),
+                                                      color.green(), color.blue()}));
+            QCOMPARE(QList<QVariantList>(changed), QList<QVariantList>({{color}}));
+            QCOMPARE(applied.size(), 1);
+        }
     }
 
     // Each edit sets the others while the guard is held; an unguarded R/G/B or H/S/V slot would

