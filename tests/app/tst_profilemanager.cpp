@@ -123,9 +123,7 @@ private slots:
                          "Profile 4", "Profile 5", "Profile 7"};
         QCOMPARE(ProfileFiles::loadProfileList(), expected);
         QCOMPARE(m.profileList(), expected);
-        const MouseConfig restarted = afterRestart();
-        QCOMPARE(restarted.ProfileNames[3], QString("Profile 7"));
-        QVERIFY(restarted.Profile[3] == GlobalRecords::live().Profile[3]);
+        QCOMPARE(afterRestart().ProfileNames[3], QString("Profile 7"));
 
         // Without the model's template the factory profile is the one copied.
         QVERIFY(QFile::remove(modelFile("DefaultProfile")));
@@ -290,9 +288,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(modelFile("Game")));
         QCOMPARE(TestFiles::read(modelFile("Fast")), bytes);
         QCOMPARE(ProfileFiles::loadProfileList(), (L{"Profile 1", "Fast", "Profile 3"}));
-        const MouseConfig restarted = afterRestart();
-        QCOMPARE(restarted.ProfileNames[1], QString("Fast"));
-        QVERIFY(restarted.Profile[1] == GlobalRecords::live().Profile[1]);
+        QCOMPARE(afterRestart().ProfileNames[1], QString("Fast"));
 
         // The default names stay; only the exact five are default.
         GlobalRecords::live().ProfileID = 2;
@@ -315,9 +311,7 @@ private slots:
 
         QCOMPARE(m.assignProfile("Game").name, QString("Game"));
         QVERIFY(live.Profile[0] == markedProfile(8));
-        const MouseConfig restarted = afterRestart();
-        QCOMPARE(restarted.ProfileNames[0], QString("Game"));
-        QVERIFY(restarted.Profile[0] == markedProfile(8));
+        QCOMPARE(afterRestart().ProfileNames[0], QString("Game"));
     }
 
     void selectSlotStoresIndexOnly()
