@@ -8,13 +8,11 @@ class NoAccessBackend : public VirtualHidBackend
 {
 public:
     bool m_bDenied = true;
-    int m_iRefused = 0;
 
     std::shared_ptr<HidDevice> openPath(const QByteArray& path, HidOpenError* error) override
     {
         if (!m_bDenied)
             return VirtualHidBackend::openPath(path, error);
-        ++m_iRefused;
         if (error)
             *error = HidOpenError::PermissionDenied;
         return nullptr;

@@ -59,11 +59,6 @@ inline QString modelFile(const QString& name)
     return ProfileFiles::modelProfilePath(name);
 }
 
-inline QString productName()
-{
-    return DeviceDescription::productName();
-}
-
 // A per-model profile file holding `profile`.
 inline bool makeProfile(const QString& name, const ProfileData& profile)
 {

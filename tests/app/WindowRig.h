@@ -12,6 +12,7 @@
 #include "device/HidBackend.h"
 #include "platform/PointerSpeed.h"
 #include "platform/ProgramLauncher.h"
+#include "widgets/KivoPushButton.h"
 
 #include <QColor>
 #include <QList>
@@ -116,18 +117,15 @@ public:
         return DeviceLink::instance().isAnyOpen();
     }
 
-    QVariant configValue(const QString& key) const
+    // A value of Configs/Config.ini, or of the profile file `profile` names.
+    QVariant configValue(const QString& key, const QString& profile = QString()) const
     {
-        return QSettings(m_Folder.path() + "/Configs/Config.ini", QSettings::IniFormat).value(key);
-    }
-    QVariant profileValue(const QString& profile, const QString& key) const
-    {
-        return QSettings(m_Folder.path() + "/Configs/Profile/" + profile + ".prof",
-                         QSettings::IniFormat)
-            .value(key);
+        const QString file = profile.isEmpty() ? "Config.ini" : "Profile/" + profile + ".prof";
+        return QSettings(m_Folder.path() + "/Configs/" + file, QSettings::IniFormat).value(key);
     }
 
     MousecfgWidget& window() { return *m_pWindow; }
+    KivoPushButton* button(const char* name) { return m_pWindow->findChild<KivoPushButton*>(name); }
     VirtualMouse& mouse() { return *m_Mouse; }
     QString folder() const { return m_Folder.path(); }
 

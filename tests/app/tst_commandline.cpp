@@ -97,34 +97,26 @@ private slots:
         QTest::addColumn<int>("iExit");
         QTest::addColumn<QString>("pattern");
         const QString prof = TestAppFolder::sampleDir("hornbeam") + "/Configs/Profile/";
-        QTest::newRow("version") << QStringList{"--version"} << true << QByteArray() << 0
-                                 << "^mousecfg \\d+\\.\\d+\\.\\d+\\n$";
-        QTest::newRow("unknown option")
-            << QStringList{"--frobnicate"} << true << QByteArray() << 1 << "frobnicate";
-        QTest::newRow("two commands")
-            << QStringList{"--list", "--battery"} << true << QByteArray() << 1 << "one command";
-        QTest::newRow("slot 6") << QStringList{"--select-profile", "6"} << true << QByteArray() << 1
-                                << "1 to 5";
-        QTest::newRow("slot without apply")
-            << QStringList{"--battery", "--slot", "2"} << true << QByteArray() << 1 << "--apply";
-        QTest::newRow("list, no mouse")
-            << QStringList{"--list"} << false << QByteArray() << 2 << "No mouse found";
-        QTest::newRow("list") << QStringList{"--list"} << true << QByteArray() << 0
-                              << "^HORNBEAM receiver 80%\\n$";
-        QTest::newRow("battery") << QStringList{"--battery"} << true << QByteArray() << 0
-                                 << "^80% not-charging\\n$";
-        QTest::newRow("battery, mouse silent")
-            << QStringList{"--battery"} << true << QByteArray("drop 100") << 2 << "not answer";
-        QTest::newRow("select") << QStringList{"--select-profile", "4"} << true << QByteArray() << 0
-                                << "Profile 4 selected";
-        QTest::newRow("apply, no file") << QStringList{"--apply", "/nonexistent/x.prof"} << true
-                                        << QByteArray() << 1 << "Cannot read";
-        QTest::newRow("apply, writes failing")
-            << QStringList{"--apply", prof + "Profile 1.prof"} << true
-            << QByteArray("failwrite 200") << 4 << "Send data failed";
-        QTest::newRow("apply") << QStringList{"--apply", prof + "Profile 1.prof", "--slot", "2"}
-                               << true << QByteArray() << 0 << "written to slot 2";
+        const auto row = [](const char* tag, const QStringList& args, int exit, const char* pattern,
+                            const char* fault = "", bool bMouse = true) {
+            QTest::newRow(tag) << args << bMouse << QByteArray(fault) << exit << pattern;
+        };
+        row("version", {"--version"}, 0, "^mousecfg \\d+\\.\\d+\\.\\d+\\n$");
+        row("unknown option", {"--frobnicate"}, 1, "frobnicate");
+        row("two commands", {"--list", "--battery"}, 1, "one command");
+        row("slot 6", {"--select-profile", "6"}, 1, "1 to 5");
+        row("slot without apply", {"--battery", "--slot", "2"}, 1, "--apply");
+        row("list, no mouse", {"--list"}, 2, "No mouse found", "", false);
+        row("list", {"--list"}, 0, "^HORNBEAM receiver 80%\\n$");
+        row("battery", {"--battery"}, 0, "^80% not-charging\\n$");
+        row("battery, mouse silent", {"--battery"}, 2, "not answer", "drop 100");
+        row("select", {"--select-profile", "4"}, 0, "Profile 4 selected");
+        row("apply, no file", {"--apply", "/nonexistent/x.prof"}, 1, "Cannot read");
+        row("apply, writes failing", {"--apply", prof + "Profile 1.prof"}, 4, "Send data failed",
+            "failwrite 200");
+        row("apply", {"--apply", prof + "Profile 1.prof", "--slot", "2"}, 0, "written to slot 2");
     }
+
     void withoutWindow()
     {
         QFETCH(QStringList, args);

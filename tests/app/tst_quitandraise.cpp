@@ -61,10 +61,9 @@ private slots:
         MousecfgWidget& w = rig.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // The right-click menu ends with Quit, and Ctrl+Q reaches it.
         QCOMPARE(w.contextMenuPolicy(), Qt::ActionsContextMenu);
-        QVERIFY(w.actions().size() >= 2);
-        QAction* quit = w.actions().last();
-        QCOMPARE(quit->text(), QStringLiteral("&Quit"));
+        QCOMPARE(w.actions().last()->text(), QStringLiteral("&Quit"));
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QVERIFY(quits(&w, [&w] { QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier); }));

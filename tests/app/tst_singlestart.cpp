@@ -15,130 +15,115 @@
 class TestSingleStart : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void secondStartOfSameProductExitsWithOne();
-    void diagnosticLinesOnlyWhenAsked_data();
-    void diagnosticLinesOnlyWhenAsked();
 
 private:
-    // An application folder with a copy of the program and the sample installation, its
-    // product name replaced by `product`.
-    QString makeAppFolder(QTemporaryDir& dir, const QString& product);
-    // `rules`: QT_LOGGING_RULES for the program, none when null.
-    std::unique_ptr<QProcess> start(const QString& folder, const QStringList& args = {},
-                                    const QString& rules = "default.debug=true");
-    bool waitForLock(int iCount);
-
     QString m_Program;
     QTemporaryDir m_Runtime;
-};
 
-void TestSingleStart::initTestCase()
-{
-    m_Program = QCoreApplication::applicationDirPath() + "/../bin/mousecfg";
-    QVERIFY2(QFile::exists(m_Program), qPrintable(m_Program));
-    QVERIFY(m_Runtime.isValid());
-    QVERIFY(QFile::setPermissions(m_Runtime.path(),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-}
-
-QString TestSingleStart::makeAppFolder(QTemporaryDir& dir, const QString& product)
-{
-    const QString sample = TestAppFolder::sampleDir("hornbeam");
-    QDir().mkpath(dir.path() + "/Configs");
-    for (const char* file : {"/DefaultProfile.bin", "/Configs/Config.ini"}) {
-        if (!QFile::copy(sample + file, dir.path() + file))
-            return QString();
-        QFile::setPermissions(dir.path() + file, QFile::ReadOwner | QFile::WriteOwner);
+    // An application folder with a copy of the program and the sample installation, its
+    // product name replaced by `product`.
+    QString makeAppFolder(QTemporaryDir& dir, const QString& product)
+    {
+        const QString sample = TestAppFolder::sampleDir("hornbeam");
+        QDir().mkpath(dir.path() + "/Configs");
+        for (const char* file : {"/DefaultProfile.bin", "/Configs/Config.ini"}) {
+            if (!QFile::copy(sample + file, dir.path() + file))
+                return QString();
+            QFile::setPermissions(dir.path() + file, QFile::ReadOwner | QFile::WriteOwner);
+        }
+        QSettings(dir.path() + "/DefaultProfile.bin", QSettings::IniFormat)
+            .setValue("PROFILE/ProductName", product);
+        return QFile::copy(m_Program, dir.path() + "/mousecfg") ? dir.path() : QString();
     }
-    QSettings(dir.path() + "/DefaultProfile.bin", QSettings::IniFormat)
-        .setValue("PROFILE/ProductName", product);
-    return QFile::copy(m_Program, dir.path() + "/mousecfg") ? dir.path() : QString();
-}
 
-std::unique_ptr<QProcess> TestSingleStart::start(const QString& folder, const QStringList& args,
-                                                 const QString& rules)
-{
-    auto process = std::make_unique<QProcess>();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", m_Runtime.path());
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.remove("QT_LOGGING_RULES");
-    if (!rules.isNull())
-        env.insert("QT_LOGGING_RULES", rules);
-    process->setProcessEnvironment(env);
-    process->setProcessChannelMode(QProcess::MergedChannels);
-    process->start(folder + "/mousecfg", args);
-    return process;
-}
+    // `rules`: QT_LOGGING_RULES for the program, none when null.
+    std::unique_ptr<QProcess> start(const QString& folder, const QStringList& args = {},
+                                    const QString& rules = "default.debug=true")
+    {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", m_Runtime.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.remove("QT_LOGGING_RULES");
+        if (!rules.isNull())
+            env.insert("QT_LOGGING_RULES", rules);
+        process->setProcessEnvironment(env);
+        process->setProcessChannelMode(QProcess::MergedChannels);
+        process->start(folder + "/mousecfg", args);
+        return process;
+    }
 
-bool TestSingleStart::waitForLock(int iCount)
-{
-    // The lock files of the running programs appear in the runtime folder.
-    return QTest::qWaitFor(
-        [&] { return QDir(m_Runtime.path()).entryList(QDir::Files).size() >= iCount; }, 10000);
-}
+private slots:
+    void initTestCase()
+    {
+        m_Program = QCoreApplication::applicationDirPath() + "/../bin/mousecfg";
+        QVERIFY2(QFile::exists(m_Program), qPrintable(m_Program));
+        QVERIFY(m_Runtime.isValid());
+        QVERIFY(QFile::setPermissions(m_Runtime.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
 
-void TestSingleStart::secondStartOfSameProductExitsWithOne()
-{
-    QTemporaryDir first;
-    const QString folder = makeAppFolder(first, "TESTPRODUCT");
-    QVERIFY(!folder.isEmpty());
+    void secondStartOfSameProductExitsWithOne()
+    {
+        QTemporaryDir first;
+        const QString folder = makeAppFolder(first, "TESTPRODUCT");
+        QVERIFY(!folder.isEmpty());
 
-    std::unique_ptr<QProcess> running = start(folder);
-    QVERIFY(running->waitForStarted());
-    QVERIFY(waitForLock(1));
-    QCOMPARE(running->state(), QProcess::Running);
+        std::unique_ptr<QProcess> running = start(folder);
+        QVERIFY(running->waitForStarted());
+        // The lock file of the running program appears in the runtime folder.
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(m_Runtime.path()).entryList(QDir::Files).isEmpty(), 10000);
 
-    std::unique_ptr<QProcess> second = start(folder);
-    QVERIFY(second->waitForFinished(20000));
-    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second->exitCode(), 1);
-    // It left before building a window, having asked the running one to come forward.
-    QVERIFY(!second->readAll().contains("main window shown"));
-    QByteArray runningOutput;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (runningOutput += running->readAll()).contains("raise request from a second start"), 10000);
+        std::unique_ptr<QProcess> second = start(folder);
+        QVERIFY(second->waitForFinished(20000));
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 1);
+        // It left before building a window, having asked the running one to come forward.
+        QVERIFY(!second->readAll().contains("main window shown"));
+        QByteArray runningOutput;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (runningOutput += running->readAll()).contains("raise request from a second start"),
+            10000);
 
-    running->terminate();
-    if (!running->waitForFinished(5000))
-        running->kill();
-}
+        running->terminate();
+        if (!running->waitForFinished(5000))
+            running->kill();
+    }
 
-void TestSingleStart::diagnosticLinesOnlyWhenAsked_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("rules");
-    QTest::addColumn<bool>("bShown");
-    QTest::newRow("quiet by default") << QStringList() << QString() << false;
-    QTest::newRow("logging rule") << QStringList() << "default.debug=true" << true;
-    QTest::newRow("--verbose") << QStringList{"--verbose"} << QString() << true;
-    QTest::newRow("rule wins over --verbose")
-        << QStringList{"--verbose"} << "default.debug=false" << false;
-}
+    // The logging rule on its own is the case above, which reads the running program's lines.
+    void diagnosticLinesOnlyWhenAsked_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<bool>("bShown");
+        QTest::newRow("quiet by default") << QStringList() << QString() << false;
+        QTest::newRow("--verbose") << QStringList{"--verbose"} << QString() << true;
+        QTest::newRow("rule wins over --verbose")
+            << QStringList{"--verbose"} << "default.debug=false" << false;
+    }
 
-void TestSingleStart::diagnosticLinesOnlyWhenAsked()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QString, rules);
-    QFETCH(bool, bShown);
-    QTemporaryDir dir;
-    const QString folder = makeAppFolder(dir, "LOGPRODUCT");
-    QVERIFY(!folder.isEmpty());
-    std::unique_ptr<QProcess> tool = start(folder, args, rules);
-    QVERIFY(tool->waitForStarted());
-    // With no mouse, the selection 200 ms after start shows the device chooser and says so.
-    QByteArray output;
-    QTest::qWait(bShown ? 0 : 3000);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (output += tool->readAll()).contains("device chooser shown") || !bShown, 10000);
-    QCOMPARE(output.contains("device chooser shown"), bShown);
-    QCOMPARE(tool->state(), QProcess::Running);
-    tool->terminate();
-    if (!tool->waitForFinished(5000))
-        tool->kill();
-}
+    void diagnosticLinesOnlyWhenAsked()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, rules);
+        QFETCH(bool, bShown);
+        QTemporaryDir dir;
+        const QString folder = makeAppFolder(dir, "LOGPRODUCT");
+        QVERIFY(!folder.isEmpty());
+        std::unique_ptr<QProcess> tool = start(folder, args, rules);
+        QVERIFY(tool->waitForStarted());
+        // With no mouse, the selection 200 ms after start shows the device chooser and says so.
+        QByteArray output;
+        QTest::qWait(bShown ? 0 : 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (output += tool->readAll()).contains("device chooser shown") || !bShown, 10000);
+        QCOMPARE(output.contains("device chooser shown"), bShown);
+        QCOMPARE(tool->state(), QProcess::Running);
+        tool->terminate();
+        if (!tool->waitForFinished(5000))
+            tool->kill();
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSingleStart)
 #include "tst_singlestart.moc"

@@ -12,41 +12,11 @@ ScriptedUserPrompts::~ScriptedUserPrompts()
     UserPrompts::install(m_pPrevious);
 }
 
-void ScriptedUserPrompts::answerQuestion(bool bYes)
-{
-    m_Questions.enqueue(bYes);
-}
-void ScriptedUserPrompts::answerOpenFile(const QString& path)
-{
-    m_OpenFiles.enqueue(path);
-}
-void ScriptedUserPrompts::answerSaveFile(const QString& path)
-{
-    m_SaveFiles.enqueue(path);
-}
-
-void ScriptedUserPrompts::answerOpenFiles(const QStringList& paths)
-{
-    m_OpenFileLists.enqueue(paths);
-}
-void ScriptedUserPrompts::answerDirectory(const QString& path)
-{
-    m_Directories.enqueue(path);
-}
-
-QStringList ScriptedUserPrompts::titles() const
+QStringList ScriptedUserPrompts::column(QString Shown::*field) const
 {
     QStringList list;
     for (const Shown& s : m_Shown)
-        list.append(s.title);
-    return list;
-}
-
-QStringList ScriptedUserPrompts::texts() const
-{
-    QStringList list;
-    for (const Shown& s : m_Shown)
-        list.append(s.text);
+        list.append(s.*field);
     return list;
 }
 

@@ -33,15 +33,15 @@ public:
     ScriptedUserPrompts(); // installs itself
     ~ScriptedUserPrompts() override;
 
-    void answerQuestion(bool bYes);
-    void answerOpenFile(const QString& path); // empty: the user cancels
-    void answerSaveFile(const QString& path);
-    void answerOpenFiles(const QStringList& paths); // empty: the user cancels
-    void answerDirectory(const QString& path);
+    void answerQuestion(bool bYes) { m_Questions.enqueue(bYes); }
+    void answerOpenFile(const QString& path) { m_OpenFiles.enqueue(path); } // empty: cancel
+    void answerSaveFile(const QString& path) { m_SaveFiles.enqueue(path); }
+    void answerOpenFiles(const QStringList& paths) { m_OpenFileLists.enqueue(paths); }
+    void answerDirectory(const QString& path) { m_Directories.enqueue(path); }
 
     const QVector<Shown>& shown() const { return m_Shown; }
-    QStringList titles() const;
-    QStringList texts() const; // first text line of every box, in order
+    QStringList titles() const { return column(&Shown::title); }
+    QStringList texts() const { return column(&Shown::text); } // first text line of every box
     int unansweredCount() const { return m_iUnanswered; }
 
 protected:
@@ -59,6 +59,8 @@ protected:
                                  const QString& dir) override;
 
 private:
+    QStringList column(QString Shown::*field) const;
+
     UserPrompts* m_pPrevious = nullptr;
     QVector<Shown> m_Shown;
     QQueue<bool> m_Questions;

