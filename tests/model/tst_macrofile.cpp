@@ -218,16 +218,6 @@ private slots:
                                                   "DataH_0=0\nDataL_0=4\n");
         QTest::newRow("negative count")
             << QByteArray("[Setting]\nCount=-5\nMap_0=132\nDataH_0=0\nDataL_0=4\n");
-
-        // A real file cut in the middle: the keys are stored sorted, so the Map_ keys are lost.
-        TestAppFolder scratch;
-        MacroFileData d = MacroFileData::newMacro();
-        d.events = someEvents(40);
-        MacroFile::save("whole", d);
-        QFile f(macroPath("whole"));
-        f.open(QIODevice::ReadOnly);
-        const QByteArray whole = f.readAll();
-        QTest::newRow("truncated in a line") << whole.left(whole.indexOf("Map_25=") + 4);
     }
     void damagedFilesLoadEmpty()
     {

@@ -439,15 +439,6 @@ private slots:
         QVERIFY(p == game);
         QCOMPARE(ProfileFiles::loadProfileList(), (QStringList{"Profile 1", "Game", "Shared.v2"}));
         QCOMPARE(ProfileFiles::importProfile(p, target), ImportResult::NameExists);
-
-        // A profile of another model is refused before anything is copied.
-        const QString foreign = m_folder->path() + "/Foreign.prof";
-        QVERIFY(ProfileFiles::saveProfile(distinctProfile(81), foreign));
-        QSettings(foreign, QSettings::IniFormat).setValue("MouseName/Name", "LINDEN");
-        QCOMPARE(ProfileFiles::importProfile(p, foreign), ImportResult::Mismatch);
-        QVERIFY(p == game);
-        QVERIFY(!QFile::exists(ProfileFiles::modelProfilePath(QStringLiteral("Foreign"))));
-        QCOMPARE(ProfileFiles::loadProfileList().size(), 3);
     }
 
     void refusedNamesReachNoPath()
