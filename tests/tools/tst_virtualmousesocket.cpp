@@ -90,16 +90,11 @@ private:
         return n > 0 ? QByteArray(reinterpret_cast<const char*>(buffer), n) : QByteArray();
     }
 
-    std::shared_ptr<HidDevice> openControl(SocketHidBackend& backend, const char* link,
-                                           QByteArray* path = nullptr)
+    std::shared_ptr<HidDevice> openControl(SocketHidBackend& backend, const char* link)
     {
-        for (const HidDeviceInfo& info : backend.enumerate(0x3F1C, 0)) {
-            if (info.interfaceNumber == 2 && info.path.contains(link)) {
-                if (path)
-                    *path = info.path;
+        for (const HidDeviceInfo& info : backend.enumerate(0x3F1C, 0))
+            if (info.interfaceNumber == 2 && info.path.contains(link))
                 return backend.openPath(info.path, nullptr);
-            }
-        }
         return nullptr;
     }
 
@@ -161,8 +156,7 @@ private slots:
     {
         QVERIFY(start({"--name", "HORNBEAM"}));
         SocketHidBackend backend;
-        QByteArray path;
-        auto control = openControl(backend, "receiver", &path);
+        auto control = openControl(backend, "receiver");
         QVERIFY(control);
         QCOMPARE(send(*control, kBegin), 33);
         QCOMPARE(receive(*control, 5000), kBegin.mid(1));
@@ -171,13 +165,7 @@ private slots:
         command("unplug receiver");
         QVERIFY(waitForOutput("unplugged receiver"));
         QCOMPARE(send(*control, kBegin), -1);
-        int result = 0;
-        receive(*control, 100, &result);
-        QCOMPARE(result, -1);
         QCOMPARE(int(backend.enumerate(0, 0).size()), 0);
-        HidOpenError error = HidOpenError::None;
-        QVERIFY(!backend.openPath(path, &error));
-        QCOMPARE(error, HidOpenError::Absent);
 
         command("plug receiver");
         QVERIFY(waitForOutput("\nplugged receiver"));
