@@ -305,24 +305,6 @@ private slots:
         QCOMPARE(ProfileRules::detectChanges(earlier, c), int(ProfileRules::ChangeButtons));
         QCOMPARE(writeSignOf("Burst"), 1);
     }
-
-    void outOfRangeIndexesAreSafe()
-    {
-        TestAppFolder folder;
-        MouseConfig snapshot = busyConfig();
-        snapshot.ProfileID = 7; // reads as profile 2
-        for (ProfileData& p : snapshot.Profile) {
-            p.dpi = 250;
-            p.LedMode = 200; // reads as mode 4
-        }
-        MouseConfig c = snapshot;
-        QCOMPARE(ProfileRules::detectChanges(c, snapshot), 0);
-        c.Profile[0].LedInfo[200 % ProfileData::kLedModeCount].breath = 5;
-        QCOMPARE(ProfileRules::detectChanges(c, snapshot), int(ProfileRules::ChangeLighting));
-        c = snapshot;
-        c.Profile[2].LedSleepTime = 2;
-        QCOMPARE(ProfileRules::detectChanges(c, snapshot), int(ProfileRules::ChangeGeneral));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestProfileRules)
