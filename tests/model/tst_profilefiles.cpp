@@ -345,21 +345,17 @@ private slots:
         QVERIFY(p == c.Profile[0]);
     }
 
-    void slotsActiveSlotDpiLevelAndFullWriteFlag()
+    void slotsActiveSlotAndDpiLevel()
     {
         QVERIFY(ProfileFiles::saveSlots(distinctConfig(30)));
         QVERIFY(ProfileFiles::saveActiveSlot(1));
         QVERIFY(!ProfileFiles::saveActiveSlot(5));
-        QVERIFY(ProfileFiles::writeFullWriteFlag(1));
-        QCOMPARE(ProfileFiles::readFullWriteFlag(), 1);
         {
             QSettings s(AppPaths::configIni(), QSettings::IniFormat);
             QCOMPARE(s.value("Config/ProfileID").toInt(), 1);
             QCOMPARE(s.value("Config/Profile5").toString(), QStringLiteral("Slot 5"));
             QCOMPARE(s.value("Config/AngleValue").toInt(), 0); // not a slot value
         }
-        QVERIFY(ProfileFiles::writeFullWriteFlag(0));
-        QCOMPARE(ProfileFiles::readFullWriteFlag(), 0);
 
         // The DPI level goes through a long-lived settings object and reaches the file at once.
         const QString path = ProfileFiles::profilePath(QStringLiteral("Profile 1"));

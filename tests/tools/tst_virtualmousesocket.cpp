@@ -16,19 +16,8 @@
 
 namespace {
 
-QByteArray report(quint8 type, const QByteArray& bytes)
-{
-    QByteArray r(33, '\0');
-    r[1] = char(type);
-    r.replace(2, bytes.size(), bytes);
-    quint8 sum = 0;
-    for (int i = 1; i <= 31; ++i)
-        sum = quint8(sum + quint8(r.at(i)));
-    r[32] = char(~sum);
-    return r;
-}
-
-const QByteArray kBegin = report(0x00, QByteArray::fromHex("aa55"));
+// The begin marker: AA 55 after the report ID and type, checksum ~(AA + 55) = 0.
+const QByteArray kBegin = QByteArray::fromHex("0000aa55") + QByteArray(29, '\0');
 
 } // namespace
 
