@@ -50,6 +50,23 @@ signals:
     void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
 };
 
+// A worker with its signals relayed and recorded.
+struct Watched
+{
+    KivoGetBatteryThread thread;
+    Relay relay{&thread};
+    QSignalSpy battery{&relay, &Relay::RefreshBatteryStatus};
+    QSignalSpy status{&relay, &Relay::RefreshStatus};
+    // Stops the worker and delivers what it emitted; false when it did not end.
+    bool stop()
+    {
+        thread.stop();
+        const bool ended = thread.wait(3000);
+        Relay::deliver();
+        return ended;
+    }
+};
+
 using Args = QList<QVariant>;
 Args args(std::initializer_list<int> values)
 {
@@ -88,32 +105,23 @@ private slots:
     void noHandleEmitsZeroOnceAndEnds()
     {
         DeviceLink::instance().closeAll();
-        KivoGetBatteryThread thread;
-        Relay relay(&thread);
-        QSignalSpy battery(&relay, &Relay::RefreshBatteryStatus);
-        QSignalSpy status(&relay, &Relay::RefreshStatus);
-        thread.start();
-        QVERIFY(thread.wait(3000));
+        Watched w;
+        w.thread.start();
+        QVERIFY(w.thread.wait(3000));
         Relay::deliver();
-        QCOMPARE(battery, QList<Args>{args({0, 0, 0})});
-        QCOMPARE(status.size(), 0);
+        QCOMPARE(w.battery, QList<Args>{args({0, 0, 0})});
+        QCOMPARE(w.status.size(), 0);
     }
 
     void queryRoundReportsBatteryAndStatus()
     {
         m_Device->answerWritesWith(statusReport(0x10, 0x0E, 0x35, 0x02));
-        KivoGetBatteryThread thread;
-        Relay relay(&thread);
-        QSignalSpy battery(&relay, &Relay::RefreshBatteryStatus);
-        QSignalSpy status(&relay, &Relay::RefreshStatus);
-        thread.start();
-        QTRY_COMPARE_WITH_TIMEOUT(status.size(), 1, 3000);
-        thread.stop();
-        QVERIFY(thread.wait(3000));
-        Relay::deliver();
-
-        QCOMPARE(battery, QList<Args>{args({0, 0x10, 0x0E})});
-        QCOMPARE(status.at(0), args({0, 5, 2, 0})); // byte 6 0x35: level 5
+        Watched w;
+        w.thread.start();
+        QTRY_COMPARE_WITH_TIMEOUT(w.status.size(), 1, 3000);
+        QVERIFY(w.stop());
+        QCOMPARE(w.battery, QList<Args>{args({0, 0x10, 0x0E})});
+        QCOMPARE(w.status.at(0), args({0, 5, 2, 0})); // byte 6 0x35: level 5
 
         // The query goes out as is, 33 bytes, straight to the device.
         const ReportBuilder::Frame query = ReportBuilder::batteryQuery();
@@ -125,27 +133,21 @@ private slots:
     void listeningRoundUpdatesStatusOnly()
     {
         m_Device->answerWritesWith(statusReport(0x20, 0x0F, 0x01, 0x01));
-        KivoGetBatteryThread thread;
-        Relay relay(&thread);
-        QSignalSpy battery(&relay, &Relay::RefreshBatteryStatus);
-        QSignalSpy status(&relay, &Relay::RefreshStatus);
-        thread.start();
-        QTRY_COMPARE_WITH_TIMEOUT(battery.size(), 1, 3000);
+        Watched w;
+        w.thread.start();
+        QTRY_COMPARE_WITH_TIMEOUT(w.battery.size(), 1, 3000);
 
         // The mouse announces a DPI change on its own, then sends something else.
         QByteArray other = statusReport(0x99, 0x99, 0x07, 0x04);
         other[3] = char(0xDC);
         m_Device->add(ScriptedHidDevice::Kind::Bytes, statusReport(0x99, 0x99, 0x23, 0x08));
         m_Device->add(ScriptedHidDevice::Kind::Bytes, other);
-        QTRY_COMPARE_WITH_TIMEOUT(status.size(), 2, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.status.size(), 2, 3000);
         QTest::qWait(100);
-        thread.stop();
-        QVERIFY(thread.wait(3000));
-        Relay::deliver();
-
-        QCOMPARE(battery.size(), 1);
-        QCOMPARE(status.size(), 2);
-        QCOMPARE(status.at(1), args({0, 3, 8, 0}));
+        QVERIFY(w.stop());
+        QCOMPARE(w.battery.size(), 1);
+        QCOMPARE(w.status.size(), 2);
+        QCOMPARE(w.status.at(1), args({0, 3, 8, 0}));
     }
 
     void oneQueryEveryFortySixRounds()
@@ -165,17 +167,15 @@ private slots:
 
     void closedHandleEndsThread()
     {
-        KivoGetBatteryThread thread;
-        Relay relay(&thread);
-        QSignalSpy battery(&relay, &Relay::RefreshBatteryStatus);
-        thread.start();
+        Watched w;
+        w.thread.start();
         QTRY_VERIFY_WITH_TIMEOUT(m_Device->record().reads > 3, 3000);
         std::weak_ptr<ScriptedHidDevice> weak = m_Device;
         DeviceLink::instance().closeAll();
         m_Device.reset();
-        QVERIFY(thread.wait(3000));
+        QVERIFY(w.thread.wait(3000));
         Relay::deliver();
-        QCOMPARE(battery.last(), args({0, 0, 0}));
+        QCOMPARE(w.battery.last(), args({0, 0, 0}));
         QVERIFY(weak.expired()); // the thread let go of its copy
     }
 
@@ -184,17 +184,12 @@ private slots:
         QRandomGenerator random(4711);
         m_Device->addRandomSteps(random, 400, QByteArray("\x0A\xAA\xFF\xDD", 4));
         m_Device->failWrites(2);
-        KivoGetBatteryThread thread;
-        Relay relay(&thread);
-        QSignalSpy battery(&relay, &Relay::RefreshBatteryStatus);
-        QSignalSpy status(&relay, &Relay::RefreshStatus);
-        thread.start();
+        Watched w;
+        w.thread.start();
         QTRY_VERIFY_WITH_TIMEOUT(m_Device->record().reads >= 250, 20000);
-        thread.stop();
-        QVERIFY(thread.wait(3000));
-        Relay::deliver();
-        QVERIFY(status.size() > 0);
-        for (const Args& a : status)
+        QVERIFY(w.stop());
+        QVERIFY(w.status.size() > 0);
+        for (const Args& a : w.status)
             QVERIFY(a.at(0).value<quint8>() == 0 && a.at(1).value<quint8>() <= 15);
     }
 

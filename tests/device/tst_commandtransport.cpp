@@ -89,22 +89,6 @@ private slots:
         m_Device.reset();
     }
 
-    void noDeviceReturnsOne()
-    {
-        DeviceLink::instance().closeAll();
-        QCOMPARE(sendQuietly(command()), quint8(1));
-        QVERIFY(m_Device->record().writes.isEmpty());
-    }
-
-    void cableIsPreferredOverReceiver()
-    {
-        auto cable = std::make_shared<ScriptedHidDevice>();
-        DeviceLink::instance().setHandle(DeviceLink::CableControl, cable);
-        QCOMPARE(send(command()), quint8(0));
-        QCOMPARE(cable->record().writes.size(), 1);
-        QVERIFY(m_Device->record().writes.isEmpty());
-    }
-
     void codesThatAwaitAnAnswer_data()
     {
         QTest::addColumn<int>("code");

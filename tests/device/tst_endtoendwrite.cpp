@@ -108,26 +108,13 @@ private slots:
         MouseConfig& live = GlobalRecords::live();
         ProfileFiles::loadConfiguration(GlobalRecords::snapshot());
         live = GlobalRecords::snapshot();
-        live.LiftHigh = 2;
-        live.Debounce = 6;
-        live.Sync = 1;
+        // What each report holds is decoded in tst_writesequence; here a few values show that
+        // the reports crossed over to the program and were applied.
         ProfileData& p = live.Profile[0];
         p.dpi = 3;
         p.pollrate = 4;
-        p.LedMode = 5;
-        p.LedSleepTime = 3;
-        p.LedInfo[5].breath = 2;
-        p.LedInfo[5].bright = 1;
-        for (int m = 0; m < ProfileData::kLedModeCount; ++m)
-            p.LedInfo[m].colour = QColor(m, 2 * m, 3 * m);
-        for (int i = 0; i < ProfileData::kDpiLevelCount; ++i) {
-            p.DpiInfo[i].x = quint32(10 * (i + 1));
-            p.DpiInfo[i].y = quint32(10 * (i + 1) + 5);
-        }
         p.DpiInfo[7].x = 330;
-        p.ButtonInfo[0].Fun = 1;
-        p.ButtonInfo[1].Fun = 2;
-        p.ButtonInfo[2].Fun = 47;
+        p.DpiInfo[7].y = 85;
         p.ButtonInfo[3].Fun = 200; // device slot 4 by the sample's matrix
         p.ButtonInfo[3].macroname = "e2e";
         p.ButtonInfo[3].LoopNumber = 5;
@@ -152,27 +139,8 @@ private slots:
                  qPrintable(lines.join('\n')));
         QCOMPARE(lineStarting(lines, "profile "),
                  QString("profile 0, DPI level 3, report rate code 4"));
-        for (int i = 0; i < 7; ++i) {
-            const QRegularExpression level(QString("^  level %1[* ] flag 0 x %2 y %3$")
-                                               .arg(i)
-                                               .arg(10 * (i + 1))
-                                               .arg(10 * (i + 1) + 5));
-            QVERIFY2(lines.indexOf(level) >= 0, qPrintable(QString::number(i)));
-        }
         QVERIFY(lines.indexOf(QRegularExpression("^  level 7[* ] flag 1 x 170 y 85$")) >= 0);
-        for (const char* slot :
-             {"  slot  0: 81 00 00 00", "  slot  1: 82 00 00 00", "  slot  2: 88 00 00 00",
-              "  slot  4: 91 00 05 00", "  slot 14: 8b 00 00 00", "  slot 15: 8c 00 00 00"})
-            QVERIFY2(lines.contains(slot), slot);
-        QCOMPARE(lineStarting(lines, "lighting:"),
-                 QString("lighting: mode 5 speed 2 brightness 1, active colour 5 10 15, sleep 3, "
-                         "off on move 0"));
-        QCOMPARE(lineStarting(lines, "  mode colours:"),
-                 QString("  mode colours: 0 0 0 | 1 2 3 | 2 4 6 | 3 6 9 | 4 8 12 | 5 10 15 | "
-                         "6 12 18 | 7 14 21"));
-        // The sample model keeps the debounce time where others keep angle snapping.
-        QCOMPARE(lineStarting(lines, "sensor:"),
-                 QString("sensor: lift-off 2, angle/debounce 6, sync 1"));
+        QVERIFY(lines.contains("  slot  4: 91 00 05 00"));
         QCOMPARE(lineStarting(lines, "macro block 0"),
                  QString("macro block 0 (8 bytes used): 84 04 00 04 04 00 06 01"));
         QVERIFY(lineStarting(lines, "macro block 1").isEmpty());

@@ -4,7 +4,6 @@
 #include "device/KivoProcessThread.h"
 #include "device/PollingControl.h"
 #include "model/GlobalRecords.h"
-#include "model/MacroFile.h"
 #include "model/ProfileFiles.h"
 
 #include <QtTest>
@@ -101,23 +100,6 @@ private slots:
             WriteRun run(&polling, true);
             QCOMPARE(run.thread.changeMask(), 15);
         }
-    }
-
-    void changedMacroFileMarksButtons()
-    {
-        TestAppFolder folder;
-        ProfileFiles::loadConfiguration(GlobalRecords::snapshot());
-        ButtonAssignment& b = GlobalRecords::snapshot().Profile[0].ButtonInfo[1];
-        b.Fun = 200;
-        b.macroname = "m";
-        GlobalRecords::live() = GlobalRecords::snapshot();
-        MacroFileData data = MacroFileData::newMacro();
-        MacroFile::save("m", data); // the editor's save sets the write sign
-        VirtualMouseRig rig;
-        WriteRun run(nullptr);
-        QCOMPARE(int(run.thread.result()), 0);
-        QCOMPARE(run.thread.changeMask(), 4);
-        QVERIFY(rig.mouse().heldConfiguration().hasMacroBlock(0));
     }
 
     void stoppedThreadDoesNothing()

@@ -8,8 +8,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <unistd.h>
-
 // Where the application folder and the writable Configs folder are found: build tree, portable
 // copy, installed layout, and seeding the user's folder from the installed defaults.
 class TestAppPaths : public QObject
@@ -70,10 +68,6 @@ private slots:
     {
         AppPaths::setAppDir(QString());
         AppPaths::setProgramDir(QString());
-        // Owner bits back, so that the folder can be removed.
-        QDirIterator it(root(), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            QFile(it.next()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         m_pRoot.reset();
     }
 
@@ -153,26 +147,6 @@ private slots:
         QVERIFY(QDir(root() + "/home/.config/mousecfg").removeRecursively());
         write(root() + "/home/.config/mousecfg", "not a folder");
         QCOMPARE(AppPaths::seedConfigDir(), -1);
-    }
-
-    // Permission bits only bind other users; root writes anyway and keeps the folder.
-    void readOnlyPortableFolderUsesTheUserFolder()
-    {
-        const QString app = root() + "/ro";
-        layOutAppFolder(app);
-        QVERIFY(QFile(app + "/Configs")
-                    .setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                    QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
-        AppPaths::setProgramDir(app);
-        if (::geteuid() == 0) {
-            QVERIFY(!AppPaths::configInUserDir());
-            QSKIP("root may write to a folder without write bits; the installed-layout rule "
-                  "covers root");
-        }
-        QVERIFY(AppPaths::configInUserDir());
-        QCOMPARE(AppPaths::appDir(), app);
-        QCOMPARE(AppPaths::configDir(), userConfigs());
-        QCOMPARE(AppPaths::seedConfigDir(), filesUnder(app + "/Configs").size());
     }
 };
 

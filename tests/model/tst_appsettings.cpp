@@ -58,22 +58,6 @@ private slots:
         }
     }
 
-    void writesKeepTheOtherKeys()
-    {
-        TestAppFolder folder;
-        AppSettings::setCurrentProductName("LINDEN");
-        AppSettings::setBattery(12);
-        QCOMPARE(QSettings(AppPaths::configIni(), QSettings::IniFormat)
-                     .value("Config/CurrentProductName")
-                     .toString(),
-                 QString("LINDEN"));
-        QCOMPARE(AppSettings::sensorNumber(), 3389);
-        QCOMPARE(AppSettings::languageList().names[2], QString::fromUtf8("繁體中文"));
-        // Written the way any reader, with or without a codec, reads it back.
-        for (const char c : TestFiles::read(AppPaths::configIni()))
-            QVERIFY(static_cast<unsigned char>(c) < 0x80);
-    }
-
     void languageList()
     {
         TestAppFolder folder;

@@ -42,17 +42,6 @@ QVector<Switch> switches()
     };
 }
 
-// Everything readable from the description, to compare a damaged file with a missing one.
-QString summary()
-{
-    QStringList parts;
-    parts << DeviceDescription::productName() << DeviceDescription::version()
-          << QString::number(DeviceDescription::buttonCount())
-          << QString::number(DeviceDescription::dpiLevelCount());
-    for (const Switch& s : switches())
-        parts << QString::number(s.read());
-    return parts.join(',');
-}
 } // namespace
 
 class TestDeviceDescription : public QObject
@@ -203,37 +192,6 @@ private slots:
         QCOMPARE(DeviceDescription::sleepMax(), 12);
         QFile::remove(AppPaths::deviceDescriptionFile());
         QCOMPARE(DeviceDescription::productName(), QString());
-    }
-
-    void damagedFilesReadAsDefaults_data()
-    {
-        // Only the sound lines of a damaged file are read: here none of its keys.
-        TestFiles::addDamagedRows();
-        QTest::newRow("keys outside the group") << QByteArray("ProductName=X\nSleepMax=3\n");
-        QTest::newRow("lone variant")
-            << QByteArray("[PROFILE]\nLedMode\\LED_MODE_0_RGB=@Variant(\\0\\0");
-        QTest::newRow("unclosed section") << QByteArray("[PROFILE\nProductName=X\nSleepMax=3");
-    }
-    void damagedFilesReadAsDefaults()
-    {
-        QFETCH(QByteArray, content);
-        TestAppFolder folder;
-        QFile::remove(AppPaths::deviceDescriptionFile());
-        const QString missing = summary();
-        writeDescription(content);
-        QCOMPARE(summary(), missing);
-        QVERIFY(DeviceDescription::exists());
-        quint8 matrix[16];
-        std::memset(matrix, 0xAB, sizeof matrix);
-        QCOMPARE(DeviceDescription::readButtonMatrix(matrix), 0);
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(matrix), 16), QByteArray(16, '\0'));
-        quint8 sensor[7] = {};
-        QCOMPARE(DeviceDescription::readSensorDefaults(sensor), 0);
-        QCOMPARE(sensor[DeviceDescription::ButtonDelay], quint8(20));
-        FactoryProfile f;
-        QCOMPARE(DeviceDescription::readFactoryProfile(f), 0);
-        QCOMPARE(f.LedMoveOFF, quint8(255));
-        QVERIFY(!f.Leds[0].colour.isValid());
     }
 };
 

@@ -1,6 +1,7 @@
 // Files written by hand or by an attacker: every reader of the program's files gets through
 // them without aborting, overflowing the stack or stalling, and a damaged file is kept aside.
 #include "TestAppFolder.h"
+#include "TestFiles.h"
 
 #include "model/AppPaths.h"
 #include "model/AppSettings.h"
@@ -14,12 +15,6 @@
 #include <optional>
 
 namespace {
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 const QVector<MacroEvent> kEvents = {{0x80, 0, 0x1e}, {0, 0, 0x1e}, {0x81, 0, 50}};
 
 } // namespace
@@ -80,7 +75,7 @@ private slots:
                              : file == "config"      ? AppPaths::configIni()
                              : file == "description" ? AppPaths::deviceDescriptionFile()
                                                      : MacroFile::filePath("m");
-        QByteArray text = readFile(path);
+        QByteArray text = TestFiles::read(path);
         const int at = text.indexOf(key) + key.size();
         const QByteArray original = text.replace(at, text.indexOf('\n', at) - at, value);
         QFile f(path);
@@ -88,7 +83,7 @@ private slots:
 
         // A write first: a second one finds a sound file and moves nothing more aside.
         QVERIFY(ProfileFiles::saveActiveSlot(3) && MacroList::add(QStringLiteral("kept")));
-        const QByteArray fresh = readFile(AppPaths::configIni());
+        const QByteArray fresh = TestFiles::read(AppPaths::configIni());
         for (const char* kept : {"Profile2=Profile 2", "GColorID=2", "FONT_1=Noto Sans CJK SC",
                                  "LangName_1=\\x7b80\\x4f53", "1=3389", "ProfileID=3", "0=kept"})
             QVERIFY2(fresh.contains(kept), kept);
@@ -108,7 +103,7 @@ private slots:
         // The installed description is only read; the user's own files are kept aside, once.
         const QVector<SetAsideFiles::Entry> setAside = SetAsideFiles::take();
         QCOMPARE(setAside.size(), file == "description" ? 0 : 1);
-        QCOMPARE(readFile(setAside.isEmpty() ? path : setAside[0].keptPath), original);
+        QCOMPARE(TestFiles::read(setAside.isEmpty() ? path : setAside[0].keptPath), original);
         const QFileInfo info(path);
         QCOMPARE(QDir(info.path()).entryList({info.fileName() + ".damaged-*"}).size(),
                  setAside.size());
@@ -126,7 +121,7 @@ private slots:
         while (it.hasNext()) {
             const QString path = it.next();
             if (!path.contains(QRegularExpression("/(tests|build[^/]*)/|SettingsFile.cpp$")) &&
-                construction.match(QString::fromUtf8(readFile(path))).hasMatch())
+                construction.match(QString::fromUtf8(TestFiles::read(path))).hasMatch())
                 offenders << path;
         }
         QVERIFY2(offenders.isEmpty(), qPrintable(offenders.join(' ')));

@@ -1,7 +1,6 @@
 #include "model/KeyTable.h"
 
 #include <QHash>
-#include <QSet>
 #include <QtTest>
 
 namespace {
@@ -40,11 +39,6 @@ QVector<QPair<int, int>> expectedPairs()
     return pairs;
 }
 
-bool hasName(int code)
-{
-    return (code >= 1 && code <= 83) || code == 87 || code == 88 || (code >= 91 && code <= 93) ||
-           (code >= 224 && code <= 242);
-}
 } // namespace
 
 class tst_KeyTable : public QObject
@@ -52,25 +46,6 @@ class tst_KeyTable : public QObject
     Q_OBJECT
 
 private slots:
-    void namedCodesAndFrenchColumn()
-    {
-        // Codes whose French column has an entry that differs from the English name.
-        const QSet<int> differing = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,  12, 14, 16,
-                                     17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27,  28, 29, 30,
-                                     31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41,  43, 44, 45,
-                                     46, 47, 48, 49, 50, 51, 52, 53, 57, 58, 224, 238};
-        int named = 0;
-        for (int code = 0; code < 256; ++code) {
-            const QString en = KeyTable::keyName(quint8(code), false);
-            const QString fr = KeyTable::keyName(quint8(code), true);
-            QVERIFY2(!en.isEmpty() == hasName(code) && !fr.isEmpty() == hasName(code),
-                     qPrintable(QString::number(code)));
-            QVERIFY2((en != fr) == differing.contains(code), qPrintable(QString::number(code)));
-            named += hasName(code) ? 1 : 0;
-        }
-        QCOMPARE(named, 107);
-    }
-
     // Over the whole byte range in both directions: the listed pairs convert, everything else
     // (the mouse buttons and gap codes included) is refused and leaves the out value untouched.
     void usageConversionIsExactlyThePairs()

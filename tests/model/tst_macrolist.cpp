@@ -171,21 +171,6 @@ private slots:
         QVERIFY(MacroList::remove("../evil"));
         QCOMPARE(MacroList::names(), QStringList{"a"});
     }
-
-    void unusualNamesRoundTrip()
-    {
-        // Characters that mean something to the INI text must come back as they went in.
-        const QStringList names = {"a,b",    "x=y",     "semi;colon",       "quote\"d",
-                                   "hash#1", "[group]", "caf\u00e9 \u00fc", " lead",
-                                   "trail ", "100%",    "@Variant(x)"};
-        for (const QString& n : names) {
-            QVERIFY2(MacroList::add(n), qPrintable(n));
-            touchMacro(n);
-        }
-        QCOMPARE(MacroList::names(), names);
-        for (const QString& n : names)
-            QCOMPARE(MacroFile::load(n).events.size(), 1);
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_MacroList)

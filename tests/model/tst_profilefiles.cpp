@@ -345,21 +345,17 @@ private slots:
         QVERIFY(p == c.Profile[0]);
     }
 
-    void slotsActiveSlotDpiLevelAndFullWriteFlag()
+    void slotsActiveSlotAndDpiLevel()
     {
         QVERIFY(ProfileFiles::saveSlots(distinctConfig(30)));
         QVERIFY(ProfileFiles::saveActiveSlot(1));
         QVERIFY(!ProfileFiles::saveActiveSlot(5));
-        QVERIFY(ProfileFiles::writeFullWriteFlag(1));
-        QCOMPARE(ProfileFiles::readFullWriteFlag(), 1);
         {
             QSettings s(AppPaths::configIni(), QSettings::IniFormat);
             QCOMPARE(s.value("Config/ProfileID").toInt(), 1);
             QCOMPARE(s.value("Config/Profile5").toString(), QStringLiteral("Slot 5"));
             QCOMPARE(s.value("Config/AngleValue").toInt(), 0); // not a slot value
         }
-        QVERIFY(ProfileFiles::writeFullWriteFlag(0));
-        QCOMPARE(ProfileFiles::readFullWriteFlag(), 0);
 
         // The DPI level goes through a long-lived settings object and reaches the file at once.
         const QString path = ProfileFiles::profilePath(QStringLiteral("Profile 1"));
@@ -439,15 +435,6 @@ private slots:
         QVERIFY(p == game);
         QCOMPARE(ProfileFiles::loadProfileList(), (QStringList{"Profile 1", "Game", "Shared.v2"}));
         QCOMPARE(ProfileFiles::importProfile(p, target), ImportResult::NameExists);
-
-        // A profile of another model is refused before anything is copied.
-        const QString foreign = m_folder->path() + "/Foreign.prof";
-        QVERIFY(ProfileFiles::saveProfile(distinctProfile(81), foreign));
-        QSettings(foreign, QSettings::IniFormat).setValue("MouseName/Name", "LINDEN");
-        QCOMPARE(ProfileFiles::importProfile(p, foreign), ImportResult::Mismatch);
-        QVERIFY(p == game);
-        QVERIFY(!QFile::exists(ProfileFiles::modelProfilePath(QStringLiteral("Foreign"))));
-        QCOMPARE(ProfileFiles::loadProfileList().size(), 3);
     }
 
     void refusedNamesReachNoPath()

@@ -1,9 +1,9 @@
 #include "TestAppFolder.h"
 #include "TestFiles.h"
 #include "model/AppPaths.h"
+#include "model/MacroFile.h"
 #include "model/ProfileRules.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QtTest>
@@ -11,26 +11,11 @@
 #include <functional>
 
 namespace {
-QString macroPath(const QString& name)
-{
-    return AppPaths::macroDir() + "/" + name + ".MSMACRO";
-}
-
-void writeMacro(const QString& name, int writeSign)
-{
-    QDir().mkpath(AppPaths::macroDir());
-    QSettings s(macroPath(name), QSettings::IniFormat);
-    s.setValue("Setting/Count", 2);
-    s.setValue("Setting/Map_0", 0x84);
-    s.setValue("Setting/DataL_0", 4);
-    s.setValue("Setting/Map_1", 0x04);
-    s.setValue("Setting/DataL_1", 4);
-    s.setValue("Setting/WriteSign", writeSign);
-}
-
 int writeSignOf(const QString& name)
 {
-    return QSettings(macroPath(name), QSettings::IniFormat).value("Setting/WriteSign").toInt();
+    return QSettings(MacroFile::filePath(name), QSettings::IniFormat)
+        .value("Setting/WriteSign")
+        .toInt();
 }
 
 // A configuration with something in every field the change mask looks at.
@@ -185,27 +170,6 @@ private slots:
         }
     }
 
-    void defaultProfileFromDescription()
-    {
-        TestAppFolder folder("hornbeam");
-        ProfileData p;
-        p.LedInfo[3].h = 120;
-        ProfileRules::buildDefaultProfile(p);
-        QCOMPARE((QVector<int>{p.pollrate, p.LedMoveOFF, p.LedSleepTime}),
-                 (QVector<int>{1, 255, 5}));
-        checkLevels(p, {8, 16, 32, 64, 128, 240, 320, 420});
-        const int funs[9] = {1, 2, 3, 4, 5, 48, 49, 47, 54};
-        for (int b = 0; b < 40; ++b) {
-            QCOMPARE(p.ButtonInfo[b].ID, b < 16 ? b + 1 : 0);
-            QCOMPARE(p.ButtonInfo[b].Fun, b < 9 ? funs[b] : 0);
-        }
-        QCOMPARE(p.ButtonInfo[40].Fun, 52);
-        QCOMPARE(p.ButtonInfo[41].Fun, 53);
-        QCOMPARE(p.LedInfo[2].colour, QColor(255, 125, 0));
-        QCOMPARE(p.LedInfo[10].bright, 2u);
-        QCOMPARE(p.LedInfo[3].h, 360u);
-    }
-
     void defaultProfileFromSparseDescription()
     {
         TestAppFolder folder;
@@ -284,8 +248,8 @@ private slots:
         QCOMPARE(ProfileRules::detectChanges(c, snapshot), int(ProfileRules::ChangeButtons));
 
         // A macro saved by the editor counts once, until it is saved again.
-        writeMacro("Burst", 1);
-        writeMacro("Quiet", 0);
+        QVERIFY(MacroFile::save("Burst", MacroFileData::newMacro()));
+        QVERIFY(MacroFile::saveEventList("Quiet", {}));
         c = snapshot;
         c.Profile[2].ButtonInfo[4].Fun = ButtonAssignment::kMacroFunction;
         c.Profile[2].ButtonInfo[4].macroname = "Quiet";
@@ -294,34 +258,16 @@ private slots:
         QCOMPARE(ProfileRules::detectChanges(c, c), int(ProfileRules::ChangeButtons));
         QCOMPARE(writeSignOf("Burst"), 0);
         QCOMPARE(ProfileRules::detectChanges(c, c), 0);
-        writeMacro("Burst", 1);
+        QVERIFY(MacroFile::save("Burst", MacroFileData::newMacro()));
         QCOMPARE(ProfileRules::detectChanges(c, c), int(ProfileRules::ChangeButtons));
 
         // The button comparison stops at the first difference, so a later macro keeps its flag
         // for the next write (which sends every group anyway).
-        writeMacro("Burst", 1);
+        QVERIFY(MacroFile::save("Burst", MacroFileData::newMacro()));
         MouseConfig earlier = c;
         earlier.Profile[0].ButtonInfo[3].Fun = 16;
         QCOMPARE(ProfileRules::detectChanges(earlier, c), int(ProfileRules::ChangeButtons));
         QCOMPARE(writeSignOf("Burst"), 1);
-    }
-
-    void outOfRangeIndexesAreSafe()
-    {
-        TestAppFolder folder;
-        MouseConfig snapshot = busyConfig();
-        snapshot.ProfileID = 7; // reads as profile 2
-        for (ProfileData& p : snapshot.Profile) {
-            p.dpi = 250;
-            p.LedMode = 200; // reads as mode 4
-        }
-        MouseConfig c = snapshot;
-        QCOMPARE(ProfileRules::detectChanges(c, snapshot), 0);
-        c.Profile[0].LedInfo[200 % ProfileData::kLedModeCount].breath = 5;
-        QCOMPARE(ProfileRules::detectChanges(c, snapshot), int(ProfileRules::ChangeLighting));
-        c = snapshot;
-        c.Profile[2].LedSleepTime = 2;
-        QCOMPARE(ProfileRules::detectChanges(c, snapshot), int(ProfileRules::ChangeGeneral));
     }
 };
 

@@ -54,12 +54,6 @@ QByteArray FakeHidBackend::pathOf(const std::shared_ptr<HidDevice>& device) cons
     return QByteArray();
 }
 
-int FakeHidBackend::exit()
-{
-    ++exits;
-    return 0;
-}
-
 std::vector<HidDeviceInfo> FakeHidBackend::enumerate(quint16 vendorId, quint16 productId)
 {
     ++enumerations;
