@@ -197,6 +197,16 @@ private slots:
         QVERIFY(rig.button("tabDpi")->isEnabled());
         QVERIFY(rig.button("applyButton")->isEnabled());
     }
+
+    // The window closes the mouse as it goes: the HID library's exit follows, and it must not
+    // find a handle still open.
+    void shutdownClosesTheMouse()
+    {
+        WindowRig rig;
+        QVERIFY(rig.open());
+        rig.m_pWindow.reset();
+        QVERIFY(!DeviceLink::instance().isAnyOpen());
+    }
 };
 
 QTEST_MAIN(TestMousecfgWidget)

@@ -21,6 +21,22 @@ private:
     TestAppFolder m_Folder;
 
 private slots:
+    // The field lies inside a margin that leaves its marker room (8 pixels at scale 1.0): its
+    // corners pick the extremes, a press in the margin the nearest edge.
+    void fieldCornersPickTheExtremes()
+    {
+        KivoColorArea dlg;
+        dlg.setColor(QColor::fromHsv(120, 100, 100));
+        auto* field = dlg.findChild<QWidget*>("svField");
+        const int last = field->width() - 9;
+        const QPoint presses[] = {{8, 8}, {last, last}, {0, field->height() - 1}};
+        const QVector<int> picked[] = {{120, 0, 255}, {120, 255, 0}, {120, 0, 0}};
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(field, Qt::LeftButton, {}, presses[i]);
+            QCOMPARE(spins(dlg).mid(0, 3), picked[i]);
+        }
+    }
+
     // Short entries are completed the way the hex edit's users expect: three digits doubled,
     // others padded with leading zeros.
     void hexEditCompletes_data()
