@@ -8,8 +8,7 @@ packages=(
     libbenchmark-dev xvfb xauth x11-xserver-utils imagemagick xdotool
     dpkg-dev file fonts-noto-cjk qttranslations5-l10n
     lintian appstream desktop-file-utils weston dbus
-    dpkg-dev file fonts-noto-cjk
-    clang libclang-rt-dev
+    clang libclang-rt-dev ccache
 )
 missing=()
 for p in "${packages[@]}"; do
