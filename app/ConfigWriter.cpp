@@ -12,6 +12,11 @@ QString ConfigWriter::failureText()
     return QCoreApplication::translate("MousecfgWidget", "Send data failed, please try again.");
 }
 
+QString ConfigWriter::refusalText2()
+{
+    return QCoreApplication::translate("MousecfgWidget", "Nothing was sent to the mouse.");
+}
+
 ConfigWriter::Outcome ConfigWriter::write(QWidget* parent, PollingControl* polling, bool bFullWrite)
 {
     KivoProcessDialog dialog(parent);
@@ -29,6 +34,12 @@ ConfigWriter::Outcome ConfigWriter::write(QWidget* parent, PollingControl* polli
     outcome.iResult = thread.result();
     outcome.iMask = thread.changeMask();
     outcome.bAccepted = code == QDialog::Accepted;
+    outcome.refusal = thread.refusal();
+    if (!outcome.refusal.isEmpty()) {
+        UserPrompts::notice(parent, QCoreApplication::translate("MousecfgWidget", "Warning"),
+                            outcome.refusal, refusalText2());
+        return outcome;
+    }
     // A notice whatever started the write: there is nothing to decide, so Yes and No would
     // only pretend to offer a choice.
     if (outcome.bAccepted && outcome.iResult != 0) {

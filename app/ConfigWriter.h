@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 class PollingControl;
@@ -16,11 +17,13 @@ public:
         quint8 iResult = 0;     // 0: written
         int iMask = 0;          // change mask the writer used (15: everything)
         bool bAccepted = false; // the busy dialog ended with 1
+        QString refusal;        // why the guard refused the write; nothing was sent then
     };
 
     // `polling` is handed to the writer, which keeps battery polling off the control interface
     // while it sends and restarts it after a write that succeeded.
     static Outcome write(QWidget* parent, PollingControl* polling, bool bFullWrite = false);
 
-    static QString failureText(); // "Send data failed, please try again."
+    static QString failureText();  // "Send data failed, please try again."
+    static QString refusalText2(); // the second line under a refusal
 };

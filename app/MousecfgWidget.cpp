@@ -849,8 +849,9 @@ void MousecfgWidget::onOk()
 {
     // OK sends what the pages show, as Apply does; without this it would drop unapplied edits.
     takePageValues();
-    writeConfiguration();
-    hideToTray();
+    // A refused write leaves the window up, so that the user can mend what was refused.
+    if (writeConfiguration().refusal.isEmpty())
+        hideToTray();
 }
 
 void MousecfgWidget::onCancel()

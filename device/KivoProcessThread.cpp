@@ -1,5 +1,7 @@
 #include "device/KivoProcessThread.h"
 
+#include "device/PollingControl.h"
+#include "device/WriteGuard.h"
 #include "device/WriteSequence.h"
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
@@ -16,6 +18,19 @@ void KivoProcessThread::run()
 
     MouseConfig& live = GlobalRecords::live();
     MouseConfig& snapshot = GlobalRecords::snapshot();
+
+    // The mouse keeps what it is sent: a profile that leaves it without a click or with a DPI
+    // it cannot take would make it unusable until the next good write.
+    m_Refusal = WriteGuard::check(live.Profile[0]);
+    if (!m_Refusal.isEmpty()) {
+        qDebug() << "write refused:" << m_Refusal;
+        m_iResult = kRefused;
+        // Polling was stopped for a write that never started.
+        if (m_pPolling)
+            m_pPolling->startPolling();
+        emit DoProcessDlg();
+        return;
+    }
 
     // The edits reach the disk before any device traffic, so a failed write loses nothing.
     ProfileFiles::saveConfiguration(live);

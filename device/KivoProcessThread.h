@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QThread>
 
 class PollingControl;
@@ -12,6 +13,8 @@ class KivoProcessThread : public QThread
     Q_OBJECT
 public:
     static constexpr int kFullMask = 15;
+    // The result of a write the guard refused: nothing was saved or sent.
+    static constexpr quint8 kRefused = 5;
 
     explicit KivoProcessThread(PollingControl* polling = nullptr) : m_pPolling(polling) {}
 
@@ -24,6 +27,8 @@ public:
     // Read after DoProcessDlg() (or after the thread finished).
     quint8 result() const { return m_iResult; }
     int changeMask() const { return m_iMask; }
+    // Why the write was refused (result kRefused); empty otherwise.
+    QString refusal() const { return m_Refusal; }
 
 signals:
     void DoProcessDlg();
@@ -37,4 +42,5 @@ private:
     bool m_bStop = false;
     quint8 m_iResult = 0;
     int m_iMask = 0;
+    QString m_Refusal;
 };

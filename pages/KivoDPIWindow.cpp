@@ -1,6 +1,6 @@
 #include "pages/KivoDPIWindow.h"
 
-#include "pages/DpiSensorRange.h"
+#include "model/DpiSensorRange.h"
 #include "pages/KivoSingleDPI.h"
 #include "widgets/PageGeometry.h"
 #include "widgets/SkinStyleSheet.h"

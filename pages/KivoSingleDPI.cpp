@@ -1,8 +1,8 @@
 #include "pages/KivoSingleDPI.h"
 
 #include "model/AppPaths.h"
+#include "model/DpiSensorRange.h"
 #include "model/ProfileRules.h"
-#include "pages/DpiSensorRange.h"
 #include "pages/KivoLabel.h"
 #include "pages/KivoTwoBarSlider.h"
 #include "widgets/PageGeometry.h"

@@ -1,6 +1,7 @@
 #include "WindowRig.h"
 
 #include "app/FirmwareUpdater.h"
+#include "device/KivoProcessThread.h"
 #include "model/GlobalRecords.h"
 #include "widgets/KivoPushButton.h"
 
@@ -48,6 +49,53 @@ private slots:
         rig.button("resetButton")->click();
         QVERIFY(w.lastWrite().iResult != 0);
         QCOMPARE(rig.m_Prompts.texts().last(), rig.m_Prompts.texts().first());
+    }
+
+    // A profile that would leave the mouse without a click or a usable DPI never goes out, from
+    // Apply or from OK, and the window stays up to mend it.
+    void unusableProfileIsRefused_data()
+    {
+        QTest::addColumn<int>("iLevel"); // -1: every left click taken away instead
+        QTest::addColumn<quint32>("step");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no left click, Apply") << -1 << 0u << "applyButton"
+                                              << "left click";
+        QTest::newRow("no left click, OK") << -1 << 0u << "okButton"
+                                           << "left click";
+        QTest::newRow("DPI 0") << 0 << 0u << "applyButton"
+                               << "DPI level 1";
+        QTest::newRow("DPI beyond the sensor") << 2 << 100000u << "okButton"
+                                               << "DPI level 3";
+    }
+    void unusableProfileIsRefused()
+    {
+        QFETCH(int, iLevel);
+        QFETCH(quint32, step);
+        QFETCH(QString, button);
+        QFETCH(QString, reason);
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        w.show();
+        const QVariant before = rig.configValue("PROFILE/BUTTON_INFO_0_Fun", "Profile 1");
+        ProfileData& p = GlobalRecords::live().activeProfile();
+        if (iLevel < 0) {
+            for (ButtonAssignment& b : p.ButtonInfo)
+                b.Fun = b.Fun == 1 ? 2 : b.Fun;
+        } else {
+            p.DpiInfo[iLevel].used = 1;
+            p.DpiInfo[iLevel].x = p.DpiInfo[iLevel].y = step;
+        }
+        w.refreshPages();
+        rig.button(qPrintable(button))->click();
+        QCOMPARE(w.lastWrite().iResult, KivoProcessThread::kRefused);
+        QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 0);
+        QVERIFY2(rig.m_Prompts.texts().value(0).contains(reason),
+                 qPrintable(rig.m_Prompts.texts().join('|')));
+        QCOMPARE(rig.configValue("PROFILE/BUTTON_INFO_0_Fun", "Profile 1"), before);
+        QVERIFY(w.isVisible() && !w.isMinimized());
+        QVERIFY(w.batteryPoller()->isPolling());
     }
 
     void okWritesAndCancelDiscards()

@@ -1,4 +1,4 @@
-#include "pages/DpiSensorRange.h"
+#include "model/DpiSensorRange.h"
 
 #include <QStringList>
 
