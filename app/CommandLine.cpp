@@ -13,6 +13,17 @@ int slotOf(const QString& text)
 }
 } // namespace
 
+QString CommandLine::exitCodeText()
+{
+    return tr("Exit codes:\n"
+              "  0  done\n"
+              "  1  wrong usage, or a profile file that cannot be read, is for another mouse,\n"
+              "     lacks a key or would leave the mouse without a click or a usable DPI\n"
+              "  2  no mouse found, or the mouse does not answer\n"
+              "  3  the mouse is there, but this user may not open it\n"
+              "  4  writing to the mouse failed, or the running window is busy with it\n");
+}
+
 CommandLine CommandLine::parse(const QStringList& args)
 {
     QCommandLineParser parser;
@@ -34,7 +45,7 @@ CommandLine CommandLine::parse(const QStringList& args)
     CommandLine line;
     // The help text needs the application object; a parse before it only decides the mode.
     const auto helpText = [&parser] {
-        return QCoreApplication::instance() ? parser.helpText() : QString();
+        return QCoreApplication::instance() ? parser.helpText() + "\n" + exitCodeText() : QString();
     };
     const auto invalid = [&line, &helpText](const QString& why) {
         line.m_Command = Invalid;

@@ -32,6 +32,9 @@ public:
         WriteFailed = 4
     };
 
+    // The table of exit codes that ends the help.
+    static QString exitCodeText();
+
     // `args` without the program name.
     static CommandLine parse(const QStringList& args);
 

@@ -290,6 +290,7 @@ ProfileOutcome ProfileManager::importProfile(const QString& source)
         break;
     case ProfileFiles::ImportResult::Mismatch:
     case ProfileFiles::ImportResult::Unreadable:
+    case ProfileFiles::ImportResult::Incomplete:
         return ProfileOutcome::refused(kNotMatch);
     case ProfileFiles::ImportResult::NameRefused:
         return ProfileOutcome::refused(kInvalidName);

@@ -11,6 +11,7 @@
 #include "device/DeviceCommands.h"
 #include "device/DeviceLink.h"
 #include "device/KivoProcessThread.h"
+#include "device/WriteGuard.h"
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
 #include "platform/PointerSpeed.h"
@@ -166,11 +167,32 @@ int ScriptCommands::selectProfile(int iSlot, QString* output)
     return CommandLine::Done;
 }
 
+QString ScriptCommands::checkProfileFile(const QString& file, ProfileData& profile)
+{
+    QString missingKey;
+    switch (ProfileFiles::checkForeignProfile(file, &missingKey)) {
+    case ProfileFiles::ImportResult::Imported:
+        break;
+    case ProfileFiles::ImportResult::Mismatch:
+        return tr("The profile file %1 is not for this mouse.").arg(file);
+    case ProfileFiles::ImportResult::Incomplete:
+        return tr("The profile file %1 lacks the key %2.").arg(file, missingKey);
+    default:
+        return tr("Cannot read the profile file %1.").arg(file);
+    }
+    if (!ProfileFiles::loadProfile(profile, file))
+        return tr("Cannot read the profile file %1.").arg(file);
+    return WriteGuard::check(profile);
+}
+
 int ScriptCommands::apply(const QString& file, int iSlot, QString* output)
 {
+    // Checked whole before anything is touched: a file that fails leaves the slot's file and
+    // the mouse as they were.
     ProfileData profile;
-    if (!QFileInfo(file).isFile() || !ProfileFiles::loadProfile(profile, file)) {
-        *output += tr("Cannot read the profile file %1.").arg(file) + "\n";
+    const QString refusal = checkProfileFile(file, profile);
+    if (!refusal.isEmpty()) {
+        *output += refusal + "\n";
         return CommandLine::Usage;
     }
     const int opened = openMouse(output);
@@ -185,9 +207,14 @@ int ScriptCommands::apply(const QString& file, int iSlot, QString* output)
     live.Profile[slot] = profile;
     if (!live.ProfileNames[slot].isEmpty())
         ProfileFiles::saveProfileByName(profile, live.ProfileNames[slot]);
-    const quint8 result = write();
+    QString writeRefusal;
+    const quint8 result = write(&writeRefusal);
     if (m_pWindow)
         m_pWindow->refreshPages();
+    if (!writeRefusal.isEmpty()) {
+        *output += writeRefusal + "\n";
+        return CommandLine::Usage;
+    }
     if (result != 0) {
         *output += ConfigWriter::failureText() + "\n";
         return CommandLine::WriteFailed;
@@ -196,12 +223,13 @@ int ScriptCommands::apply(const QString& file, int iSlot, QString* output)
     return CommandLine::Done;
 }
 
-quint8 ScriptCommands::write()
+quint8 ScriptCommands::write(QString* refusal)
 {
     if (!m_pWindow) {
         KivoProcessThread thread;
         thread.start(QThread::InheritPriority);
         thread.wait();
+        *refusal = thread.refusal();
         return thread.result();
     }
     // The busy dialog keeps the user from editing while the writer runs, as on Apply.
@@ -212,5 +240,6 @@ quint8 ScriptCommands::write()
     thread.start(QThread::InheritPriority);
     dialog.exec();
     thread.wait();
+    *refusal = thread.refusal();
     return thread.result();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandLine.h"
+#include "model/ProfileData.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -25,8 +26,12 @@ private:
     int battery(QString* output);
     int selectProfile(int iSlot, QString* output);
     int apply(const QString& file, int iSlot, QString* output);
-    // The write of the window's Apply, without its message box: the result goes to the script.
-    quint8 write();
+    // Empty when `file` may be written to the mouse, with its settings read into `profile`;
+    // otherwise why not: the checks of the window's import, then the write guard.
+    static QString checkProfileFile(const QString& file, ProfileData& profile);
+    // The write of the window's Apply, without its message box: the result goes to the script,
+    // and the guard's reason to `refusal` when it refused the write.
+    quint8 write(QString* refusal);
     // One mouse's line: code name, links, battery.
     QString describe(const QString& codeName, bool bAskBattery);
 

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -19,6 +20,9 @@ public:
     static QString title();
     static QString text(const QString& path, const QString& keptPath);
     static QString text2();
+    // One box for all the files that could not be read or were missing.
+    static QString unreadText(const QStringList& unreadable, const QStringList& missing);
+    static QString unreadText2();
 
 public slots:
     void slotShowSetAside();

@@ -38,7 +38,13 @@ std::atomic<int>& currentIndex()
 
 int AppSettings::sensorNumber()
 {
-    return IniReader(AppPaths::configIni()).toInt(QStringLiteral("MouseSenSor/1"));
+    // The sensor decides how every DPI value is sent: when the user's Config.ini lost it, the
+    // installation's copy still knows.
+    const QString key = QStringLiteral("MouseSenSor/1");
+    const int sensor = IniReader(AppPaths::configIni()).toInt(key);
+    if (sensor != 0 || !AppPaths::configInUserDir())
+        return sensor;
+    return IniReader(AppPaths::defaultConfigDir() + QStringLiteral("/Config.ini")).toInt(key);
 }
 
 int AppSettings::ledVariant(const QString& productName)

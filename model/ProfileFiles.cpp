@@ -8,6 +8,7 @@
 #include "model/ProfileRecordIo.h"
 #include "model/ProfileRules.h"
 #include "model/SafeName.h"
+#include "model/SetAsideFiles.h"
 #include "model/SettingsFile.h"
 
 #include <QDir>
@@ -38,38 +39,84 @@ bool isSlot(int value)
     return value >= 0 && value < MouseConfig::kProfileCount;
 }
 
-quint8 readByte(const QSettings& s, const QString& key)
+// A key the file lacks leaves the field as it was: the caller set the defaults.
+void readByte(const QSettings& s, const QString& key, quint8& field)
 {
-    return static_cast<quint8>(s.value(key).toInt());
+    const QVariant v = s.value(key);
+    if (v.isValid())
+        field = static_cast<quint8>(v.toInt());
 }
 
 // The values every file with a `Config` group carries; ProfileID is written by the callers.
 void readDeviceWide(const QSettings& s, MouseConfig& c)
 {
     // An index outside the five slots would select no profile at all.
-    const int id = s.value(kProfileIdKey).toInt();
-    c.ProfileID = static_cast<quint8>(isSlot(id) ? id : 0);
-    c.AngleValue = readByte(s, QStringLiteral("Config/AngleValue"));
-    c.LiftHigh = readByte(s, QStringLiteral("Config/LiftHigh"));
-    c.Sync = readByte(s, QStringLiteral("Config/Sync"));
-    c.Jitter = readByte(s, QStringLiteral("Config/Jitter"));
-    c.Debounce = readByte(s, QStringLiteral("Config/Debounce"));
-    c.Wake = readByte(s, QStringLiteral("Config/Wake"));
-    c.SensorMode = readByte(s, QStringLiteral("Config/SensorMode"));
-    c.Count = readByte(s, kCountKey);
+    const QVariant id = s.value(kProfileIdKey);
+    if (id.isValid())
+        c.ProfileID = static_cast<quint8>(isSlot(id.toInt()) ? id.toInt() : 0);
+    readByte(s, QStringLiteral("Config/AngleValue"), c.AngleValue);
+    readByte(s, QStringLiteral("Config/LiftHigh"), c.LiftHigh);
+    readByte(s, QStringLiteral("Config/Sync"), c.Sync);
+    readByte(s, QStringLiteral("Config/Jitter"), c.Jitter);
+    readByte(s, QStringLiteral("Config/Debounce"), c.Debounce);
+    readByte(s, QStringLiteral("Config/Wake"), c.Wake);
+    readByte(s, QStringLiteral("Config/SensorMode"), c.SensorMode);
+    readByte(s, kCountKey, c.Count);
 }
 
-void clearDeviceWide(MouseConfig& c)
+// A slot without a name that can name a file takes the first default name no other slot uses,
+// so that every slot has a file to load from and to save to.
+void nameUnnamedSlots(MouseConfig& c)
 {
-    c.ProfileID = 0;
-    c.AngleValue = 0;
-    c.LiftHigh = 0;
-    c.Sync = 0;
-    c.Jitter = 0;
-    c.Debounce = 0;
-    c.Wake = 0;
-    c.SensorMode = 0;
-    c.Count = 0;
+    for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
+        if (SafeName::isValid(c.ProfileNames[i]))
+            continue;
+        for (int n = i + 1;; ++n) {
+            const QString name = QStringLiteral("Profile %1").arg(n);
+            bool used = false;
+            for (const QString& other : c.ProfileNames)
+                used = used || other == name;
+            if (!used) {
+                c.ProfileNames[i] = name;
+                break;
+            }
+        }
+    }
+}
+
+// A file lost on the way leaves the mouse holding what no file says any more: the next write
+// sends everything rather than only what differs from values the mouse may never have had.
+class FallbackWatch
+{
+public:
+    ~FallbackWatch()
+    {
+        if (SetAsideFiles::count() != m_iBefore)
+            ProfileFiles::writeFullWriteFlag(1);
+    }
+
+private:
+    const int m_iBefore = SetAsideFiles::count();
+};
+
+// Most files hold every key and are read as they are. Whatever a damaged or foreign file lacks
+// is taken from the factory profile, never left at 0: a button of function 0 does nothing, and
+// a DPI of 0 leaves the pointer still.
+void readOverFactory(ProfileData& profile, const ProfileRecordIo::ValueOf& value)
+{
+    int absent = 0;
+    ProfileRecordIo::read(
+        [&](const QString& key, const QVariant& def) {
+            const QVariant v = value(key, def);
+            absent += v.isValid() ? 0 : 1;
+            return v;
+        },
+        kProfileGroup, profile);
+    if (absent == 0)
+        return;
+    ProfileRules::buildDefaultProfile(profile);
+    ProfileRecordIo::read(value, kProfileGroup, profile, ProfileRecordIo::WithSleepFields,
+                          ProfileRecordIo::KeepAbsent);
 }
 
 void writeDeviceWide(QSettings& s, const MouseConfig& c)
@@ -131,17 +178,24 @@ void ProfileFiles::loadConfiguration(MouseConfig& config)
 
 void ProfileFiles::loadDeviceWide(MouseConfig& config)
 {
-    const SettingsFile file(AppPaths::configIni());
+    const FallbackWatch watch;
+    // What the file does not say is as the description delivers the mouse.
+    ProfileRules::resetDeviceWide(config);
+    config.ProfileID = 0;
+    config.Count = 0;
+    for (QString& name : config.ProfileNames)
+        name.clear();
+    const QString path = AppPaths::configIni();
+    const SettingsFile file(path);
     if (file.isOpen()) {
         const QSettings& s = file.settings();
         readDeviceWide(s, config);
         for (int i = 0; i < MouseConfig::kProfileCount; ++i)
             config.ProfileNames[i] = s.value(slotNameKey(i)).toString();
     } else {
-        clearDeviceWide(config);
-        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
-            config.ProfileNames[i].clear();
+        SetAsideFiles::recordUnread(path, SetAsideFiles::Unreadable);
     }
+    nameUnnamedSlots(config);
     DeviceDescription::readButtonMatrix(GlobalRecords::buttonMatrix());
 }
 
@@ -149,11 +203,22 @@ void ProfileFiles::loadSlotProfile(MouseConfig& config, int slot)
 {
     if (slot < 0 || slot >= MouseConfig::kProfileCount)
         return;
-    const QString path = profilePath(config.ProfileNames[slot]);
-    if (path.isEmpty())
-        ProfileRecordIo::setMissingFileDefaults(config.Profile[slot]);
-    else
-        loadProfile(config.Profile[slot], path);
+    const FallbackWatch watch;
+    ProfileData& profile = config.Profile[slot];
+    const QString name = config.ProfileNames[slot];
+    const QString path = profilePath(name);
+    if (!path.isEmpty() && (QFileInfo::exists(path) || QFileInfo(path).isSymLink())) {
+        loadProfile(profile, path);
+        return;
+    }
+    // The profile actions keep their files in the per-model folder; a slot whose own copy was
+    // never written takes that one before the factory profile.
+    const QString copy = modelProfilePath(name);
+    if (!copy.isEmpty() && QFileInfo(copy).isFile() && loadProfile(profile, copy))
+        return;
+    ProfileRules::buildDefaultProfile(profile);
+    if (!path.isEmpty())
+        SetAsideFiles::recordUnread(path, SetAsideFiles::Missing);
 }
 
 bool ProfileFiles::saveConfiguration(const MouseConfig& config)
@@ -172,22 +237,30 @@ bool ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
 {
     // The quick way for the files this system writes; QSettings reads anything else.
     QByteArray text;
-    if (IniFileCheck::inspect(path, &text) == IniFileCheck::Verdict::Sound &&
-        QFileInfo(path).isFile()) {
+    const IniFileCheck::Verdict verdict = IniFileCheck::inspect(path, &text);
+    if (verdict == IniFileCheck::Verdict::Sound && QFileInfo(path).isFile()) {
         const IniValues values(text);
         if (values.isComplete()) {
-            ProfileRecordIo::read([&values](const QString& key,
-                                            const QVariant& def) { return values.value(key, def); },
-                                  kProfileGroup, profile);
+            readOverFactory(profile, [&values](const QString& key, const QVariant& def) {
+                return values.value(key, def);
+            });
             return true;
         }
     }
     const SettingsFile file(path);
-    if (!file.isOpen() || !QFileInfo(path).isFile()) {
-        ProfileRecordIo::setMissingFileDefaults(profile);
+    // A damaged file has been set aside and replaced by its sound lines by now; one that still
+    // cannot be read is told about, and the factory profile stands in.
+    const IniFileCheck::Verdict now = IniFileCheck::inspect(path);
+    if (!file.isOpen() ||
+        (now != IniFileCheck::Verdict::Sound && now != IniFileCheck::Verdict::Damaged)) {
+        ProfileRules::buildDefaultProfile(profile);
+        if (verdict != IniFileCheck::Verdict::Missing)
+            SetAsideFiles::recordUnread(path, SetAsideFiles::Unreadable);
         return false;
     }
-    ProfileRecordIo::read(file.settings(), kProfileGroup, profile);
+    const QSettings& s = file.settings();
+    readOverFactory(profile,
+                    [&s](const QString& key, const QVariant& def) { return s.value(key, def); });
     return true;
 }
 
@@ -372,15 +445,9 @@ bool ProfileFiles::exportProfile(const QString& name, const QString& target)
 ProfileFiles::ImportResult ProfileFiles::importProfile(ProfileData& profile, const QString& source,
                                                        QString* importedName)
 {
-    if (!IniFileCheck::isReadable(source))
-        return ImportResult::Unreadable;
-    {
-        const SettingsFile file(source);
-        if (!file.isOpen())
-            return ImportResult::Unreadable;
-        if (!identityMatches(file.settings()))
-            return ImportResult::Mismatch;
-    }
+    const ImportResult check = checkForeignProfile(source);
+    if (check != ImportResult::Imported)
+        return check;
     const QString name = QFileInfo(source).completeBaseName();
     const QString target = modelProfilePath(name);
     if (target.isEmpty())
@@ -399,5 +466,26 @@ ProfileFiles::ImportResult ProfileFiles::importProfile(ProfileData& profile, con
     loadProfile(profile, target);
     if (importedName)
         *importedName = name;
+    return ImportResult::Imported;
+}
+
+ProfileFiles::ImportResult ProfileFiles::checkForeignProfile(const QString& path,
+                                                             QString* missingKey)
+{
+    if (!IniFileCheck::isReadable(path) || !QFileInfo(path).isFile())
+        return ImportResult::Unreadable;
+    const SettingsFile file(path);
+    const QSettings& s = file.settings();
+    if (!file.isOpen())
+        return ImportResult::Unreadable;
+    if (!identityMatches(s))
+        return ImportResult::Mismatch;
+    for (const QString& key : ProfileRecordIo::requiredKeys(kProfileGroup)) {
+        if (!s.contains(key)) {
+            if (missingKey)
+                *missingKey = key;
+            return ImportResult::Incomplete;
+        }
+    }
     return ImportResult::Imported;
 }

@@ -22,7 +22,8 @@ public:
         Unreadable,  // missing, not a file, or not an INI text
         NameRefused, // the file's base name cannot name a profile
         NameExists,  // a profile of that name is already in the per-model folder
-        CopyFailed
+        CopyFailed,
+        Incomplete // a profile file without a key every profile must have
     };
 
     // Config.ini, the five slot profiles by their names, and the description's button matrix.
@@ -35,7 +36,8 @@ public:
     // or, with nothing written, when slot 0's name cannot name a file.
     static bool saveConfiguration(const MouseConfig& config);
 
-    // A missing or unreadable file loads as the missing-file defaults and gives false.
+    // Keys the file lacks keep the factory profile's values; a missing or unreadable file loads as
+    // the factory profile and gives false (an unreadable one is recorded in SetAsideFiles).
     static bool loadProfile(ProfileData& profile, const QString& path);
     static bool saveProfile(const ProfileData& profile, const QString& path);
     static bool loadProfileByName(ProfileData& profile, const QString& name);
@@ -70,4 +72,8 @@ public:
     // profile list and loads the copy into `profile`. `importedName` receives the base name.
     static ImportResult importProfile(ProfileData& profile, const QString& source,
                                       QString* importedName = nullptr);
+    // What a profile file from outside must pass before anything is taken from it: readable INI
+    // text, the product name as its identity and every key of ProfileRecordIo::requiredKeys.
+    // Imported when it passes; `missingKey` receives the first key it lacks.
+    static ImportResult checkForeignProfile(const QString& path, QString* missingKey = nullptr);
 };

@@ -81,74 +81,92 @@ QVector<QString> keysFor(const QString& group)
 } // namespace
 
 void ProfileRecordIo::read(const QSettings& settings, const QString& group, ProfileData& p,
-                           SleepFields sleep)
+                           SleepFields sleep, AbsentKeys absent)
 {
     read([&settings](const QString& key, const QVariant& def) { return settings.value(key, def); },
-         group, p, sleep);
+         group, p, sleep, absent);
 }
 
 void ProfileRecordIo::read(const ValueOf& value, const QString& group, ProfileData& p,
-                           SleepFields sleep)
+                           SleepFields sleep, AbsentKeys absent)
 {
     const QVector<QString> table = keysFor(group);
     const QString* k = table.constData();
-    // A value larger than its field keeps its low bits; text that is no number reads as 0.
-    const auto i32 = [&](int i) { return static_cast<qint32>(value(k[i], {}).toInt()); };
-    const auto u32 = [&](int i) { return static_cast<quint32>(value(k[i], {}).toUInt()); };
-    const auto u8 = [&](int i) { return static_cast<quint8>(value(k[i], {}).toInt()); };
+    // A value larger than its field keeps its low bits; text that is no number reads as 0. An
+    // absent key gives 0 or empty text, or leaves the field as it was.
+    const auto take = [&](int i, auto& field, auto convert) {
+        const QVariant v = value(k[i], {});
+        if (v.isValid() || absent == ZeroAbsent)
+            field = convert(v);
+    };
+    const auto i32 = [&](int i, qint32& f) {
+        take(i, f, [](const QVariant& v) { return qint32(v.toInt()); });
+    };
+    const auto u32 = [&](int i, quint32& f) {
+        take(i, f, [](const QVariant& v) { return quint32(v.toUInt()); });
+    };
+    const auto u8 = [&](int i, quint8& f) {
+        take(i, f, [](const QVariant& v) { return quint8(v.toInt()); });
+    };
+    const auto text = [&](int i, QString& f) {
+        take(i, f, [](const QVariant& v) { return v.toString(); });
+    };
 
-    p.pollrate = u8(kPollrate);
-    p.dpi = u8(kDpi);
+    u8(kPollrate, p.pollrate);
+    u8(kDpi, p.dpi);
     for (int i = 0; i < ProfileData::kDpiLevelCount; ++i) {
         const int at = kDpiBase + i * kDpiStride;
         DpiLevel& d = p.DpiInfo[i];
-        d.used = u8(at);
-        d.link = u8(at + 1);
-        d.xy = u32(at + 2);
-        d.x = u32(at + 3);
-        d.y = u32(at + 4);
+        u8(at, d.used);
+        u8(at + 1, d.link);
+        u32(at + 2, d.xy);
+        u32(at + 3, d.x);
+        u32(at + 4, d.y);
     }
-    p.mousespeed = u8(kWindowsBase);
-    p.dbclickspeed = u8(kWindowsBase + 1);
-    p.scrollispage = u8(kWindowsBase + 2);
-    p.scrollspeed = u8(kWindowsBase + 3);
-    p.accelenable = u8(kWindowsBase + 4);
-    p.acee = u8(kWindowsBase + 5);
+    u8(kWindowsBase, p.mousespeed);
+    u8(kWindowsBase + 1, p.dbclickspeed);
+    u8(kWindowsBase + 2, p.scrollispage);
+    u8(kWindowsBase + 3, p.scrollspeed);
+    u8(kWindowsBase + 4, p.accelenable);
+    u8(kWindowsBase + 5, p.acee);
     for (int b = 0; b < ProfileData::kButtonCount; ++b) {
         const int at = kButtonBase + b * kButtonStride;
         ButtonAssignment& btn = p.ButtonInfo[b];
-        btn.ID = i32(at);
-        btn.Fun = i32(at + 1);
-        btn.LoopNumber = i32(at + 2);
-        btn.KeyNumber = i32(at + 3);
-        btn.Res1 = u8(at + 4);
-        btn.Res2 = u8(at + 5);
-        btn.Res3 = u8(at + 6);
-        btn.Res4 = u8(at + 7);
-        btn.macroname = value(k[at + 8], {}).toString();
+        i32(at, btn.ID);
+        i32(at + 1, btn.Fun);
+        i32(at + 2, btn.LoopNumber);
+        i32(at + 3, btn.KeyNumber);
+        u8(at + 4, btn.Res1);
+        u8(at + 5, btn.Res2);
+        u8(at + 6, btn.Res3);
+        u8(at + 7, btn.Res4);
+        text(at + 8, btn.macroname);
         for (int e = 0; e < ButtonAssignment::kKeyInfoCount; ++e) {
             const int ev = at + kButtonEvents + e * 3;
-            btn.KeyInfo[e][0] = u8(ev);
-            btn.KeyInfo[e][1] = u8(ev + 1);
-            btn.KeyInfo[e][2] = u8(ev + 2);
+            u8(ev, btn.KeyInfo[e][0]);
+            u8(ev + 1, btn.KeyInfo[e][1]);
+            u8(ev + 2, btn.KeyInfo[e][2]);
         }
     }
-    p.ProfileName = value(k[kTailBase], {}).toString();
-    p.ProfilePath = value(k[kTailBase + 1], {}).toString();
-    p.LedMode = u8(kTailBase + 2);
+    text(kTailBase, p.ProfileName);
+    text(kTailBase + 1, p.ProfilePath);
+    u8(kTailBase + 2, p.LedMode);
     if (sleep == WithSleepFields) {
-        p.LedMoveOFF = static_cast<quint8>(value(k[kTailBase + 3], 255).toInt());
-        p.LedSleepTime = static_cast<quint8>(value(k[kTailBase + 4], 1).toInt());
+        // Absent, these two mean "never switch off" and one minute rather than 0.
+        take(kTailBase + 3, p.LedMoveOFF,
+             [](const QVariant& v) { return quint8(v.isValid() ? v.toInt() : 255); });
+        take(kTailBase + 4, p.LedSleepTime,
+             [](const QVariant& v) { return quint8(v.isValid() ? v.toInt() : 1); });
     }
     for (int m = 0; m < ProfileData::kLedModeCount; ++m) {
         const int at = kLedBase + m * kLedStride;
         LedSetting& led = p.LedInfo[m];
-        led.colour = value(k[at], {}).value<QColor>();
-        led.h = u32(at + 1);
-        led.s = u32(at + 2);
-        led.v = u32(at + 3);
-        led.bright = u32(at + 4);
-        led.breath = u32(at + 5);
+        take(at, led.colour, [](const QVariant& v) { return v.value<QColor>(); });
+        u32(at + 1, led.h);
+        u32(at + 2, led.s);
+        u32(at + 3, led.v);
+        u32(at + 4, led.bright);
+        u32(at + 5, led.breath);
     }
 }
 
@@ -215,14 +233,20 @@ void ProfileRecordIo::write(QSettings& s, const QString& group, const ProfileDat
     }
 }
 
-void ProfileRecordIo::setMissingFileDefaults(ProfileData& profile)
-{
-    profile = ProfileData();
-    profile.LedMoveOFF = 255;
-    profile.LedSleepTime = 1;
-}
-
 QVector<QString> ProfileRecordIo::keys(const QString& group)
 {
     return keysFor(group);
+}
+
+QStringList ProfileRecordIo::requiredKeys(const QString& group)
+{
+    const QVector<QString> table = keysFor(group);
+    QStringList keys{table[kPollrate], table[kDpi], table[kTailBase + 2]};
+    for (int i = 0; i < ProfileData::kDpiLevelCount; ++i) {
+        const int at = kDpiBase + i * kDpiStride;
+        keys << table[at] << table[at + 1] << table[at + 3] << table[at + 4];
+    }
+    for (int b = 0; b < ProfileData::kButtonCount; ++b)
+        keys << table[kButtonBase + b * kButtonStride + 1];
+    return keys;
 }

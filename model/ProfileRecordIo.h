@@ -3,6 +3,7 @@
 #include "model/ProfileData.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
@@ -24,17 +25,24 @@ public:
         WithoutSleepFields // left out when writing, left untouched when reading
     };
 
-    // Every field is assigned: absent keys give 0, empty text, LedMoveOFF 255, LedSleepTime 1.
+    enum AbsentKeys
+    {
+        ZeroAbsent, // absent keys give 0, empty text, LedMoveOFF 255, LedSleepTime 1
+        KeepAbsent  // fields whose key is absent keep what `profile` held
+    };
+
     static void read(const QSettings& settings, const QString& group, ProfileData& profile,
-                     SleepFields sleep = WithSleepFields);
-    // The same from any source of values: `value(key, default)` as QSettings::value.
+                     SleepFields sleep = WithSleepFields, AbsentKeys absent = ZeroAbsent);
+    // The same from any source of values: `value(key, default)` as QSettings::value, an invalid
+    // variant for an absent key.
     using ValueOf = std::function<QVariant(const QString& key, const QVariant& def)>;
     static void read(const ValueOf& value, const QString& group, ProfileData& profile,
-                     SleepFields sleep = WithSleepFields);
+                     SleepFields sleep = WithSleepFields, AbsentKeys absent = ZeroAbsent);
+    // The keys without which a profile from outside is not taken: the report rate, the DPI stage
+    // and levels, every button's function and the lighting effect.
+    static QStringList requiredKeys(const QString& group);
     static void write(QSettings& settings, const QString& group, const ProfileData& profile,
                       SleepFields sleep = WithSleepFields);
-    // The record a missing or unreadable profile file stands for.
-    static void setMissingFileDefaults(ProfileData& profile);
 
     // All keys of the record under `group` ("group/..."), in the record's field order.
     static QVector<QString> keys(const QString& group);

@@ -195,10 +195,18 @@ void ProfileRules::buildDefaultProfile(ProfileData& profile)
 
 void ProfileRules::resetAll(MouseConfig& config)
 {
+    resetDeviceWide(config);
+    config.ProfileID = 0;
+    buildDefaultProfile(config.Profile[0]);
+    for (int i = 0; i < MouseConfig::kProfileCount; ++i)
+        config.ProfileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
+}
+
+void ProfileRules::resetDeviceWide(MouseConfig& config)
+{
     // Without a description the per-key defaults apply, as for every other key of the file.
     quint8 defaults[DeviceDescription::kSensorDefaultCount] = {0, 0, 20, 0, 0, 1, 0};
     DeviceDescription::readSensorDefaults(defaults);
-    config.ProfileID = 0;
     config.AngleValue = defaults[DeviceDescription::Angle];
     config.LiftHigh = defaults[DeviceDescription::Lift];
     config.Jitter = defaults[DeviceDescription::Jitter];
@@ -206,9 +214,6 @@ void ProfileRules::resetAll(MouseConfig& config)
     config.Wake = defaults[DeviceDescription::Wake];
     config.SensorMode = defaults[DeviceDescription::SensorMode];
     config.Sync = defaults[DeviceDescription::Sync];
-    buildDefaultProfile(config.Profile[0]);
-    for (int i = 0; i < MouseConfig::kProfileCount; ++i)
-        config.ProfileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
 }
 
 int ProfileRules::detectChanges(const MouseConfig& current, const MouseConfig& snapshot)

@@ -25,6 +25,8 @@ public:
     // Device-wide values from the description's sensor defaults, profile 0 rebuilt, the five
     // names reset; profiles 1..4 and Count are kept.
     static void resetAll(MouseConfig& config);
+    // Only the device-wide values, from the description's sensor defaults.
+    static void resetDeviceWide(MouseConfig& config);
     // Mask of ChangeBit values for what differs between `current` and `snapshot`. A macro button
     // that is otherwise unchanged consumes its macro file's WriteSign flag (see MacroFile).
     static int detectChanges(const MouseConfig& current, const MouseConfig& snapshot);

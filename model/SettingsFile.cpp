@@ -40,6 +40,19 @@ QString keptName(const QString& path)
     return QFileInfo::exists(name) ? QString() : name;
 }
 
+// What stands in for a file of the configuration folder that this user cannot read: the
+// installation's copy of it, where there is one apart from it, else nothing.
+QByteArray installedCopy(const QString& path)
+{
+    const QString relative = QDir(AppPaths::configDir()).relativeFilePath(path);
+    const QString copy = AppPaths::defaultConfigDir() + QLatin1Char('/') + relative;
+    QByteArray content;
+    if (QFileInfo(copy).canonicalFilePath() != QFileInfo(path).canonicalFilePath() &&
+        IniFileCheck::inspect(copy, &content) == IniFileCheck::Verdict::Sound)
+        return content;
+    return QByteArray();
+}
+
 bool writeWhole(const QString& path, const QByteArray& data)
 {
     QSaveFile out(path);
@@ -76,8 +89,12 @@ SettingsFile::SettingsFile(const QString& path, Mode mode)
             m_bOpen = true;
             break;
         case IniFileCheck::Verdict::Unopenable:
-            // QSettings fails on it as on any file it cannot open; a write reports the error.
-            m_bOpen = mode == Read;
+            // Ours, it would be lost to the next save: it is kept aside as a damaged one is.
+            // Elsewhere QSettings fails on it as on any file it cannot open.
+            if (isInConfigDir(path) && setAside(path, installedCopy(path)))
+                m_bOpen = true;
+            else
+                m_bOpen = mode == Read;
             break;
         case IniFileCheck::Verdict::NotAFile:
             break;

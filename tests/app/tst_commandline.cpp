@@ -1,4 +1,5 @@
 #include "TestAppFolder.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,7 +59,26 @@ private:
     QTemporaryDir m_Runtime;
     QTemporaryDir m_VirtualDir;
     QTemporaryDir m_EmptyDir;
+    QTemporaryDir m_Files; // profile files handed to --apply
     std::unique_ptr<TestAppFolder> m_Folder;
+
+    // A sample profile exported for `model`, with `changes` ("key=value", "-key" removes it).
+    // Edited as text: this test has no QtGui, without which QSettings mangles the colours.
+    QString exported(const QString& name, const QString& model, const QStringList& changes = {})
+    {
+        QByteArray text = TestFiles::read(TestAppFolder::sampleDir("hornbeam") +
+                                          "/Configs/Profile/Profile 1.prof");
+        for (const QString& c : changes) {
+            const QByteArray key =
+                "\n" + c.mid(c.startsWith('-') ? 1 : 0).section('=', 0, 0).toUtf8();
+            const int at = text.indexOf(key + "=");
+            const int end = text.indexOf('\n', at + 1);
+            text.replace(at, end - at, c.startsWith('-') ? QByteArray() : "\n" + c.toUtf8());
+        }
+        const QString path = m_Files.filePath(name + ".prof");
+        TestFiles::write(path, "[MouseName]\nName=" + model.toUtf8() + "\n\n" + text);
+        return path;
+    }
     QProcess m_Mouse;
 
 private slots:
@@ -112,9 +132,21 @@ private slots:
         row("battery, mouse silent", {"--battery"}, 2, "not answer", "drop 100");
         row("select", {"--select-profile", "4"}, 0, "Profile 4 selected");
         row("apply, no file", {"--apply", "/nonexistent/x.prof"}, 1, "Cannot read");
-        row("apply, writes failing", {"--apply", prof + "Profile 1.prof"}, 4, "Send data failed",
-            "failwrite 200");
-        row("apply", {"--apply", prof + "Profile 1.prof", "--slot", "2"}, 0, "written to slot 2");
+        // Refused before anything is touched (the slot's file is compared below).
+        const QString junk = m_Files.filePath("junk.prof");
+        QFile::copy("/etc/passwd", junk);
+        row("apply, junk", {"--apply", junk}, 1, "Cannot read");
+        row("apply, empty", {"--apply", m_Files.filePath("empty.prof")}, 1, "not for this mouse");
+        row("apply, other mouse", {"--apply", exported("linden", "LINDEN")}, 1, "not for this");
+        row("apply, a key missing", {"--apply", exported("nokey", "HORNBEAM", {"-DPI_INFO_3_y"})},
+            1, "lacks the key PROFILE/DPI_INFO_3_y");
+        row("apply, no left click",
+            {"--apply", exported("noclick", "HORNBEAM", {"BUTTON_INFO_0_Fun=2"})}, 1, "left click");
+        row("apply, DPI 0", {"--apply", exported("dpi0", "HORNBEAM", {"DPI_INFO_0_x=0"})}, 1,
+            "DPI level 1");
+        const QString good = exported("good", "HORNBEAM");
+        row("apply, writes failing", {"--apply", good}, 4, "Send data failed", "failwrite 200");
+        row("apply", {"--apply", good, "--slot", "2"}, 0, "written to slot 2");
     }
 
     void withoutWindow()
@@ -126,10 +158,15 @@ private slots:
         QFETCH(QString, pattern);
         if (!fault.isEmpty())
             mouseCommand(fault);
+        QFile(m_Files.filePath("empty.prof")).open(QIODevice::WriteOnly);
+        const QString slotFile = m_Folder->path() + "/Configs/Profile/Profile 1.prof";
+        const QByteArray slotBefore = TestFiles::read(slotFile);
         const Result result = run(args, bMouse ? m_VirtualDir.path() : m_EmptyDir.path());
         mouseCommand("clear");
         QVERIFY2(result.output.contains(QRegularExpression(pattern)), qPrintable(result.output));
         QCOMPARE(result.iExit, iExit);
+        if (iExit == 1)
+            QVERIFY(TestFiles::read(slotFile) == slotBefore);
         if (QTest::currentDataTag() == QLatin1String("select"))
             QCOMPARE(QSettings(m_Folder->path() + "/Configs/Config.ini", QSettings::IniFormat)
                          .value("Config/ProfileID")

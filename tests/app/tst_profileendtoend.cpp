@@ -6,7 +6,9 @@
 #include "app/ProfileActions.h"
 #include "device/KivoProcessThread.h"
 #include "device/WriteSequence.h"
+#include "model/ProfileRules.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
@@ -124,15 +126,30 @@ private slots:
 
     void importedOutOfRangeProfileIsWritten()
     {
+        // A whole exported profile with a left click and usable levels, odd everywhere else.
         const QString source = m_outside.filePath("Odd.prof");
-        QVERIFY(TestFiles::write(
-            source, "[MouseName]\nName=HORNBEAM\n[PROFILE]\ndpi=999\npollrate=-7\n"
-                    "LedMode=300\nDPI_INFO_0_used=1\nDPI_INFO_0_x=4294967295\n"
-                    "DPI_INFO_0_y=65536\nBUTTON_INFO_0_Fun=200\n"
-                    "BUTTON_INFO_0_macroname=../../Config\nBUTTON_INFO_0_LoopNumber=-1\n"
-                    "BUTTON_INFO_1_Fun=2147483647\nBUTTON_INFO_1_KeyNumber=-2147483648\n"
-                    "BUTTON_INFO_2_Fun=6\nBUTTON_INFO_2_KeyNumber=1000000\n"
-                    "LedSleepTime=70000\n"));
+        ProfileData factory;
+        ProfileRules::buildDefaultProfile(factory);
+        QVERIFY(ProfileFiles::saveProfile(factory, source) && ProfileFiles::writeIdentity(source));
+        {
+            QSettings s(source, QSettings::IniFormat);
+            for (const auto& kv :
+                 QVector<QPair<const char*, QVariant>>{{"dpi", 999},
+                                                       {"pollrate", -7},
+                                                       {"LedMode", 300},
+                                                       {"DPI_INFO_7_used", 0},
+                                                       {"DPI_INFO_7_x", 4294967295u},
+                                                       {"DPI_INFO_7_y", 65536},
+                                                       {"BUTTON_INFO_3_Fun", 200},
+                                                       {"BUTTON_INFO_3_macroname", "../../Config"},
+                                                       {"BUTTON_INFO_3_LoopNumber", -1},
+                                                       {"BUTTON_INFO_1_Fun", 2147483647},
+                                                       {"BUTTON_INFO_1_KeyNumber", -2147483648LL},
+                                                       {"BUTTON_INFO_2_Fun", 6},
+                                                       {"BUTTON_INFO_2_KeyNumber", 1000000},
+                                                       {"LedSleepTime", 70000}})
+                s.setValue(QString("PROFILE/") + kv.first, kv.second);
+        }
         VirtualMouseRig rig;
         ScriptedUserPrompts prompts;
         ProfileActions actions(&m_window);
@@ -143,7 +160,7 @@ private slots:
         QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 1);
         const ProfileData& p = GlobalRecords::live().Profile[0];
         QCOMPARE(int(p.dpi), 999 & 0xFF);
-        QCOMPARE(p.ButtonInfo[0].macroname, QString("../../Config"));
+        QCOMPARE(p.ButtonInfo[3].macroname, QString("../../Config"));
         QCOMPARE(prompts.shown().size(), 1); // the file dialog, no notice
 
         // The odd record was saved as the slot's file and reads back the same.

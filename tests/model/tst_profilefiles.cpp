@@ -1,6 +1,7 @@
 #include "ProfileKeyList.h"
 #include "TestAppFolder.h"
 #include "TestFiles.h"
+#include "device/WriteGuard.h"
 #include "model/AppPaths.h"
 #include "model/DeviceDescription.h"
 #include "model/GlobalRecords.h"
@@ -8,6 +9,7 @@
 #include "model/ProfileFiles.h"
 #include "model/ProfileRecordIo.h"
 #include "model/ProfileRules.h"
+#include "model/SetAsideFiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -20,6 +22,9 @@
 
 #include <cstring>
 #include <memory>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 using ImportResult = ProfileFiles::ImportResult;
@@ -93,11 +98,11 @@ MouseConfig distinctConfig(quint32 seed)
     return c;
 }
 
+// What a slot gets from a file that is missing, unreadable or empty: never zeros, the factory.
 ProfileData missingFileProfile()
 {
     ProfileData p;
-    p.LedMoveOFF = 255;
-    p.LedSleepTime = 1;
+    ProfileRules::buildDefaultProfile(p);
     return p;
 }
 
@@ -205,9 +210,14 @@ private slots:
         QCOMPARE(p.DpiInfo[0].x, 4294967295u);
         // pollrate keeps the low 8 bits of 300; out-of-range indexes (dpi) are kept as read,
         // lookups through them stay inside the tables.
+        // Keys the file lacks keep the factory's values, not 0.
+        const ProfileData f = missingFileProfile();
         QCOMPARE((QVector<int>{p.pollrate, p.scrollspeed, p.ButtonInfo[0].Fun,
-                               p.ButtonInfo[0].KeyInfo[0][1], p.LedMoveOFF, p.LedSleepTime, p.dpi}),
-                 (QVector<int>{44, 0, -7, 255, 255, 1, 9}));
+                               p.ButtonInfo[0].KeyInfo[0][1], p.LedMoveOFF, p.LedSleepTime, p.dpi,
+                               p.ButtonInfo[1].Fun, int(p.DpiInfo[0].y)}),
+                 (QVector<int>{44, 0, -7, 255, f.LedMoveOFF, f.LedSleepTime, 9, f.ButtonInfo[1].Fun,
+                               int(f.DpiInfo[0].y)}));
+        QVERIFY(f.ButtonInfo[1].Fun != 0 && f.DpiInfo[0].y != 0);
         QVERIFY(&p.activeDpiLevel() == &p.DpiInfo[1]);
         QVERIFY(&p.activeLed() == &p.LedInfo[6]);
     }
@@ -230,10 +240,16 @@ private slots:
         MouseConfig c = distinctConfig(6);
         ProfileFiles::loadConfiguration(c);
         QCOMPARE(c.ProfileID, quint8(0));
-        QCOMPARE(c.SensorMode, quint8(0));
-        for (int i = 0; i < MouseConfig::kProfileCount; ++i)
-            QVERIFY(c.ProfileNames[i].isEmpty() && c.Profile[i] == missingFileProfile());
-        QCOMPARE(ProfileFiles::readFullWriteFlag(), 0);
+        MouseConfig delivered;
+        ProfileRules::resetDeviceWide(delivered);
+        QCOMPARE(int(c.SensorMode), int(delivered.SensorMode));
+        QCOMPARE(int(c.Debounce), int(delivered.Debounce));
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
+            QCOMPARE(c.ProfileNames[i], QStringLiteral("Profile %1").arg(i + 1));
+            QVERIFY(c.Profile[i] == missingFileProfile() || i > 0);
+        }
+        // A file set aside leaves the mouse's state unknown: the next write sends everything.
+        QCOMPARE(ProfileFiles::readFullWriteFlag(), content.isEmpty() ? 0 : 1);
         // What is left of a damaged file is read like any INI text, and names no model.
         QCOMPARE(ProfileFiles::importConfiguration(c, profile), ImportResult::Mismatch);
 
@@ -247,6 +263,98 @@ private slots:
         QCOMPARE(
             QSettings(AppPaths::configIni(), QSettings::IniFormat).value("Config/Wake").toInt(),
             17);
+    }
+
+    // However a slot's file or Config.ini is lost, every slot gets a profile the mouse can use,
+    // and the user is told which file could not be read.
+    void lostFilesLeaveAUsableMouse_data()
+    {
+        QTest::addColumn<QString>("file"); // "slot": slot 2's profile, "config": Config.ini
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("kind"); // what SetAsideFiles records, -1: nothing
+        for (const char* file : {"slot", "config"}) {
+            QTest::addRow("%s missing", file)
+                << file << "missing" << int(file[0] == 's' ? SetAsideFiles::Missing : -1);
+            QTest::addRow("%s empty", file) << file << "empty" << -1;
+            QTest::addRow("%s a folder", file)
+                << file << "folder" << int(SetAsideFiles::Unreadable);
+            QTest::addRow("%s a pipe", file) << file << "fifo" << int(SetAsideFiles::Unreadable);
+            QTest::addRow("%s -> /dev/zero", file)
+                << file << "zero" << int(SetAsideFiles::Unreadable);
+            QTest::addRow("%s mode 000", file) << file << "000" << int(SetAsideFiles::SetAside);
+        }
+    }
+    void lostFilesLeaveAUsableMouse()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, how);
+        QFETCH(int, kind);
+        // Root reads a file of mode 000: the load then runs in a child that is nobody.
+        const bool bAsNobody = how == "000" && ::geteuid() == 0;
+        if (bAsNobody)
+            QCOMPARE(::system(qPrintable("chown -R 65534:65534 '" + m_folder->path() + "'")), 0);
+        const QString path =
+            file == "slot" ? ProfileFiles::profilePath("Profile 2") : AppPaths::configIni();
+        const QByteArray original = TestFiles::read(path);
+        QVERIFY(QFile::remove(path));
+        if (how == "empty" || how == "000")
+            QVERIFY(TestFiles::write(path, how == "000" ? original : QByteArray()));
+        if (how == "folder")
+            QVERIFY(QDir().mkpath(path));
+        if (how == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (how == "zero")
+            QVERIFY(QFile::link("/dev/zero", path));
+        if (how == "000")
+            QVERIFY(QFile::setPermissions(path, {}));
+        if (file == "slot" && how == "missing")
+            QVERIFY(QFile::remove(ProfileFiles::modelProfilePath("Profile 2")));
+        SetAsideFiles::take();
+        const pid_t child = bAsNobody ? ::fork() : 0;
+        if (child > 0) {
+            int status = -1;
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            return;
+        }
+        if (bAsNobody && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        // In the child a failed check ends it with a non-zero status.
+        struct ExitChild
+        {
+            bool bChild;
+            ~ExitChild()
+            {
+                if (bChild)
+                    ::_exit(QTest::currentTestFailed() ? 1 : 0);
+            }
+        } exitChild{bAsNobody};
+
+        MouseConfig c;
+        ProfileFiles::loadConfiguration(c);
+        // Config.ini lost here, the sensor is lost with it (an installed tool has a second copy),
+        // so the guard is asked with the sensor the file named.
+        WriteGuard::Model model = WriteGuard::currentModel();
+        model.iSensor = 3389;
+        for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
+            QCOMPARE(c.ProfileNames[i], QStringLiteral("Profile %1").arg(i + 1));
+            QVERIFY2(WriteGuard::check(c.Profile[i], model).isEmpty(),
+                     qPrintable(WriteGuard::check(c.Profile[i], model)));
+        }
+        // Config.ini lost, the slots still find their own files by the default names.
+        ProfileData second;
+        if (file == "config")
+            QVERIFY(ProfileFiles::loadProfile(second, ProfileFiles::profilePath("Profile 2")) &&
+                    c.Profile[1] == second);
+        const QVector<SetAsideFiles::Entry> told = SetAsideFiles::take();
+        QCOMPARE(told.size(), kind < 0 ? 0 : 1);
+        if (kind >= 0) {
+            QCOMPARE(told[0].path, path);
+            QCOMPARE(int(told[0].kind), kind);
+        }
+        // An unreadable file of ours is kept aside whole, never overwritten by the next save.
+        if (how == "000")
+            QCOMPARE(QFileInfo(told[0].keptPath).size(), qint64(original.size()));
     }
 
     void foldersAreNeitherReadNorReplaced()
@@ -456,13 +564,15 @@ private slots:
         }
         QCOMPARE(tree(m_folder->path()), before);
 
-        // A slot name in Config.ini that leaves the folder loads as a missing file.
+        // A slot name in Config.ini that leaves the folder is not followed: the slot takes the
+        // first default name no other slot uses.
         QVERIFY(ProfileFiles::saveProfile(p, AppPaths::configDir() + "/outside.prof"));
         QSettings(AppPaths::configIni(), QSettings::IniFormat)
             .setValue("Config/Profile1", "../outside");
         MouseConfig c;
         ProfileFiles::loadConfiguration(c);
-        QVERIFY(c.Profile[0] == missingFileProfile());
+        QCOMPARE(c.ProfileNames[0], QStringLiteral("Profile 1"));
+        QVERIFY(!(c.Profile[0] == p));
 
         // An imported file whose base name cannot name a profile is not copied.
         const QString hidden = m_folder->path() + "/.prof";
