@@ -55,6 +55,17 @@ private:
         QTest::qWait(200);
     }
 
+    // Starts the window on the virtual mouse and waits until its polling heard `battery`.
+    void startWindow(QProcess& window, QByteArray& log, const QString& battery)
+    {
+        window.setProcessEnvironment(environment(m_VirtualDir.path()));
+        window.setProcessChannelMode(QProcess::MergedChannels);
+        window.start(m_Folder->path() + "/mousecfg", QStringList());
+        QVERIFY(window.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QString((log += window.readAll())).contains(QRegularExpression(battery)), 20000);
+    }
+
     QTemporaryDir m_Runtime;
     QTemporaryDir m_VirtualDir;
     QTemporaryDir m_EmptyDir;
@@ -111,6 +122,8 @@ private slots:
         row("battery", {"--battery"}, 0, "^80% not-charging\\n$");
         row("battery, mouse silent", {"--battery"}, 2, "not answer", "drop 100");
         row("select", {"--select-profile", "4"}, 0, "Profile 4 selected");
+        row("select, writes failing", {"--select-profile", "2"}, 4, "^Send data failed[^\\n]*\\n$",
+            "failwrite 200");
         row("apply, no file", {"--apply", "/nonexistent/x.prof"}, 1, "Cannot read");
         row("apply, writes failing", {"--apply", prof + "Profile 1.prof"}, 4, "Send data failed",
             "failwrite 200");
@@ -140,12 +153,10 @@ private slots:
     void handedToRunningWindow()
     {
         QProcess window;
-        window.setProcessEnvironment(environment(m_VirtualDir.path()));
-        window.setProcessChannelMode(QProcess::MergedChannels);
-        window.start(m_Folder->path() + "/mousecfg", QStringList());
-        QVERIFY(window.waitForStarted());
         QByteArray log;
-        QTRY_VERIFY_WITH_TIMEOUT((log += window.readAll()).contains("battery 80%"), 20000);
+        startWindow(window, log, "battery 80%");
+        if (QTest::currentTestFailed())
+            return;
 
         mouseCommand("battery 55 charging");
         QTRY_VERIFY_WITH_TIMEOUT((log += window.readAll()).contains("battery 55%"), 20000);
@@ -154,14 +165,42 @@ private slots:
         QCOMPARE(result.iExit, 0);
         result = run({"--list"}, m_VirtualDir.path());
         QCOMPARE(result.output, QString("HORNBEAM receiver 55% charging\n"));
-        result = run({"--select-profile", "2"}, m_VirtualDir.path());
-        QCOMPARE(result.iExit, 0);
         QTRY_VERIFY_WITH_TIMEOUT((log += window.readAll()).contains("command from a second start"),
                                  5000);
         QCOMPARE(window.state(), QProcess::Running);
         window.terminate();
         if (!window.waitForFinished(5000))
             window.kill();
+    }
+
+    // The window switches the slot for the second start and hands back what the mouse said.
+    void selectHandedToRunningWindow_data()
+    {
+        QTest::addColumn<QByteArray>("fault");
+        QTest::addColumn<int>("iExit");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("select") << QByteArray() << 0 << "Profile 2 selected.\n";
+        QTest::newRow("select, writes failing")
+            << QByteArray("failwrite 200") << 4 << "Send data failed, please try again.\n";
+    }
+    void selectHandedToRunningWindow()
+    {
+        QFETCH(QByteArray, fault);
+        QFETCH(int, iExit);
+        QFETCH(QString, output);
+        QProcess window;
+        QByteArray log;
+        startWindow(window, log, "battery \\d+%");
+        if (QTest::currentTestFailed())
+            return;
+        if (!fault.isEmpty())
+            mouseCommand(fault);
+        const Result result = run({"--select-profile", "2"}, m_VirtualDir.path());
+        mouseCommand("clear");
+        window.terminate();
+        window.waitForFinished(5000);
+        QCOMPARE(result.output, output);
+        QCOMPARE(result.iExit, iExit);
     }
 };
 
