@@ -55,17 +55,6 @@ private:
         QTest::qWait(200);
     }
 
-    // Starts the window on the virtual mouse and waits until its polling heard `battery`.
-    void startWindow(QProcess& window, QByteArray& log, const QString& battery)
-    {
-        window.setProcessEnvironment(environment(m_VirtualDir.path()));
-        window.setProcessChannelMode(QProcess::MergedChannels);
-        window.start(m_Folder->path() + "/mousecfg", QStringList());
-        QVERIFY(window.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QString((log += window.readAll())).contains(QRegularExpression(battery)), 20000);
-    }
-
     QTemporaryDir m_Runtime;
     QTemporaryDir m_VirtualDir;
     QTemporaryDir m_EmptyDir;
@@ -150,13 +139,27 @@ private slots:
                      3);
     }
 
+    // The window switches the slot for the second start and hands back what the mouse said.
+    void handedToRunningWindow_data()
+    {
+        QTest::addColumn<QByteArray>("fault");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("healthy") << QByteArray() << "Profile 2 selected.\n";
+        QTest::newRow("writes failing")
+            << QByteArray("failwrite 200") << "Send data failed, please try again.\n";
+    }
     void handedToRunningWindow()
     {
+        QFETCH(QByteArray, fault);
+        QFETCH(QString, selected);
+        mouseCommand("battery 80");
         QProcess window;
+        window.setProcessEnvironment(environment(m_VirtualDir.path()));
+        window.setProcessChannelMode(QProcess::MergedChannels);
+        window.start(m_Folder->path() + "/mousecfg", QStringList());
+        QVERIFY(window.waitForStarted());
         QByteArray log;
-        startWindow(window, log, "battery 80%");
-        if (QTest::currentTestFailed())
-            return;
+        QTRY_VERIFY_WITH_TIMEOUT((log += window.readAll()).contains("battery 80%"), 20000);
 
         mouseCommand("battery 55 charging");
         QTRY_VERIFY_WITH_TIMEOUT((log += window.readAll()).contains("battery 55%"), 20000);
@@ -165,42 +168,17 @@ private slots:
         QCOMPARE(result.iExit, 0);
         result = run({"--list"}, m_VirtualDir.path());
         QCOMPARE(result.output, QString("HORNBEAM receiver 55% charging\n"));
+        mouseCommand(fault);
+        result = run({"--select-profile", "2"}, m_VirtualDir.path());
+        mouseCommand("clear");
+        QCOMPARE(result.output, selected);
+        QCOMPARE(result.iExit, fault.isEmpty() ? 0 : 4);
         QTRY_VERIFY_WITH_TIMEOUT((log += window.readAll()).contains("command from a second start"),
                                  5000);
         QCOMPARE(window.state(), QProcess::Running);
         window.terminate();
         if (!window.waitForFinished(5000))
             window.kill();
-    }
-
-    // The window switches the slot for the second start and hands back what the mouse said.
-    void selectHandedToRunningWindow_data()
-    {
-        QTest::addColumn<QByteArray>("fault");
-        QTest::addColumn<int>("iExit");
-        QTest::addColumn<QString>("output");
-        QTest::newRow("select") << QByteArray() << 0 << "Profile 2 selected.\n";
-        QTest::newRow("select, writes failing")
-            << QByteArray("failwrite 200") << 4 << "Send data failed, please try again.\n";
-    }
-    void selectHandedToRunningWindow()
-    {
-        QFETCH(QByteArray, fault);
-        QFETCH(int, iExit);
-        QFETCH(QString, output);
-        QProcess window;
-        QByteArray log;
-        startWindow(window, log, "battery \\d+%");
-        if (QTest::currentTestFailed())
-            return;
-        if (!fault.isEmpty())
-            mouseCommand(fault);
-        const Result result = run({"--select-profile", "2"}, m_VirtualDir.path());
-        mouseCommand("clear");
-        window.terminate();
-        window.waitForFinished(5000);
-        QCOMPARE(result.output, output);
-        QCOMPARE(result.iExit, iExit);
     }
 };
 
