@@ -1,6 +1,7 @@
 #include "app/ConfigWriter.h"
 
 #include "device/KivoProcessThread.h"
+#include "device/ProfileSelectThread.h"
 #include "widgets/KivoProcessDialog.h"
 #include "widgets/UserPrompts.h"
 
@@ -17,18 +18,34 @@ QString ConfigWriter::refusalText2()
     return QCoreApplication::translate("MousecfgWidget", "Nothing was sent to the mouse.");
 }
 
-ConfigWriter::Outcome ConfigWriter::write(QWidget* parent, PollingControl* polling, bool bFullWrite)
+namespace {
+// Runs `job` while the busy dialog holds `parent`; the dialog's code.
+template <typename Job> int runUnderBusyDialog(QWidget* parent, Job& job)
 {
     KivoProcessDialog dialog(parent);
+    // Connected before the start, so that a job that finishes at once is not missed.
+    QObject::connect(&job, &Job::DoProcessDlg, &dialog, &KivoProcessDialog::slotProcessDlg,
+                     Qt::QueuedConnection);
+    job.start(QThread::InheritPriority);
+    const int code = dialog.exec();
+    // DoProcessDlg is the job's last act, so this returns at once.
+    job.wait();
+    return code;
+}
+} // namespace
+
+quint8 ConfigWriter::selectProfile(QWidget* parent, PollingControl* polling, int iSlot)
+{
+    ProfileSelectThread job(iSlot, polling);
+    runUnderBusyDialog(parent, job);
+    return job.result();
+}
+
+ConfigWriter::Outcome ConfigWriter::write(QWidget* parent, PollingControl* polling, bool bFullWrite)
+{
     KivoProcessThread thread(polling);
     thread.setFullWrite(bFullWrite);
-    // Connected before the start, so that a writer that finishes at once is not missed.
-    QObject::connect(&thread, &KivoProcessThread::DoProcessDlg, &dialog,
-                     &KivoProcessDialog::slotProcessDlg, Qt::QueuedConnection);
-    thread.start(QThread::InheritPriority);
-    const int code = dialog.exec();
-    // DoProcessDlg is the writer's last act, so this returns at once.
-    thread.wait();
+    const int code = runUnderBusyDialog(parent, thread);
 
     Outcome outcome;
     outcome.iResult = thread.result();

@@ -8,7 +8,8 @@ class QWidget;
 
 // Writes the live configuration to the mouse the one way the window does it: the writer thread
 // runs while the busy dialog holds the window modally, and a failed write is reported with a
-// "Warning" box. Apply, OK and the profile operations all come through here.
+// "Warning" box. Apply, OK and the profile operations all come through here, and so does the
+// slot switch, whose commands may take as long to fail as a write.
 class ConfigWriter
 {
 public:
@@ -23,6 +24,10 @@ public:
     // `polling` is handed to the writer, which keeps battery polling off the control interface
     // while it sends and restarts it after a write that succeeded.
     static Outcome write(QWidget* parent, PollingControl* polling, bool bFullWrite = false);
+
+    // Makes `iSlot` the mouse's active profile on a job thread under the busy dialog; the
+    // result of the two commands (0: switched). Nothing is shown: the caller decides.
+    static quint8 selectProfile(QWidget* parent, PollingControl* polling, int iSlot);
 
     static QString failureText();  // "Send data failed, please try again."
     static QString refusalText2(); // the second line under a refusal

@@ -260,6 +260,14 @@ void MousecfgWidget::connectProfileActions()
             &QLineEdit::setText);
     connect(actions, &ProfileActions::writeConfiguration, this,
             [this](bool bFullWrite) { writeConfiguration(bFullWrite); });
+    // A slot switch talks to the mouse as a write does, and is kept apart from device changes
+    // for the same reason.
+    actions->setDeviceSelect([this](int iSlot) {
+        m_pSelection->holdDeviceChanges(true);
+        const quint8 result = ConfigWriter::selectProfile(this, m_pPoller, iSlot);
+        m_pSelection->holdDeviceChanges(false);
+        return result;
+    });
 }
 
 void MousecfgWidget::onProfileListChanged()

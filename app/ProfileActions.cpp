@@ -1,17 +1,18 @@
 #include "app/ProfileActions.h"
 
-#include "device/DeviceCommands.h"
-#include "model/GlobalRecords.h"
+#include "app/ConfigWriter.h"
 #include "widgets/UserPrompts.h"
 
 ProfileActions::ProfileActions(QWidget* window, QObject* parent)
-    : QObject(parent), m_pWindow(window)
+    : QObject(parent), m_pWindow(window), m_DeviceSelect([window](int iSlot) {
+          return ConfigWriter::selectProfile(window, nullptr, iSlot);
+      })
 {
 }
 
-bool ProfileActions::selectSlot(int iSlot)
+bool ProfileActions::selectSlot(int iSlot, quint8* pDeviceResult)
 {
-    return carryOut(m_Manager.selectSlot(iSlot));
+    return carryOut(m_Manager.selectSlot(iSlot), pDeviceResult);
 }
 
 bool ProfileActions::assignProfile(const QString& name)
@@ -94,7 +95,7 @@ bool ProfileActions::saveConfiguration()
     return carryOut(m_Manager.saveConfiguration(path));
 }
 
-bool ProfileActions::carryOut(const ProfileOutcome& outcome)
+bool ProfileActions::carryOut(const ProfileOutcome& outcome, quint8* pDeviceResult)
 {
     if (outcome.isRefused()) {
         UserPrompts::notice(m_pWindow, tr(kWarningTitle), tr(outcome.message.toUtf8().constData()));
@@ -112,14 +113,20 @@ bool ProfileActions::carryOut(const ProfileOutcome& outcome)
         emit refreshPages();
     if (outcome.has(ProfileOutcome::RebuildMenu))
         emit rebuildProfileMenu();
-    // The mouse does not answer the select command, so there is no result to look at.
+    quint8 selected = 0;
     if (outcome.has(ProfileOutcome::SelectOnDevice))
-        DeviceCommands::selectProfile(m_Manager.currentSlot());
+        selected = m_DeviceSelect(m_Manager.currentSlot());
     if (outcome.has(ProfileOutcome::ApplyPointerSpeed))
         emit applyPointerSpeed();
     if (outcome.has(ProfileOutcome::ShowName))
         emit profileNameChanged(outcome.name);
     if (outcome.has(ProfileOutcome::Write))
         emit writeConfiguration(outcome.has(ProfileOutcome::FullWrite));
+    // Told last, once the window shows the slot: the slot stays chosen, and choosing it again
+    // sends the commands again.
+    if (pDeviceResult)
+        *pDeviceResult = selected;
+    else if (selected != 0)
+        UserPrompts::notice(m_pWindow, tr(kWarningTitle), ConfigWriter::failureText());
     return true;
 }

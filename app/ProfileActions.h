@@ -5,13 +5,15 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // The profile area's buttons and menus as the user meets them: asks the questions and file
 // dialogs through UserPrompts, runs the operation on the ProfileManager, shows a refusal as a
 // notice titled "Warning", and tells the main window through its signals what follows. The
-// select-profile short forms go to the mouse from here; everything else that touches the window
-// or the writer is the window's to do.
+// select-profile short forms go to the mouse from here, through the window's way of running a
+// device job; everything else that touches the window or the writer is the window's to do.
 class ProfileActions : public QObject
 {
     Q_OBJECT
@@ -41,13 +43,20 @@ public:
     // `window` parents the message boxes and file dialogs.
     explicit ProfileActions(QWidget* window, QObject* parent = nullptr);
 
+    // Sends the two commands that make a slot the mouse's active profile and returns their
+    // result. By default a job thread under the busy dialog, with no battery polling to pause.
+    using DeviceSelect = std::function<quint8(int iSlot)>;
+    void setDeviceSelect(const DeviceSelect& select) { m_DeviceSelect = select; }
+
     ProfileManager& manager() { return m_Manager; }
     const ProfileManager& manager() const { return m_Manager; }
 
     // Each returns true when the operation was carried out, false when the user cancelled or it
     // was refused (the notice has then been shown).
 public slots:
-    bool selectSlot(int iSlot);
+    // A switch the mouse did not take leaves the slot selected here and is told with the write
+    // failure text, unless `pDeviceResult` is given: then it gets the result and nothing is told.
+    bool selectSlot(int iSlot, quint8* pDeviceResult = nullptr);
     bool assignProfile(const QString& name);
     bool addProfile();
     bool copyProfile();
@@ -73,8 +82,9 @@ signals:
     void writeConfiguration(bool bFullWrite);
 
 private:
-    bool carryOut(const ProfileOutcome& outcome);
+    bool carryOut(const ProfileOutcome& outcome, quint8* pDeviceResult = nullptr);
 
     QWidget* m_pWindow;
+    DeviceSelect m_DeviceSelect;
     ProfileManager m_Manager;
 };

@@ -152,16 +152,21 @@ int ScriptCommands::selectProfile(int iSlot, QString* output)
     const int opened = openMouse(output);
     if (opened != CommandLine::Done)
         return opened;
+    quint8 result = 0;
     if (m_pWindow) {
-        // The window's own profile switch: stores the slot, tells the mouse, refreshes.
-        m_pWindow->profileActions()->selectSlot(iSlot);
+        // The window's own profile switch: stores the slot, tells the mouse, refreshes. Its
+        // result comes back here rather than to a message box.
+        m_pWindow->profileActions()->selectSlot(iSlot, &result);
     } else {
         GlobalRecords::live().ProfileID = static_cast<quint8>(iSlot);
         ProfileFiles::saveActiveSlot(iSlot);
-        // The short form has no answer to check.
-        DeviceCommands::selectProfile(iSlot);
+        result = DeviceCommands::selectProfile(iSlot);
         // The desktop's pointer speed follows the profile, as after a switch in the window.
         PointerSpeed::create()->apply(GlobalRecords::live().activeProfile().mousespeed);
+    }
+    if (result != 0) {
+        *output += ConfigWriter::failureText() + "\n";
+        return CommandLine::WriteFailed;
     }
     *output += tr("Profile %1 selected.").arg(iSlot + 1) + "\n";
     return CommandLine::Done;

@@ -110,9 +110,11 @@ quint8 DeviceCommands::sendMacros(const MouseConfig& config)
 
 quint8 DeviceCommands::selectProfile(int iProfile)
 {
-    send(ReportBuilder::shortForm(kSelectProfile, quint8(iProfile), 0));
-    send(ReportBuilder::shortForm(kRefresh, kRefreshGroup, 0x01));
-    return 1;
+    // The select command is not echoed, so its result only says whether the write went out.
+    // Both commands are sent in any case; the first failure is the result.
+    const quint8 selected = send(ReportBuilder::shortForm(kSelectProfile, quint8(iProfile), 0));
+    const quint8 refreshed = send(ReportBuilder::shortForm(kRefresh, kRefreshGroup, 0x01));
+    return selected != 0 ? selected : refreshed;
 }
 
 quint8 DeviceCommands::sendProfileRefreshSet()

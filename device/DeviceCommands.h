@@ -30,7 +30,8 @@ public:
     // The blocks of the macros the last button table indexed, read from their macro files.
     quint8 sendMacros(const MouseConfig& config);
 
-    // Short forms. Selecting a profile does not look at the answers and always returns 1.
+    // Short forms. Selecting a profile sends both of its commands and returns the first
+    // non-zero result of the two, or 0.
     static quint8 selectProfile(int iProfile);
     static quint8 sendProfileRefreshSet();
 

@@ -11,9 +11,6 @@ class PollingControl;
 class WriteSequence
 {
 public:
-    // A battery round lasts at most about 210 ms.
-    static constexpr unsigned long kPollingStopWaitMs = 500;
-
     explicit WriteSequence(PollingControl* polling = nullptr) : m_pPolling(polling) {}
 
     // Copies `config` into the device copy and sends every group whatever the change mask says.

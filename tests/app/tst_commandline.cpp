@@ -131,6 +131,8 @@ private slots:
         row("battery", {"--battery"}, 0, "^80% not-charging\\n$");
         row("battery, mouse silent", {"--battery"}, 2, "not answer", "drop 100");
         row("select", {"--select-profile", "4"}, 0, "Profile 4 selected");
+        row("select, writes failing", {"--select-profile", "2"}, 4, "^Send data failed[^\\n]*\\n$",
+            "failwrite 200");
         row("apply, no file", {"--apply", "/nonexistent/x.prof"}, 1, "Cannot read");
         // Refused before anything is touched (the slot's file is compared below).
         const QString junk = m_Files.filePath("junk.prof");
@@ -174,8 +176,20 @@ private slots:
                      3);
     }
 
+    // The window switches the slot for the second start and hands back what the mouse said.
+    void handedToRunningWindow_data()
+    {
+        QTest::addColumn<QByteArray>("fault");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("healthy") << QByteArray() << "Profile 2 selected.\n";
+        QTest::newRow("writes failing")
+            << QByteArray("failwrite 200") << "Send data failed, please try again.\n";
+    }
     void handedToRunningWindow()
     {
+        QFETCH(QByteArray, fault);
+        QFETCH(QString, selected);
+        mouseCommand("battery 80");
         QProcess window;
         window.setProcessEnvironment(environment(m_VirtualDir.path()));
         window.setProcessChannelMode(QProcess::MergedChannels);
@@ -191,8 +205,11 @@ private slots:
         QCOMPARE(result.iExit, 0);
         result = run({"--list"}, m_VirtualDir.path());
         QCOMPARE(result.output, QString("HORNBEAM receiver 55% charging\n"));
+        mouseCommand(fault);
         result = run({"--select-profile", "2"}, m_VirtualDir.path());
-        QCOMPARE(result.iExit, 0);
+        mouseCommand("clear");
+        QCOMPARE(result.output, selected);
+        QCOMPARE(result.iExit, fault.isEmpty() ? 0 : 4);
         QTRY_VERIFY_WITH_TIMEOUT((log += window.readAll()).contains("command from a second start"),
                                  5000);
         QCOMPARE(window.state(), QProcess::Running);

@@ -137,6 +137,8 @@ private slots:
         WindowRig rig;
         MousecfgWidget& w = rig.window();
         QVERIFY(rig.open());
+        // The window reads the other slots' files once it is up, before anything the user does.
+        QCoreApplication::processEvents();
         GlobalRecords::live().Profile[2].mousespeed = 12;
         w.findChild<QMenu*>("slotMenu")->actions()[2]->trigger();
         QCOMPARE(w.currentProfile(), quint8(2));

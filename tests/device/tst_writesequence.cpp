@@ -2,8 +2,11 @@
 #include "VirtualMouseRig.h"
 
 #include "device/BatteryPoller.h"
+#include "device/CommandTransport.h"
 #include "device/DeviceCommands.h"
+#include "device/DeviceLink.h"
 #include "device/PollingControl.h"
+#include "device/ProfileSelectThread.h"
 #include "device/WriteSequence.h"
 #include "model/AppPaths.h"
 #include "model/GlobalRecords.h"
@@ -292,18 +295,40 @@ private slots:
         QVERIFY(!rig.types().contains(16 + 9 * 12));
     }
 
+    // Both short forms go out on the job's thread between a stop and a restart of polling; the
+    // result is the first failure, the select's write included though it has no echo.
+    void selectProfile_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("received");
+        QTest::newRow("healthy") << "" << 0 << 2;
+        QTest::newRow("select write fails") << "write" << 4 << 1;
+        QTest::newRow("refresh never echoed") << "read" << 2 << 4;
+        QTest::newRow("no mouse") << "close" << 1 << 0;
+    }
     void selectProfile()
     {
+        QFETCH(QString, fault);
+        QFETCH(int, result);
+        QFETCH(int, received);
         VirtualMouseRig rig;
-        QCOMPARE(int(DeviceCommands::selectProfile(3)), 1);
-        const QList<QByteArray> reports = rig.reports();
-        QCOMPARE(reports.size(), 2);
-        QCOMPARE(quint8(reports[0].at(4)), quint8(0x44));
-        QCOMPARE(quint8(reports[0].at(5)), quint8(3));
-        QCOMPARE(quint8(reports[1].at(4)), quint8(0x40));
-        const VirtualMouseConfig held = rig.mouse().heldConfiguration();
-        QCOMPARE(held.selectedProfile, 3);
-        QCOMPARE(held.refreshCodes, (QList<quint8>{0x01}));
+        CommandTransport::setSleepFunction([](unsigned long) {});
+        if (fault == "write")
+            rig.mouse().failWrites(1);
+        else if (fault == "read")
+            rig.mouse().failReads(1000);
+        else if (fault == "close")
+            DeviceLink::instance().closeAll();
+        PollingRecorder polling(rig);
+        ProfileSelectThread job(3, &polling);
+        job.start();
+        QVERIFY(job.wait(10000));
+        CommandTransport::setSleepFunction(nullptr);
+        QCOMPARE(int(job.result()), result);
+        QCOMPARE(rig.reports().size(), received);
+        QCOMPARE(polling.stops, QList<int>{0});
+        QCOMPARE(polling.starts, result == 1 ? QList<int>() : QList<int>{received});
     }
 
     void refreshSet()
