@@ -60,7 +60,7 @@ file(CONFIGURE OUTPUT ${SKIN_RC_DIR}/skin.qrc CONTENT
 qt5_add_resources(SKIN_RC_SOURCES ${SKIN_RC_DIR}/skin.qrc)
 set_source_files_properties(${SKIN_RC_SOURCES} PROPERTIES SKIP_AUTOGEN ON)
 # The resource sits in a static library: SkinResources::init() references it so it is linked.
-target_sources(mousecfg_ui PRIVATE ${SKIN_RC_SOURCES})
+target_sources(mousecfg_widgets PRIVATE ${SKIN_RC_SOURCES})
 
 # A picture of the skin laid out like the main window (scripts/skin-preview.sh).
 add_executable(skinpreview ${CMAKE_SOURCE_DIR}/tools/skinpreview/main.cpp)
