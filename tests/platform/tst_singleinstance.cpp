@@ -1,3 +1,4 @@
+#include "platform/InstanceChannel.h"
 #include "platform/LockFileSingleInstance.h"
 #include "platform/RuntimeDir.h"
 
@@ -5,6 +6,7 @@
 
 #include <cstdio>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // The test program doubles as the other process: "--hold <dir> <name> [child]" takes the lock,
@@ -39,21 +41,46 @@ private:
     QTemporaryDir m_Dir;
 
     // Starts a holder process and returns its first answer line ("held" or "busy").
-    QString startHolder(QProcess& process, const QString& name, bool startChild = false)
+    // `dir` null: the test's own folder; empty: the runtime folder the lock finds itself.
+    QString startHolder(QProcess& process, const QString& name, bool startChild = false,
+                        const QString& dir = QString())
     {
-        QStringList args{"--hold", m_Dir.path(), name};
+        QStringList args{"--hold", dir.isNull() ? m_Dir.path() : dir, name};
         if (startChild)
             args << "child";
         process.start(QCoreApplication::applicationFilePath(), args);
         if (!process.waitForStarted(10000))
             return "not started";
         QString answer;
-        while (!answer.startsWith("held") && !answer.startsWith("busy")) {
+        while (answer != "held" && answer != "busy" && answer != "refused") {
             if (!process.canReadLine() && !process.waitForReadyRead(10000))
                 return "no answer";
             answer = QString::fromLatin1(process.readLine()).trimmed();
         }
         return answer;
+    }
+
+    static QByteArray request(const QStringList& args)
+    {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << args;
+        return bytes;
+    }
+
+    // Writes `bytes` as a later start would and waits up to `iWaitMs` for the server to close;
+    // the answer as "code:output", null when there was none.
+    static QString ask(QLocalSocket& socket, const QByteArray& bytes, int iWaitMs)
+    {
+        socket.connectToServer(InstanceChannel::address("CHANNEL"));
+        socket.write(bytes);
+        (void)QTest::qWaitFor(
+            [&socket] { return socket.state() == QLocalSocket::UnconnectedState; }, iWaitMs);
+        QDataStream in(socket.readAll());
+        qint32 code = 0;
+        QString output;
+        in >> code >> output;
+        return in.status() == QDataStream::Ok ? QString("%1:%2").arg(code).arg(output) : QString();
     }
 
     static void stop(QProcess& process)
@@ -112,6 +139,45 @@ private slots:
                 lock.lockFilePath(SingleInstance::mutexName("LINDEN/")));
         QVERIFY(lock.tryAcquire("../../etc/passwd"));
         QVERIFY(QFile::exists(a));
+    }
+
+    void hostileRequestClosesOnlyItsConnection_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("answer"); // null: the connection is closed unanswered
+        QTest::addColumn<bool>("bWaits");    // an unfinished request is waited for, then dropped
+        QTest::newRow("good") << request({"--raise", QString(), ""}) << "7:--raise|null|" << false;
+        QTest::newRow("count 0x7fffffff") << QByteArray::fromHex("7fffffff") << QString() << false;
+        QTest::newRow("huge string")
+            << QByteArray::fromHex("000000017ffffffe") << QString() << false;
+        QTest::newRow("odd string length")
+            << QByteArray::fromHex("0000000100000003616263") << QString() << false;
+        QTest::newRow("33 arguments")
+            << request(QVector<QString>(33, "a").toList()) << QString() << false;
+        QTest::newRow("over 64 KiB")
+            << request(QVector<QString>(9, QString(4096, 'x')).toList()) << QString() << false;
+        QTest::newRow("truncated") << request({"--raise"}).chopped(1) << QString() << true;
+    }
+
+    void hostileRequestClosesOnlyItsConnection()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, answer);
+        QFETCH(bool, bWaits);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_Dir.path()));
+        InstanceChannel channel;
+        QVERIFY(channel.listen("CHANNEL"));
+        channel.setHandler([](const QStringList& args, QString* output) {
+            for (const QString& arg : args)
+                *output += (output->isEmpty() ? "" : "|") + (arg.isNull() ? "null" : arg);
+            return 7;
+        });
+        QLocalSocket first;
+        QCOMPARE(ask(first, bytes, bWaits ? 500 : 2000), answer);
+        QCOMPARE(first.state() == QLocalSocket::ConnectedState, bWaits);
+        QLocalSocket next;
+        QCOMPARE(ask(next, request({"--raise"}), 2000), QString("7:--raise"));
+        QTRY_COMPARE_WITH_TIMEOUT(first.state(), QLocalSocket::UnconnectedState, 7000);
     }
 
     void runtimeFolderIsPrivate()
