@@ -22,7 +22,7 @@ int holdLock(const QString& dir, const QString& name, bool startChild)
         QProcess::startDetached("sleep", {"30"}, QString(), &pid);
         std::printf("child %lld\n", static_cast<long long>(pid));
     }
-    std::printf(held ? "held\n" : "busy\n");
+    std::printf(held ? "held\n" : lock.failure().isEmpty() ? "busy\n" : "refused\n");
     std::fflush(stdout);
     if (!held)
         return 1;
@@ -178,6 +178,55 @@ private slots:
         QLocalSocket next;
         QCOMPARE(ask(next, request({"--raise"}), 2000), QString("7:--raise"));
         QTRY_COMPARE_WITH_TIMEOUT(first.state(), QLocalSocket::UnconnectedState, 7000);
+    }
+
+    void lockNeedsAPrivateFolder_data()
+    {
+        QTest::addColumn<QString>("taken"); // what the fallback folders are before the first start
+        QTest::addColumn<bool>("bLockable");
+        QTest::newRow("<temp>/<uid> mode 0755") << "mode 0755" << true;
+        QTest::newRow("<temp>/<uid> a link to a private folder") << "link" << true;
+        QTest::newRow("every fallback a file") << "files" << false;
+    }
+
+    // Without $XDG_RUNTIME_DIR, a <temp>/<uid> that is not ours alone is passed over, and with
+    // no private folder at all every start is refused: never two windows.
+    void lockNeedsAPrivateFolder()
+    {
+        QFETCH(QString, taken);
+        QFETCH(bool, bLockable);
+        QTemporaryDir temp, target;
+        const QByteArray uidDir = QFile::encodeName(temp.path() + "/" + QString::number(getuid()));
+        const char* vars[] = {"XDG_RUNTIME_DIR", "TMPDIR", "HOME"};
+        QByteArray saved[3];
+        for (int i = 0; i < 3; ++i) {
+            saved[i] = qgetenv(vars[i]);
+            qputenv(vars[i], QFile::encodeName(temp.path()));
+        }
+        qunsetenv("XDG_RUNTIME_DIR");
+        if (taken == "mode 0755")
+            QVERIFY(::mkdir(uidDir.constData(), 0755) == 0 &&
+                    ::chmod(uidDir.constData(), 0755) == 0);
+        else if (taken == "link")
+            QVERIFY(::symlink(QFile::encodeName(target.path()).constData(), uidDir.constData()) ==
+                    0);
+        for (const QString& dir : RuntimeDir::fallbacks()) { // files where folders should go
+            if (taken == "files")
+                QVERIFY(QDir().mkpath(QFileInfo(dir).path()) &&
+                        QFile(dir).open(QIODevice::WriteOnly));
+        }
+
+        QProcess first;
+        const QString name = SingleInstance::mutexName("ROWAN");
+        const QString firstAnswer = startHolder(first, name, false, QString(""));
+        LockFileSingleInstance second;
+        const bool bSecond = second.tryAcquire(name);
+        stop(first);
+        for (int i = 0; i < 3; ++i)
+            saved[i].isNull() ? qunsetenv(vars[i]) : qputenv(vars[i], saved[i]);
+        QCOMPARE(firstAnswer, QString(bLockable ? "held" : "refused"));
+        QVERIFY(!bSecond);
+        QCOMPARE(second.failure().isEmpty(), bLockable);
     }
 
     void runtimeFolderIsPrivate()
