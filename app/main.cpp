@@ -4,10 +4,10 @@
 #include "app/MousecfgWidget.h"
 #include "app/ScriptCommands.h"
 #include "model/AppPaths.h"
+#include "model/DeviceDescription.h"
 #include "platform/DesktopSession.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/InstanceChannel.h"
-#include "model/DeviceDescription.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
@@ -37,6 +37,18 @@ void print(const QString& text, FILE* stream)
     std::fflush(stream);
 }
 
+// Without a lock we can trust, a second window or command might be driving the mouse already:
+// better to say so and not start than to have two processes write to it at once.
+int refuseWithoutLock(const SingleInstance& instance, int iExitCode)
+{
+    print(QCoreApplication::translate("main", "Cannot make sure that no other mousecfg runs "
+                                              "(%1); not starting.")
+                  .arg(instance.failure()) +
+              "\n",
+          stderr);
+    return iExitCode;
+}
+
 // A command: handed to the running window of this product, or carried out here when none
 // runs. Either way one process alone talks to the mouse.
 int runCommand(const CommandLine& line)
@@ -44,6 +56,8 @@ int runCommand(const CommandLine& line)
     const QString lockName = SingleInstance::mutexName(productName());
     const std::unique_ptr<SingleInstance> instance = SingleInstance::create();
     for (int waited = 0; !instance->tryAcquire(lockName); waited += 200) {
+        if (!instance->failure().isEmpty())
+            return refuseWithoutLock(*instance, CommandLine::WriteFailed);
         const InstanceChannel::Reply reply =
             InstanceChannel::send(lockName, line.arguments(), kCommandTimeoutMs);
         if (reply.bAnswered) {
@@ -125,6 +139,8 @@ int main(int argc, char* argv[])
     const QString lockName = SingleInstance::mutexName(product);
     const std::unique_ptr<SingleInstance> instance = SingleInstance::create();
     if (!instance->tryAcquire(lockName)) {
+        if (!instance->failure().isEmpty())
+            return refuseWithoutLock(*instance, 1);
         InstanceChannel::send(lockName, {InstanceRequests::raiseRequest()}, kRaiseTimeoutMs);
         QCoreApplication::exit(1);
         return 1;

@@ -1,5 +1,6 @@
 #include "platform/InstanceChannel.h"
 
+#include "platform/InstanceRequestReader.h"
 #include "platform/RuntimeDir.h"
 
 #include <QDataStream>
@@ -8,6 +9,8 @@
 #include <QLocalSocket>
 #include <QPointer>
 #include <QTimer>
+
+#include <memory>
 
 InstanceChannel::InstanceChannel(QObject* parent) : QObject(parent)
 {
@@ -37,29 +40,55 @@ bool InstanceChannel::listen(const QString& name)
 void InstanceChannel::onNewConnection()
 {
     while (QLocalSocket* socket = m_Server.nextPendingConnection()) {
+        auto reader = std::make_shared<InstanceRequestReader>();
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
+        connect(socket, &QLocalSocket::readyRead, this,
+                [this, socket, reader] { receive(socket, *reader); });
+        // A sender writes its whole request at once; one that stops halfway must not keep the
+        // connection (and its buffer) forever.
+        QTimer::singleShot(kRequestTimeoutMs, socket, [socket, reader] {
+            if (reader->state() == InstanceRequestReader::Incomplete) {
+                qDebug() << "instance channel: request not finished in time, closing";
+                socket->abort();
+                socket->deleteLater();
+            }
+        });
         if (socket->bytesAvailable() > 0)
-            serve(socket);
+            receive(socket, *reader);
     }
 }
 
-void InstanceChannel::serve(QLocalSocket* socket)
+void InstanceChannel::receive(QLocalSocket* socket, InstanceRequestReader& reader)
+{
+    // Read no more than the reader takes: what lies beyond a request's bounds is never kept.
+    switch (reader.feed(socket->read(reader.room()))) {
+    case InstanceRequestReader::Incomplete:
+        return; // the rest of the request is still on its way
+    case InstanceRequestReader::Refused:
+        qDebug() << "instance channel: malformed or oversized request, closing";
+        disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+        socket->abort();
+        socket->deleteLater();
+        return;
+    case InstanceRequestReader::Complete: {
+        // A copy: disconnecting may let go of the reader.
+        const QStringList args = reader.arguments();
+        // Answer once per connection: a handler that runs a nested event loop (a write with its
+        // busy dialog) must not see the same request again.
+        disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+        serve(socket, args);
+        return;
+    }
+    }
+}
+
+void InstanceChannel::serve(QLocalSocket* socket, const QStringList& args)
 {
     if (!m_Handler) {
         // Listening starts with the lock, before the window that answers exists.
-        QTimer::singleShot(kHandlerWaitMs, socket, [this, socket] { serve(socket); });
+        QTimer::singleShot(kHandlerWaitMs, socket, [this, socket, args] { serve(socket, args); });
         return;
     }
-    QDataStream in(socket);
-    in.startTransaction();
-    QStringList args;
-    in >> args;
-    if (!in.commitTransaction())
-        return; // the rest of the request is still on its way
-    // Answer once per connection: a handler that runs a nested event loop (a write with its
-    // busy dialog) must not see the same request again.
-    disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
     QPointer<QLocalSocket> guard(socket);
     QString output;
     const int code = m_Handler(args, &output);

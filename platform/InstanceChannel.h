@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class InstanceRequestReader;
+
 // The running instance's ear: a local socket beside its single-instance lock. A later start of
 // the same product hands its request (the command-line arguments) over and gets back an exit
 // code and the text to print, so only the running instance ever talks to the mouse.
@@ -45,7 +47,10 @@ private slots:
 
 private:
     static constexpr int kHandlerWaitMs = 100;
-    void serve(QLocalSocket* socket);
+    // How long a connection may take to deliver its whole request.
+    static constexpr int kRequestTimeoutMs = 5000;
+    void receive(QLocalSocket* socket, InstanceRequestReader& reader);
+    void serve(QLocalSocket* socket, const QStringList& args);
 
     QLocalServer m_Server;
     Handler m_Handler;

@@ -2,7 +2,6 @@
 
 #include "platform/RuntimeDir.h"
 
-#include <QDebug>
 #include <QFile>
 
 #include <cerrno>
@@ -37,19 +36,21 @@ void LockFileSingleInstance::release()
 bool LockFileSingleInstance::tryAcquire(const QString& name)
 {
     release();
-    const QString path = lockFilePath(name);
-    if (path.isEmpty()) {
-        // Without a private folder there is no safe place for the lock; running a second
-        // instance is the lesser harm than refusing to run at all.
-        qDebug() << "single instance: no private runtime folder, running without the lock";
-        return true;
+    m_Failure.clear();
+    // Checked at every try, not once: a lock in a folder others can reach is no lock at all,
+    // as anyone could hold it for us or take the file away.
+    if (!RuntimeDir::isPrivate(m_LockDir)) {
+        m_Failure = m_LockDir.isEmpty()
+                        ? QStringLiteral("no private runtime folder could be found or made")
+                        : QStringLiteral("%1 is not a private folder").arg(m_LockDir);
+        return false;
     }
+    const QString path = lockFilePath(name);
     const int fd = ::open(QFile::encodeName(path).constData(),
                           O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
-        qDebug() << "single instance: cannot open" << path << "errno" << errno
-                 << ", running without the lock";
-        return true;
+        m_Failure = QStringLiteral("cannot open %1: %2").arg(path, qt_error_string(errno));
+        return false;
     }
     int result;
     do {
@@ -58,10 +59,9 @@ bool LockFileSingleInstance::tryAcquire(const QString& name)
     if (result != 0) {
         const int error = errno;
         ::close(fd);
-        if (error == EWOULDBLOCK)
-            return false;
-        qDebug() << "single instance: flock failed, errno" << error << ", running without the lock";
-        return true;
+        if (error != EWOULDBLOCK)
+            m_Failure = QStringLiteral("cannot lock %1: %2").arg(path, qt_error_string(error));
+        return false;
     }
     m_iFd = fd;
     return true;

@@ -4,7 +4,8 @@
 
 // A named lock as an flock() on a file in the per-user runtime folder. The kernel drops the
 // lock with the last descriptor, so a crashed or killed holder cannot leave it stuck, and the
-// descriptor is close-on-exec so that programs we start never inherit it.
+// descriptor is close-on-exec so that programs we start never inherit it. The lock is only
+// taken in a folder that is ours alone; without one it is refused rather than skipped.
 class LockFileSingleInstance : public SingleInstance
 {
 public:
@@ -14,6 +15,7 @@ public:
 
     bool tryAcquire(const QString& name) override;
     bool isHeld() const override { return m_iFd >= 0; }
+    QString failure() const override { return m_Failure; }
 
     QString lockFilePath(const QString& name) const;
 
@@ -22,4 +24,5 @@ private:
 
     QString m_LockDir;
     int m_iFd = -1;
+    QString m_Failure;
 };

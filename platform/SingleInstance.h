@@ -17,11 +17,16 @@ public:
         return productName + QStringLiteral(" Wireless Gaming Mouse Mutex1");
     }
 
-    // False when another process holds `name`. On success the lock stays held for the life of
+    // False when another process holds `name`, or when the lock cannot be had safely (see
+    // failure()). On success the lock stays held for the life of
     // this object (the program keeps it until it exits). Acquiring another name gives up the
     // one held before.
     virtual bool tryAcquire(const QString& name) = 0;
     virtual bool isHeld() const = 0;
+    // Why the last tryAcquire() failed when the reason was not another holder (no safe place
+    // for the lock, an error of the system); empty otherwise. Nobody can then tell whether
+    // another instance runs, so the caller must not go on as if none did.
+    virtual QString failure() const = 0;
 
     // The implementation for this operating system.
     static std::unique_ptr<SingleInstance> create();

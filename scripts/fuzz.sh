@@ -22,7 +22,7 @@ while [ $# -gt 0 ]; do
         *) targets+=("$1"); shift ;;
     esac
 done
-[ ${#targets[@]} -gt 0 ] || targets=(profile config description macro import frames answers)
+[ ${#targets[@]} -gt 0 ] || targets=(profile config description macro import frames answers instance)
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -12,7 +12,9 @@
 #include "model/MacroFile.h"
 #include "model/ProfileFiles.h"
 #include "model/SetAsideFiles.h"
+#include "platform/InstanceRequestReader.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -106,6 +108,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     quint8 command[CommandTransport::kFrameLength] = {0, 0x51, 0x02};
     CommandTransport::sendCommand(command, CommandTransport::kFrameLength);
     DeviceLink::instance().closeAll();
+#elif defined(FUZZ_instance)
+    // Fed in two halves, as a socket may deliver it; a complete request must be exactly what
+    // QDataStream writes for the arguments read, or an ordinary sender would be misread.
+    const QByteArray bytes(reinterpret_cast<const char*>(data), int(size));
+    InstanceRequestReader reader;
+    reader.feed(bytes.left(bytes.size() / 2));
+    if (reader.feed(bytes.mid(bytes.size() / 2)) == InstanceRequestReader::Complete) {
+        QByteArray again;
+        QDataStream out(&again, QIODevice::WriteOnly);
+        out << reader.arguments();
+        if (again != bytes.left(reader.consumed()))
+            qFatal("request read wrongly");
+    }
 #else
 #error "no fuzz target chosen"
 #endif

@@ -1,3 +1,4 @@
+#include "platform/InstanceChannel.h"
 #include "platform/LockFileSingleInstance.h"
 #include "platform/RuntimeDir.h"
 
@@ -20,7 +21,7 @@ int holdLock(const QString& dir, const QString& name, bool startChild)
         QProcess::startDetached("sleep", {"30"}, QString(), &pid);
         std::printf("child %lld\n", static_cast<long long>(pid));
     }
-    std::printf(held ? "held\n" : "busy\n");
+    std::printf(held ? "held\n" : lock.failure().isEmpty() ? "busy\n" : "busy unsafe\n");
     std::fflush(stdout);
     if (!held)
         return 1;
@@ -39,9 +40,11 @@ private:
     QTemporaryDir m_Dir;
 
     // Starts a holder process and returns its first answer line ("held" or "busy").
-    QString startHolder(QProcess& process, const QString& name, bool startChild = false)
+    // `dir` null: the test's own folder; empty: the runtime folder the lock finds itself.
+    QString startHolder(QProcess& process, const QString& name, bool startChild = false,
+                        const QString& dir = QString())
     {
-        QStringList args{"--hold", m_Dir.path(), name};
+        QStringList args{"--hold", dir.isNull() ? m_Dir.path() : dir, name};
         if (startChild)
             args << "child";
         process.start(QCoreApplication::applicationFilePath(), args);
@@ -54,6 +57,24 @@ private:
             answer = QString::fromLatin1(process.readLine()).trimmed();
         }
         return answer;
+    }
+
+    // A request as a later start writes it.
+    static QByteArray request(const QStringList& args)
+    {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << args;
+        return bytes;
+    }
+
+    // Writes `bytes` as a later start would; whether the server closed within `iWaitMs`.
+    static bool ask(QLocalSocket& socket, const QByteArray& bytes, int iWaitMs)
+    {
+        socket.connectToServer(InstanceChannel::address("CHANNEL"));
+        socket.write(bytes);
+        return QTest::qWaitFor(
+            [&socket] { return socket.state() == QLocalSocket::UnconnectedState; }, iWaitMs);
     }
 
     static void stop(QProcess& process)
@@ -112,6 +133,70 @@ private slots:
                 lock.lockFilePath(SingleInstance::mutexName("LINDEN/")));
         QVERIFY(lock.tryAcquire("../../etc/passwd"));
         QVERIFY(QFile::exists(a));
+    }
+
+    void hostileRequestClosesOnlyItsConnection_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("good") << request({"--raise", "", "3"});
+        QTest::newRow("count 0x7fffffff") << QByteArray::fromHex("7fffffff");
+        QTest::newRow("huge string") << QByteArray::fromHex("000000017ffffffe");
+        QTest::newRow("33 arguments") << request(QVector<QString>(33, "a").toList());
+        QTest::newRow("over 64 KiB") << request(QVector<QString>(9, QString(4096, 'x')).toList());
+        // Waited for a while, then dropped.
+        QTest::newRow("truncated") << request({"--raise"}).chopped(1);
+    }
+
+    // Only a good request reaches the handler; whatever came before, the next one is answered.
+    void hostileRequestClosesOnlyItsConnection()
+    {
+        QFETCH(QByteArray, bytes);
+        const QByteArray tag = QTest::currentDataTag();
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_Dir.path()));
+        InstanceChannel channel;
+        QVERIFY(channel.listen("CHANNEL"));
+        QStringList handled;
+        channel.setHandler([&handled](auto& args, auto) { return handled << args.join('|'), 0; });
+        QLocalSocket first, next;
+        QCOMPARE(ask(first, bytes, tag == "truncated" ? 500 : 2000), tag != "truncated");
+        QVERIFY(ask(next, request({"--raise"}), 2000));
+        QCOMPARE(handled.join(' '), QString(tag == "good" ? "--raise||3 --raise" : "--raise"));
+        QTRY_COMPARE_WITH_TIMEOUT(first.state(), QLocalSocket::UnconnectedState, 7000);
+    }
+
+    void lockNeedsAPrivateFolder_data()
+    {
+        QTest::addColumn<QString>("taken"); // what <temp>/<uid> is before the first start
+        QTest::newRow("mode 0755") << "mode 0755";
+        QTest::newRow("link to a private folder") << "link";
+        QTest::newRow("temp and home not folders") << "file";
+    }
+
+    // Without $XDG_RUNTIME_DIR, a <temp>/<uid> that is not ours alone is passed over, and with
+    // no private folder at all every start is refused: never two windows.
+    void lockNeedsAPrivateFolder()
+    {
+        QFETCH(QString, taken);
+        const bool bLockable = taken != "file";
+        QTemporaryDir temp;
+        // <temp>/<uid>: the folder we made is ours, so its owner is our uid.
+        const QString uidDir =
+            temp.path() + '/' + QString::number(QFileInfo(temp.path()).ownerId());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("XDG_RUNTIME_DIR");
+        env.insert("TMPDIR", taken == "file" ? uidDir : temp.path());
+        env.insert("HOME", env.value("TMPDIR"));
+        if (taken == "mode 0755")
+            QVERIFY(QDir().mkdir(uidDir) && QFile::setPermissions(uidDir, QFlag(0x7755)));
+        else
+            QVERIFY(taken == "link" ? QFile::link(m_Dir.path(), uidDir)
+                                    : QFile(uidDir).open(QIODevice::WriteOnly));
+        QProcess first, next;
+        for (QProcess* process : {&first, &next})
+            process->setProcessEnvironment(env);
+        QCOMPARE(startHolder(first, "ELM", false, ""), QString(bLockable ? "held" : "busy unsafe"));
+        QCOMPARE(startHolder(next, "ELM", false, ""), QString(bLockable ? "busy" : "busy unsafe"));
+        stop(first);
     }
 
     void runtimeFolderIsPrivate()

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QLocalSocket>
 
 // The on-screen display: stays running in the background and shows each announcement the
 // configuration tool sends it. One per user: a second start leaves at once with exit code 1.
@@ -22,14 +21,10 @@ int main(int argc, char* argv[])
 
     const QString address = OsdClient::serverAddress();
     LockFileSingleInstance lock;
-    if (!lock.tryAcquire(OsdClient::serverName()))
+    if (!lock.tryAcquire(OsdClient::serverName())) {
+        if (!lock.failure().isEmpty())
+            qWarning().noquote() << "OSD: not starting without a safe lock:" << lock.failure();
         return 1;
-    if (!lock.isHeld()) {
-        // Without the lock, a server that answers is the only sign of another OSD.
-        QLocalSocket probe;
-        probe.connectToServer(address);
-        if (probe.waitForConnected(500))
-            return 1;
     }
 
     OsdServer server;
