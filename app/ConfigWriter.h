@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 class PollingControl;
@@ -7,9 +8,12 @@ class QWidget;
 
 // Writes the live configuration to the mouse the one way the window does it: the writer thread
 // runs while the busy dialog holds the window modally, and a failed write is reported with a
-// "Warning" box. Apply, OK and the profile operations all come through here.
+// "Warning" box, as is a file the writer could not save. Apply, OK and the profile operations
+// all come through here.
 class ConfigWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(ConfigWriter)
+
 public:
     struct Outcome
     {

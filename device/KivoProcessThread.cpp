@@ -16,6 +16,7 @@ void KivoProcessThread::run()
 
     MouseConfig& live = GlobalRecords::live();
     MouseConfig& snapshot = GlobalRecords::snapshot();
+    ProfileFiles::takeSaveError(); // only this write's own saves count
 
     // The edits reach the disk before any device traffic, so a failed write loses nothing.
     ProfileFiles::saveConfiguration(live);
@@ -33,5 +34,8 @@ void KivoProcessThread::run()
 
     snapshot = live;
     ProfileFiles::writeFullWriteFlag(m_iResult != 0 ? 1 : 0);
+    const ProfileFiles::SaveError saveError = ProfileFiles::takeSaveError();
+    m_SaveFailureFile = saveError.file;
+    m_SaveFailureReason = saveError.reason;
     emit DoProcessDlg();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QThread>
 
 class PollingControl;
@@ -24,6 +25,10 @@ public:
     // Read after DoProcessDlg() (or after the thread finished).
     quint8 result() const { return m_iResult; }
     int changeMask() const { return m_iMask; }
+    // The first of the write's file saves that failed: its file's name and the reason.
+    bool saveFailed() const { return !m_SaveFailureReason.isEmpty(); }
+    QString saveFailureFile() const { return m_SaveFailureFile; }
+    QString saveFailureReason() const { return m_SaveFailureReason; }
 
 signals:
     void DoProcessDlg();
@@ -37,4 +42,6 @@ private:
     bool m_bStop = false;
     quint8 m_iResult = 0;
     int m_iMask = 0;
+    QString m_SaveFailureFile;
+    QString m_SaveFailureReason;
 };

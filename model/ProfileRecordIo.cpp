@@ -1,5 +1,8 @@
 #include "model/ProfileRecordIo.h"
 
+#include "model/IniWriter.h"
+#include "model/SettingsFile.h"
+
 #include <QColor>
 #include <QLatin1String>
 #include <QSettings>
@@ -152,8 +155,10 @@ void ProfileRecordIo::read(const ValueOf& value, const QString& group, ProfileDa
     }
 }
 
-void ProfileRecordIo::write(QSettings& s, const QString& group, const ProfileData& p,
-                            SleepFields sleep)
+namespace {
+template <class Target>
+void writeRecord(Target& s, const QString& group, const ProfileData& p,
+                 ProfileRecordIo::SleepFields sleep)
 {
     const QVector<QString> table = keysFor(group);
     const QString* k = table.constData();
@@ -199,7 +204,7 @@ void ProfileRecordIo::write(QSettings& s, const QString& group, const ProfileDat
     put(kTailBase, p.ProfileName);
     put(kTailBase + 1, p.ProfilePath);
     byte(kTailBase + 2, p.LedMode);
-    if (sleep == WithSleepFields) {
+    if (sleep == ProfileRecordIo::WithSleepFields) {
         byte(kTailBase + 3, p.LedMoveOFF);
         byte(kTailBase + 4, p.LedSleepTime);
     }
@@ -213,6 +218,20 @@ void ProfileRecordIo::write(QSettings& s, const QString& group, const ProfileDat
         put(at + 4, led.bright);
         put(at + 5, led.breath);
     }
+}
+
+} // namespace
+
+void ProfileRecordIo::write(SettingsFile& file, const QString& group, const ProfileData& profile,
+                            SleepFields sleep)
+{
+    writeRecord(file, group, profile, sleep);
+}
+
+void ProfileRecordIo::write(IniWriter& text, const QString& group, const ProfileData& profile,
+                            SleepFields sleep)
+{
+    writeRecord(text, group, profile, sleep);
 }
 
 void ProfileRecordIo::setMissingFileDefaults(ProfileData& profile)

@@ -8,7 +8,9 @@
 
 #include <functional>
 
+class IniWriter;
 class QSettings;
+class SettingsFile;
 
 // One ProfileData as INI keys under a group: "PROFILE" in a profile file, "PROFILE_<n>" in a
 // configuration export. The key strings are formed once per group and kept, since a profile has
@@ -31,7 +33,10 @@ public:
     using ValueOf = std::function<QVariant(const QString& key, const QVariant& def)>;
     static void read(const ValueOf& value, const QString& group, ProfileData& profile,
                      SleepFields sleep = WithSleepFields);
-    static void write(QSettings& settings, const QString& group, const ProfileData& profile,
+    // Into a settings file, or into a text built from nothing.
+    static void write(SettingsFile& file, const QString& group, const ProfileData& profile,
+                      SleepFields sleep = WithSleepFields);
+    static void write(IniWriter& text, const QString& group, const ProfileData& profile,
                       SleepFields sleep = WithSleepFields);
     // The record a missing or unreadable profile file stands for.
     static void setMissingFileDefaults(ProfileData& profile);

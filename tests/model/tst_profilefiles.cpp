@@ -8,6 +8,7 @@
 #include "model/ProfileFiles.h"
 #include "model/ProfileRecordIo.h"
 #include "model/ProfileRules.h"
+#include "model/SettingsFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -360,8 +361,8 @@ private slots:
         // The DPI level goes through a long-lived settings object and reaches the file at once.
         const QString path = ProfileFiles::profilePath(QStringLiteral("Profile 1"));
         QVERIFY(ProfileFiles::saveProfile(distinctProfile(40), path));
-        QSettings longLived(path, QSettings::IniFormat);
-        ProfileFiles::storeDpiLevel(longLived, 6);
+        SettingsFile longLived(path, SettingsFile::Write);
+        QVERIFY(ProfileFiles::storeDpiLevel(longLived, 6));
         QVERIFY(TestFiles::read(path).contains("\ndpi=6\n"));
     }
 
