@@ -53,15 +53,6 @@ void makeNewer(int fd, const struct stat& old)
     ::futimens(fd, times);
 }
 
-void syncFolder(const QByteArray& folder)
-{
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 bool fail(QString* error, int code)
 {
     if (error)
@@ -100,7 +91,7 @@ bool replace(const QString& path, const Fill& fill, QString* error)
     int code = exists && ::fchmod(fd, old.st_mode & 07777) != 0 ? errno : 0;
     if (code == 0)
         code = fill(fd, size);
-    if (code == 0 && ::fsync(fd) != 0)
+    if (code == 0 && ::fdatasync(fd) != 0)
         code = errno;
     struct stat written;
     if (code == 0 && ::fstat(fd, &written) != 0)
@@ -118,7 +109,8 @@ bool replace(const QString& path, const Fill& fill, QString* error)
         ::unlink(tempName.constData());
         return fail(error, code);
     }
-    syncFolder(QFile::encodeName(folder));
+    // The folder is not synced: should the rename be lost in a crash, the old file is there,
+    // whole, which is all this promises.
     return true;
 }
 } // namespace

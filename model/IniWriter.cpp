@@ -25,23 +25,21 @@ enum CharTraits
     Special = 2
 };
 
-int traits(char c)
+struct TraitTable
 {
-    switch (c) {
-    case ' ':
-    case '\t':
-        return Space;
-    case '\n':
-    case '\r':
-        return Space | Special;
-    case '"':
-    case ';':
-    case '=':
-    case '\\':
-        return Special;
-    default:
-        return 0;
+    unsigned char of[256] = {};
+    TraitTable()
+    {
+        of[uchar(' ')] = of[uchar('\t')] = Space;
+        of[uchar('\n')] = of[uchar('\r')] = Space | Special;
+        of[uchar('"')] = of[uchar(';')] = of[uchar('=')] = of[uchar('\\')] = Special;
     }
+};
+const TraitTable kTraits;
+
+inline int traits(char c)
+{
+    return kTraits.of[uchar(c)];
 }
 
 // One logical line: comments skipped, quotes and escaped line ends followed.
@@ -104,8 +102,8 @@ done:
 
 bool isWordChar(uint c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '-' || c == '.';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-' || c == '.';
 }
 
 // Appends the key text of data[from, to) to `result`.
@@ -153,10 +151,16 @@ void unescapeKey(const char* key, int from, int to, QString& result)
     }
 }
 
-void escapeKey(const QString& key, QByteArray& result)
+void escapeKey(const QChar* u, int n, QByteArray& result)
 {
-    const QChar* u = key.unicode();
-    const int n = key.size();
+    if (std::all_of(u, u + n, [](QChar c) { return isWordChar(c.unicode()); })) {
+        const int at = result.size();
+        result.resize(at + n);
+        char* out = result.data() + at;
+        for (int i = 0; i < n; ++i)
+            out[i] = char(u[i].unicode());
+        return;
+    }
     for (int i = 0; i < n; ++i) {
         uint ch = u[i].unicode();
         if (ch == '/') {
@@ -272,8 +276,8 @@ void chopTrailingSpaces(QString& str, int limit)
 bool unescapeStringList(const char* str, int from, int to, QString& stringResult,
                         QStringList& stringListResult, QTextCodec* codec)
 {
-    static const char escapeCodes[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'},  {'n', '\n'},
-                                          {'r', '\r'}, {'t', '\t'}, {'v', '\v'},  {'"', '"'},
+    static const char escapeCodes[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                          {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
                                           {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
     bool isStringList = false;
     bool inQuotedString = false;
@@ -306,7 +310,8 @@ StNormal:
                 if (i >= to)
                     goto end;
                 ch = str[i];
-                if ((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f'))
+                if ((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') ||
+                    (ch >= 'a' && ch <= 'f'))
                     goto StHexEscape;
             } else if (ch >= '0' && ch <= '7') {
                 escapeVal = ch - '0';
@@ -441,8 +446,8 @@ QVariant stringToVariant(const QString& s)
             } else if (s.startsWith(QLatin1String("@Rect("))) {
                 const QStringList args = splitArgs(s, 5);
                 if (args.size() == 4)
-                    return QVariant(QRect(args[0].toInt(), args[1].toInt(), args[2].toInt(),
-                                          args[3].toInt()));
+                    return QVariant(
+                        QRect(args[0].toInt(), args[1].toInt(), args[2].toInt(), args[3].toInt()));
             } else if (s.startsWith(QLatin1String("@Size("))) {
                 const QStringList args = splitArgs(s, 5);
                 if (args.size() == 2)
@@ -574,11 +579,48 @@ bool isPlainText(const QString& s)
     return std::all_of(u, u + n, [](QChar c) { return isPlainChar(c.unicode()); });
 }
 
+// Part of a key, compared as QString compares: by UTF-16 code units.
+struct Text
+{
+    const QChar* text;
+    int size;
+};
+
+int compare(const Text& a, const Text& b)
+{
+    const int n = qMin(a.size, b.size);
+    for (int i = 0; i < n; ++i) {
+        const ushort x = a.text[i].unicode();
+        const ushort y = b.text[i].unicode();
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size - b.size;
+}
+
+void appendNumber(qint64 value, QByteArray& out)
+{
+    char digits[24];
+    int at = sizeof digits;
+    quint64 rest = value < 0 ? 0 - quint64(value) : quint64(value);
+    do {
+        digits[--at] = char('0' + rest % 10);
+        rest /= 10;
+    } while (rest);
+    if (value < 0)
+        digits[--at] = '-';
+    out.append(digits + at, int(sizeof digits) - at);
+}
+
 // QSettings' spelling of a key: no slash at either end, none doubled.
 QString normalizedKey(const QString& key)
 {
-    if (!key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/')) &&
-        !key.contains(QLatin1String("//")))
+    const QChar* u = key.constData();
+    const int n = key.size();
+    bool plain = n > 0 && u[0] != QLatin1Char('/') && u[n - 1] != QLatin1Char('/');
+    for (int i = 1; plain && i < n; ++i)
+        plain = !(u[i] == QLatin1Char('/') && u[i - 1] == QLatin1Char('/'));
+    if (plain)
         return key;
     const QStringList parts = key.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     return parts.join(QLatin1Char('/'));
@@ -588,15 +630,22 @@ QString normalizedKey(const QString& key)
 IniWriter::IniWriter(const QByteArray& existing)
 {
     m_Chunks.append(existing);
-    if (!existing.isEmpty())
-        parse();
+    m_bParsed = existing.isEmpty();
 }
 
 IniWriter::~IniWriter() = default;
 
+// The file is read once all the changes are known: a key of the file that was set again or
+// removed needs no text of its own then.
 void IniWriter::parse()
 {
+    if (m_bParsed)
+        return;
+    m_bParsed = true;
     const QByteArray& data = m_Chunks[0];
+    const int lineCount = data.count('\n') + 1;
+    m_Entries.reserve(m_Entries.size() + lineCount);
+    m_Index.reserve(m_Index.size() + lineCount);
     const char* d = data.constData();
     const int len = data.size();
 
@@ -667,9 +716,11 @@ void IniWriter::parseSection(const QString& section, int chunk, int from, int to
         int keyEnd = equalsPos;
         while (keyEnd > lineStart && (d[keyEnd - 1] == ' ' || d[keyEnd - 1] == '\t'))
             --keyEnd;
-        QString key = section;
-        unescapeKey(d, lineStart, keyEnd, key);
-        insertOriginal(key, chunk, equalsPos + 1, lineStart + lineLen);
+        // Built in a buffer kept from key to key; only a key that stays is copied.
+        m_Key.resize(0);
+        m_Key += section;
+        unescapeKey(d, lineStart, keyEnd, m_Key);
+        insertOriginal(m_Key, chunk, equalsPos + 1, lineStart + lineLen);
     }
 }
 
@@ -677,21 +728,38 @@ void IniWriter::insertOriginal(const QString& key, int chunk, int from, int to)
 {
     const auto it = m_Index.constFind(key);
     if (it != m_Index.cend()) {
-        // A key given twice keeps its last value.
-        Entry& e = m_Entries[*it];
-        e.chunk = chunk;
-        e.from = from;
-        e.to = to;
+        // A key given twice keeps its last value; one set again takes the new value.
+        Entry& e = m_Entries[*it - 1];
+        m_FileOrder.append(*it - 1);
+        if (e.original) {
+            e.chunk = chunk;
+            e.from = from;
+            e.to = to;
+        }
         return;
     }
+    for (const QString& removed : qAsConst(m_Removed)) {
+        if (removed.isEmpty() || key == removed ||
+            (key.startsWith(removed) && key.at(removed.size()) == QLatin1Char('/'))) {
+            m_bRemovedOriginal = true;
+            return;
+        }
+    }
     Entry e;
-    e.key = key;
+    e.key = QString(key.constData(), key.size());
     e.chunk = chunk;
     e.from = from;
     e.to = to;
     e.original = true;
-    m_Index.insert(key, m_Entries.size());
+    m_FileOrder.append(m_Entries.size());
+    m_Index.insert(e.key, m_Entries.size() + 1);
     m_Entries.append(e);
+}
+
+void IniWriter::reserve(int keys)
+{
+    m_Entries.reserve(m_Entries.size() + keys);
+    m_Index.reserve(m_Index.size() + keys);
 }
 
 void IniWriter::setValue(const QString& key, const QVariant& value)
@@ -700,46 +768,49 @@ void IniWriter::setValue(const QString& key, const QVariant& value)
         return;
     // A key of slashes alone comes out empty, and is kept so.
     const QString k = normalizedKey(key);
-    const auto it = m_Index.constFind(k);
-    if (it != m_Index.cend()) {
-        Entry& e = m_Entries[*it];
+    int& at = m_Index[k];
+    if (at > 0) {
+        Entry& e = m_Entries[at - 1];
         e.value = value;
         e.chunk = -1;
         e.added = true;
-        e.removed = false;
+        e.original = false;
         return;
     }
+    at = m_Entries.size() + 1;
     Entry e;
     e.key = k;
     e.value = value;
     e.added = true;
-    m_Index.insert(k, m_Entries.size());
     m_Entries.append(e);
 }
 
 void IniWriter::remove(const QString& key)
 {
+    // Before the file is read, only keys set here can be dropped; the file's own keys are
+    // weighed against the removals when it is read.
     const QString k = normalizedKey(key);
     const QString prefix = k + QLatin1Char('/');
     QVector<QString> dropped;
     for (auto it = m_Index.cbegin(); it != m_Index.cend(); ++it) {
-        if (!k.isEmpty() && it.key() != k && !it.key().startsWith(prefix))
-            continue;
-        Entry& e = m_Entries[it.value()];
-        e.added = false;
-        if (e.original)
-            e.removed = true;
-        else
+        if (k.isEmpty() || it.key() == k || it.key().startsWith(prefix)) {
+            Entry& e = m_Entries[it.value() - 1];
+            m_bRemovedOriginal = m_bRemovedOriginal || e.original;
+            e.added = false;
+            e.original = false;
             dropped.append(it.key()); // set again, it counts as new
+        }
     }
     for (const QString& f : dropped)
         m_Index.remove(f);
+    m_Removed.append(k);
 }
 
-bool IniWriter::hasChanges() const
+bool IniWriter::hasChanges()
 {
-    return std::any_of(m_Entries.cbegin(), m_Entries.cend(),
-                       [](const Entry& e) { return e.added || (e.original && e.removed); });
+    parse();
+    return m_bRemovedOriginal || std::any_of(m_Entries.cbegin(), m_Entries.cend(),
+                                             [](const Entry& e) { return e.added; });
 }
 
 QVariant IniWriter::decodedValue(const Entry& entry) const
@@ -761,12 +832,13 @@ void IniWriter::appendValue(const Entry& entry, QByteArray& out) const
             return;
         }
     }
-    const QVariant v = entry.chunk >= 0 ? decodedValue(entry) : entry.value;
+    const QVariant decoded = entry.chunk >= 0 ? decodedValue(entry) : QVariant();
+    const QVariant& v = entry.chunk >= 0 ? decoded : entry.value;
     const int type = v.userType();
     if (type == QMetaType::Int) {
-        out += QByteArray::number(v.toInt());
+        appendNumber(v.toInt(), out);
     } else if (type == QMetaType::UInt) {
-        out += QByteArray::number(v.toUInt());
+        appendNumber(v.toUInt(), out);
     } else if (type == QMetaType::QString && isPlainText(v.toString())) {
         out += v.toString().toLatin1();
     } else if (type == QMetaType::QStringList ||
@@ -777,35 +849,53 @@ void IniWriter::appendValue(const Entry& entry, QByteArray& out) const
     }
 }
 
-QByteArray IniWriter::toBytes() const
+QByteArray IniWriter::toBytes()
 {
+    parse();
     struct Line
     {
-        QStringRef section; // empty: [General]
-        QStringRef name;
+        Text section; // empty: [General]
+        Text name;
         int entry;
         const QString* key;
-        bool sameLine(const Line& o) const { return section == o.section && name == o.name; }
+        bool sameLine(const Line& o) const
+        {
+            return compare(section, o.section) == 0 && compare(name, o.name) == 0;
+        }
         bool operator<(const Line& o) const
         {
-            const int c = section.compare(o.section);
+            const int c = compare(section, o.section);
             if (c != 0)
                 return c < 0;
-            const int n = name.compare(o.name);
+            const int n = compare(name, o.name);
             return n != 0 ? n < 0 : *key < *o.key;
         }
     };
     QVector<Line> lines;
     lines.reserve(m_Index.size());
+    // The file's keys in the file's order, then the new ones: a file in order stays so.
+    QVector<int> order;
+    order.reserve(m_Entries.size());
+    QVector<bool> listed(m_Entries.size());
+    for (const int i : qAsConst(m_FileOrder)) {
+        if (!listed[i])
+            order.append(i);
+        listed[i] = true;
+    }
     for (int i = 0; i < m_Entries.size(); ++i) {
+        if (!listed[i])
+            order.append(i);
+    }
+    for (const int i : qAsConst(order)) {
         const Entry& e = m_Entries[i];
-        if (!e.added && !(e.original && !e.removed))
+        if (!e.added && !e.original)
             continue;
         const int slash = e.key.indexOf(QLatin1Char('/'));
+        const QChar* k = e.key.constData();
         if (slash < 0)
-            lines.append({QStringRef(), QStringRef(&e.key), i, &e.key});
+            lines.append({{k, 0}, {k, e.key.size()}, i, &e.key});
         else
-            lines.append({e.key.leftRef(slash), e.key.midRef(slash + 1), i, &e.key});
+            lines.append({{k, slash}, {k + slash + 1, e.key.size() - slash - 1}, i, &e.key});
     }
     // A file this writer or QSettings wrote, with its keys set again, is in order already.
     if (!std::is_sorted(lines.cbegin(), lines.cend()))
@@ -819,9 +909,9 @@ QByteArray IniWriter::toBytes() const
         // Keys that differ only in a leading slash share a line; the last one's value stays.
         if (i + 1 < lines.size() && line.sameLine(lines[i + 1]))
             continue;
-        if (!previous || line.section != previous->section) {
+        if (!previous || compare(line.section, previous->section) != 0) {
             QByteArray header;
-            escapeKey(line.section.toString(), header);
+            escapeKey(line.section.text, line.section.size, header);
             if (header.isEmpty())
                 header = "[General]";
             else if (header.compare("general", Qt::CaseInsensitive) == 0)
@@ -833,7 +923,7 @@ QByteArray IniWriter::toBytes() const
             out += header;
             out += '\n';
         }
-        escapeKey(line.name.toString(), out);
+        escapeKey(line.name.text, line.name.size, out);
         out += '=';
         appendValue(m_Entries[line.entry], out);
         out += '\n';

@@ -26,26 +26,27 @@ public:
     explicit IniWriter(const QByteArray& existing = QByteArray());
     ~IniWriter();
 
+    // Room for this many more keys.
+    void reserve(int keys);
     // `key` as QSettings takes it: "group/name", slashes collapsed.
     void setValue(const QString& key, const QVariant& value);
     // The key and every key below it as a group; an empty key removes everything.
     void remove(const QString& key);
 
     // False when the calls so far leave nothing to write; QSettings then leaves the file alone.
-    bool hasChanges() const;
-    QByteArray toBytes() const;
+    bool hasChanges();
+    QByteArray toBytes();
 
 private:
     struct Entry
     {
         QString key;    // full key: "section/name"
         QVariant value; // when set
-        int chunk = -1;   // the file's undecoded value: m_Chunks[chunk] from `from` to `to`
+        int chunk = -1; // the file's undecoded value: m_Chunks[chunk] from `from` to `to`
         int from = 0;
         int to = 0;
-        bool original = false; // read from the file
-        bool added = false;    // set since
-        bool removed = false;  // read from the file and removed since
+        bool original = false; // read from the file, neither set nor removed here
+        bool added = false;    // set here and not removed since
     };
 
     void parse();
@@ -57,5 +58,10 @@ private:
     QVector<QByteArray> m_Chunks; // the file, then sections that were given more than once
     QTextCodec* m_pCodec = nullptr;
     QVector<Entry> m_Entries;
-    QHash<QString, int> m_Index; // key -> live entry
+    QHash<QString, int> m_Index; // key -> live entry + 1
+    QVector<int> m_FileOrder;    // entries in the order the file gives their keys
+    QVector<QString> m_Removed;  // keys removed, with all below them; empty: everything
+    QString m_Key;               // the file's key being read
+    bool m_bParsed = false;
+    bool m_bRemovedOriginal = false;
 };

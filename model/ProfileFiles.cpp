@@ -342,7 +342,8 @@ bool ProfileFiles::writeFactoryProfile()
     ProfileRules::buildDefaultProfile(profile);
     const QString path = AppPaths::profileDir() + QStringLiteral("/DefaultProfile.prof");
     // Rewritten from scratch: keys of an older copy must not survive a merge.
-    return replaceIni(path, [&](IniWriter& s) { ProfileRecordIo::write(s, kProfileGroup, profile); });
+    return replaceIni(path,
+                      [&](IniWriter& s) { ProfileRecordIo::write(s, kProfileGroup, profile); });
 }
 
 ProfileFiles::SaveError ProfileFiles::takeSaveError()

@@ -51,16 +51,17 @@ QMutex& saveMutex()
 }
 } // namespace
 
-bool SettingsFile::setAside(const QString& path, const QByteArray& sound)
+bool SettingsFile::setAside(const QString& path, const QByteArray& sound, QString* error)
 {
     const QString kept = keptName(path);
     if (kept.isEmpty() || !QFile::rename(path, kept)) {
         qDebug() << "damaged settings file could not be moved aside:" << path;
+        if (error)
+            *error = qt_error_string(EACCES);
         return false;
     }
-    QString error;
-    if (!AtomicFile::write(path, sound, &error)) {
-        qDebug() << "salvaged settings could not be written:" << path << error;
+    if (!AtomicFile::write(path, sound, error)) {
+        qDebug() << "salvaged settings could not be written:" << path;
         QFile::rename(kept, path);
         return false;
     }
@@ -91,7 +92,7 @@ SettingsFile::SettingsFile(const QString& path, Mode mode) : m_Path(path)
             break;
         case IniFileCheck::Verdict::Damaged: {
             const QByteArray sound = IniFileCheck::salvage(content, IniFileCheck::limitsFor(path));
-            if ((mode == Write || isInConfigDir(path)) && setAside(path, sound)) {
+            if ((mode == Write || isInConfigDir(path)) && setAside(path, sound, &m_Error)) {
                 m_Checked = sound;
                 m_bOpen = true;
             } else if (mode == Read) {
@@ -140,13 +141,15 @@ bool SettingsFile::save()
 {
     const QVector<Edit> edits = std::move(m_Edits);
     m_Edits.clear();
-    m_Error.clear();
     if (edits.isEmpty())
         return true;
     if (!m_bOpen) {
-        m_Error = qt_error_string(QFileInfo(m_Path).isDir() ? EISDIR : EACCES);
+        // Why it could not be opened, or set aside when damaged.
+        if (m_Error.isEmpty())
+            m_Error = qt_error_string(QFileInfo(m_Path).isDir() ? EISDIR : EACCES);
         return false;
     }
+    m_Error.clear();
     const QMutexLocker lock(&saveMutex());
     QByteArray existing;
     const bool exists = QFileInfo::exists(m_Path);
@@ -162,13 +165,12 @@ bool SettingsFile::save()
         if (existing != m_Checked && !IniFileCheck::isSoundText(existing, limits)) {
             const QMutexLocker repair(&repairMutex());
             existing = IniFileCheck::salvage(existing, limits);
-            if (!setAside(m_Path, existing)) {
-                m_Error = qt_error_string(EIO);
+            if (!setAside(m_Path, existing, &m_Error))
                 return false;
-            }
         }
     }
     IniWriter writer(existing);
+    writer.reserve(edits.size());
     for (const Edit& e : edits) {
         if (e.bRemove)
             writer.remove(e.key);

@@ -53,7 +53,7 @@ public:
 
     // Moves the damaged file at `path` aside and writes `sound` in its place; false when either
     // step failed (the original then stays where it was, or is restored).
-    static bool setAside(const QString& path, const QByteArray& sound);
+    static bool setAside(const QString& path, const QByteArray& sound, QString* error = nullptr);
 
 private:
     struct Edit

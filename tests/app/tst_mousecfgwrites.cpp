@@ -1,6 +1,7 @@
 #include "WindowRig.h"
 
 #include "app/FirmwareUpdater.h"
+#include "model/AppPaths.h"
 #include "model/GlobalRecords.h"
 #include "widgets/KivoPushButton.h"
 
@@ -48,6 +49,20 @@ private slots:
         rig.button("resetButton")->click();
         QVERIFY(w.lastWrite().iResult != 0);
         QCOMPARE(rig.m_Prompts.texts().last(), rig.m_Prompts.texts().first());
+    }
+
+    void failedSaveIsTold()
+    {
+        WindowRig rig;
+        QVERIFY(rig.open());
+        // Slot 0's profile file cannot be replaced: a folder stands in its place.
+        const QString profile = AppPaths::profileDir() + "/Profile 1.prof";
+        QVERIFY(QFile::remove(profile) && QDir().mkpath(profile));
+        rig.button("applyButton")->click();
+        QCOMPARE(rig.window().lastWrite().iResult, quint8(0)); // the mouse still gets the edits
+        QCOMPARE(rig.m_Prompts.titles(), QStringList("Warning"));
+        QCOMPARE(rig.m_Prompts.texts(),
+                 QStringList("Could not save Profile 1.prof: Is a directory"));
     }
 
     void okWritesAndCancelDiscards()

@@ -45,14 +45,20 @@ QByteArray viaWriter(const QByteArray& existing, const Edits& edits)
 }
 
 // Awkward pieces of keys, values and lines, as raw file text and as strings.
-const char* const kRawPieces[] = {
-    "A",     "a",    "b c", " ",     "\t",    "\"",     "\\",    "\\\\", "\\x41", "\\0", "=",
-    ";",     ",",    "#",   "%",     "%41",   "%U00e9", "/",     "//",   "\xc3\xa9", "@",
-    "@@",    "\\n",  "x",   "Key",   "KEY",   "[",      "]",     "\\\n", "@String(s)",
-    "@Invalid()", "\"q, r\"", "@ByteArray(b)"};
-const char* const kTextPieces[] = {"A",  "a",  " ",  ",",  ";",  "=",      "#",     "\"",
-                                   "\\", "/",  "@",  "%",  "\t", "\n",     "0",     "f",
-                                   "[",  "]",  "Z",  "",   "k",  "@Variant(", "\x7f"};
+const char* const kRawPieces[] = {"A",          "a",        "b c",
+                                  " ",          "\t",       "\"",
+                                  "\\",         "\\\\",     "\\x41",
+                                  "\\0",        "=",        ";",
+                                  ",",          "#",        "%",
+                                  "%41",        "%U00e9",   "/",
+                                  "//",         "\xc3\xa9", "@",
+                                  "@@",         "\\n",      "x",
+                                  "Key",        "KEY",      "[",
+                                  "]",          "\\\n",     "@String(s)",
+                                  "@Invalid()", "\"q, r\"", "@ByteArray(b)"};
+const char* const kTextPieces[] = {"A",  "a", " ", ",", ";",  "=",         "#",   "\"",
+                                   "\\", "/", "@", "%", "\t", "\n",        "0",   "f",
+                                   "[",  "]", "Z", "",  "k",  "@Variant(", "\x7f"};
 
 QString awkwardText(QRandomGenerator& rng, int maxPieces)
 {
@@ -67,8 +73,8 @@ QString awkwardText(QRandomGenerator& rng, int maxPieces)
 
 QByteArray awkwardFile(QRandomGenerator& rng)
 {
-    static const char* const sections[] = {"[A]", "[a]", "[General]", "[%General]", "[b%20c]",
-                                           "[ A ]", "[Z"};
+    static const char* const sections[] = {"[A]",     "[a]",   "[General]", "[%General]",
+                                           "[b%20c]", "[ A ]", "[Z"};
     QByteArray text = rng.bounded(10) == 0 ? "\xef\xbb\xbf" : "";
     for (int n = rng.bounded(14); n > 0; --n) {
         if (rng.bounded(4) == 0) {
@@ -104,8 +110,8 @@ QVariant awkwardValue(QRandomGenerator& rng)
 // Keys mostly from a small set, so that edits meet keys of the file in another case.
 QString awkwardKey(QRandomGenerator& rng)
 {
-    static const char* const keys[] = {"A/Key", "a/key", "A/x", "General/k", "b c/%", "Key",
-                                       "/A//Key/", "A", "x"};
+    static const char* const keys[] = {"A/Key", "a/key",    "A/x", "General/k", "b c/%",
+                                       "Key",   "/A//Key/", "A",   "x"};
     return rng.bounded(3) ? QString::fromLatin1(keys[rng.bounded(9)]) : awkwardText(rng, 3);
 }
 } // namespace

@@ -19,8 +19,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <cstring>
 #include <memory>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 using ImportResult = ProfileFiles::ImportResult;
@@ -130,6 +134,41 @@ QStringList tree(const QString& root)
     return entries;
 }
 
+// Runs `save` in a child process whose files may not grow beyond `limit` bytes, as on a full
+// disk; the child reports the save's result and reason through a pipe.
+QByteArray saveInChild(rlim_t limit, bool (*save)())
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return "no pipe";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &small);
+        ProfileFiles::takeSaveError(); // earlier tests' failures
+        const bool saved = save();
+        const QByteArray report =
+            (saved ? "saved " : "failed ") + ProfileFiles::takeSaveError().reason.toUtf8();
+        ssize_t written = write(fds[1], report.constData(), size_t(report.size()));
+        _exit(written == report.size() ? 0 : 1);
+    }
+    close(fds[1]);
+    QByteArray report;
+    char buffer[256];
+    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, int(n));
+    close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return report;
+}
+
+bool saveSlotNames()
+{
+    return ProfileFiles::saveSlots(distinctConfig(120));
+}
 } // namespace
 
 class TestProfileFiles : public QObject
@@ -487,6 +526,34 @@ private slots:
         QVERIFY(ProfileFiles::loadProfile(p, path));
         QVERIFY(p == expected);
         QVERIFY(!QSettings(path, QSettings::IniFormat).contains("PROFILE/Stray"));
+    }
+
+    void fullDiskLeavesTheOldFile_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<void*>("save");
+        QTest::newRow("Config.ini") << "Config.ini" << 256 << (void*)&saveSlotNames;
+        QTest::newRow("factory profile")
+            << "Profile/DefaultProfile.prof" << 65536 << (void*)&ProfileFiles::writeFactoryProfile;
+    }
+    void fullDiskLeavesTheOldFile()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, limit);
+        QFETCH(void*, save);
+        // Larger than the limit, so that a file cut short could not pass for the old one: the
+        // sample's Config.ini with its slot names, fonts and mouse list, a profile of long values.
+        const QString path = AppPaths::configDir() + "/" + file;
+        QVERIFY(!path.endsWith(".prof") || ProfileFiles::saveProfile(distinctProfile(121), path));
+        const QByteArray old = TestFiles::read(path);
+        const QStringList before = tree(m_folder->path());
+        QVERIFY(old.size() > limit);
+
+        const QByteArray report = saveInChild(rlim_t(limit), reinterpret_cast<bool (*)()>(save));
+        QCOMPARE(report, QByteArray("failed File too large"));
+        QCOMPARE(TestFiles::read(path), old);
+        QCOMPARE(tree(m_folder->path()), before); // no temporary file left behind
     }
 
     void profileListRoundTrip()
