@@ -57,6 +57,12 @@ ConfigWriter::Outcome ConfigWriter::write(QWidget* parent, PollingControl* polli
                             outcome.refusal, refusalText2());
         return outcome;
     }
+    // The edits may be sent but not kept: the user has to know before closing the window.
+    if (thread.saveFailed()) {
+        UserPrompts::notice(
+            parent, QCoreApplication::translate("MousecfgWidget", "Warning"),
+            tr("Could not save %1: %2").arg(thread.saveFailureFile(), thread.saveFailureReason()));
+    }
     // A notice whatever started the write: there is nothing to decide, so Yes and No would
     // only pretend to offer a choice.
     if (outcome.bAccepted && outcome.iResult != 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -8,10 +9,13 @@ class QWidget;
 
 // Writes the live configuration to the mouse the one way the window does it: the writer thread
 // runs while the busy dialog holds the window modally, and a failed write is reported with a
-// "Warning" box. Apply, OK and the profile operations all come through here, and so does the
-// slot switch, whose commands may take as long to fail as a write.
+// "Warning" box, as is a file the writer could not save. Apply, OK and the profile operations
+// all come through here, and so does the slot switch, whose commands may take as long to fail
+// as a write.
 class ConfigWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(ConfigWriter)
+
 public:
     struct Outcome
     {

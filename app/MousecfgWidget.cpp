@@ -669,7 +669,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     // Announced before the profile file is rewritten, which takes a while for a large file.
     announce(StatusTexts::dpi(iDPI, dpi));
     if (SettingsFile* settings = profileSettings(); settings && settings->isOpen())
-        ProfileFiles::storeDpiLevel(settings->settings(), iDPI);
+        ProfileFiles::storeDpiLevel(*settings, iDPI);
 }
 
 void MousecfgWidget::slotRefreshRate(quint8 iRate)

@@ -18,6 +18,7 @@ void KivoProcessThread::run()
 
     MouseConfig& live = GlobalRecords::live();
     MouseConfig& snapshot = GlobalRecords::snapshot();
+    ProfileFiles::takeSaveError(); // only this write's own saves count
 
     // The mouse keeps what it is sent: a profile that leaves it without a click or with a DPI
     // it cannot take would make it unusable until the next good write.
@@ -48,5 +49,8 @@ void KivoProcessThread::run()
 
     snapshot = live;
     ProfileFiles::writeFullWriteFlag(m_iResult != 0 ? 1 : 0);
+    const ProfileFiles::SaveError saveError = ProfileFiles::takeSaveError();
+    m_SaveFailureFile = saveError.file;
+    m_SaveFailureReason = saveError.reason;
     emit DoProcessDlg();
 }

@@ -29,6 +29,10 @@ public:
     int changeMask() const { return m_iMask; }
     // Why the write was refused (result kRefused); empty otherwise.
     QString refusal() const { return m_Refusal; }
+    // The first of the write's file saves that failed: its file's name and the reason.
+    bool saveFailed() const { return !m_SaveFailureReason.isEmpty(); }
+    QString saveFailureFile() const { return m_SaveFailureFile; }
+    QString saveFailureReason() const { return m_SaveFailureReason; }
 
 signals:
     void DoProcessDlg();
@@ -43,4 +47,6 @@ private:
     quint8 m_iResult = 0;
     int m_iMask = 0;
     QString m_Refusal;
+    QString m_SaveFailureFile;
+    QString m_SaveFailureReason;
 };

@@ -21,7 +21,9 @@ void writeValue(const QString& path, const QString& key, const QVariant& value)
         qDebug() << "settings file not writable:" << path;
         return;
     }
-    settings->setValue(key, value);
+    settings.setValue(key, value);
+    if (!settings.save())
+        qDebug() << "settings not saved:" << path << settings.errorString();
 }
 
 bool isLanguageIndex(int index)

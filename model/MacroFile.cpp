@@ -44,10 +44,9 @@ bool MacroFile::write(const QString& name, const MacroFileData& data, bool write
         return false;
     }
     QDir().mkpath(AppPaths::macroDir());
-    SettingsFile file(path, SettingsFile::Write);
-    if (!file.isOpen())
+    SettingsFile settings(path, SettingsFile::Write);
+    if (!settings.isOpen())
         return false;
-    QSettings& settings = file.settings();
     settings.setValue(QStringLiteral("Setting/MacroFilePath"), path);
     settings.setValue(QStringLiteral("Setting/DefaultDelay"), data.defaultDelay);
     settings.setValue(QStringLiteral("Setting/DelayType"), data.delayType);
@@ -62,8 +61,10 @@ bool MacroFile::write(const QString& name, const MacroFileData& data, bool write
     }
     if (writeSign)
         settings.setValue(QStringLiteral("Setting/WriteSign"), 1);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.save())
+        return true;
+    qDebug() << "macro file not saved:" << path << settings.errorString();
+    return false;
 }
 
 bool MacroFile::save(const QString& name, const MacroFileData& data)
@@ -167,11 +168,10 @@ bool MacroFile::takeWriteSign(const QString& name)
     if (!isLoadable(path))
         return false;
     SettingsFile file(path, SettingsFile::Write);
-    QSettings& settings = file.settings();
-    if (!file.isOpen() || settings.value(QStringLiteral("Setting/WriteSign")).toInt() != 1)
+    if (!file.isOpen() || file->value(QStringLiteral("Setting/WriteSign")).toInt() != 1)
         return false;
-    settings.setValue(QStringLiteral("Setting/WriteSign"), 0);
-    return true;
+    file.setValue(QStringLiteral("Setting/WriteSign"), 0);
+    return file.save();
 }
 
 int MacroFile::copyIntoButton(const MacroFileData& data, ButtonAssignment& button)

@@ -64,8 +64,8 @@ bool MacroList::add(const QString& name)
     SettingsFile settings(AppPaths::configIni(), SettingsFile::Write);
     if (!settings.isOpen())
         return false;
-    settings->setValue(slotKey(free), name);
-    return true;
+    settings.setValue(slotKey(free), name);
+    return settings.save();
 }
 
 bool MacroList::remove(const QString& name)
@@ -78,8 +78,8 @@ bool MacroList::remove(const QString& name)
     SettingsFile settings(AppPaths::configIni(), SettingsFile::Write);
     if (!settings.isOpen())
         return false;
-    settings->setValue(slotKey(slot), QString());
-    return true;
+    settings.setValue(slotKey(slot), QString());
+    return settings.save();
 }
 
 bool MacroList::rename(const QString& oldName, const QString& newName)
@@ -93,7 +93,9 @@ bool MacroList::rename(const QString& oldName, const QString& newName)
     const int slot = findSlot(slotTexts(), oldName);
     if (slot >= 0) {
         SettingsFile settings(AppPaths::configIni(), SettingsFile::Write);
-        settings->setValue(slotKey(slot), newName);
+        settings.setValue(slotKey(slot), newName);
+        if (!settings.save())
+            qDebug() << "macro list not saved:" << settings.errorString();
     }
     return true;
 }

@@ -1,19 +1,24 @@
 #include "model/ProfileFiles.h"
 
 #include "model/AppPaths.h"
+#include "model/AtomicFile.h"
 #include "model/DeviceDescription.h"
 #include "model/GlobalRecords.h"
 #include "model/IniFileCheck.h"
 #include "model/IniValues.h"
+#include "model/IniWriter.h"
 #include "model/ProfileRecordIo.h"
 #include "model/ProfileRules.h"
 #include "model/SafeName.h"
 #include "model/SetAsideFiles.h"
 #include "model/SettingsFile.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace {
 const QString kProfileGroup = QStringLiteral("PROFILE");
@@ -119,7 +124,7 @@ void readOverFactory(ProfileData& profile, const ProfileRecordIo::ValueOf& value
                           ProfileRecordIo::KeepAbsent);
 }
 
-void writeDeviceWide(QSettings& s, const MouseConfig& c)
+template <class Target> void writeDeviceWide(Target& s, const MouseConfig& c)
 {
     s.setValue(kProfileIdKey, static_cast<int>(c.ProfileID));
     s.setValue(QStringLiteral("Config/AngleValue"), static_cast<int>(c.AngleValue));
@@ -132,27 +137,51 @@ void writeDeviceWide(QSettings& s, const MouseConfig& c)
     s.setValue(kCountKey, static_cast<int>(c.Count));
 }
 
-// Opens `path` for writing, lets `fill` set its keys and flushes. A file there that is no INI
+ProfileFiles::SaveError& saveError()
+{
+    thread_local ProfileFiles::SaveError error;
+    return error;
+}
+
+// Keeps the first failure until it is taken.
+bool noteSave(bool saved, const QString& path, const QString& reason)
+{
+    if (!saved && saveError().reason.isEmpty()) {
+        qDebug() << "could not save" << path << ":" << reason;
+        saveError() = {QFileInfo(path).fileName(), reason};
+    }
+    return saved;
+}
+
+// Opens `path` for writing, lets `fill` set its keys and saves. A file there that is no INI
 // text is replaced rather than merged.
 template <class Fill> bool writeIni(const QString& path, Fill&& fill)
 {
     if (path.isEmpty())
         return false;
     SettingsFile file(path, SettingsFile::Write);
-    if (!file.isOpen())
-        return false;
-    fill(file.settings());
-    file->sync();
-    return file->status() == QSettings::NoError;
+    fill(file);
+    const bool saved = file.save();
+    return noteSave(saved, path, file.errorString());
 }
 
-// A file the user picked as the target of an export is replaced, not merged with.
-bool clearTarget(const QString& path)
+// A file the user picked as the target of an export is replaced, not merged with: the keys of
+// the new content are written into an empty text, and that replaces the file whole.
+template <class Fill> bool replaceIni(const QString& path, Fill&& fill)
 {
+    if (path.isEmpty())
+        return false;
     const QFileInfo info(path);
-    if (!info.exists())
+    if (info.exists() && !info.isFile())
+        return noteSave(false, path, qt_error_string(EISDIR));
+    IniWriter writer;
+    fill(writer);
+    const QByteArray bytes = writer.toBytes();
+    QFile old(path);
+    if (old.open(QIODevice::ReadOnly) && old.readAll() == bytes)
         return true;
-    return info.isFile() && QFile::remove(path);
+    QString error;
+    return noteSave(AtomicFile::write(path, bytes, &error), path, error);
 }
 
 // The product name as a folder name; empty when the description lacks one that can name a folder.
@@ -226,7 +255,7 @@ bool ProfileFiles::saveConfiguration(const MouseConfig& config)
     const QString path = profilePath(config.ProfileNames[0]);
     if (path.isEmpty())
         return false;
-    const bool configWritten = writeIni(AppPaths::configIni(), [&](QSettings& s) {
+    const bool configWritten = writeIni(AppPaths::configIni(), [&](SettingsFile& s) {
         writeDeviceWide(s, config);
         s.setValue(slotNameKey(0), config.ProfileNames[0]);
     });
@@ -266,7 +295,8 @@ bool ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
 
 bool ProfileFiles::saveProfile(const ProfileData& profile, const QString& path)
 {
-    return writeIni(path, [&](QSettings& s) { ProfileRecordIo::write(s, kProfileGroup, profile); });
+    return writeIni(path,
+                    [&](SettingsFile& s) { ProfileRecordIo::write(s, kProfileGroup, profile); });
 }
 
 bool ProfileFiles::loadProfileByName(ProfileData& profile, const QString& name)
@@ -298,12 +328,13 @@ bool ProfileFiles::saveActiveSlot(int slot)
 {
     if (!isSlot(slot))
         return false;
-    return writeIni(AppPaths::configIni(), [&](QSettings& s) { s.setValue(kProfileIdKey, slot); });
+    return writeIni(AppPaths::configIni(),
+                    [&](SettingsFile& s) { s.setValue(kProfileIdKey, slot); });
 }
 
 bool ProfileFiles::saveSlots(const MouseConfig& config)
 {
-    return writeIni(AppPaths::configIni(), [&](QSettings& s) {
+    return writeIni(AppPaths::configIni(), [&](SettingsFile& s) {
         s.setValue(kProfileIdKey, static_cast<int>(config.ProfileID));
         s.setValue(kCountKey, static_cast<int>(config.Count));
         for (int i = 0; i < MouseConfig::kProfileCount; ++i)
@@ -311,10 +342,10 @@ bool ProfileFiles::saveSlots(const MouseConfig& config)
     });
 }
 
-void ProfileFiles::storeDpiLevel(QSettings& profileSettings, int level)
+bool ProfileFiles::storeDpiLevel(SettingsFile& profileSettings, int level)
 {
     profileSettings.setValue(kProfileGroup + QStringLiteral("/dpi"), level);
-    profileSettings.sync();
+    return noteSave(profileSettings.save(), profileSettings.path(), profileSettings.errorString());
 }
 
 int ProfileFiles::readFullWriteFlag()
@@ -324,14 +355,12 @@ int ProfileFiles::readFullWriteFlag()
 
 bool ProfileFiles::writeFullWriteFlag(int value)
 {
-    return writeIni(AppPaths::configIni(), [&](QSettings& s) { s.setValue(kDiffKey, value); });
+    return writeIni(AppPaths::configIni(), [&](SettingsFile& s) { s.setValue(kDiffKey, value); });
 }
 
 bool ProfileFiles::exportConfiguration(const MouseConfig& config, const QString& path)
 {
-    if (path.isEmpty() || !clearTarget(path))
-        return false;
-    return writeIni(path, [&](QSettings& s) {
+    return replaceIni(path, [&](IniWriter& s) {
         s.setValue(kIdentityKey, DeviceDescription::productName());
         writeDeviceWide(s, config);
         for (int i = 0; i < MouseConfig::kProfileCount; ++i)
@@ -372,7 +401,7 @@ bool ProfileFiles::writeIdentity(const QString& path)
     const QString product = DeviceDescription::productName();
     if (product.isEmpty())
         return false;
-    return writeIni(path, [&](QSettings& s) { s.setValue(kIdentityKey, product); });
+    return writeIni(path, [&](SettingsFile& s) { s.setValue(kIdentityKey, product); });
 }
 
 QString ProfileFiles::readIdentity(const QString& path)
@@ -385,8 +414,16 @@ bool ProfileFiles::writeFactoryProfile()
     ProfileData profile;
     ProfileRules::buildDefaultProfile(profile);
     const QString path = AppPaths::profileDir() + QStringLiteral("/DefaultProfile.prof");
-    // Rewritten from scratch: keys of an older copy must not survive the merge QSettings does.
-    return clearTarget(path) && saveProfile(profile, path);
+    // Rewritten from scratch: keys of an older copy must not survive a merge.
+    return replaceIni(path,
+                      [&](IniWriter& s) { ProfileRecordIo::write(s, kProfileGroup, profile); });
+}
+
+ProfileFiles::SaveError ProfileFiles::takeSaveError()
+{
+    const SaveError error = saveError();
+    saveError() = SaveError();
+    return error;
 }
 
 QStringList ProfileFiles::loadProfileList()
@@ -416,14 +453,13 @@ bool ProfileFiles::saveProfileList(const QStringList& names)
     for (const QString& name : names)
         if (!SafeName::isValid(name))
             return false;
-    return writeIni(AppPaths::modelConfigIni(model), [&](QSettings& s) {
+    return writeIni(AppPaths::modelConfigIni(model), [&](SettingsFile& s) {
         // Entries beyond the new count would otherwise stay behind after a deletion.
         s.remove(kListGroup);
-        s.beginGroup(kListGroup);
-        s.setValue(QStringLiteral("Count"), names.size());
+        const QString prefix = kListGroup + QLatin1Char('/');
+        s.setValue(prefix + QStringLiteral("Count"), names.size());
         for (int i = 0; i < names.size(); ++i)
-            s.setValue(QString::number(i + 1), names.at(i));
-        s.endGroup();
+            s.setValue(prefix + QString::number(i + 1), names.at(i));
     });
 }
 
@@ -439,7 +475,8 @@ bool ProfileFiles::exportProfile(const QString& name, const QString& target)
     const QFileInfo to(target);
     if (to.exists() && from.canonicalFilePath() == to.canonicalFilePath())
         return true;
-    return clearTarget(target) && QFile::copy(source, target);
+    QString error;
+    return noteSave(AtomicFile::copy(source, target, &error), target, error);
 }
 
 ProfileFiles::ImportResult ProfileFiles::importProfile(ProfileData& profile, const QString& source,
@@ -454,7 +491,8 @@ ProfileFiles::ImportResult ProfileFiles::importProfile(ProfileData& profile, con
         return ImportResult::NameRefused;
     if (QFileInfo::exists(target))
         return ImportResult::NameExists;
-    if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
+    QString error;
+    if (!noteSave(AtomicFile::copy(source, target, &error), target, error))
         return ImportResult::CopyFailed;
     QStringList names = loadProfileList();
     if (!names.contains(name))

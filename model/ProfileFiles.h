@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QSettings;
+class SettingsFile;
 
 // The configuration on disk: Config.ini, one profile file per profile, configuration exports and
 // the per-model profile list. Slot operations use the configuration folder's "Profile" folder;
@@ -50,7 +51,7 @@ public:
     static bool saveActiveSlot(int slot);
     static bool saveSlots(const MouseConfig& config);
     // Through the main window's long-lived settings object on the active profile file.
-    static void storeDpiLevel(QSettings& profileSettings, int level);
+    static bool storeDpiLevel(SettingsFile& profileSettings, int level);
     static int readFullWriteFlag();
     static bool writeFullWriteFlag(int value);
 
@@ -65,6 +66,15 @@ public:
 
     static QStringList loadProfileList();
     static bool saveProfileList(const QStringList& names);
+
+    // The first save of this thread that failed since the last call, and clears it: the file's
+    // name and the system's reason. Both empty when every save succeeded.
+    struct SaveError
+    {
+        QString file;
+        QString reason;
+    };
+    static SaveError takeSaveError();
 
     // Stamps the per-model file of `name` with the product name and copies it to `target`.
     static bool exportProfile(const QString& name, const QString& target);

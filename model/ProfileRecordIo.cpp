@@ -1,5 +1,8 @@
 #include "model/ProfileRecordIo.h"
 
+#include "model/IniWriter.h"
+#include "model/SettingsFile.h"
+
 #include <QColor>
 #include <QLatin1String>
 #include <QSettings>
@@ -170,8 +173,10 @@ void ProfileRecordIo::read(const ValueOf& value, const QString& group, ProfileDa
     }
 }
 
-void ProfileRecordIo::write(QSettings& s, const QString& group, const ProfileData& p,
-                            SleepFields sleep)
+namespace {
+template <class Target>
+void writeRecord(Target& s, const QString& group, const ProfileData& p,
+                 ProfileRecordIo::SleepFields sleep)
 {
     const QVector<QString> table = keysFor(group);
     const QString* k = table.constData();
@@ -217,7 +222,7 @@ void ProfileRecordIo::write(QSettings& s, const QString& group, const ProfileDat
     put(kTailBase, p.ProfileName);
     put(kTailBase + 1, p.ProfilePath);
     byte(kTailBase + 2, p.LedMode);
-    if (sleep == WithSleepFields) {
+    if (sleep == ProfileRecordIo::WithSleepFields) {
         byte(kTailBase + 3, p.LedMoveOFF);
         byte(kTailBase + 4, p.LedSleepTime);
     }
@@ -231,6 +236,20 @@ void ProfileRecordIo::write(QSettings& s, const QString& group, const ProfileDat
         put(at + 4, led.bright);
         put(at + 5, led.breath);
     }
+}
+
+} // namespace
+
+void ProfileRecordIo::write(SettingsFile& file, const QString& group, const ProfileData& profile,
+                            SleepFields sleep)
+{
+    writeRecord(file, group, profile, sleep);
+}
+
+void ProfileRecordIo::write(IniWriter& text, const QString& group, const ProfileData& profile,
+                            SleepFields sleep)
+{
+    writeRecord(text, group, profile, sleep);
 }
 
 QVector<QString> ProfileRecordIo::keys(const QString& group)

@@ -9,7 +9,9 @@
 
 #include <functional>
 
+class IniWriter;
 class QSettings;
+class SettingsFile;
 
 // One ProfileData as INI keys under a group: "PROFILE" in a profile file, "PROFILE_<n>" in a
 // configuration export. The key strings are formed once per group and kept, since a profile has
@@ -41,7 +43,10 @@ public:
     // The keys without which a profile from outside is not taken: the report rate, the DPI stage
     // and levels, every button's function and the lighting effect.
     static QStringList requiredKeys(const QString& group);
-    static void write(QSettings& settings, const QString& group, const ProfileData& profile,
+    // Into a settings file, or into a text built from nothing.
+    static void write(SettingsFile& file, const QString& group, const ProfileData& profile,
+                      SleepFields sleep = WithSleepFields);
+    static void write(IniWriter& text, const QString& group, const ProfileData& profile,
                       SleepFields sleep = WithSleepFields);
 
     // All keys of the record under `group` ("group/..."), in the record's field order.

@@ -1,7 +1,9 @@
 #include "model/SettingsFile.h"
 
 #include "model/AppPaths.h"
+#include "model/AtomicFile.h"
 #include "model/IniFileCheck.h"
+#include "model/IniWriter.h"
 #include "model/SetAsideFiles.h"
 
 #include <QDateTime>
@@ -11,8 +13,9 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QSaveFile>
 #include <QTemporaryFile>
+
+#include <cerrno>
 
 namespace {
 // Two threads may meet at the same damaged file (the writer saves Config.ini); one sets it aside.
@@ -53,21 +56,24 @@ QByteArray installedCopy(const QString& path)
     return QByteArray();
 }
 
-bool writeWhole(const QString& path, const QByteArray& data)
+// A save reads the file, merges and replaces it; two at once in this process would lose one.
+QMutex& saveMutex()
 {
-    QSaveFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(data) == data.size() && out.commit();
+    static QMutex m;
+    return m;
 }
 } // namespace
 
-bool SettingsFile::setAside(const QString& path, const QByteArray& sound)
+bool SettingsFile::setAside(const QString& path, const QByteArray& sound, QString* error)
 {
     const QString kept = keptName(path);
     if (kept.isEmpty() || !QFile::rename(path, kept)) {
         qDebug() << "damaged settings file could not be moved aside:" << path;
+        if (error)
+            *error = qt_error_string(EACCES);
         return false;
     }
-    if (!writeWhole(path, sound)) {
+    if (!AtomicFile::write(path, sound, error)) {
         qDebug() << "salvaged settings could not be written:" << path;
         QFile::rename(kept, path);
         return false;
@@ -77,30 +83,36 @@ bool SettingsFile::setAside(const QString& path, const QByteArray& sound)
     return true;
 }
 
-SettingsFile::SettingsFile(const QString& path, Mode mode)
+SettingsFile::SettingsFile(const QString& path, Mode mode) : m_Path(path)
 {
     QString usable = path;
     {
         const QMutexLocker lock(&repairMutex());
         QByteArray content;
         switch (IniFileCheck::inspect(path, &content)) {
-        case IniFileCheck::Verdict::Missing:
         case IniFileCheck::Verdict::Sound:
+            m_Checked = content;
+            m_bOpen = true;
+            break;
+        case IniFileCheck::Verdict::Missing:
             m_bOpen = true;
             break;
         case IniFileCheck::Verdict::Unopenable:
             // Ours, it would be lost to the next save: it is kept aside as a damaged one is.
             // Elsewhere QSettings fails on it as on any file it cannot open.
-            if (isInConfigDir(path) && setAside(path, installedCopy(path)))
+            if (const QByteArray copy = installedCopy(path);
+                isInConfigDir(path) && setAside(path, copy, &m_Error)) {
+                m_Checked = copy;
                 m_bOpen = true;
-            else
+            } else
                 m_bOpen = mode == Read;
             break;
         case IniFileCheck::Verdict::NotAFile:
             break;
         case IniFileCheck::Verdict::Damaged: {
             const QByteArray sound = IniFileCheck::salvage(content, IniFileCheck::limitsFor(path));
-            if ((mode == Write || isInConfigDir(path)) && setAside(path, sound)) {
+            if ((mode == Write || isInConfigDir(path)) && setAside(path, sound, &m_Error)) {
+                m_Checked = sound;
                 m_bOpen = true;
             } else if (mode == Read) {
                 m_pCopy = std::make_unique<QTemporaryFile>();
@@ -118,7 +130,79 @@ SettingsFile::SettingsFile(const QString& path, Mode mode)
         m_pCopy->open();
         usable = m_pCopy->fileName();
     }
-    m_pSettings = std::make_unique<QSettings>(usable, QSettings::IniFormat);
+    m_Usable = usable;
 }
 
-SettingsFile::~SettingsFile() = default;
+SettingsFile::~SettingsFile()
+{
+    if (!m_Edits.isEmpty() && !save())
+        qDebug() << "settings not saved:" << m_Path << m_Error;
+}
+
+QSettings& SettingsFile::settings() const
+{
+    if (!m_pSettings)
+        m_pSettings = std::make_unique<QSettings>(m_Usable, QSettings::IniFormat);
+    return *m_pSettings;
+}
+
+void SettingsFile::setValue(const QString& key, const QVariant& value)
+{
+    m_Edits.append({key, value, false});
+}
+
+void SettingsFile::remove(const QString& key)
+{
+    m_Edits.append({key, QVariant(), true});
+}
+
+bool SettingsFile::save()
+{
+    const QVector<Edit> edits = std::move(m_Edits);
+    m_Edits.clear();
+    if (edits.isEmpty())
+        return true;
+    if (!m_bOpen) {
+        // Why it could not be opened, or set aside when damaged.
+        if (m_Error.isEmpty())
+            m_Error = qt_error_string(QFileInfo(m_Path).isDir() ? EISDIR : EACCES);
+        return false;
+    }
+    m_Error.clear();
+    const QMutexLocker lock(&saveMutex());
+    QByteArray existing;
+    const bool exists = QFileInfo::exists(m_Path);
+    if (exists) {
+        QFile file(m_Path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            m_Error = file.errorString();
+            return false;
+        }
+        existing = file.readAll();
+        // Changed since it was checked (a long-lived object): checked again, as on opening.
+        const IniFileCheck::Limits limits = IniFileCheck::limitsFor(m_Path);
+        if (existing != m_Checked && !IniFileCheck::isSoundText(existing, limits)) {
+            const QMutexLocker repair(&repairMutex());
+            existing = IniFileCheck::salvage(existing, limits);
+            if (!setAside(m_Path, existing, &m_Error))
+                return false;
+        }
+    }
+    IniWriter writer(existing);
+    writer.reserve(edits.size());
+    for (const Edit& e : edits) {
+        if (e.bRemove)
+            writer.remove(e.key);
+        else
+            writer.setValue(e.key, e.value);
+    }
+    if (!writer.hasChanges())
+        return true;
+    const QByteArray bytes = writer.toBytes();
+    if (exists && bytes == existing)
+        return true;
+    if (!AtomicFile::write(m_Path, bytes, &m_Error))
+        return false;
+    m_Checked = bytes;
+    return true;
+}

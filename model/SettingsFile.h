@@ -2,6 +2,8 @@
 
 #include <QSettings>
 #include <QString>
+#include <QVariant>
+#include <QVector>
 
 #include <memory>
 
@@ -13,6 +15,11 @@ class QTemporaryFile;
 // "<name>.damaged-<date>" and replaced by its sound lines, and the move is recorded in
 // SetAsideFiles. A damaged file elsewhere (the installed device description) is
 // left alone and read through a private copy of its sound lines.
+//
+// Reads go through settings(). Writes never do: setValue() and remove() collect the changes and
+// save() merges them into what the file holds at that moment, producing the bytes QSettings
+// would write (IniWriter), and replaces the file through AtomicFile. A file whose content would
+// not change is not written.
 class SettingsFile
 {
 public:
@@ -30,18 +37,39 @@ public:
     // False when `path` is no file that can be used (a folder, a device, a file that could not be
     // set aside); reads then find no key, and nothing must be written.
     bool isOpen() const { return m_bOpen; }
-    QSettings& settings() { return *m_pSettings; }
-    const QSettings& settings() const { return *m_pSettings; }
-    QSettings* operator->() { return m_pSettings.get(); }
-    const QSettings* operator->() const { return m_pSettings.get(); }
+    // For reading only (groups included); opened on first use. A value set here would reach
+    // the file unchecked, so nothing is.
+    QSettings& settings() const;
+    QSettings* operator->() const { return &settings(); }
+    QString path() const { return m_Path; }
+
+    // Kept until save(), or until this object is dropped.
+    void setValue(const QString& key, const QVariant& value);
+    void remove(const QString& key);
+    // False when the file could not be replaced; errorString() then tells why and the file is
+    // as it was. The changes are dropped either way.
+    bool save();
+    QString errorString() const { return m_Error; }
 
     // Moves the damaged file at `path` aside and writes `sound` in its place; false when either
     // step failed (the original then stays where it was, or is restored).
-    static bool setAside(const QString& path, const QByteArray& sound);
+    static bool setAside(const QString& path, const QByteArray& sound, QString* error = nullptr);
 
 private:
+    struct Edit
+    {
+        QString key;
+        QVariant value;
+        bool bRemove;
+    };
+
+    QString m_Path;
+    QString m_Usable;     // what QSettings reads: the file, or the private copy
+    QByteArray m_Checked; // the content found sound when this object was made
     // Declared first so that it outlives the QSettings reading it.
     std::unique_ptr<QTemporaryFile> m_pCopy;
-    std::unique_ptr<QSettings> m_pSettings;
+    mutable std::unique_ptr<QSettings> m_pSettings;
+    QVector<Edit> m_Edits;
+    QString m_Error;
     bool m_bOpen = false;
 };

@@ -2,6 +2,7 @@
 
 #include "app/FirmwareUpdater.h"
 #include "device/KivoProcessThread.h"
+#include "model/AppPaths.h"
 #include "model/GlobalRecords.h"
 #include "widgets/KivoPushButton.h"
 
@@ -96,6 +97,20 @@ private slots:
         QCOMPARE(rig.configValue("PROFILE/BUTTON_INFO_0_Fun", "Profile 1"), before);
         QVERIFY(w.isVisible() && !w.isMinimized());
         QVERIFY(w.batteryPoller()->isPolling());
+    }
+
+    void failedSaveIsTold()
+    {
+        WindowRig rig;
+        QVERIFY(rig.open());
+        // Slot 0's profile file cannot be replaced: a folder stands in its place.
+        const QString profile = AppPaths::profileDir() + "/Profile 1.prof";
+        QVERIFY(QFile::remove(profile) && QDir().mkpath(profile));
+        rig.button("applyButton")->click();
+        QCOMPARE(rig.window().lastWrite().iResult, quint8(0)); // the mouse still gets the edits
+        QCOMPARE(rig.m_Prompts.titles(), QStringList("Warning"));
+        QCOMPARE(rig.m_Prompts.texts(),
+                 QStringList("Could not save Profile 1.prof: Is a directory"));
     }
 
     void okWritesAndCancelDiscards()

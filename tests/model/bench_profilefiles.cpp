@@ -6,8 +6,12 @@
 #include "model/ProfileFiles.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSettings>
 #include <QVariant>
+
+#include <algorithm>
+#include <cstdio>
 
 #include <benchmark/benchmark.h>
 
@@ -108,26 +112,29 @@ struct LoadFloor
     }
 };
 
+// The values a saved profile file holds, read back from it and typed as they are written:
+// numbers, texts and colours.
+QVector<QVariant> typedValues(const ProfileData& profile, const QString& path,
+                              const QStringList& keys)
+{
+    ProfileFiles::saveProfile(profile, path);
+    const QSettings s(path, QSettings::IniFormat);
+    QVector<QVariant> values;
+    for (const QString& key : keys) {
+        const QVariant v = s.value(key);
+        const bool keep = key.endsWith("_RGB") || key.endsWith("macroname") ||
+                          key.endsWith("ProfileName") || key.endsWith("ProfilePath");
+        values << (keep ? v : QVariant(v.toInt()));
+    }
+    return values;
+}
+
 // QSettings alone writing the keys and values saveProfile writes.
 struct SaveFloor
 {
     const QString path = installation().slotFiles.first();
     const QStringList keys = profileKeys();
-    QVector<QVariant> values;
-
-    SaveFloor()
-    {
-        // The values the profile file holds, read back from it and typed as they are written:
-        // numbers, texts and colours.
-        ProfileFiles::saveProfile(installation().config.Profile[0], path);
-        const QSettings s(path, QSettings::IniFormat);
-        for (const QString& key : keys) {
-            const QVariant v = s.value(key);
-            const bool keep = key.endsWith("_RGB") || key.endsWith("macroname") ||
-                              key.endsWith("ProfileName") || key.endsWith("ProfilePath");
-            values << (keep ? v : QVariant(v.toInt()));
-        }
-    }
+    const QVector<QVariant> values = typedValues(installation().config.Profile[0], path, keys);
 
     void run() const
     {
@@ -187,9 +194,57 @@ BENCHMARK(BM_LoadConfigurationVsFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveProfileVsFloor)->Unit(benchmark::kMillisecond);
 } // namespace
 
+namespace {
+double median(QVector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.isEmpty() ? 0 : v[v.size() / 2];
+}
+
+// One profile saved the tool's way and QSettings' way, alternating, each time over a file that
+// holds the other of two profiles so that both sides really write. Medians of the thread's CPU
+// time, and of the wall time, which adds the waits for the disk both sides sync to.
+void printProfileSaveFigures()
+{
+    const ProfileData profiles[2] = {sampleProfile(0), sampleProfile(1)};
+    const QString ours = AppPaths::profileDir() + "/bench-tool.prof";
+    const QString theirs = AppPaths::profileDir() + "/bench-qsettings.prof";
+    const QStringList keys = profileKeys();
+    const QVector<QVariant> values[2] = {typedValues(profiles[0], theirs, keys),
+                                         typedValues(profiles[1], theirs, keys)};
+    QVector<double> cpu[2];
+    QVector<double> wall[2];
+    QElapsedTimer timer;
+    for (int i = 0; i < 41; ++i) {
+        for (int side = 0; side < 2; ++side) {
+            timer.start();
+            const double t0 = threadCpuSeconds();
+            if (side == 0) {
+                ProfileFiles::saveProfile(profiles[i % 2], ours);
+            } else {
+                QSettings s(theirs, QSettings::IniFormat);
+                for (int k = 0; k < keys.size(); ++k)
+                    s.setValue(keys.at(k), values[i % 2].at(k));
+            }
+            cpu[side] << (threadCpuSeconds() - t0) * 1e3;
+            wall[side] << timer.nsecsElapsed() / 1e6;
+        }
+    }
+    for (const auto* figures : {cpu, wall}) {
+        const double tool = median(figures[0]);
+        const double floor = median(figures[1]);
+        std::printf("profile save%s: tool %.2f ms, QSettings %.2f ms, ratio %.1f\n",
+                    figures == cpu ? "" : " (wall time)", tool, floor,
+                    tool > 0 ? floor / tool : 0.0);
+    }
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    installation();
+    printProfileSaveFigures();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

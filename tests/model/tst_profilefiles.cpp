@@ -10,6 +10,7 @@
 #include "model/ProfileRecordIo.h"
 #include "model/ProfileRules.h"
 #include "model/SetAsideFiles.h"
+#include "model/SettingsFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -20,8 +21,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <cstring>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -134,6 +137,41 @@ QStringList tree(const QString& root)
     return entries;
 }
 
+// Runs `save` in a child process whose files may not grow beyond `limit` bytes, as on a full
+// disk; the child reports the save's result and reason through a pipe.
+QByteArray saveInChild(rlim_t limit, bool (*save)())
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return "no pipe";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &small);
+        ProfileFiles::takeSaveError(); // earlier tests' failures
+        const bool saved = save();
+        const QByteArray report =
+            (saved ? "saved " : "failed ") + ProfileFiles::takeSaveError().reason.toUtf8();
+        ssize_t written = write(fds[1], report.constData(), size_t(report.size()));
+        _exit(written == report.size() ? 0 : 1);
+    }
+    close(fds[1]);
+    QByteArray report;
+    char buffer[256];
+    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, int(n));
+    close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return report;
+}
+
+bool saveSlotNames()
+{
+    return ProfileFiles::saveSlots(distinctConfig(120));
+}
 } // namespace
 
 class TestProfileFiles : public QObject
@@ -468,8 +506,8 @@ private slots:
         // The DPI level goes through a long-lived settings object and reaches the file at once.
         const QString path = ProfileFiles::profilePath(QStringLiteral("Profile 1"));
         QVERIFY(ProfileFiles::saveProfile(distinctProfile(40), path));
-        QSettings longLived(path, QSettings::IniFormat);
-        ProfileFiles::storeDpiLevel(longLived, 6);
+        SettingsFile longLived(path, SettingsFile::Write);
+        QVERIFY(ProfileFiles::storeDpiLevel(longLived, 6));
         QVERIFY(TestFiles::read(path).contains("\ndpi=6\n"));
     }
 
@@ -596,6 +634,34 @@ private slots:
         QVERIFY(ProfileFiles::loadProfile(p, path));
         QVERIFY(p == expected);
         QVERIFY(!QSettings(path, QSettings::IniFormat).contains("PROFILE/Stray"));
+    }
+
+    void fullDiskLeavesTheOldFile_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<void*>("save");
+        QTest::newRow("Config.ini") << "Config.ini" << 256 << (void*)&saveSlotNames;
+        QTest::newRow("factory profile")
+            << "Profile/DefaultProfile.prof" << 65536 << (void*)&ProfileFiles::writeFactoryProfile;
+    }
+    void fullDiskLeavesTheOldFile()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, limit);
+        QFETCH(void*, save);
+        // Larger than the limit, so that a file cut short could not pass for the old one: the
+        // sample's Config.ini with its slot names, fonts and mouse list, a profile of long values.
+        const QString path = AppPaths::configDir() + "/" + file;
+        QVERIFY(!path.endsWith(".prof") || ProfileFiles::saveProfile(distinctProfile(121), path));
+        const QByteArray old = TestFiles::read(path);
+        const QStringList before = tree(m_folder->path());
+        QVERIFY(old.size() > limit);
+
+        const QByteArray report = saveInChild(rlim_t(limit), reinterpret_cast<bool (*)()>(save));
+        QCOMPARE(report, QByteArray("failed File too large"));
+        QCOMPARE(TestFiles::read(path), old);
+        QCOMPARE(tree(m_folder->path()), before); // no temporary file left behind
     }
 
     void profileListRoundTrip()

@@ -1,0 +1,165 @@
+#include "TestFiles.h"
+#include "model/IniWriter.h"
+
+#include <QColor>
+#include <QDirIterator>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+struct Edit
+{
+    bool bRemove;
+    QString key;
+    QVariant value;
+};
+using Edits = QVector<Edit>;
+} // namespace
+Q_DECLARE_METATYPE(Edits)
+
+namespace {
+
+// What QSettings leaves in a file that held `existing` after the same calls.
+QByteArray viaQSettings(const QByteArray& existing, const Edits& edits)
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/file.ini";
+    if (!existing.isEmpty() && !TestFiles::write(path, existing))
+        return "not written";
+    {
+        QSettings s(path, QSettings::IniFormat);
+        for (const Edit& e : edits)
+            e.bRemove ? s.remove(e.key) : s.setValue(e.key, e.value);
+    }
+    return TestFiles::read(path);
+}
+
+QByteArray viaWriter(const QByteArray& existing, const Edits& edits)
+{
+    IniWriter writer(existing);
+    for (const Edit& e : edits)
+        e.bRemove ? writer.remove(e.key) : writer.setValue(e.key, e.value);
+    return writer.hasChanges() ? writer.toBytes() : existing;
+}
+
+// Awkward pieces of keys, values and lines, as raw file text and as strings.
+const char* const kRawPieces[] = {"A",          "a",        "b c",
+                                  " ",          "\t",       "\"",
+                                  "\\",         "\\\\",     "\\x41",
+                                  "\\0",        "=",        ";",
+                                  ",",          "#",        "%",
+                                  "%41",        "%U00e9",   "/",
+                                  "//",         "\xc3\xa9", "@",
+                                  "@@",         "\\n",      "x",
+                                  "Key",        "KEY",      "[",
+                                  "]",          "\\\n",     "@String(s)",
+                                  "@Invalid()", "\"q, r\"", "@ByteArray(b)"};
+const char* const kTextPieces[] = {"A",  "a", " ", ",", ";",  "=",         "#",   "\"",
+                                   "\\", "/", "@", "%", "\t", "\n",        "0",   "f",
+                                   "[",  "]", "Z", "",  "k",  "@Variant(", "\x7f"};
+
+QString awkwardText(QRandomGenerator& rng, int maxPieces)
+{
+    static const QString unicode[] = {QStringLiteral("\u00e9"), QStringLiteral("\u4e2d"),
+                                      QStringLiteral("\U0001F600"), QString(QChar(0))};
+    QString s;
+    for (int n = rng.bounded(maxPieces + 1); n > 0; --n)
+        s += rng.bounded(6) == 0 ? unicode[rng.bounded(4)]
+                                 : QString::fromLatin1(kTextPieces[rng.bounded(23)]);
+    return s;
+}
+
+QByteArray awkwardFile(QRandomGenerator& rng)
+{
+    static const char* const sections[] = {"[A]",     "[a]",   "[General]", "[%General]",
+                                           "[b%20c]", "[ A ]", "[Z"};
+    QByteArray text = rng.bounded(10) == 0 ? "\xef\xbb\xbf" : "";
+    for (int n = rng.bounded(14); n > 0; --n) {
+        if (rng.bounded(4) == 0) {
+            text += sections[rng.bounded(7)];
+        } else {
+            for (int k = rng.bounded(1, 4); k > 0; --k)
+                text += kRawPieces[rng.bounded(33)];
+            text += rng.bounded(8) ? "=" : "";
+            for (int k = rng.bounded(4); k > 0; --k)
+                text += kRawPieces[rng.bounded(33)];
+        }
+        text += rng.bounded(5) ? "\n" : "\r\n";
+    }
+    return text;
+}
+
+QVariant awkwardValue(QRandomGenerator& rng)
+{
+    switch (rng.bounded(6)) {
+    case 0:
+        return int(rng.generate());
+    case 1:
+        return rng.generate();
+    case 2:
+        return QStringList{awkwardText(rng, 3), awkwardText(rng, 3)};
+    case 3:
+        return QColor::fromRgb(rng.generate());
+    default:
+        return awkwardText(rng, 6);
+    }
+}
+
+// Keys mostly from a small set, so that edits meet keys of the file in another case.
+QString awkwardKey(QRandomGenerator& rng)
+{
+    static const char* const keys[] = {"A/Key", "a/key",    "A/x", "General/k", "b c/%",
+                                       "Key",   "/A//Key/", "A",   "x"};
+    return rng.bounded(3) ? QString::fromLatin1(keys[rng.bounded(9)]) : awkwardText(rng, 3);
+}
+} // namespace
+
+class TestIniWriter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bytesMatchQSettings_data()
+    {
+        QTest::addColumn<QByteArray>("existing");
+        QTest::addColumn<Edits>("edits");
+        // Every settings file of the sample installations, touched and rewritten key by key.
+        QDirIterator it(MOUSECFG_DATA_DIR, {"*.ini", "*.prof", "*.bin"}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const QSettings s(path, QSettings::IniFormat);
+            const QStringList keys = s.allKeys();
+            Edits all;
+            for (const QString& key : keys)
+                all.append({false, key, s.value(key)});
+            const Edits touch{{false, "Zeta/added", 1},
+                              {false, keys.value(0), "changed, \u00e9"},
+                              {true, keys.value(1), {}}};
+            const QByteArray bytes = TestFiles::read(path);
+            QTest::newRow(qPrintable(path + " touched")) << bytes << touch;
+            QTest::newRow(qPrintable(path + " all")) << bytes << all;
+        }
+        for (quint32 seed = 1; seed <= 400; ++seed) {
+            QRandomGenerator rng(seed);
+            const QByteArray existing = awkwardFile(rng);
+            Edits edits;
+            for (int n = rng.bounded(8); n > 0; --n) {
+                const bool bRemove = rng.bounded(5) == 0;
+                edits.append({bRemove, awkwardKey(rng), bRemove ? QVariant() : awkwardValue(rng)});
+            }
+            QTest::newRow(qPrintable(QString("random %1").arg(seed))) << existing << edits;
+        }
+    }
+    void bytesMatchQSettings()
+    {
+        QFETCH(QByteArray, existing);
+        QFETCH(Edits, edits);
+        QCOMPARE(viaWriter(existing, edits), viaQSettings(existing, edits));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIniWriter)
+#include "tst_iniwriter.moc"
