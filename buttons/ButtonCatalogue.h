@@ -44,12 +44,6 @@ public:
         int iWheelOrder; // place in the wheel menu, -1 when not offered there
     };
 
-    static constexpr int kLeftClick = 1;
-    static constexpr int kMacro = 200;
-    static constexpr int kGunFile = 510;
-    static constexpr int kScrollUp = 52;
-    static constexpr int kScrollDown = 53;
-
     // In the order the menus list them.
     static const QVector<Entry>& entries();
     static const Entry* find(int iCode);

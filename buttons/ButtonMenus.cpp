@@ -1,6 +1,7 @@
 #include "buttons/ButtonMenus.h"
 
 #include "buttons/KivoAction.h"
+#include "model/FunctionCode.h"
 #include "widgets/SkinStyleSheet.h"
 
 #include <QMenu>
@@ -66,17 +67,18 @@ void ButtonMenus::rebuild(bool bDisableMacro, bool bLedDisable)
     }
 
     m_pButtonMenu->clear();
+    // "Button Off" comes last, after the model-dependent entries.
     for (const C::Entry& entry : C::menuEntries(C::TopMenu)) {
-        if (entry.iCode != 16) // "Button Off" comes last, after the model-dependent entries
+        if (entry.iCode != FunctionCode::ButtonOff)
             m_pButtonMenu->addAction(m_Actions.value(entry.iCode));
     }
     for (C::Menu menu : kPlacedSubMenus)
         m_pButtonMenu->addMenu(m_SubMenus.value(menu));
     if (!bDisableMacro)
-        m_pButtonMenu->addAction(m_Actions.value(C::kMacro));
+        m_pButtonMenu->addAction(m_Actions.value(FunctionCode::Macro));
     if (!bLedDisable)
-        m_pButtonMenu->addAction(m_Actions.value(54));
-    m_pButtonMenu->addAction(m_Actions.value(16));
+        m_pButtonMenu->addAction(m_Actions.value(FunctionCode::LedSwitch));
+    m_pButtonMenu->addAction(m_Actions.value(FunctionCode::ButtonOff));
 
     // The wheel menu has its own entries, the click ones included, made afresh each time; the
     // menu owns them, so clearing it deletes the old ones.

@@ -1,6 +1,7 @@
 #include "buttons/ButtonWrites.h"
 
 #include "buttons/ButtonCatalogue.h"
+#include "model/FunctionCode.h"
 #include "model/KeyTable.h"
 #include "model/ProfileData.h"
 
@@ -8,11 +9,11 @@
 
 bool ButtonWrites::keepsLeftClick(const ProfileData& profile, int iRecord, int iNewCode)
 {
-    if (iNewCode == ButtonCatalogue::kLeftClick ||
-        profile.ButtonInfo[iRecord].Fun != ButtonCatalogue::kLeftClick)
+    if (iNewCode == FunctionCode::LeftClick ||
+        profile.ButtonInfo[iRecord].Fun != FunctionCode::LeftClick)
         return true;
     for (int i = 0; i < ProfileData::kButtonCount; ++i) {
-        if (i != iRecord && profile.ButtonInfo[i].Fun == ButtonCatalogue::kLeftClick)
+        if (i != iRecord && profile.ButtonInfo[i].Fun == FunctionCode::LeftClick)
             return true;
     }
     return false;
@@ -28,13 +29,13 @@ void ButtonWrites::writePlain(ButtonAssignment& button, int iCode)
 
 void ButtonWrites::writeSingleKey(ButtonAssignment& button, quint8 keyCode)
 {
-    button.Fun = 6;
+    button.Fun = FunctionCode::SingleKey;
     button.Res1 = keyCode;
 }
 
 void ButtonWrites::writeCombo(ButtonAssignment& button, const QVector<quint8>& keyCodes)
 {
-    button.Fun = 7;
+    button.Fun = FunctionCode::ComboKey;
     std::memset(button.KeyInfo, 0, sizeof button.KeyInfo);
     // Key n's press goes in at n and its release right behind it, pushing the releases of the
     // keys before it back: presses end up in slot order, releases in reverse.
@@ -55,7 +56,7 @@ void ButtonWrites::writeCombo(ButtonAssignment& button, const QVector<quint8>& k
 
 void ButtonWrites::writeFireKey(ButtonAssignment& button, quint8 res1, int iTimes, int iDelay)
 {
-    button.Fun = 12;
+    button.Fun = FunctionCode::FireKey;
     button.Res1 = res1;
     button.LoopNumber = iTimes;
     button.KeyNumber = iDelay;

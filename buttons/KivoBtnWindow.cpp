@@ -8,6 +8,7 @@
 #include "buttons/KivoSingleKeyWindow.h"
 #include "macro/KivoMacroSelect.h"
 #include "model/DeviceDescription.h"
+#include "model/FunctionCode.h"
 #include "model/MacroList.h"
 #include "model/ProfileData.h"
 #include "widgets/KivoPushButton.h"
@@ -198,7 +199,7 @@ QString KivoBtnWindow::label(int iRecord) const
     if (!m_pProfileData || iRecord < 0 || iRecord >= ProfileData::kButtonCount)
         return QString();
     const ButtonAssignment& rec = m_pProfileData->ButtonInfo[iRecord];
-    if (rec.Fun == ButtonCatalogue::kMacro || rec.Fun == ButtonCatalogue::kGunFile)
+    if (rec.Fun == FunctionCode::Macro || rec.Fun == FunctionCode::GunFile)
         return rec.macroname;
     return ButtonCatalogue::label(rec.Fun, iRecord >= 2 * kSetSize);
 }
@@ -313,7 +314,7 @@ std::unique_ptr<KeyboardHook> KivoBtnWindow::makeHook() const
 bool KivoBtnWindow::pickSingleKey(ButtonAssignment& button)
 {
     KivoSingleKeyWindow dialog(this, m_dScale, makeHook());
-    if (button.Fun == 6)
+    if (button.Fun == FunctionCode::SingleKey)
         dialog.prefill(button.Res1);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -324,7 +325,7 @@ bool KivoBtnWindow::pickSingleKey(ButtonAssignment& button)
 bool KivoBtnWindow::pickComboKey(ButtonAssignment& button)
 {
     KivoComboKeyWindow dialog(this, m_dScale, makeHook());
-    if (button.Fun == 7)
+    if (button.Fun == FunctionCode::ComboKey)
         dialog.prefill(ButtonWrites::comboKeys(button));
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -335,7 +336,7 @@ bool KivoBtnWindow::pickComboKey(ButtonAssignment& button)
 bool KivoBtnWindow::pickFireKey(ButtonAssignment& button)
 {
     KivoFireKeyWindow dialog(this, m_dScale, makeHook());
-    if (button.Fun == 12)
+    if (button.Fun == FunctionCode::FireKey)
         dialog.prefill(button);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -345,7 +346,7 @@ bool KivoBtnWindow::pickFireKey(ButtonAssignment& button)
 
 bool KivoBtnWindow::pickMacro(ButtonAssignment& button, int iRecord, int iCode)
 {
-    const bool bGun = iCode == ButtonCatalogue::kGunFile;
+    const bool bGun = iCode == FunctionCode::GunFile;
     if (bGun && iRecord == 0) {
         UserPrompts::notice(this, tr("Warning"), tr("Left Button Can not be Gun Function."));
         return false;

@@ -2,19 +2,13 @@
 
 #include "device/DpiRegisterTables.h"
 #include "device/FunctionTable.h"
+#include "model/FunctionCode.h"
 #include "model/KeyTable.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-constexpr int kFunSingleKey = 6;
-constexpr int kFunCombo = 7;
-constexpr int kFunFireKey = 12;
-constexpr int kFunSniper = 55;
-constexpr int kFunMacro = 200;
-constexpr int kFunGunFile = 510;
-
 void encodeMacro(ButtonAssignment& button, MacroIndexMap& macros, quint8* slot)
 {
     const int index = macros.indexFor(button.macroname);
@@ -118,11 +112,11 @@ void ButtonEncoder::encodeSlot(ButtonAssignment& button, int iSensor, MacroIndex
 {
     FunctionTable::lookup(button.Fun, slot);
     switch (button.Fun) {
-    case kFunMacro:
-    case kFunGunFile:
+    case FunctionCode::Macro:
+    case FunctionCode::GunFile:
         encodeMacro(button, macros, slot);
         break;
-    case kFunSingleKey: {
+    case FunctionCode::SingleKey: {
         // Single keys are stored as key codes; the mouse wants the HID usage.
         quint8 usage = 0;
         KeyTable::keyCodeToUsage(button.Res1, usage);
@@ -131,14 +125,14 @@ void ButtonEncoder::encodeSlot(ButtonAssignment& button, int iSensor, MacroIndex
         slot[3] = 0;
         break;
     }
-    case kFunCombo: {
+    case FunctionCode::ComboKey: {
         quint8 mainKey = 0;
         slot[1] = keyCombination(button, mainKey);
         slot[2] = mainKey;
         slot[3] = 0;
         break;
     }
-    case kFunFireKey:
+    case FunctionCode::FireKey:
         if (button.Res1 == 0) {
             // No key chosen yet: the mouse fires the left button three times.
             slot[1] = 0x81;
@@ -150,7 +144,7 @@ void ButtonEncoder::encodeSlot(ButtonAssignment& button, int iSensor, MacroIndex
             slot[3] = quint8((button.KeyNumber / 10) & 0xFF);
         }
         break;
-    case kFunSniper:
+    case FunctionCode::Sniper:
         slot[1] = 1;
         sniperValue(iSensor, button.Res1, slot[2], slot[3]);
         break;

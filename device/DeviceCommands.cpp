@@ -3,6 +3,7 @@
 #include "device/CommandTransport.h"
 #include "model/AppSettings.h"
 #include "model/DeviceDescription.h"
+#include "model/FunctionCode.h"
 #include "model/GlobalRecords.h"
 #include "model/MacroFile.h"
 
@@ -10,8 +11,6 @@
 #include <QThread>
 
 namespace {
-constexpr int kFunMacro = 200;
-constexpr int kFunGunFile = 510;
 constexpr quint8 kSelectProfile = 0x44;
 constexpr quint8 kRefresh = 0x40;
 constexpr quint8 kRefreshGroup = 0xF3;
@@ -70,7 +69,7 @@ bool DeviceCommands::prepareMacroBlocks(const MouseConfig& config)
         block.fill(0);
     for (const ProfileData& profile : config.Profile) {
         for (const ButtonAssignment& button : profile.ButtonInfo) {
-            if (button.Fun != kFunMacro && button.Fun != kFunGunFile)
+            if (button.Fun != FunctionCode::Macro && button.Fun != FunctionCode::GunFile)
                 continue;
             int index = 0;
             // Absent: not used by the profile the mouse gets, or uploaded already.

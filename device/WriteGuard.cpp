@@ -5,6 +5,7 @@
 #include "model/AppSettings.h"
 #include "model/DeviceDescription.h"
 #include "model/DpiSensorRange.h"
+#include "model/FunctionCode.h"
 #include "model/GlobalRecords.h"
 #include "model/ProfileRules.h"
 
@@ -16,7 +17,7 @@ bool hasLeftClick(const ProfileData& profile, const WriteGuard::Model& model)
     // Only the buttons the mouse has: a left click on a record the table leaves out clicks nothing.
     const int count = std::clamp(model.iButtonCount, 0, ButtonEncoder::kWheelUpSlot);
     for (int b = 0; b < count; ++b) {
-        if (profile.ButtonInfo[b].Fun == WriteGuard::kFunLeftClick &&
+        if (profile.ButtonInfo[b].Fun == FunctionCode::LeftClick &&
             ButtonEncoder::slotOffset(b, model.iScrollRev, model.pMatrix) >= 0)
             return true;
     }

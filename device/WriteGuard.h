@@ -13,8 +13,6 @@ class WriteGuard
 {
     Q_DECLARE_TR_FUNCTIONS(WriteGuard)
 public:
-    static constexpr int kFunLeftClick = 1;
-
     struct Model
     {
         int iButtonCount = 0;

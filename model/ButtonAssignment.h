@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/FunctionCode.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -9,10 +11,9 @@
 struct ButtonAssignment
 {
     static constexpr int kKeyInfoCount = 84;
-    static constexpr int kMacroFunction = 200;
 
     qint32 ID = 0;
-    qint32 Fun = 0;
+    qint32 Fun = FunctionCode::None; // a FunctionCode::Code, or whatever number a file held
     qint32 LoopNumber = 0;
     qint32 KeyNumber = 0;
     // Event list: [k][0] key or event code (map), [k][1] low data byte, [k][2] high data byte (H).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/FunctionCode.h"
+
 #include <QColor>
 #include <QtGlobal>
 
@@ -14,7 +16,7 @@ struct FactoryProfile
     struct Button
     {
         qint32 ID = 0;
-        qint32 Fun = 0;
+        qint32 Fun = FunctionCode::None;
         qint32 LoopNumber = 0;
         qint32 KeyNumber = 0;
         quint8 Res1 = 0;

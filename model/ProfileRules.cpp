@@ -1,6 +1,7 @@
 #include "model/ProfileRules.h"
 
 #include "model/DeviceDescription.h"
+#include "model/FunctionCode.h"
 #include "model/MacroFile.h"
 
 #include <limits>
@@ -18,7 +19,10 @@ void setLevel(DpiLevel& level, quint32 step)
 void buildBuiltInProfile(ProfileData& profile)
 {
     static const quint32 steps[ProfileData::kDpiLevelCount] = {8, 12, 16, 24, 50, 75, 0, 0};
-    static const qint32 functions[] = {1, 2, 3, 4, 5, 4, 5};
+    static const qint32 functions[] = {FunctionCode::LeftClick,   FunctionCode::RightClick,
+                                       FunctionCode::MiddleClick, FunctionCode::Forward,
+                                       FunctionCode::Back,        FunctionCode::Forward,
+                                       FunctionCode::Back};
     profile.pollrate = 0;
     profile.dpi = 0;
     profile.LedMode = 9;
@@ -111,7 +115,7 @@ bool buttonDiffers(const ButtonAssignment& a, const ButtonAssignment& b)
         return true;
     if (!a.sameKeyInfo(b))
         return true;
-    if (a.Fun != ButtonAssignment::kMacroFunction)
+    if (a.Fun != FunctionCode::Macro)
         return false;
     if (a.macroname != b.macroname)
         return true;
@@ -189,8 +193,8 @@ void ProfileRules::buildDefaultProfile(ProfileData& profile)
         buildFromFactory(profile, factory);
     else
         buildBuiltInProfile(profile);
-    profile.ButtonInfo[40].Fun = kFunScrollUp;
-    profile.ButtonInfo[41].Fun = kFunScrollDown;
+    profile.ButtonInfo[40].Fun = FunctionCode::ScrollUp;
+    profile.ButtonInfo[41].Fun = FunctionCode::ScrollDown;
 }
 
 void ProfileRules::resetAll(MouseConfig& config)

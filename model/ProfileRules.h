@@ -16,8 +16,6 @@ public:
         ChangeButtons = 4,
         ChangeLighting = 8
     };
-    static constexpr int kFunScrollUp = 52;
-    static constexpr int kFunScrollDown = 53;
 
     // Fills `profile` with the factory default: from the device description when it exists,
     // otherwise from the built-in defaults.

@@ -82,7 +82,7 @@ inline ProfileData markedProfile(int mark)
     p.DpiInfo[1].x = quint32(100 + mark);
     p.DpiInfo[1].y = quint32(200 + mark);
     p.mousespeed = quint8(1 + mark % 20);
-    p.ButtonInfo[2].Fun = 6;
+    p.ButtonInfo[2].Fun = FunctionCode::SingleKey;
     p.ButtonInfo[2].Res1 = quint8(30 + mark);
     p.LedInfo[3].bright = quint32(mark % 5);
     p.ProfileName = QStringLiteral("marked %1").arg(mark);

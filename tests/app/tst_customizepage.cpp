@@ -23,16 +23,16 @@ private slots:
         WindowRig rig;
         KivoBtnWindow* list = rig.window().buttonWindow();
         QVERIFY(list->profile() == &GlobalRecords::live().activeProfile());
-        GlobalRecords::live().Profile[1].ButtonInfo[0].Fun = 43;
+        GlobalRecords::live().Profile[1].ButtonInfo[0].Fun = FunctionCode::VolumeUp;
         rig.window().slotRefreshProfile(1);
         QVERIFY(list->profile() == &GlobalRecords::live().Profile[1]);
         QCOMPARE(list->label(0), QString("Volume Up"));
 
-        GlobalRecords::live().Profile[1].ButtonInfo[0].Fun = 1;
+        GlobalRecords::live().Profile[1].ButtonInfo[0].Fun = FunctionCode::LeftClick;
         for (int i = 1; i < ProfileData::kButtonCount; ++i)
-            GlobalRecords::live().Profile[1].ButtonInfo[i].Fun = 2;
+            GlobalRecords::live().Profile[1].ButtonInfo[i].Fun = FunctionCode::RightClick;
         list->slotMouseEnter(list->button(0, 0));
-        list->pick(3);
+        list->pick(FunctionCode::MiddleClick);
         QCOMPARE(rig.m_Prompts.texts(), QStringList{"AT LEAST ONE CLICK FUNCTION TO BE RETAINED."});
         emit list->GotoMacroTab(3);
         QCOMPARE(rig.window().currentPage(), 3);

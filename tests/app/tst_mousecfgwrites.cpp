@@ -83,7 +83,7 @@ private slots:
         ProfileData& p = GlobalRecords::live().activeProfile();
         if (iLevel < 0) {
             for (ButtonAssignment& b : p.ButtonInfo)
-                b.Fun = b.Fun == 1 ? 2 : b.Fun;
+                b.Fun = b.Fun == FunctionCode::LeftClick ? FunctionCode::RightClick : b.Fun;
         } else {
             p.DpiInfo[iLevel].used = 1;
             p.DpiInfo[iLevel].x = p.DpiInfo[iLevel].y = step;

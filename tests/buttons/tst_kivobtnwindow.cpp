@@ -50,8 +50,8 @@ class TestKivoBtnWindow : public QObject
         m_pWindow.reset();
         m_Profile = ProfileData();
         for (auto& b : m_Profile.ButtonInfo)
-            b.Fun = 2;
-        m_Profile.ButtonInfo[0].Fun = 1;
+            b.Fun = FunctionCode::RightClick;
+        m_Profile.ButtonInfo[0].Fun = FunctionCode::LeftClick;
         m_pWindow = std::make_unique<KivoBtnWindow>(&m_Profile, nullptr, 1.0);
         m_pHook = std::make_shared<FakeHookState>();
         m_pWindow->setHookFactory([this] {
@@ -127,21 +127,24 @@ private slots:
         m_Profile.ButtonInfo[3].macroname = "m";
         m_Profile.ButtonInfo[41].Fun = code;
         m_pWindow->setProfile(&m_Profile);
-        const bool bMacro = code == 200 || code == 510;
+        const bool bMacro = code == FunctionCode::Macro || code == FunctionCode::GunFile;
         QCOMPARE(m_pWindow->label(3), bMacro ? QString("m") : label);
         if (wheel)
             QCOMPARE(m_pWindow->label(41),
-                     label.isEmpty() ? QString(code == 52 ? "Scroll Up" : "Scroll Down") : label);
+                     label.isEmpty()
+                         ? QString(code == FunctionCode::ScrollUp ? "Scroll Up" : "Scroll Down")
+                         : label);
 
         // Plain picks write the code and nothing else (the sniper also marks Res1).
-        if (bMacro || code == 6 || code == 7 || code == 12)
+        if (bMacro || code == FunctionCode::SingleKey || code == FunctionCode::ComboKey ||
+            code == FunctionCode::FireKey)
             return;
         m_Profile.ButtonInfo[3] = ButtonAssignment();
-        m_Profile.ButtonInfo[3].Fun = 2;
+        m_Profile.ButtonInfo[3].Fun = FunctionCode::RightClick;
         pickOn(0, 3, code);
         ButtonAssignment expected;
         expected.Fun = code;
-        expected.Res1 = code == 55 ? 1 : 0;
+        expected.Res1 = code == FunctionCode::Sniper ? 1 : 0;
         QVERIFY(m_Profile.ButtonInfo[3] == expected);
         QCOMPARE(m_pWindow->currentSet(), KivoBtnWindow::kNone);
     }
@@ -159,11 +162,11 @@ private slots:
         QFETCH(int, ledDisable);
         setDescription("DisableMacro", disableMacro);
         setDescription("ledDisable", ledDisable);
-        m_Profile.ButtonInfo[2].Fun = 200;
+        m_Profile.ButtonInfo[2].Fun = FunctionCode::Macro;
         m_Profile.ButtonInfo[2].macroname = "held";
         m_pWindow->retranslate();
-        QCOMPARE(offers(m_pWindow->menus()->buttonMenu(), 200), !disableMacro);
-        QCOMPARE(offers(m_pWindow->menus()->buttonMenu(), 54), !ledDisable);
+        QCOMPARE(offers(m_pWindow->menus()->buttonMenu(), FunctionCode::Macro), !disableMacro);
+        QCOMPARE(offers(m_pWindow->menus()->buttonMenu(), FunctionCode::LedSwitch), !ledDisable);
         QCOMPARE(m_pWindow->label(2), QString("held"));
     }
 
@@ -193,7 +196,7 @@ private slots:
         QFETCH(QVector<int>, outcome);
         QFETCH(QString, notice);
         if (secondLeft)
-            m_Profile.ButtonInfo[30].Fun = 1;
+            m_Profile.ButtonInfo[30].Fun = FunctionCode::LeftClick;
         ScriptedUserPrompts prompts;
         QSignalSpy oneClick(m_pWindow.get(), &KivoBtnWindow::PopOneClickBox);
         QSignalSpy macroTab(m_pWindow.get(), &KivoBtnWindow::GotoMacroTab);
@@ -217,13 +220,13 @@ private slots:
     void dialogPicks()
     {
         QFETCH(int, code);
-        m_Profile.ButtonInfo[4].Fun = 45;
+        m_Profile.ButtonInfo[4].Fun = FunctionCode::Mute;
         m_pWindow->setProfile(&m_Profile);
         const ButtonAssignment before = m_Profile.ButtonInfo[4];
         bool bRunningInDialog = false;
         onNextDialog([&](QDialog* dialog) {
-            bRunningInDialog = m_pHook->bRunning || code == 12;
-            if (code != 12)
+            bRunningInDialog = m_pHook->bRunning || code == FunctionCode::FireKey;
+            if (code != FunctionCode::FireKey)
                 m_pLastHook->type(0x1E); // A
             dialog->reject();
         });

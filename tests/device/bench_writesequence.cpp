@@ -45,7 +45,7 @@ MouseConfig configWithMacros(int macros)
         }
         MacroFile::saveEventList(name, events);
         ButtonAssignment& b = p.ButtonInfo[records[i]];
-        b.Fun = 200;
+        b.Fun = FunctionCode::Macro;
         b.macroname = name;
         b.LoopNumber = 1;
     }

@@ -92,7 +92,7 @@ private slots:
 
     void singleKeyIsConvertedToUsage()
     {
-        ButtonAssignment b = button(6);
+        ButtonAssignment b = button(FunctionCode::SingleKey);
         b.Res1 = 30; // key code of A
         QCOMPARE(slotOf(b), (Bytes{0x90, 0, 4, 0}));
         b.Res1 = 84; // no usage: nothing to send
@@ -102,7 +102,7 @@ private slots:
     void keyCombination()
     {
         // Ctrl+Shift+K, recorded Shift, Ctrl, K (the window's fixed order).
-        ButtonAssignment b = button(7);
+        ButtonAssignment b = button(FunctionCode::ComboKey);
         recordCombo(b, {0x2A, 0x1D, 37});
         quint8 mainKey = 0;
         QCOMPARE(int(ButtonEncoder::keyCombination(b, mainKey)), 3);
@@ -120,7 +120,7 @@ private slots:
 
     void fireKey()
     {
-        ButtonAssignment b = button(12);
+        ButtonAssignment b = button(FunctionCode::FireKey);
         b.LoopNumber = 9;
         b.KeyNumber = 250;
         QCOMPARE(slotOf(b), (Bytes{0x99, 0x81, 3, 0})); // no key chosen
@@ -132,7 +132,7 @@ private slots:
 
     void sniper()
     {
-        ButtonAssignment b = button(55);
+        ButtonAssignment b = button(FunctionCode::Sniper);
         b.Res1 = 10;
         const int perSensor[][2] = {{3325, 22}, {3327, 24}, {3360, 9},  {3389, 10},
                                     {3212, 10}, {3104, 10}, {3335, 11}, {3370, 4}};
@@ -145,7 +145,7 @@ private slots:
 
     void macroRepeatModes()
     {
-        ButtonAssignment b = button(200);
+        ButtonAssignment b = button(FunctionCode::Macro);
         b.macroname = "m";
         b.LoopNumber = 0x0102;
         QCOMPARE(slotOf(b), (Bytes{0x91, 0, 0x02, 0x01}));
@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(slotOf(b), (Bytes{0x91, 0x40, 0xFF, 0xFF}));
         b.Res1 = 3;
         QCOMPARE(slotOf(b), (Bytes{0x91, 0, 0x02, 0x01}));
-        b.Fun = 510;
+        b.Fun = FunctionCode::GunFile;
         b.Res1 = 0;
         QCOMPARE(slotOf(b), (Bytes{0x9D, 0, 0x02, 0x01}));
     }
@@ -166,9 +166,9 @@ private slots:
         for (int i = 0; i < 6; ++i)
             p.ButtonInfo[i].Fun = i + 1; // 1..5, then 6 (single key)
         p.ButtonInfo[5].Res1 = 30;
-        p.ButtonInfo[6].Fun = 2; // beyond the button count: not sent
-        p.ButtonInfo[40].Fun = 52;
-        p.ButtonInfo[41].Fun = 53;
+        p.ButtonInfo[6].Fun = FunctionCode::RightClick; // beyond the button count: not sent
+        p.ButtonInfo[40].Fun = FunctionCode::ScrollUp;
+        p.ButtonInfo[41].Fun = FunctionCode::ScrollDown;
         quint8 matrix[16] = {3, 2, 1, 0, 5, 4};
         ButtonEncoder::Model model;
         model.iButtonCount = 6;
@@ -196,8 +196,8 @@ private slots:
     void matrixOutsideTheTableIsIgnored()
     {
         ProfileData p;
-        p.ButtonInfo[0].Fun = 1;
-        p.ButtonInfo[1].Fun = 2;
+        p.ButtonInfo[0].Fun = FunctionCode::LeftClick;
+        p.ButtonInfo[1].Fun = FunctionCode::RightClick;
         quint8 matrix[16] = {200, 1};
         ButtonEncoder::Model model;
         model.iButtonCount = 40; // more than the matrix describes
@@ -217,11 +217,11 @@ private slots:
         ProfileData p;
         const char* names[] = {"alpha", "beta", "alpha", "gamma"};
         for (int i = 0; i < 4; ++i) {
-            p.ButtonInfo[i].Fun = i == 3 ? 510 : 200;
+            p.ButtonInfo[i].Fun = i == 3 ? FunctionCode::GunFile : FunctionCode::Macro;
             p.ButtonInfo[i].macroname = names[i];
             p.ButtonInfo[i].LoopNumber = 1;
         }
-        p.ButtonInfo[40].Fun = 200;
+        p.ButtonInfo[40].Fun = FunctionCode::Macro;
         p.ButtonInfo[40].macroname = "beta";
         quint8 matrix[16] = {0, 1, 2, 3};
         ButtonEncoder::Model model;

@@ -115,7 +115,7 @@ private slots:
         p.pollrate = 4;
         p.DpiInfo[7].x = 330;
         p.DpiInfo[7].y = 85;
-        p.ButtonInfo[3].Fun = 200; // device slot 4 by the sample's matrix
+        p.ButtonInfo[3].Fun = FunctionCode::Macro; // device slot 4 by the sample's matrix
         p.ButtonInfo[3].macroname = "e2e";
         p.ButtonInfo[3].LoopNumber = 5;
         MacroEvent press;

@@ -48,7 +48,7 @@ private slots:
         model.iSensor = iSensor;
         model.pMatrix = matrix;
         ProfileData p;
-        p.ButtonInfo[0].Fun = WriteGuard::kFunLeftClick;
+        p.ButtonInfo[0].Fun = FunctionCode::LeftClick;
         for (int i = 0; i < ProfileData::kDpiLevelCount; ++i)
             p.DpiInfo[i] = DpiLevel{1, 0, 0, 8, 8};
         for (const QString& step : change.split("; ", Qt::SkipEmptyParts)) {

@@ -57,7 +57,7 @@ MacroEvent delayEvent(int count)
 
 void setMacro(ButtonAssignment& b, const QString& name, int loops = 1, quint8 mode = 0)
 {
-    b.Fun = 200;
+    b.Fun = FunctionCode::Macro;
     b.macroname = name;
     b.LoopNumber = loops;
     b.Res1 = mode;
@@ -128,19 +128,19 @@ private:
         p.DpiInfo[7].x = 400; // above 320: range 1, value x - 160
         for (ButtonAssignment& b : p.ButtonInfo)
             b = ButtonAssignment();
-        p.ButtonInfo[0].Fun = 1;
-        p.ButtonInfo[1].Fun = 2;
-        p.ButtonInfo[2].Fun = 3;
+        p.ButtonInfo[0].Fun = FunctionCode::LeftClick;
+        p.ButtonInfo[1].Fun = FunctionCode::RightClick;
+        p.ButtonInfo[2].Fun = FunctionCode::MiddleClick;
         setMacro(p.ButtonInfo[3], "alpha", 2);
         setMacro(p.ButtonInfo[4], "beta", 1, 1);
-        p.ButtonInfo[5].Fun = 48;
-        p.ButtonInfo[6].Fun = 6;
+        p.ButtonInfo[5].Fun = FunctionCode::DpiUp;
+        p.ButtonInfo[6].Fun = FunctionCode::SingleKey;
         p.ButtonInfo[6].Res1 = 30; // A
-        p.ButtonInfo[7].Fun = 16;
+        p.ButtonInfo[7].Fun = FunctionCode::ButtonOff;
         setMacro(p.ButtonInfo[8], "alpha", 3); // shares alpha's index and block
         setMacro(p.ButtonInfo[12], "delta");   // beyond the nine buttons: never indexed
-        p.ButtonInfo[40].Fun = 52;
-        p.ButtonInfo[41].Fun = 53;
+        p.ButtonInfo[40].Fun = FunctionCode::ScrollUp;
+        p.ButtonInfo[41].Fun = FunctionCode::ScrollDown;
         setMacro(config.Profile[3].ButtonInfo[0], "gamma"); // only in profile 3
 
         MacroFile::saveEventList("alpha", {keyEvent(4, true), keyEvent(4, false)});

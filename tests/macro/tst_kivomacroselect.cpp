@@ -68,7 +68,7 @@ private slots:
         ButtonAssignment b;
         KivoMacroSelect first(KivoMacroSelect::kMacroTitle, QString(), 1, 0, 0, nullptr);
         first.chooseName("thirty");
-        QCOMPARE(first.writeInto(b, 200), 30);
+        QCOMPARE(first.writeInto(b, FunctionCode::Macro), 30);
 
         KivoMacroSelect dialog(KivoMacroSelect::kGunFileTitle, "thirty", 3, 0, 0, nullptr);
         QCOMPARE(dialog.nameMenu()->actions().size(), 2);
@@ -79,7 +79,7 @@ private slots:
             dialog.leftButtonMacro()->click();
         QCOMPARE(dialog.modeButton(mode)->isChecked(), !leftButton);
         QVERIFY(dialog.yesButton()->isEnabled());
-        QCOMPARE(dialog.writeInto(b, 510), 10);
+        QCOMPARE(dialog.writeInto(b, FunctionCode::GunFile), 10);
         QCOMPARE(QVariantList({b.Fun, b.macroname, b.LoopNumber, b.Res1, b.Res2, b.KeyNumber}),
                  QVariantList({510, "ten", wantLoop, wantMode, int(leftButton), 10}));
         for (int i = 0; i < 30; ++i) {
@@ -117,9 +117,9 @@ private slots:
     void fromButtonWindowNoKeepsTheMacro()
     {
         ProfileData profile;
-        profile.ButtonInfo[0].Fun = 1;
+        profile.ButtonInfo[0].Fun = FunctionCode::LeftClick;
         KivoMacroSelect held(KivoMacroSelect::kMacroTitle, "thirty", 4, 1, 0, nullptr);
-        held.writeInto(profile.ButtonInfo[2], 200);
+        held.writeInto(profile.ButtonInfo[2], FunctionCode::Macro);
         const ButtonAssignment before = profile.ButtonInfo[2];
         KivoBtnWindow window(&profile, nullptr, 1.0);
         bool bPrefilled = false;
@@ -131,7 +131,7 @@ private slots:
             dialog->reject();
         });
         window.slotMouseEnter(window.button(0, 2));
-        window.pick(200);
+        window.pick(FunctionCode::Macro);
         QVERIFY(bPrefilled);
         QVERIFY(profile.ButtonInfo[2] == before);
         QCOMPARE(window.label(2), QString("thirty"));

@@ -150,7 +150,7 @@ private slots:
         // Whatever the record held before is replaced.
         p.mousespeed = 3;
         p.ProfileName = "Old";
-        p.ButtonInfo[20].Fun = 7;
+        p.ButtonInfo[20].Fun = FunctionCode::ComboKey;
         p.ButtonInfo[1].KeyInfo[5][1] = 9;
         p.ButtonInfo[0].macroname = "m";
         ProfileRules::buildDefaultProfile(p);
@@ -238,7 +238,7 @@ private slots:
         TestAppFolder folder;
         // The name and the event list count; the file is not needed for that.
         MouseConfig snapshot = busyConfig();
-        snapshot.Profile[0].ButtonInfo[6].Fun = ButtonAssignment::kMacroFunction;
+        snapshot.Profile[0].ButtonInfo[6].Fun = FunctionCode::Macro;
         snapshot.Profile[0].ButtonInfo[6].macroname = "absent";
         MouseConfig c = snapshot;
         c.Profile[0].ButtonInfo[6].macroname = "other";
@@ -251,9 +251,9 @@ private slots:
         QVERIFY(MacroFile::save("Burst", MacroFileData::newMacro()));
         QVERIFY(MacroFile::saveEventList("Quiet", {}));
         c = snapshot;
-        c.Profile[2].ButtonInfo[4].Fun = ButtonAssignment::kMacroFunction;
+        c.Profile[2].ButtonInfo[4].Fun = FunctionCode::Macro;
         c.Profile[2].ButtonInfo[4].macroname = "Quiet";
-        c.Profile[3].ButtonInfo[9].Fun = ButtonAssignment::kMacroFunction;
+        c.Profile[3].ButtonInfo[9].Fun = FunctionCode::Macro;
         c.Profile[3].ButtonInfo[9].macroname = "Burst";
         QCOMPARE(ProfileRules::detectChanges(c, c), int(ProfileRules::ChangeButtons));
         QCOMPARE(writeSignOf("Burst"), 0);
@@ -265,7 +265,7 @@ private slots:
         // for the next write (which sends every group anyway).
         QVERIFY(MacroFile::save("Burst", MacroFileData::newMacro()));
         MouseConfig earlier = c;
-        earlier.Profile[0].ButtonInfo[3].Fun = 16;
+        earlier.Profile[0].ButtonInfo[3].Fun = FunctionCode::ButtonOff;
         QCOMPARE(ProfileRules::detectChanges(earlier, c), int(ProfileRules::ChangeButtons));
         QCOMPARE(writeSignOf("Burst"), 1);
     }

@@ -1,4 +1,5 @@
 #include "TestAppFolder.h"
+#include "buttons/ButtonCatalogue.h"
 #include "model/DeviceDescription.h"
 #include "model/ProfileFiles.h"
 #include "model/ProfileRules.h"
@@ -7,18 +8,6 @@
 #include <QtTest>
 
 #include <set>
-
-namespace {
-// The codes the button window can write (1..5, the menus, macro, gun file) and 0 for no button.
-const std::set<int>& catalogueCodes()
-{
-    static const std::set<int> codes = {0,  1,  2,  3,  4,  5,  6,  7,  12, 16, 17, 18, 19,  20,
-                                        21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33,  34,
-                                        35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47,  48,
-                                        49, 50, 51, 52, 53, 54, 55, 57, 58, 59, 62, 63, 200, 510};
-    return codes;
-}
-} // namespace
 
 class TestSampleInstallations : public QObject
 {
@@ -97,10 +86,13 @@ void TestSampleInstallations::factoryProfileIsUsable()
     TestAppFolder folder(model);
     ProfileData p;
     ProfileRules::buildDefaultProfile(p);
-    QCOMPARE(p.ButtonInfo[0].Fun, 1); // the primary button is a Left click
+    QCOMPARE(p.ButtonInfo[0].Fun, int(FunctionCode::LeftClick));
     for (int b = 0; b < 16; ++b) {
-        QVERIFY2(catalogueCodes().count(p.ButtonInfo[b].Fun), qPrintable(QString::number(b)));
-        QCOMPARE(p.ButtonInfo[b].Fun != 0, b < buttons);
+        // A code the button window can write and label, or none beyond the model's buttons.
+        const int fun = p.ButtonInfo[b].Fun;
+        QVERIFY2(ButtonCatalogue::find(fun) || fun == FunctionCode::None,
+                 qPrintable(QString::number(b)));
+        QCOMPARE(fun != FunctionCode::None, b < buttons);
     }
     QVERIFY(p.pollrate == 1 || p.pollrate == 2 || p.pollrate == 4 || p.pollrate == 8);
     QVERIFY(p.dpi < levels);
