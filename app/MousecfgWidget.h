@@ -3,6 +3,7 @@
 #include "app/ConfigWriter.h"
 #include "app/DeviceSelectionHost.h"
 #include "app/MainLayout.h"
+#include "app/MousecfgServices.h"
 #include "app/WindowBackground.h"
 #include "app/WindowDrag.h"
 
@@ -37,21 +38,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class SettingsFile;
-
-// What the window reaches outside itself. Null members get the program's own: the OSD program,
-// real program starts, the desktop's pointer speed.
-struct MousecfgServices
-{
-    OsdAnnouncer* announcer = nullptr;
-    ProgramLauncher* launcher = nullptr;
-    PointerSpeed* pointerSpeed = nullptr;
-    // Run the device selection 200 ms after construction.
-    bool bSelectAtStart = true;
-    // Follow device arrival and removal.
-    bool bFollowDeviceChanges = true;
-    // Whether the desktop shows a tray; empty: ask the desktop.
-    std::function<bool()> trayAvailable;
-};
 
 // The tool's one top-level window: the page tabs and pages, the mouse picture, the battery and
 // connection display, the profile controls, the window buttons, the tray icon. It follows what
