@@ -239,3 +239,9 @@ void MainControls::rebuildProfileMenu(const QStringList& names, double dScale)
     }
     m_pProfileMenu->setFixedWidth(UiScale::scaled(152, dScale));
 }
+
+void MainControls::checkSlot(int iSlot)
+{
+    for (int i = 0; i < kSlotCount; ++i)
+        m_pSlotButtons[i]->setChecked(i == iSlot);
+}

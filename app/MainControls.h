@@ -62,6 +62,8 @@ public:
     void layout(double dScale, const MainLayout::Flags& flags);
     // One entry per stored profile, 152 × scale wide.
     void rebuildProfileMenu(const QStringList& names, double dScale);
+    // The check mark on the button of slot `iSlot` alone.
+    void checkSlot(int iSlot);
 
     KivoPushButton* tab(int iPage) const { return m_pTabs[iPage]; }
     QWidget* page(int iPage) const { return m_pPages[iPage]; }

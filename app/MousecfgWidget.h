@@ -1,15 +1,17 @@
 #pragma once
 
-#include "app/ConfigWriter.h"
 #include "app/DeviceSelectionHost.h"
 #include "app/MainLayout.h"
+#include "app/MousecfgServices.h"
 #include "app/WindowBackground.h"
+#include "app/WindowCommands.h"
 #include "app/WindowDrag.h"
+#include "app/WindowServices.h"
 
+#include <QColor>
 #include <QHash>
 #include <QPixmap>
 #include <QStringList>
-#include <QSystemTrayIcon>
 #include <QWidget>
 
 #include <functional>
@@ -17,52 +19,24 @@
 
 class BatteryDisplay;
 class BatteryPoller;
-class DeviceChangeNotifier;
 class DeviceSelection;
-class KivoBtnWindow;
-class KivoColorWindow;
-class DpiTabPages;
-class KivoPushButton;
 class LanguageSwitcher;
-class MacroDialog;
 class MainControls;
-class MousePicture;
-class OsdAnnouncer;
-class PageSwitch;
 class ProfileActions;
-class PointerSpeed;
-class ProgramLauncher;
-class QAction;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class SettingsFile;
+class StatusFollower;
+class TrayIcon;
+class WindowPages;
 
-// What the window reaches outside itself. Null members get the program's own: the OSD program,
-// real program starts, the desktop's pointer speed.
-struct MousecfgServices
-{
-    OsdAnnouncer* announcer = nullptr;
-    ProgramLauncher* launcher = nullptr;
-    PointerSpeed* pointerSpeed = nullptr;
-    // Run the device selection 200 ms after construction.
-    bool bSelectAtStart = true;
-    // Follow device arrival and removal.
-    bool bFollowDeviceChanges = true;
-    // Whether the desktop shows a tray; empty: ask the desktop.
-    std::function<bool()> trayAvailable;
-};
-
-// The tool's one top-level window: the page tabs and pages, the mouse picture, the battery and
-// connection display, the profile controls, the window buttons, the tray icon. It follows what
-// the mouse reports (profile, DPI level, report rate, battery), announces changes on the OSD,
-// and writes the configuration to the mouse on Apply and OK.
+// The tool's one top-level window. It builds its parts in the order the start needs them, lays
+// them out, and carries between them what one part learns and another shows: the controls and
+// the battery display, the pages (WindowPages), what the mouse reports (StatusFollower), the
+// profile operations (ProfileActions), Apply, OK and the other commands (WindowCommands), the
+// tray (TrayIcon) and the device selection, for which it is the host.
 class MousecfgWidget : public QWidget, public DeviceSelectionHost
 {
     Q_OBJECT
 public:
     static constexpr int kSelectDelayMs = 200;
-    static constexpr int kOpenDelayMs = 500;
 
     explicit MousecfgWidget(QWidget* parent = nullptr,
                             const MousecfgServices& services = MousecfgServices());
@@ -71,64 +45,30 @@ public:
     // DeviceSelectionHost
     QWidget* hostWindow() override { return this; }
     QString currentDevice() const override { return m_CurrentDevice; }
-    void setCurrentDevice(const QString& codeName) override;
+    void setCurrentDevice(const QString& codeName) override { m_CurrentDevice = codeName; }
     void refreshModelParts() override;
     void updateDeviceCount() override;
     void startBatteryPolling() override;
     void stopBatteryPolling() override;
 
     // Mice found by the last enumeration, as start-up reads it.
-    int deviceCount() const { return m_iDeviceCount; }
+    int deviceCount() const { return m_DeviceList.size(); }
     // A device selection is under way.
     bool isBusy() const;
-
     // The selection routine: choose a mouse, open it after a pause, show the window.
     void selectDevice(bool bHotplug);
-
-    // Operations the pages and the profile management call.
-    void showPage(int iPage);
-    int currentPage() const;
-    void selectHotspot(int iGroup, int iIndex);
+    // Every page, the slot marks and the name field from the live configuration.
     void refreshPages();
-    void rebuildProfileMenu();
-    ConfigWriter::Outcome writeConfiguration(bool bFullWrite = false);
 
-    int scaleIndex() const { return m_iScaleIndex; }
     quint8 currentProfile() const;
-    QStringList profileList() const { return m_ProfileList; }
-    int selectedHotspot() const { return m_iSelectedHotspot; }
-    int selectedGroup() const { return m_iSelectedGroup; }
-    const ConfigWriter::Outcome& lastWrite() const { return m_LastWrite; }
+    // What the last write of the configuration came to.
+    const ConfigWriter::Outcome& lastWrite() const { return m_pCommands->lastWrite(); }
     BatteryDisplay* batteryDisplay() const { return m_pBattery; }
-    MousePicture* mousePicture() const { return m_pPicture; }
-    // Built on first use.
-    KivoBtnWindow* buttonWindow();
-    QMenu* trayMenu() const { return m_pTrayMenu; }
-    LanguageSwitcher* languageSwitcher() const { return m_pLanguage; }
     BatteryPoller* batteryPoller() const { return m_pPoller; }
+    LanguageSwitcher* languageSwitcher() const { return m_pLanguage; }
     ProfileActions* profileActions() const { return m_pProfileActions; }
-    // Built on first use.
-    DpiTabPages* dpiTab();
-    // Built on its first display: nothing else needs it before.
-    MacroDialog* macroPage();
-
-signals:
-    void mouseDevicesUpdated(QStringList devices);
-
-public slots:
-    void iconActivated(QSystemTrayIcon::ActivationReason reason);
-    void slotGotoMacro(quint8 iBtn);
-    void slotPopOneClickBox();
-    void slotEnableButtons(bool bEnable);
-    void slotLiftChange(quint8 iLift);
-    void slotProfileNameChange();
-    void slotWarningFirst();
-    void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
-    void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
-    void slotMouseOver(KivoPushButton* btn, bool bType);
-    void slotRefreshProfile(quint8 iProfile);
-    void slotRefreshDPIStage(quint8 iDPI);
-    void slotRefreshRate(quint8 iRate);
+    WindowPages* pages() const { return m_pPages; }
+    StatusFollower* statusFollower() const { return m_pStatus.get(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -141,60 +81,24 @@ protected:
 private slots:
     void onButtonClicked();
     void onDeviceOpened(bool bOpened);
+    void onBatteryReported(int iLevel, bool bCharging);
     void onProfileListChanged();
-    void applyPointerSpeed();
 
 private:
     // Construction, in the order the window is built.
-    void setUpScale();
     void setUpDeviceNotifications();
     void buildWidgets();
     void loadProfiles();
-    void buildPages();
-    void createTrayActions();
-    void createTrayIcon();
+    void connectProfileActions();
+    void fillButtonTable();
 
     void layoutControls();
     void retranslateUi();
     void applyFonts();
-    void announce(const QString& text);
-    void openProfileSettings();
-    SettingsFile* profileSettings();
-    void connectProfileActions();
-    void takePageValues();
-    void hideToTray();
-    bool hasTray() const;
-    void updateBatteryState();
-    void setFrontView(bool bFront);
+    void rebuildProfileMenu();
+    void showBattery(int iLevel, bool bCharging);
 
-    // Profile operations (slot menu, stored-profile menu, profile buttons).
-    void onProfileSelectSlot(int iSlot);
-    void onProfileAssign(const QString& name);
-    void onProfileAdd();
-    void onProfileCopy();
-    void onProfileDelete();
-    void onProfileRename();
-    void onProfileReset();
-    void onProfileResetAll();
-    void onProfileExport();
-    void onProfileImport();
-    void onConfigLoad();
-    void onConfigSave();
-
-    void onApply();
-    void onOk();
-    void onCancel();
-    void onClose();
-    void onFirmwareUpdate();
-
-    // Services.
-    std::unique_ptr<OsdAnnouncer> m_pOwnAnnouncer;
-    OsdAnnouncer* m_pAnnouncer = nullptr;
-    std::unique_ptr<ProgramLauncher> m_pOwnLauncher;
-    ProgramLauncher* m_pLauncher = nullptr;
-    std::unique_ptr<PointerSpeed> m_pOwnPointerSpeed;
-    PointerSpeed* m_pPointerSpeed = nullptr;
-    MousecfgServices m_Services;
+    WindowServices m_Services;
 
     // State.
     QStringList m_ProfileList;
@@ -202,39 +106,25 @@ private:
     QString m_CurrentDevice;
     QString m_ProductName;
     double m_dScale = 1.0;
-    int m_iScaleIndex = 0;
-    int m_iSelectedHotspot = -1;
-    int m_iSelectedGroup = -1;
-    int m_iDeviceCount = 0;
-    int m_iColorMode = 0;
-    int m_iBatteryFull = 0;
     MainLayout::Flags m_Flags;
     QColor m_Accent;
-    ConfigWriter::Outcome m_LastWrite;
     WindowDrag m_Drag;
-    std::unique_ptr<SettingsFile> m_pProfileSettings;
+    // What each of the window's own buttons does (see onButtonClicked).
+    QHash<int, std::function<void(QObject* button)>> m_ButtonActions;
+    // A member rather than a child: the profile file it keeps open is written back as the
+    // members go, before the pages and dialogs.
+    std::unique_ptr<StatusFollower> m_pStatus;
 
     // Parts.
     WindowBackground m_Background;
     QPixmap m_ScaledBackground;
     BatteryPoller* m_pPoller = nullptr;
-    DeviceChangeNotifier* m_pNotifier = nullptr;
     DeviceSelection* m_pSelection = nullptr;
     LanguageSwitcher* m_pLanguage = nullptr;
     BatteryDisplay* m_pBattery = nullptr;
-    MousePicture* m_pPicture = nullptr;
-    KivoBtnWindow* m_pBtnWindow = nullptr;
-    PageSwitch* m_pPages = nullptr;
     MainControls* m_pControls = nullptr;
     ProfileActions* m_pProfileActions = nullptr;
-    MacroDialog* m_pMacro = nullptr;
-    // The lighting page; none on a model whose description switches lighting off.
-    KivoColorWindow* m_pColorWindow = nullptr;
-    DpiTabPages* m_pDpiTab = nullptr;
-
-    // Tray.
-    QAction* m_pLoadConfigAction = nullptr;
-    QAction* m_pQuitAction = nullptr;
-    QMenu* m_pTrayMenu = nullptr;
-    QSystemTrayIcon* m_pTrayIcon = nullptr;
+    WindowPages* m_pPages = nullptr;
+    WindowCommands* m_pCommands = nullptr;
+    TrayIcon* m_pTray = nullptr;
 };

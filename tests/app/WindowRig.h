@@ -6,6 +6,8 @@
 #include "VirtualMouse.h"
 #include "app/MousecfgWidget.h"
 #include "app/OsdAnnouncer.h"
+#include "app/StatusFollower.h"
+#include "app/WindowPages.h"
 #include "device/BatteryPoller.h"
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"

@@ -21,10 +21,10 @@ private slots:
     void followsTheCurrentSlot()
     {
         WindowRig rig;
-        KivoBtnWindow* list = rig.window().buttonWindow();
+        KivoBtnWindow* list = rig.window().pages()->buttonWindow();
         QVERIFY(list->profile() == &GlobalRecords::live().activeProfile());
         GlobalRecords::live().Profile[1].ButtonInfo[0].Fun = FunctionCode::VolumeUp;
-        rig.window().slotRefreshProfile(1);
+        rig.window().statusFollower()->slotRefreshProfile(1);
         QVERIFY(list->profile() == &GlobalRecords::live().Profile[1]);
         QCOMPARE(list->label(0), QString("Volume Up"));
 
@@ -35,7 +35,7 @@ private slots:
         list->pick(FunctionCode::MiddleClick);
         QCOMPARE(rig.m_Prompts.texts(), QStringList{"AT LEAST ONE CLICK FUNCTION TO BE RETAINED."});
         emit list->GotoMacroTab(3);
-        QCOMPARE(rig.window().currentPage(), 3);
+        QCOMPARE(rig.window().pages()->current(), 3);
     }
 
     void pictureAndListPointAtTheSameButton()
@@ -47,8 +47,8 @@ private slots:
         image.fill(Qt::red);
         QVERIFY(image.save(folder + "Mouse.png") && image.save(folder + "mouse_2.png"));
         rig.window().refreshModelParts();
-        KivoBtnWindow* list = rig.window().buttonWindow();
-        MousePicture* picture = rig.window().mousePicture();
+        KivoBtnWindow* list = rig.window().pages()->buttonWindow();
+        MousePicture* picture = rig.window().pages()->picture();
         KivoPushButton* second = list->button(0, 1);
         emit second->OverSignal(second, true);
         QCOMPARE(picture->highlighted(), 1);
@@ -57,12 +57,12 @@ private slots:
         // Button 9 has no picture of its own: the plain one stays.
         KivoPushButton ninth(QStringList(), nullptr);
         ninth.setProperty("buttonIndex", 8);
-        rig.window().slotMouseOver(&ninth, false);
+        rig.window().pages()->slotMouseOver(&ninth, false);
         QCOMPARE(picture->highlighted(), -1);
 
-        rig.window().selectHotspot(MousePicture::SideGroup, 4);
+        rig.window().pages()->selectHotspot(MousePicture::SideGroup, 4);
         QVERIFY(list->currentSet() == 0 && list->currentIndex() == 4);
-        rig.window().selectHotspot(MousePicture::ArrowGroup, 1);
+        rig.window().pages()->selectHotspot(MousePicture::ArrowGroup, 1);
         QVERIFY(list->currentSet() == 2 && list->currentIndex() == 1);
     }
 };

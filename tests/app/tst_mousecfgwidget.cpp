@@ -61,15 +61,15 @@ private slots:
         WindowRig rig;
         MousecfgWidget& w = rig.window();
         const MouseConfig before = GlobalRecords::live();
-        w.slotRefreshStatus(0, 1, 1, 9);
+        w.statusFollower()->slotRefreshStatus(0, 1, 1, 9);
         // Five slots and eight levels: a profile 5 or a level 8 names nothing.
-        w.slotRefreshStatus(5, 8, 1, 0);
-        w.slotRefreshStatus(200, 15, 1, 0);
+        w.statusFollower()->slotRefreshStatus(5, 8, 1, 0);
+        w.statusFollower()->slotRefreshStatus(200, 15, 1, 0);
         QVERIFY(GlobalRecords::live() == before);
         QVERIFY(rig.m_Speed.m_Applied.isEmpty());
         QCOMPARE(rig.configValue("Config/ProfileID").toInt(), 0);
         for (quint8 code : {quint8(3), quint8(255)}) {
-            w.slotRefreshStatus(0, 1, code, 0);
+            w.statusFollower()->slotRefreshStatus(0, 1, code, 0);
             QCOMPARE(GlobalRecords::live().activeProfile().pollrate, code);
         }
         QVERIFY(rig.m_Announcer.m_Texts.isEmpty());
@@ -81,7 +81,7 @@ private slots:
         MousecfgWidget& w = rig.window();
         GlobalRecords::live().Profile[1].mousespeed = 15;
 
-        w.slotRefreshStatus(1, 2, 8, 0);
+        w.statusFollower()->slotRefreshStatus(1, 2, 8, 0);
         // Profile 2's level 3 is step 32: 1600 DPI on sensor 3389.
         QCOMPARE(rig.m_Announcer.m_Texts, QStringList({"Profile 2", "DPI 3:1600", "125 HZ"}));
         // The accent of Config/GColorID 2.
@@ -97,7 +97,7 @@ private slots:
 
         rig.m_Announcer.m_Texts.clear();
         for (quint8 rate : {4, 2, 1})
-            w.slotRefreshStatus(1, 2, rate, 0);
+            w.statusFollower()->slotRefreshStatus(1, 2, rate, 0);
         QCOMPARE(rig.m_Announcer.m_Texts, QStringList({"250 HZ", "500 HZ", "1000 HZ"}));
     }
 
@@ -142,8 +142,8 @@ private slots:
         WindowRig rig(QStringLiteral("hornbeam"), receiver, cable);
         MousecfgWidget& w = rig.window();
         BatteryDisplay* d = w.batteryDisplay();
-        w.slotRefreshBatteryStatus(0, 60, 0);
-        w.slotRefreshBatteryStatus(quint8(charging), quint8(level), quint8(high));
+        w.statusFollower()->slotRefreshBatteryStatus(0, 60, 0);
+        w.statusFollower()->slotRefreshBatteryStatus(quint8(charging), quint8(level), quint8(high));
         QCOMPARE(d->isMouseOff(), shown < 0);
         QCOMPARE(d->bar()->value(), qMax(shown, 0));
         QCOMPARE(d->bar()->format(), shown < 0 ? "MOUSE OFF" : cable ? "" : "%p%");
@@ -170,11 +170,11 @@ private slots:
         QFETCH(int, lightingPage);
         WindowRig rig(model);
         MousecfgWidget& w = rig.window();
-        QCOMPARE(w.currentPage(), lightingPage);
+        QCOMPARE(w.pages()->current(), lightingPage);
         rig.button("tabDpi")->click();
-        QCOMPARE(w.currentPage(), 2);
+        QCOMPARE(w.pages()->current(), 2);
         rig.button("tabLighting")->click();
-        QCOMPARE(w.currentPage(), lightingPage);
+        QCOMPARE(w.pages()->current(), lightingPage);
         QCOMPARE(w.findChild<QWidget*>("lightingPage")->isVisibleTo(&w), lightingPage == 0);
         QCOMPARE(rig.button("tabLighting")->geometry().isEmpty(), lightingPage == 1);
         QCOMPARE(rig.button("tabMacro")->geometry().isEmpty(), lightingPage == 1);
@@ -186,9 +186,9 @@ private slots:
         WindowRig rig;
         MousecfgWidget& w = rig.window();
         QVERIFY(MacroFile::save("m1", MacroFileData::newMacro()) && MacroList::add("m1"));
-        w.slotGotoMacro(3);
-        QCOMPARE(w.currentPage(), 3);
-        MacroDialog* page = w.macroPage();
+        w.pages()->slotGotoMacro(3);
+        QCOMPARE(w.pages()->current(), 3);
+        MacroDialog* page = w.pages()->macroPage();
         page->reloadMacroList();
         page->runCommand(MacroDialog::StartStop);
         QVERIFY(!rig.button("tabDpi")->isEnabled());

@@ -161,8 +161,8 @@ private slots:
         QCOMPARE(rig.m_Speed.m_Applied, QList<int>({12}));
         QTRY_COMPARE(rig.mouse().heldConfiguration().selectedProfile, 2);
         // The mouse's own status now names slot 3: nothing to switch or announce.
-        w.slotRefreshStatus(2, GlobalRecords::live().Profile[2].dpi,
-                            GlobalRecords::live().Profile[2].pollrate, 0);
+        w.statusFollower()->slotRefreshStatus(2, GlobalRecords::live().Profile[2].dpi,
+                                              GlobalRecords::live().Profile[2].pollrate, 0);
         QVERIFY(rig.m_Announcer.m_Texts.isEmpty());
     }
 

@@ -44,7 +44,7 @@ void prepare(MousecfgWidget& w)
     live.Profile[1].dpi = 4;
     live.Profile[1].pollrate = 2;
     w.show();
-    w.showPage(2);
+    w.pages()->show(2);
     QApplication::processEvents();
 }
 
@@ -59,7 +59,7 @@ void BM_ProfileSwitchRefresh(benchmark::State& state)
         slot = quint8(1 - slot);
         const ProfileData& next = live.Profile[slot];
         const auto start = std::chrono::steady_clock::now();
-        w.slotRefreshStatus(slot, next.dpi, next.pollrate, 0);
+        w.statusFollower()->slotRefreshStatus(slot, next.dpi, next.pollrate, 0);
         QApplication::processEvents(); // the repaint of the page on screen
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());

@@ -30,7 +30,7 @@ private slots:
         MousecfgWidget& w = rig.window();
         QVERIFY(rig.open());
         w.show();
-        DpiTabPages* tab = w.dpiTab();
+        DpiTabPages* tab = w.pages()->dpiTab();
         KivoSingleDPI* level2 = tab->dpiWindow()->row(1);
         level2->linkBox()->click();
         level2->slider()->xSlider()->setValue(100);
@@ -62,7 +62,7 @@ private slots:
     void liftControlsAgree()
     {
         WindowRig rig;
-        DpiTabPages* tab = rig.window().dpiTab();
+        DpiTabPages* tab = rig.window().pages()->dpiTab();
         tab->reportRate()->liftButton(0)->click();
         QCOMPARE(GlobalRecords::live().LiftHigh, quint8(1));
         QVERIFY(tab->pointSpeed()->box(KivoPointSpeed::LiftPair, true)->isChecked());
@@ -76,17 +76,17 @@ private slots:
     {
         WindowRig rig;
         MousecfgWidget& w = rig.window();
-        DpiTabPages* tab = w.dpiTab();
+        DpiTabPages* tab = w.pages()->dpiTab();
         KivoDPIWindow* dpi = tab->dpiWindow();
-        w.slotRefreshDPIStage(5);
+        w.statusFollower()->slotRefreshDPIStage(5);
         QCOMPARE(int(dpi->stage()), 5);
         QVERIFY(dpi->row(5)->isSelected());
-        w.slotRefreshRate(8);
+        w.statusFollower()->slotRefreshRate(8);
         QCOMPARE(tab->reportRate()->rateButton()->text(), QStringLiteral("125 HZ"));
 
         // A profile switch, a device change and Cancel each show the record again.
         GlobalRecords::live().Profile[1].DpiInfo[0].x = 77;
-        w.slotRefreshProfile(1);
+        w.statusFollower()->slotRefreshProfile(1);
         QCOMPARE(dpi->level(0).x, 77u);
         dpi->stageButton(3)->click();
         w.refreshModelParts();

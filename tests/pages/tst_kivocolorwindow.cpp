@@ -197,14 +197,14 @@ private slots:
         if (!page)
             return;
         MouseConfig& live = GlobalRecords::live();
-        rig.window().slotRefreshProfile(3);
+        rig.window().statusFollower()->slotRefreshProfile(3);
         const MouseConfig before = live;
         page->selectEffect(KivoColorWindow::Reactive);
         QCOMPARE(page->profile(), &live.Profile[slot]);
         for (int i = 0; i < MouseConfig::kProfileCount; ++i)
             QCOMPARE(int(live.Profile[i].LedMode),
                      i == slot ? int(KivoColorWindow::Reactive) : int(before.Profile[i].LedMode));
-        rig.window().slotRefreshProfile(2);
+        rig.window().statusFollower()->slotRefreshProfile(2);
         QCOMPARE(page->profile() == &live.Profile[0], slot == 0);
     }
 };

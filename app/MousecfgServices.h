@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+class OsdAnnouncer;
+class PointerSpeed;
+class ProgramLauncher;
+
+// What the window reaches outside itself. Null members get the program's own: the OSD program,
+// real program starts, the desktop's pointer speed.
+struct MousecfgServices
+{
+    OsdAnnouncer* announcer = nullptr;
+    ProgramLauncher* launcher = nullptr;
+    PointerSpeed* pointerSpeed = nullptr;
+    // Run the device selection 200 ms after construction.
+    bool bSelectAtStart = true;
+    // Follow device arrival and removal.
+    bool bFollowDeviceChanges = true;
+    // Whether the desktop shows a tray; empty: ask the desktop.
+    std::function<bool()> trayAvailable;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+class DeviceSelection;
+class QAction;
+class QMenu;
+class QWidget;
+
+// The window's tray icon and its menu, "&Load Config" and "&Quit". The two entries are also
+// the window's own right-click menu, and Quit's keys work in the window: on a desktop without
+// a tray, leaving stays within reach. A click on the icon hides a visible window, and brings a
+// hidden one back through the device selection, which opens the mouse before it shows it.
+class TrayIcon : public QObject
+{
+    Q_OBJECT
+public:
+    // The actions, the menu and the icon are the window's children, as its other parts are.
+    TrayIcon(QWidget* window, DeviceSelection* selection);
+
+    // The tool tip now; the icon and showing it once the window is up.
+    void show();
+    void retranslate();
+
+private slots:
+    void onActivated(QSystemTrayIcon::ActivationReason reason);
+
+private:
+    QWidget* m_pWindow;
+    DeviceSelection* m_pSelection;
+    QAction* m_pLoadConfigAction;
+    QAction* m_pQuitAction;
+    QMenu* m_pMenu;
+    QSystemTrayIcon* m_pIcon;
+};
