@@ -12,7 +12,9 @@
 #include "model/MacroFile.h"
 #include "model/ProfileFiles.h"
 #include "model/SetAsideFiles.h"
+#if defined(FUZZ_instance)
 #include "platform/InstanceRequestReader.h"
+#endif
 
 #include <QDataStream>
 #include <QDir>
