@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 #include <cerrno>
 
 namespace {
@@ -196,6 +198,19 @@ bool identityMatches(const QSettings& s)
     const QString identity = s.value(kIdentityKey).toString();
     return !identity.isEmpty() && identity == DeviceDescription::productName();
 }
+
+// What every file from outside passes first: a readable INI text file that names this product.
+// `file` is opened on it once it is known to be readable.
+ProfileFiles::ImportResult openForeign(const QString& path, std::optional<SettingsFile>& file)
+{
+    if (!IniFileCheck::isReadable(path) || !QFileInfo(path).isFile())
+        return ProfileFiles::ImportResult::Unreadable;
+    file.emplace(path);
+    if (!file->isOpen())
+        return ProfileFiles::ImportResult::Unreadable;
+    return identityMatches(file->settings()) ? ProfileFiles::ImportResult::Imported
+                                             : ProfileFiles::ImportResult::Mismatch;
+}
 } // namespace
 
 void ProfileFiles::loadConfiguration(MouseConfig& config)
@@ -373,14 +388,10 @@ ProfileFiles::ImportResult ProfileFiles::importConfiguration(MouseConfig& config
                                                              const QString& path)
 {
     // A file brought in from outside is taken whole or not at all.
-    if (!IniFileCheck::isReadable(path))
-        return ImportResult::Unreadable;
-    const SettingsFile file(path);
-    const QSettings& s = file.settings();
-    if (!file.isOpen())
-        return ImportResult::Unreadable;
-    if (!identityMatches(s))
-        return ImportResult::Mismatch;
+    std::optional<SettingsFile> file;
+    if (const ImportResult check = openForeign(path, file); check != ImportResult::Imported)
+        return check;
+    const QSettings& s = file->settings();
     MouseConfig next = config;
     readDeviceWide(s, next);
     for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
@@ -510,14 +521,10 @@ ProfileFiles::ImportResult ProfileFiles::importProfile(ProfileData& profile, con
 ProfileFiles::ImportResult ProfileFiles::checkForeignProfile(const QString& path,
                                                              QString* missingKey)
 {
-    if (!IniFileCheck::isReadable(path) || !QFileInfo(path).isFile())
-        return ImportResult::Unreadable;
-    const SettingsFile file(path);
-    const QSettings& s = file.settings();
-    if (!file.isOpen())
-        return ImportResult::Unreadable;
-    if (!identityMatches(s))
-        return ImportResult::Mismatch;
+    std::optional<SettingsFile> file;
+    if (const ImportResult check = openForeign(path, file); check != ImportResult::Imported)
+        return check;
+    const QSettings& s = file->settings();
     for (const QString& key : ProfileRecordIo::requiredKeys(kProfileGroup)) {
         if (!s.contains(key)) {
             if (missingKey)

@@ -130,6 +130,7 @@ private slots:
         row("list", {"--list"}, 0, "^HORNBEAM receiver 80%\\n$");
         row("battery", {"--battery"}, 0, "^80% not-charging\\n$");
         row("battery, mouse silent", {"--battery"}, 2, "not answer", "drop 100");
+        row("battery, no permission", {"--battery"}, 3, "60-mousecfg.rules", "deny");
         row("select", {"--select-profile", "4"}, 0, "Profile 4 selected");
         row("select, writes failing", {"--select-profile", "2"}, 4, "^Send data failed[^\\n]*\\n$",
             "failwrite 200");

@@ -56,6 +56,7 @@ void printHelp()
         "  failwrite N              fail the next N writes\n"
         "  failread N               fail the next N reads\n"
         "  delay MS                 delay every answer by MS milliseconds\n"
+        "  deny                     refuse every open, as a node without permission\n"
         "  clear                    end every fault\n"
         "  show                     print the configuration the mouse holds\n"
         "  help                     this list\n"
@@ -217,6 +218,9 @@ bool runCommand(VirtualMouse& mouse, const QString& line)
     } else if (command == "delay" && count(words, &n)) {
         mouse.setAnswerDelay(n);
         say(QStringLiteral("fault: answers come %1 ms late").arg(n));
+    } else if (command == "deny" && words.size() == 1) {
+        mouse.denyOpens(true);
+        say(QStringLiteral("fault: opens refused"));
     } else if (command == "clear" && words.size() == 1) {
         mouse.clearFaults();
         say(QStringLiteral("fault: none"));

@@ -233,9 +233,22 @@ void VirtualMouse::setAnswerDelay(int milliseconds)
     m_iAnswerDelay = std::max(0, milliseconds);
 }
 
+void VirtualMouse::denyOpens(bool bDeny)
+{
+    QMutexLocker lock(&m_Mutex);
+    m_bDenyOpens = bDeny;
+}
+
+bool VirtualMouse::deniesOpens() const
+{
+    QMutexLocker lock(&m_Mutex);
+    return m_bDenyOpens;
+}
+
 void VirtualMouse::clearFaults()
 {
     QMutexLocker lock(&m_Mutex);
+    m_bDenyOpens = false;
     m_iDropAnswers = m_iZeroAnswers = m_iGarbleAnswers = 0;
     m_iFailWrites = m_iFailReads = m_iAnswerDelay = 0;
 }

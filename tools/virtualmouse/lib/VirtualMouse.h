@@ -80,6 +80,9 @@ public:
     void failWrites(int count);
     void failReads(int count);
     void setAnswerDelay(int milliseconds);
+    // Opens through the socket are refused as a device node this user may not open would be.
+    void denyOpens(bool bDeny);
+    bool deniesOpens() const;
     void clearFaults();
 
     VirtualMouseConfig heldConfiguration() const;
@@ -154,5 +157,6 @@ private:
     int m_iGarbleAnswers = 0;
     int m_iFailWrites = 0;
     int m_iFailReads = 0;
+    bool m_bDenyOpens = false;
     int m_iAnswerDelay = 0;
 };

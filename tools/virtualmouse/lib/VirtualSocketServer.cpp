@@ -221,7 +221,8 @@ void VirtualSocketServer::serve(int id, int fd)
 void VirtualSocketServer::serveHandle(int fd, VirtualMouse::Link link, int number)
 {
     int handle = -1;
-    if (number == 0 || number == 2)
+    const bool bDenied = m_Mouse->deniesOpens();
+    if ((number == 0 || number == 2) && !bDenied)
         handle = m_Mouse->openHandle(link, static_cast<VirtualMouse::Interface>(number));
     {
         std::lock_guard<std::mutex> lock(m_Mutex);
@@ -232,7 +233,9 @@ void VirtualSocketServer::serveHandle(int fd, VirtualMouse::Link link, int numbe
         if (handle >= 0)
             m_Handles[fd] = handle;
     }
-    const quint8 status = quint8(handle >= 0 ? HidOpenError::None : HidOpenError::Absent);
+    const quint8 status = quint8(handle >= 0 ? HidOpenError::None
+                                 : bDenied   ? HidOpenError::PermissionDenied
+                                             : HidOpenError::Absent);
     if (!VirtualSocketProtocol::sendFrame(fd, VirtualSocketProtocol::Opened,
                                           QByteArray(1, char(status)), kPushTimeout) ||
         handle < 0) {
