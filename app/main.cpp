@@ -4,10 +4,10 @@
 #include "app/MousecfgWidget.h"
 #include "app/ScriptCommands.h"
 #include "model/AppPaths.h"
+#include "model/DeviceDescription.h"
 #include "platform/DesktopSession.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/InstanceChannel.h"
-#include "model/DeviceDescription.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
