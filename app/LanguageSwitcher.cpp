@@ -2,10 +2,10 @@
 
 #include "model/AppPaths.h"
 #include "model/AppSettings.h"
-#include "model/SettingsFile.h"
 #include "model/DeviceDescription.h"
 #include "model/KeyTable.h"
 #include "model/LocaleLanguage.h"
+#include "model/SettingsFile.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>

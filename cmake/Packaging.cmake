@@ -163,5 +163,6 @@ include(CPack)
 if(MOUSECFG_BUILD_TESTS)
     add_test(NAME package_check
         COMMAND ${CMAKE_SOURCE_DIR}/tests/package/check-package.sh ${CMAKE_BINARY_DIR})
-    set_tests_properties(package_check PROPERTIES TIMEOUT 180 SKIP_RETURN_CODE 77)
+    set_tests_properties(package_check PROPERTIES TIMEOUT 180 SKIP_RETURN_CODE 77
+        LABELS package)
 endif()

@@ -23,7 +23,7 @@ class HidBackend
 {
 public:
     virtual ~HidBackend() = default;
-    virtual int init() = 0;  // 0 on success, -1 on failure; repeated calls are harmless
+    virtual int init() = 0; // 0 on success, -1 on failure; repeated calls are harmless
     virtual int exit() = 0;
     // vendorId / productId 0 match any.
     virtual std::vector<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) = 0;
@@ -31,5 +31,5 @@ public:
 
     // The backend every device-layer call uses. Until set, the production backend is created.
     static HidBackend& current();
-    static void setCurrent(std::shared_ptr<HidBackend> backend);  // nullptr: back to production
+    static void setCurrent(std::shared_ptr<HidBackend> backend); // nullptr: back to production
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstddef>
 #include <QtGlobal>
+#include <cstddef>
 
 // One open HID interface. Calls mirror hidapi's: negative results are failures, a read that
 // times out returns 0. close() may come from another thread while a read or write is under way:

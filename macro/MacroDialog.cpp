@@ -404,7 +404,8 @@ void MacroDialog::saveCurrent()
     MacroFileData data;
     m_pOptions->fillData(data);
     data.events = m_Rows.rows();
-    m_pFiles->save(m_CurrentName, data);
+    const bool bSaved = m_pFiles->save(m_CurrentName, data);
+    qDebug("macro saved: ok %d, %d rows", int(bSaved), int(data.events.size()));
 }
 
 void MacroDialog::leaveEditing()
@@ -435,6 +436,7 @@ void MacroDialog::startRecording()
     m_Recorder.begin();
     m_pCapture->start();
     setFocus();
+    qDebug("macro recording started");
 }
 
 void MacroDialog::stopRecording()

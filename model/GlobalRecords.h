@@ -12,5 +12,5 @@ public:
     static MouseConfig& live();
     static MouseConfig& snapshot();
     static MouseConfig& deviceCopy();
-    static quint8* buttonMatrix();  // kMatrixSize bytes: device slot of each button
+    static quint8* buttonMatrix(); // kMatrixSize bytes: device slot of each button
 };

@@ -9,7 +9,7 @@ struct MouseConfig
 {
     static constexpr int kProfileCount = 5;
 
-    quint8 ProfileID = 0;  // active profile, 0..4
+    quint8 ProfileID = 0; // active profile, 0..4
     ProfileData Profile[kProfileCount];
     quint8 AngleValue = 0;
     quint8 LiftHigh = 0;
@@ -19,7 +19,7 @@ struct MouseConfig
     quint8 Debounce = 0;
     quint8 Wake = 0;
     quint8 SensorMode = 0;
-    QString ProfileNames[kProfileCount];  // name i selects the file of profile i
+    QString ProfileNames[kProfileCount]; // name i selects the file of profile i
 
     ProfileData& activeProfile() { return Profile[ProfileID % kProfileCount]; }
     const ProfileData& activeProfile() const { return Profile[ProfileID % kProfileCount]; }

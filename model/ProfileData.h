@@ -10,12 +10,12 @@
 struct ProfileData
 {
     static constexpr int kDpiLevelCount = 8;
-    static constexpr int kButtonCount = 42;  // 0..19 first set, 20..39 second set, 40/41 wheel
+    static constexpr int kButtonCount = 42; // 0..19 first set, 20..39 second set, 40/41 wheel
     static constexpr int kLedModeCount = 14;
 
-    quint8 pollrate = 0;  // 1 = 1000 Hz, 2 = 500 Hz, 4 = 250 Hz, 8 = 125 Hz
-    quint8 dpi = 0;       // active DPI level
-    quint8 LedMode = 0;   // active lighting mode
+    quint8 pollrate = 0; // 1 = 1000 Hz, 2 = 500 Hz, 4 = 250 Hz, 8 = 125 Hz
+    quint8 dpi = 0;      // active DPI level
+    quint8 LedMode = 0;  // active lighting mode
     quint8 LedMoveOFF = 0;
     quint8 LedSleepTime = 0;
     DpiLevel DpiInfo[kDpiLevelCount];

@@ -8,7 +8,7 @@ packages=(
     libbenchmark-dev xvfb xauth x11-xserver-utils imagemagick xdotool
     dpkg-dev file fonts-noto-cjk qttranslations5-l10n
     lintian appstream desktop-file-utils weston dbus
-    clang libclang-rt-dev ccache
+    clang libclang-rt-dev ccache clang-format
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -88,6 +88,17 @@ wait_line() {
     return 1
 }
 
+# Waits up to $5 seconds (default 30) until $4 lines after the first $3 of file $1 match the
+# extended regex $2.
+wait_count() {
+    local i
+    for ((i = 0; i < ${5:-30} * 10; i++)); do
+        [ "$(tail -n +"$(($3 + 1))" "$1" 2> /dev/null | grep -c -E "$2")" -ge "$4" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 lines() {
     wc -l < "$1"
 }
@@ -219,6 +230,16 @@ tool_dialog() {
 # line, false when none came.
 wait_battery() {
     wait_line "$work/${1:-tool}.log" " battery [0-9]+%" "$tool_from"
+}
+
+# Waits up to 5 s until window $1 of the tool is no longer visible.
+window_gone() {
+    local i
+    for ((i = 0; i < 50; i++)); do
+        xdotool search --all --onlyvisible --pid "$tool_pid" 2> /dev/null | grep -qx "$1" || return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # For scripts whose clicks are in window pixels at UI scale 1.0.

@@ -3,6 +3,7 @@
 #include "model/PrivateKeyCodes.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
@@ -33,7 +34,10 @@ bool KeyCapture::start()
     // taken application-wide for every widget of the window.
     if (QCoreApplication* app = QCoreApplication::instance())
         app->installEventFilter(this);
-    if (m_pHook->start(m_Mode))
+    m_bStarting = true;
+    const bool bStarted = m_pHook->start(m_Mode);
+    m_bStarting = false;
+    if (bStarted)
         return true;
     stop();
     return false;
@@ -100,5 +104,26 @@ void KeyCapture::onStroke(const KeyStroke& stroke)
 {
     KeyStroke coded = stroke;
     coded.scanCode = PrivateKeyCodes::keyCode(stroke.scanCode, stroke.flags);
+    if (m_bStarting) {
+        // The hook hands over keys it found queued while it started, and a window starts its
+        // capture in its constructor, where its own key handler does not exist yet: they reach
+        // the window from the event loop instead, unless the capture has ended by then.
+        QMetaObject::invokeMethod(
+            this,
+            [this, coded] {
+                if (isRunning())
+                    deliver(coded);
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    deliver(coded);
+}
+
+void KeyCapture::deliver(const KeyStroke& coded)
+{
     emit keyCaptured(coded);
+    // Said once the window took the key, so that a script knows when the button that needs a
+    // captured key can be pressed. Only locals: a receiver may have deleted this capture.
+    qDebug("key captured: code %02x flags %02x", coded.scanCode, coded.flags);
 }

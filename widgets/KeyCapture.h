@@ -43,8 +43,10 @@ protected:
 private:
     bool isInWindow(QObject* watched) const;
     void onStroke(const KeyStroke& stroke);
+    void deliver(const KeyStroke& coded);
 
     QPointer<QWidget> m_pWindow;
     KeyboardHook::Mode m_Mode;
     std::unique_ptr<KeyboardHook> m_pHook;
+    bool m_bStarting = false;
 };

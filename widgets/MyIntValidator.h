@@ -12,4 +12,3 @@ public:
     MyIntValidator(int bottom, int top, QObject* parent = nullptr);
     State validate(QString& input, int& pos) const override;
 };
-

@@ -47,11 +47,14 @@ kept=$(find "$user" -maxdepth 2 -name '*.damaged-*' | wc -l)
 if [ "$kept" -eq 2 ]; then pass "both files kept aside"; else fail "$kept files kept aside"; fi
 
 wait_battery > /dev/null || give_up "the tool did not open the virtual mouse"
-# The notices are modal: close them with Return, then press Apply.
-for _ in 1 2 3; do
-    dialog=$(tool_dialog) || break
-    xdotool windowactivate --sync "$dialog" key Return 2> /dev/null || xdotool key Return
-    sleep 0.3
+# The notices are modal, each told in the log as it opens: close them with Return, then press
+# Apply.
+closed=0
+while [ "$closed" -lt "$(tail -n +"$((tool_from + 1))" "$work/tool.log" | grep -c " told: ")" ]; do
+    dialog=$(tool_dialog) || give_up "no notice window for the files told"
+    xdotool windowfocus --sync "$dialog" key Return 2> /dev/null
+    window_gone "$dialog" || give_up "a notice did not close on Return"
+    closed=$((closed + 1))
 done
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 for try in 1 2; do

@@ -36,34 +36,48 @@ open_tool() {
     xdotool windowactivate --sync "$wid" 2> /dev/null
 }
 click() { # window x y
-    xdotool mousemove --window "$1" "$2" "$3" sleep 0.2 click 1
-    sleep 0.4
+    xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 # Opens the menu of listed button n (from 0) and walks it: "down" count, then the keys given.
+# Keys and clicks reach the tool in order; only the windows it opens have to be waited for.
 menu() {
     local n=$1 downs=$2
     shift 2
+    from=$(lines "$work/tool.log")
     click "$wid" 412 $((112 + 36 * n))
     for ((i = 0; i < downs; i++)); do xdotool key Down; done
     [ $# -gt 0 ] && xdotool key "$@"
-    sleep 0.6
+}
+# The capture window $1 reads keys from the X server on a connection of its own: its OK is
+# pressed once the tool said it took $2 strokes.
+capture_ok() {
+    wait_count "$work/tool.log" " key captured: " "$from" "$2" 10 ||
+        give_up "the capture window took fewer than $2 strokes"
+    click "$1" 124 215
+}
+# The button list logs its labels after each pick; a window the pick used has then closed.
+picked() { # what was picked, the window used
+    wait_line "$work/tool.log" " button labels: " "$from" 10 > /dev/null || give_up "no $1"
+    [ -z "${2:-}" ] || window_gone "$2" || give_up "the window of $1 stays open"
 }
 
 open_tool
-click "$wid" 146 138 # CUSTOMIZE
+click "$wid" 146 138 # CUSTOMIZE: the button list is built on its first display
+wait_line "$work/tool.log" " button labels: " "$tool_from" 10 > /dev/null ||
+    give_up "the CUSTOMIZE page listed no buttons"
 
 # Record 3: keypad Enter as a single key.
 menu 3 8 Right Return
 d=$(tool_dialog) || give_up "no single-key window"
 xdotool key KP_Enter
-sleep 0.3
-click "$d" 124 215
+capture_ok "$d" 2
+picked "single key" "$d"
 # Record 4: Ctrl+Shift+A as a combination.
 menu 4 8 Right Down Return
 d=$(tool_dialog) || give_up "no combo-key window"
 xdotool keydown ctrl keydown shift key a keyup shift keyup ctrl
-sleep 0.3
-click "$d" 124 215
+capture_ok "$d" 6
+picked "combination" "$d"
 # Record 5: fire key Right, 5 times, 50 ms.
 menu 5 8 Right Down Down Return
 d=$(tool_dialog) || give_up "no fire-key window"
@@ -74,15 +88,17 @@ for field in "157 176 5" "322 176 50"; do
     xdotool key ctrl+a type "$3"
 done
 click "$d" 124 255
+picked "fire key" "$d"
 # Record 6: "Volume Up" from the "Media" submenu.
 menu 6 9 Right Down Down Down Down Return
+picked "media function"
 # Record 7: the macro.
 menu 7 12 Return
 d=$(tool_dialog) || give_up "no macro select window"
 click "$d" 239 71
 xdotool key Down Return
-sleep 0.3
 click "$d" 154 271
+picked "macro" "$d"
 
 before=$(lines "$work/vm.log")
 click "$wid" 765 603 # Apply
@@ -117,7 +133,7 @@ kill "$tool_pid"
 wait "$tool_pid" 2> /dev/null
 open_tool
 click "$wid" 146 138 # CUSTOMIZE: the button list is built on its first display
-again=$(tail -n +"$((tool_from + 1))" "$work/tool.log" | grep " button labels: " | tail -n1)
+again=$(wait_line "$work/tool.log" " button labels: " "$tool_from" 10)
 again=${again#* button labels: }
 if [ -n "$labels" ] && [ "$again" = "$labels" ]; then
     pass "a restart shows the same labels: $again"

@@ -15,6 +15,7 @@ namespace {
 using Strokes = QVector<int>;
 constexpr quint8 kUp = 0x80;
 constexpr quint8 kExt = 0x01;
+constexpr int kQueued = 0x10000; // the hook finds the stroke waiting as the window opens
 int stroke(quint8 scan, quint8 flags = 0)
 {
     return scan << 8 | flags;
@@ -30,9 +31,11 @@ class TestCaptureWindows : public QObject
     FakeKeyboardHook* m_pHook = nullptr;
 
     // Opens a capture window over a fresh fake hook, kept in m_State and m_pHook.
-    template <class W> std::unique_ptr<W> open()
+    template <class W> std::unique_ptr<W> open(const Strokes& strokes = {})
     {
         m_State = std::make_shared<FakeHookState>();
+        std::copy_if(strokes.begin(), strokes.end(), std::back_inserter(m_State->queued),
+                     [](int s) { return s & kQueued; });
         auto fake = std::make_unique<FakeKeyboardHook>(m_State);
         m_pHook = fake.get();
         return std::make_unique<W>(nullptr, 1.0, std::move(fake));
@@ -40,7 +43,8 @@ class TestCaptureWindows : public QObject
     void type(const Strokes& strokes)
     {
         for (int s : strokes)
-            m_pHook->type(quint8(s >> 8), quint8(s & 0xFF));
+            if (!(s & kQueued))
+                m_pHook->type(quint8(s >> 8), quint8(s & 0xFF));
     }
 
 private slots:
@@ -54,15 +58,16 @@ private slots:
         QTest::newRow("last key touched")
             << Strokes{stroke(0x1E), stroke(0x30), stroke(0x1E, kUp)} << 0x1E;
         QTest::newRow("nothing") << Strokes{} << 0;
+        QTest::newRow("key waiting at the start") << Strokes{stroke(0x1E) | kQueued} << 0x1E;
     }
     void single()
     {
         QFETCH(Strokes, strokes);
         QFETCH(int, code);
-        auto window = open<KivoSingleKeyWindow>();
+        auto window = open<KivoSingleKeyWindow>(strokes);
         QCOMPARE(m_State->mode, KeyboardHook::Observe);
         type(strokes);
-        QCOMPARE(int(window->keyCode()), code);
+        QTRY_COMPARE(int(window->keyCode()), code);
         QCOMPARE(window->okButton()->isEnabled(), code != 0);
     }
 

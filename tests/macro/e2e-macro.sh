@@ -24,15 +24,18 @@ macro_rows() {
         echo "$(ini_value "$file" Setting "Map_$i") $(ini_value "$file" Setting "DataH_$i") $(ini_value "$file" Setting "DataL_$i")"
     done
 }
-# Waits until the tool logged $2 more recorded strokes after line $1 of its log.
+# Waits until the tool logged $2 more recorded strokes after line $1 of its log; prints them.
 wait_strokes() {
-    local after=$1 want=$2 i seen=0
-    for ((i = 0; i < 150; i++)); do
-        seen=$(tail -n +"$((after + 1))" "$work/tool.log" | grep -c "OnHookKey ret ")
-        [ "$seen" -ge "$want" ] && break
-        sleep 0.1
-    done
-    echo "$seen"
+    wait_count "$work/tool.log" "OnHookKey ret " "$1" "$2" 15
+    tail -n +"$(($1 + 1))" "$work/tool.log" | grep -c "OnHookKey ret "
+}
+# Clicks START or STOP on the macro page and waits for the tool to say $1 (a recording started,
+# the macro saved).
+start_stop() {
+    local from
+    from=$(lines "$work/tool.log")
+    page_click 215 16
+    wait_line "$work/tool.log" " $1" "$from" 10 > /dev/null || give_up "no '$1' from the tool"
 }
 
 e2e_isolate "$1"
@@ -45,7 +48,6 @@ start_tool
 # A point of the window at UI scale 1.0 (999 pixels wide); the macro page starts at 246, 85.
 click() {
     xdotool mousemove --window "$wid" $(($1 * WIDTH / 999)) $(($2 * WIDTH / 999)) click 1
-    sleep 0.4
 }
 page_click() {
     click $((246 + $1)) $((85 + $2))
@@ -71,12 +73,12 @@ fi
 # --- 2. record a phrase with its delays ------------------------------------------------------
 page_click 470 349 # RECORD DELAYS BETWEEN ACTION
 before=$(lines "$work/tool.log")
-page_click 215 16 # START
+# The recording reads keys on a connection of its own: keys typed before it started are lost.
+start_stop "macro recording started"
 xdotool windowfocus --sync "$wid" 2> /dev/null
 xdotool type --delay 40 "hello"
 seen=$(wait_strokes "$before" 10)
-page_click 215 16 # STOP: saves as SAVE does
-sleep 0.5
+start_stop "macro saved: ok 1, " # STOP saves as SAVE does
 rows=$(macro_rows "$macro")
 keys=$(awk '$1 == 132 || $1 == 4 { printf "%s:%s ", $1, $3 }' <<< "$rows")
 delays=$(awk '$1 == 6' <<< "$rows" | wc -l)
@@ -90,14 +92,15 @@ fi
 # --- 3. a left click and a 20 ms delay -------------------------------------------------------
 count_before=$(ini_value "$macro" Setting Count)
 page_click 520 38 # LEFT CLICK opens
+sleep 0.5 # a second click within Qt's double-click time (400 ms) would be a double click
 page_click 520 38 # and inserts a whole click after the current (last) row
 page_click 310 438 # INSERT DELAY (10 ms)
 page_click 627 257 # the delay field of the editing panel
 xdotool key --window "$wid" ctrl+a
 xdotool type --delay 40 "20"
-sleep 0.3
+before=$(lines "$work/tool.log")
 page_click 310 16 # SAVE
-sleep 0.5
+wait_line "$work/tool.log" " macro saved: ok 1, " "$before" 10 > /dev/null || give_up "SAVE saved nothing"
 tail_rows=$(macro_rows "$macro" | tail -n 5 | tr '\n' ' ')
 want_tail="129 0 1 6 0 $((10 / unit)) 1 0 1 6 0 $((10 / unit)) 6 0 $((20 / unit)) "
 count_after=$(ini_value "$macro" Setting Count)
@@ -112,15 +115,14 @@ fi
 pids+=($!)
 wait_line "$work/stamps.log" "^ready$" 0 10 > /dev/null || give_up "key-stamps did not start"
 before=$(lines "$work/tool.log")
-page_click 215 16 # START (clears the list)
+start_stop "macro recording started" # START clears the list
 xdotool windowfocus --sync "$wid" 2> /dev/null
 stamp_start=$(lines "$work/stamps.log")
 phrase="thequickbrownfoxjumpsoverthelazydogthequickbrownfoxjumpsover"
 # xdotool waits half the delay after a press and half after the release.
 xdotool type --delay 58 "$phrase"
 seen=$(wait_strokes "$before" $((2 * ${#phrase})))
-page_click 215 16 # STOP
-sleep 0.5
+start_stop "macro saved: ok 1, "
 tail -n +"$((stamp_start + 1))" "$work/stamps.log" | grep -E '^(press|release) ' > "$work/sent.txt"
 sent=$(lines "$work/sent.txt")
 first=$(awk 'NR == 1 { print $3 }' "$work/sent.txt")
@@ -150,17 +152,17 @@ awk -v unit="$unit" '
 click 146 138 # the CUSTOMIZE tab
 click 412 364 # the menu of record 7
 xdotool key --delay 60 Down Down Down Down Down Down Down Down Down Down Down Down Return
-sleep 0.6
 select=$(tool_dialog) || give_up "\"Macro Manager\" opened no macro selection"
 dialog_click() {
     xdotool mousemove --window "$select" "$1" "$2" click 1
-    sleep 0.4
 }
 dialog_click 239 71 # the name button: its menu lists MACRO_LIST
 xdotool key Down Return
-sleep 0.3
 dialog_click 60 146 # "REPEAT RUN WHEN KEY DOWN"
+before=$(lines "$work/tool.log")
 dialog_click 154 271 # Yes
+wait_line "$work/tool.log" " button labels: " "$before" 10 > /dev/null && window_gone "$select" ||
+    give_up "Yes in the macro selection gave the button no macro"
 # The bytes the mouse must hold: the events of the file as it is now, each as map, low and
 # high byte, cut where the mouse's block ends, without the zeros at the end.
 want_block=$(macro_rows "$macro" | awk '{ printf "%02x %02x %02x ", $1, $3, $2 }' |

@@ -81,12 +81,15 @@ if [ $inside -eq 1 ]; then
             fail "the installed tool did not find the virtual mouse $product"
         fi
     fi
-    sleep 3
-    if ! kill -0 "$tool" 2>/dev/null; then
+    # Started means its window shown and, with the mouse found, the mouse opened (its battery
+    # reported); it must still run then.
+    wait_for 20 "main window shown" "$work/mousecfg.log" && {
+        [ $found -eq 0 ] || wait_for 20 "battery [0-9]+%" "$work/mousecfg.log"
+    } && kill -0 "$tool" 2>/dev/null || {
         cat "$work/mousecfg.log" >&2
-        fail "the installed tool ended within 3 s of its start"
-    fi
-    echo "installed tool running (pid $tool) after 3 s"
+        fail "the installed tool ended or did not show its window and open the mouse"
+    }
+    echo "installed tool running (pid $tool) with its window shown"
     # The installed Configs are read-only defaults: the user's folder starts as their copy.
     user="$XDG_CONFIG_HOME/mousecfg/Configs"
     missing=0

@@ -24,10 +24,10 @@ rgb="30 144 255"
 
 # --- start the mouse and the tool ------------------------------------------------------------
 start_mouse
-# A click at window coordinates of window $1.
+# A click at window coordinates of window $1. Clicks and keys reach the tool in order: only
+# the windows it opens and what it paints need waiting for.
 click() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.3
 }
 
 start_tool tool
@@ -41,7 +41,6 @@ pass "window shown and mouse opened"
 before=$(lines "$work/tool.log")
 click "$wid" 146 104
 click "$wid" 561 140
-sleep 0.5
 # REACTIVE is the tenth entry of the menu.
 xdotool key --delay 60 Down Down Down Down Down Down Down Down Down Down Return
 chosen=$(wait_line "$work/tool.log" " EffectMenuFunction " "$before" 10) ||
@@ -63,7 +62,6 @@ click "$dlg" 370 213
 xdotool key ctrl+a
 xdotool type --delay 60 "$hex"
 xdotool key Return
-sleep 0.3
 click "$dlg" 307 273
 stored=$(wait_line "$work/tool.log" " slotSendLedState " "$before" 10) ||
     give_up "the accepted colour never reached the record"
@@ -98,10 +96,13 @@ else
     fail "restarted tool loads '${shown#* }', expected effect 10 r=30 g=144 b=255"
 fi
 click "$wid" 146 104
-sleep 0.5
-# The colour button's middle as painted on the screen.
-pixel=$(import -window root -crop "1x1+$((X + 474))+$((Y + 302))" -depth 8 txt:- 2> /dev/null |
-    grep -o -m1 -E '#[0-9A-Fa-f]{6}')
+# The colour button's middle as painted on the screen, once the page is.
+for ((i = 0; i < 50; i++)); do
+    pixel=$(import -window root -crop "1x1+$((X + 474))+$((Y + 302))" -depth 8 txt:- 2> /dev/null |
+        grep -o -m1 -E '#[0-9A-Fa-f]{6}')
+    [ "${pixel,,}" = "#$hex" ] && break
+    sleep 0.1
+done
 if [ "${pixel,,}" = "#$hex" ]; then
     pass "lighting page shows the colour button in $pixel"
 else

@@ -32,14 +32,13 @@ open_tool() {
     xdotool windowactivate --sync "$wid" 2> /dev/null
 }
 
-# A click at window coordinates; a key pressed $3 times (with --repeat).
+# A click at window coordinates; a key pressed $2 times (with --repeat). Both reach the tool in
+# the order they are sent.
 click() {
     xdotool mousemove --window "$wid" "$1" "$2" click 1
-    sleep 0.3
 }
 keys() {
     xdotool key --window "$wid" --repeat "$2" --delay 8 "$1"
-    sleep 0.3
 }
 
 # --- 1. edit the DPI tab ---------------------------------------------------------------------

@@ -16,6 +16,7 @@ struct FakeHookState
     bool bRunning = false;
     KeyboardHook::Mode mode = KeyboardHook::Observe;
     int iStops = 0;
+    QVector<int> queued; // strokes (scan << 8 | flags) already waiting when the hook starts
 };
 
 class FakeKeyboardHook : public KeyboardHook
@@ -31,6 +32,8 @@ public:
     {
         m_pState->bRunning = true;
         m_pState->mode = mode;
+        for (int s : m_pState->queued) // a real hook reports them from within start()
+            type(quint8(s >> 8), quint8(s & 0xFF));
         return true;
     }
     void stop() override

@@ -27,7 +27,7 @@ bool copyTree(const QString& from, const QString& to)
     }
     return true;
 }
-}  // namespace
+} // namespace
 
 QString TestAppFolder::sampleDir(const QString& model)
 {
@@ -40,4 +40,7 @@ TestAppFolder::TestAppFolder(const QString& model)
     AppPaths::setAppDir(m_dir.path());
 }
 
-TestAppFolder::~TestAppFolder() { AppPaths::setAppDir(QString()); }
+TestAppFolder::~TestAppFolder()
+{
+    AppPaths::setAppDir(QString());
+}
