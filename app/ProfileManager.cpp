@@ -1,6 +1,7 @@
 #include "app/ProfileManager.h"
 
 #include "model/AppPaths.h"
+#include "model/AtomicFile.h"
 #include "model/DeviceDescription.h"
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
@@ -46,7 +47,8 @@ bool copyFile(const QString& from, const QString& to)
 {
     if (from.isEmpty() || to.isEmpty() || !QDir().mkpath(QFileInfo(to).path()))
         return false;
-    if (!QFile::copy(from, to))
+    // Whole or not at all: a copy cut short by a full disk must not become a profile.
+    if (!AtomicFile::copy(from, to))
         return false;
     QFile copy(to);
     copy.setPermissions(copy.permissions() | QFile::ReadOwner | QFile::WriteOwner);

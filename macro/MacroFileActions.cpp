@@ -2,6 +2,7 @@
 
 #include "model/AppPaths.h"
 #include "model/AppSettings.h"
+#include "model/AtomicFile.h"
 #include "model/MacroFile.h"
 #include "model/MacroList.h"
 #include "model/SafeName.h"
@@ -110,10 +111,9 @@ bool MacroFileActions::copyOver(const QString& from, const QString& to)
 {
     if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath())
         return QFileInfo(from).isFile();
-    // The user agreed to replace the target in the file dialog; QFile::copy never replaces.
-    if (QFileInfo::exists(to) && !QFile::remove(to))
-        return false;
-    return QFile::copy(from, to);
+    // The user agreed to replace the target in the file dialog; it is replaced whole or not at
+    // all, never removed before its replacement is complete.
+    return AtomicFile::copy(from, to);
 }
 
 QString MacroFileActions::importOne() const
@@ -138,7 +138,7 @@ QString MacroFileActions::importOne() const
     }
     QDir().mkpath(AppPaths::macroDir());
     const QString target = MacroFile::filePath(name);
-    if (!QFile::copy(path, target)) {
+    if (!AtomicFile::copy(path, target)) {
         warn(kImportFailed, name);
         return QString();
     }
@@ -168,7 +168,7 @@ QStringList MacroFileActions::importMany() const
         } else if (refusal == Full) {
             bFull = true;
             break;
-        } else if (!QFile::copy(path, MacroFile::filePath(name))) {
+        } else if (!AtomicFile::copy(path, MacroFile::filePath(name))) {
             failed.append(name);
         } else if (!MacroList::add(name)) {
             QFile::remove(MacroFile::filePath(name));

@@ -1,5 +1,7 @@
 #include "model/AppPaths.h"
 
+#include "model/AtomicFile.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -108,7 +110,7 @@ bool copyMissing(const QString& src, const QString& dst, int* copied)
 {
     if (QFileInfo::exists(dst))
         return true;
-    if (!QDir().mkpath(QFileInfo(dst).absolutePath()) || !QFile::copy(src, dst)) {
+    if (!QDir().mkpath(QFileInfo(dst).absolutePath()) || !AtomicFile::copy(src, dst)) {
         qDebug() << "could not copy" << src << "to" << dst;
         return false;
     }
