@@ -44,7 +44,7 @@ QString SetAsideNotice::unreadText(const QStringList& unreadable, const QStringL
 
 QString SetAsideNotice::unreadText2()
 {
-    return tr("The factory settings are used in their place until you apply or save.");
+    return tr("The factory settings are used in their place.");
 }
 
 void SetAsideNotice::slotShowSetAside()
