@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DeviceSelectionHost.h"
+#include "app/selection/DeviceSelectionHost.h"
 
 #include <QStringList>
 #include <QWidget>

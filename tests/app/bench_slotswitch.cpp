@@ -4,7 +4,7 @@
 // only when a gap exceeds a full second, which no switch has any business causing.
 #include "tests/app/WindowRig.h"
 
-#include "app/ProfileActions.h"
+#include "app/profiles/ProfileActions.h"
 #include "model/GlobalRecords.h"
 
 #include <QApplication>

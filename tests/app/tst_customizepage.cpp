@@ -1,7 +1,7 @@
 #include "WindowRig.h"
 
-#include "app/LanguageSwitcher.h"
-#include "app/MousePicture.h"
+#include "app/window/LanguageSwitcher.h"
+#include "app/window/MousePicture.h"
 #include "buttons/ButtonMenus.h"
 #include "buttons/KivoBtnWindow.h"
 #include "model/GlobalRecords.h"

@@ -1,6 +1,6 @@
 #include "WindowRig.h"
 
-#include "app/LanguageSwitcher.h"
+#include "app/window/LanguageSwitcher.h"
 #include "model/AppSettings.h"
 #include "model/KeyTable.h"
 #include "widgets/KivoPushButton.h"

@@ -1,6 +1,6 @@
 #include "WindowRig.h"
 
-#include "app/FirmwareUpdater.h"
+#include "app/window/FirmwareUpdater.h"
 #include "device/KivoProcessThread.h"
 #include "model/AppPaths.h"
 #include "model/GlobalRecords.h"

@@ -1,6 +1,6 @@
 #include "TestAppFolder.h"
-#include "app/CustomItemWidget.h"
-#include "app/MouseDialog.h"
+#include "app/selection/CustomItemWidget.h"
+#include "app/selection/MouseDialog.h"
 #include "model/AppPaths.h"
 #include "widgets/KivoPushButton.h"
 

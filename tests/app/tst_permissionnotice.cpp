@@ -3,8 +3,8 @@
 #include "ScriptedUserPrompts.h"
 #include "TestAppFolder.h"
 #include "VirtualMouse.h"
-#include "app/DeviceSelection.h"
-#include "app/PermissionNotice.h"
+#include "app/selection/DeviceSelection.h"
+#include "app/status/PermissionNotice.h"
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"
 

@@ -3,7 +3,7 @@
 #include "TestAppFolder.h"
 #include "tests/device/VirtualMouseRig.h"
 
-#include "app/ProfileActions.h"
+#include "app/profiles/ProfileActions.h"
 #include "device/KivoProcessThread.h"
 #include "device/WriteSequence.h"
 #include "model/ProfileRules.h"

@@ -1,5 +1,5 @@
 #include "WindowRig.h"
-#include "app/InstanceRequests.h"
+#include "app/commands/InstanceRequests.h"
 #include "widgets/KivoPushButton.h"
 
 #include <QAction>

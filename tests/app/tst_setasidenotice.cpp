@@ -1,7 +1,7 @@
 // A settings file set aside while the window loads, or later on another thread, is told once.
 #include "WindowRig.h"
 
-#include "app/SetAsideNotice.h"
+#include "app/status/SetAsideNotice.h"
 #include "model/SetAsideFiles.h"
 
 #include <QtTest>

@@ -1,5 +1,5 @@
 #include "WindowRig.h"
-#include "app/StatusFollower.h"
+#include "app/status/StatusFollower.h"
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
 

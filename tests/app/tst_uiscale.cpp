@@ -1,4 +1,4 @@
-#include "app/UiScale.h"
+#include "app/window/UiScale.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "app/WindowDrag.h"
+#include "app/window/WindowDrag.h"
 
 #include <QtTest>
 

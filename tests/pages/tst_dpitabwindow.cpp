@@ -1,6 +1,6 @@
 #include "tests/app/WindowRig.h"
 
-#include "app/DpiTabPages.h"
+#include "pages/DpiTabPages.h"
 #include "model/GlobalRecords.h"
 #include "pages/KivoDPIWindow.h"
 #include "pages/KivoPointSpeed.h"

@@ -1,0 +1,61 @@
+#include "app/commands/InstanceRequests.h"
+
+#include "app/commands/CommandLine.h"
+#include "app/window/MousecfgWidget.h"
+#include "app/commands/ScriptCommands.h"
+
+#include <QApplication>
+#include <QDebug>
+
+InstanceRequests::InstanceRequests(MousecfgWidget* window) : QObject(window), m_pWindow(window) {}
+
+int InstanceRequests::handle(const QStringList& args, QString* output)
+{
+    if (args.isEmpty() || args == QStringList{raiseRequest()}) {
+        raiseWindow();
+        return 0;
+    }
+    const CommandLine line = CommandLine::parse(args);
+    switch (line.command()) {
+    case CommandLine::List:
+    case CommandLine::Battery:
+    case CommandLine::SelectProfile:
+    case CommandLine::Apply:
+        break;
+    default:
+        *output = QStringLiteral("unknown request: %1\n").arg(args.join(' '));
+        return CommandLine::Usage;
+    }
+    qDebug("command from a second start: %s", qPrintable(args.join(' ')));
+    if (QApplication::activeModalWidget()) {
+        // A dialog of the window is open and may be in the middle of its own change.
+        *output =
+            ScriptCommands::tr("The window is busy with the mouse; try again in a moment.") + "\n";
+        return CommandLine::WriteFailed;
+    }
+    return ScriptCommands(m_pWindow).run(line, output);
+}
+
+void InstanceRequests::raiseWindow()
+{
+    qDebug("raise request from a second start");
+    if (m_pWindow->isBusy()) {
+        // A selection is under way and shows the window when it ends; what stands on screen
+        // now (the device chooser) comes to the front.
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && top->isWindow() && !top->inherits("QMenu")) {
+                top->raise();
+                top->activateWindow();
+            }
+        }
+        return;
+    }
+    if (m_pWindow->isHidden()) {
+        // The way back from the tray: the selection opens the mouse and shows the window.
+        m_pWindow->selectDevice(false);
+        return;
+    }
+    m_pWindow->showNormal();
+    m_pWindow->raise();
+    m_pWindow->activateWindow();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/commands/CommandLine.h"
+#include "model/ProfileData.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+class MousecfgWidget;
+
+// Carries out a command-line command against the mouse. Alone (no window), it finds and opens
+// the mouse itself and closes it again; inside a running window it works on the mouse the
+// window has open and shows what changed, so that only one process ever talks to the mouse.
+class ScriptCommands
+{
+    Q_DECLARE_TR_FUNCTIONS(ScriptCommands)
+public:
+    explicit ScriptCommands(MousecfgWidget* window = nullptr) : m_pWindow(window) {}
+
+    // A CommandLine::ExitCode; `output` gets the lines to print.
+    int run(const CommandLine& line, QString* output);
+
+private:
+    int openMouse(QString* output);
+    int list(QString* output);
+    int battery(QString* output);
+    int selectProfile(int iSlot, QString* output);
+    int apply(const QString& file, int iSlot, QString* output);
+    // Empty when `file` may be written to the mouse, with its settings read into `profile`;
+    // otherwise why not: the checks of the window's import, then the write guard.
+    static QString checkProfileFile(const QString& file, ProfileData& profile);
+    // The write of the window's Apply, without its message box: the result goes to the script,
+    // and the guard's reason to `refusal` when it refused the write.
+    quint8 write(QString* refusal);
+    // One mouse's line: code name, links, battery.
+    QString describe(const QString& codeName, bool bAskBattery);
+
+    MousecfgWidget* m_pWindow;
+};

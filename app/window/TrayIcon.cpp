@@ -1,0 +1,70 @@
+#include "app/window/TrayIcon.h"
+
+#include "app/selection/DeviceSelection.h"
+#include "model/AppPaths.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QTimer>
+#include <QWidget>
+
+TrayIcon::TrayIcon(QWidget* window, DeviceSelection* selection)
+    : QObject(window), m_pWindow(window), m_pSelection(selection)
+{
+    m_pLoadConfigAction = new QAction(window);
+    connect(m_pLoadConfigAction, &QAction::triggered, m_pSelection,
+            [this] { m_pSelection->runSelection(false); });
+    m_pQuitAction = new QAction(window);
+    connect(m_pQuitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    // Quitting is within reach on every desktop, tray or not: Ctrl+Q and the window's own
+    // context menu carry the tray menu's entries. Some platforms' key schemes have no quit key
+    // at all; there Ctrl+Q stands in, so that the key is never silently dead.
+    const QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    m_pQuitAction->setShortcuts(quitKeys.isEmpty() ? QList<QKeySequence>{Qt::CTRL | Qt::Key_Q}
+                                                   : quitKeys);
+    window->addAction(m_pLoadConfigAction);
+    window->addAction(m_pQuitAction);
+    window->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    m_pMenu = new QMenu(window);
+    m_pMenu->addAction(m_pLoadConfigAction);
+    m_pMenu->addAction(m_pQuitAction);
+    m_pIcon = new QSystemTrayIcon(window);
+    m_pIcon->setContextMenu(m_pMenu);
+    connect(m_pIcon, &QSystemTrayIcon::activated, this, &TrayIcon::onActivated);
+}
+
+void TrayIcon::show()
+{
+    m_pIcon->setToolTip(m_pWindow->windowTitle());
+    // Looking the icon up in the theme, and showing the tray icon (which asks the desktop for
+    // its tray and waits for the answer), wait until the window is up.
+    QTimer::singleShot(0, m_pIcon, [this] {
+        // The installed icon theme's first (it has every size and the scalable one), the
+        // skin's from the application folder otherwise.
+        const QIcon icon =
+            QIcon::fromTheme(QStringLiteral("mousecfg"), QIcon(AppPaths::skinDir() + "/icon.ico"));
+        m_pWindow->setWindowIcon(icon);
+        m_pIcon->setIcon(icon);
+        m_pIcon->setVisible(true);
+    });
+}
+
+void TrayIcon::retranslate()
+{
+    // The catalogues carry these texts under the window's name.
+    m_pLoadConfigAction->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
+    m_pQuitAction->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
+}
+
+void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
+        return;
+    if (m_pWindow->isHidden())
+        m_pSelection->runSelection(false);
+    else if (!m_pSelection->isBusy())
+        m_pWindow->hide();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/profiles/ConfigWriter.h"
+
+#include <QObject>
+
+class BatteryPoller;
+class DeviceSelection;
+class QWidget;
+class WindowPages;
+class WindowServices;
+
+// What the window's Apply, OK, Cancel, close and firmware buttons do, and the window's one way
+// of talking to the mouse under the busy dialog: a write of the configuration or a slot switch.
+// Device arrivals and removals wait meanwhile, so that a chooser never opens under the busy
+// dialog nor a failure box over the chooser.
+class WindowCommands : public QObject
+{
+    Q_OBJECT
+public:
+    WindowCommands(QWidget* window, DeviceSelection* selection, BatteryPoller* poller,
+                   WindowPages* pages, const WindowServices& services);
+
+    ConfigWriter::Outcome write(bool bFullWrite = false);
+    const ConfigWriter::Outcome& lastWrite() const { return m_LastWrite; }
+    // Makes `iSlot` the mouse's active profile; 0 when it was switched.
+    quint8 selectSlot(int iSlot);
+
+    void onApply();
+    void onOk();
+    void onCancel();
+    void onClose();
+    void onFirmwareUpdate();
+
+signals:
+    // Cancel read the active profile back from its file.
+    void profileReloaded();
+
+private:
+    void takePageValues();
+    void hideToTray();
+
+    QWidget* m_pWindow;
+    DeviceSelection* m_pSelection;
+    BatteryPoller* m_pPoller;
+    WindowPages* m_pPages;
+    const WindowServices& m_Services;
+    ConfigWriter::Outcome m_LastWrite;
+};
