@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/ProfileOutcome.h"
 #include "model/ProfileData.h"
+#include "model/ProfileOutcome.h"
 
 #include <QString>
 #include <QStringList>

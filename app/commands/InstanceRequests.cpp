@@ -1,8 +1,8 @@
 #include "app/commands/InstanceRequests.h"
 
 #include "app/commands/CommandLine.h"
-#include "app/window/MousecfgWidget.h"
 #include "app/commands/ScriptCommands.h"
+#include "app/window/MousecfgWidget.h"
 
 #include <QApplication>
 #include <QDebug>

@@ -1,10 +1,10 @@
 #include "app/commands/ScriptCommands.h"
 
-#include "app/status/BatteryDisplay.h"
 #include "app/profiles/ConfigWriter.h"
-#include "app/window/MousecfgWidget.h"
-#include "app/status/PermissionNotice.h"
 #include "app/profiles/ProfileActions.h"
+#include "app/status/BatteryDisplay.h"
+#include "app/status/PermissionNotice.h"
+#include "app/window/MousecfgWidget.h"
 #include "device/BatteryPoller.h"
 #include "device/BatteryQuery.h"
 #include "device/DeviceAccess.h"

@@ -1,7 +1,6 @@
 #include "app/window/WindowCommands.h"
 
 #include "app/selection/DeviceSelection.h"
-#include "pages/DpiTabPages.h"
 #include "app/window/FirmwareUpdater.h"
 #include "app/window/WindowPages.h"
 #include "app/window/WindowServices.h"
@@ -12,6 +11,7 @@
 #include "model/DeviceDescription.h"
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
+#include "pages/DpiTabPages.h"
 
 #include <QCoreApplication>
 #include <QWidget>

@@ -1,6 +1,5 @@
 #include "app/window/WindowPages.h"
 
-#include "pages/DpiTabPages.h"
 #include "app/window/MainControls.h"
 #include "app/window/MousePicture.h"
 #include "app/window/PageSwitch.h"
@@ -8,6 +7,7 @@
 #include "buttons/KivoBtnWindow.h"
 #include "macro/MacroDialog.h"
 #include "model/GlobalRecords.h"
+#include "pages/DpiTabPages.h"
 #include "pages/KivoColorWindow.h"
 #include "pages/KivoPointSpeed.h"
 #include "pages/KivoReportRate.h"

@@ -1,7 +1,7 @@
 #include "tests/app/WindowRig.h"
 
-#include "pages/DpiTabPages.h"
 #include "model/GlobalRecords.h"
+#include "pages/DpiTabPages.h"
 #include "pages/KivoDPIWindow.h"
 #include "pages/KivoPointSpeed.h"
 #include "pages/KivoReportRate.h"
