@@ -70,6 +70,9 @@ PY
         cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
             -DCMAKE_CXX_FLAGS_RELEASE=-O1 -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
             -DMOUSECFG_BUILD_BENCHMARKS=OFF >/dev/null
+    else
+        # New test files since the last run are targets only once the build is configured again.
+        cmake "$build" >/dev/null
     fi
 fi
 

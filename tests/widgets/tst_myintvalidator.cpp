@@ -17,6 +17,7 @@ private slots:
         QTest::newRow("not a number") << "abc" << int(QValidator::Invalid) << "abc";
         QTest::newRow("empty") << QString() << int(QValidator::Intermediate) << QString();
         QTest::newRow("top") << "100" << int(QValidator::Acceptable) << "100";
+        QTest::newRow("bottom") << "0" << int(QValidator::Acceptable) << "0";
     }
     void validate()
     {
