@@ -14,7 +14,8 @@ class MacroFileActions
 {
     Q_DECLARE_TR_FUNCTIONS(MacroFileActions)
 public:
-    static constexpr const char* kFileFilter = "Macro File(*.MSMACRO)";
+    static constexpr const char* kFileFilter =
+        QT_TRANSLATE_NOOP("MacroFileActions", "Macro File(*.MSMACRO)");
     static constexpr int kMaxGunNameLength = 100;
 
     explicit MacroFileActions(QWidget* parent) : m_pParent(parent) {}

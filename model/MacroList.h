@@ -9,8 +9,9 @@ class MacroList
 {
 public:
     static constexpr int kSlotCount = 50;
-    static constexpr const char* kTooManyText = "TOO MANY MACROS TO BE CREATE!";
-    static constexpr const char* kTooManyTitle = "WARNING";
+    static constexpr const char* kTooManyText =
+        QT_TRANSLATE_NOOP("MacroFileActions", "TOO MANY MACROS TO BE CREATE!");
+    static constexpr const char* kTooManyTitle = QT_TRANSLATE_NOOP("MacroFileActions", "WARNING");
 
     enum class CreateStatus
     {
