@@ -22,7 +22,6 @@ public:
     KivoGetBatteryThread() = default;
 
     void stop() { m_bStop = true; }
-    bool isStopRequested() const { return m_bStop; }
 
     // True when bytes 1..3 are AA FF DD.
     static bool isStatusAnswer(const quint8* data);
