@@ -4,6 +4,7 @@
 #include "device/BatteryPoller.h"
 #include "device/DeviceLink.h"
 #include "device/KivoGetBatteryThread.h"
+#include "device/PollingPause.h"
 #include "device/ReportBuilder.h"
 #include "device/SocketHidBackend.h"
 #include "device/WriteSequence.h"
@@ -220,6 +221,10 @@ private slots:
         BatteryPoller poller;
         QSignalSpy battery(&poller, &BatteryPoller::RefreshBatteryStatus);
         poller.startPolling();
+        QVERIFY(battery.wait(3000));
+        // The poller sleeps in its wait now; the pause must end it, not time out on it.
+        PollingPause(&poller).end(0);
+        QCOMPARE(BatteryPoller::runningThreadCount(), 1); // the restarted one only
         QVERIFY(battery.wait(3000));
         // The poller sleeps in its wait now; the write must end it before its first report.
         QCOMPARE(WriteSequence(&poller).run(MouseConfig(), 15), quint8(0));
