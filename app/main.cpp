@@ -9,6 +9,7 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/InstanceChannel.h"
 #include "platform/SingleInstance.h"
+#include "platform/SingleInstanceFactory.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -54,7 +55,7 @@ int refuseWithoutLock(const SingleInstance& instance, int iExitCode)
 int runCommand(const CommandLine& line)
 {
     const QString lockName = SingleInstance::mutexName(productName());
-    const std::unique_ptr<SingleInstance> instance = SingleInstance::create();
+    const std::unique_ptr<SingleInstance> instance = SingleInstanceFactory::create();
     for (int waited = 0; !instance->tryAcquire(lockName); waited += 200) {
         if (!instance->failure().isEmpty())
             return refuseWithoutLock(*instance, CommandLine::WriteFailed);
@@ -137,7 +138,7 @@ int main(int argc, char* argv[])
     // One running instance per product; a second start asks the running one to come to the
     // front (a desktop without a tray has no other way back to a hidden window) and leaves.
     const QString lockName = SingleInstance::mutexName(product);
-    const std::unique_ptr<SingleInstance> instance = SingleInstance::create();
+    const std::unique_ptr<SingleInstance> instance = SingleInstanceFactory::create();
     if (!instance->tryAcquire(lockName)) {
         if (!instance->failure().isEmpty())
             return refuseWithoutLock(*instance, 1);

@@ -27,12 +27,11 @@ BatteryQuery::Answer BatteryQuery::ask()
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         if (device->write(query.data(), query.size()) < 0)
             continue;
-        QThread::msleep(KivoGetBatteryThread::kQueryPauseMs);
+        QThread::msleep(kAnswerPauseMs);
         // Status reports the mouse sends on its own carry the same marks; any of them answers.
         for (int read = 0; read < kReadsPerAttempt; ++read) {
             std::memset(buffer, 0, sizeof buffer);
-            device->readTimeout(buffer, KivoGetBatteryThread::kReportLength,
-                                KivoGetBatteryThread::kReadTimeoutMs);
+            device->readTimeout(buffer, KivoGetBatteryThread::kReportLength, kReadTimeoutMs);
             if (KivoGetBatteryThread::isStatusAnswer(buffer))
                 return fromBytes(buffer[4], buffer[5]);
         }

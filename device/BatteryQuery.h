@@ -9,6 +9,8 @@ class BatteryQuery
 public:
     static constexpr int kAttempts = 3;
     static constexpr int kReadsPerAttempt = 8;
+    static constexpr unsigned long kAnswerPauseMs = 100; // the mouse's time to answer
+    static constexpr int kReadTimeoutMs = 50;
 
     struct Answer
     {

@@ -3,7 +3,6 @@
 #include "model/FunctionCode.h"
 
 #include <cstring>
-#include <iterator>
 
 namespace {
 namespace F = FunctionCode;
@@ -78,11 +77,6 @@ const Row kRows[] = {
     {F::DeviceOnly64, {0x9B, 0, 0, 0}},
 };
 } // namespace
-
-int FunctionTable::rowCount()
-{
-    return int(std::size(kRows));
-}
 
 bool FunctionTable::lookup(int iFun, quint8* bytes)
 {

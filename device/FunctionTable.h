@@ -7,7 +7,6 @@
 class FunctionTable
 {
 public:
-    static int rowCount();
     // Fills bytes[0..3]; false (and all zero) for a code that is not in the table.
     static bool lookup(int iFun, quint8* bytes);
 };

@@ -1,8 +1,6 @@
 #include "device/HidBackend.h"
 
-#include "device/CompositeHidBackend.h"
-#include "device/HidapiBackend.h"
-#include "device/SocketHidBackend.h"
+#include "device/HidBackendFactory.h"
 
 #include <mutex>
 
@@ -18,22 +16,13 @@ std::shared_ptr<HidBackend>& installed()
     static std::shared_ptr<HidBackend> backend;
     return backend;
 }
-
-// Every source of HID devices the program talks to in production.
-std::shared_ptr<HidBackend> createProductionBackend()
-{
-    auto composite = std::make_shared<CompositeHidBackend>();
-    composite->addBackend(std::make_shared<HidapiBackend>());
-    composite->addBackend(std::make_shared<SocketHidBackend>());
-    return composite;
-}
 } // namespace
 
 HidBackend& HidBackend::current()
 {
     std::lock_guard<std::mutex> lock(backendMutex());
     if (!installed())
-        installed() = createProductionBackend();
+        installed() = HidBackendFactory::createProduction();
     return *installed();
 }
 

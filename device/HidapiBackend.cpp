@@ -1,6 +1,7 @@
 #include "device/HidapiBackend.h"
 
 #include "device/HidapiDevice.h"
+#include "device/HidrawDevice.h"
 
 #include <hidapi/hidapi.h>
 
@@ -48,6 +49,19 @@ std::vector<HidDeviceInfo> HidapiBackend::enumerate(quint16 vendorId, quint16 pr
 
 std::shared_ptr<HidDevice> HidapiBackend::openPath(const QByteArray& path, HidOpenError* error)
 {
+    // hidapi finds the mice; their hidraw nodes are opened here so that the battery thread can
+    // sleep on the node's descriptor until the mouse sends something.
+    if (path.startsWith("/dev/hidraw")) {
+        const int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0) {
+            if (error)
+                *error = openErrorFromErrno(errno);
+            return nullptr;
+        }
+        if (error)
+            *error = HidOpenError::None;
+        return std::make_shared<HidrawDevice>(fd);
+    }
     hid_device* device = hid_open_path(path.constData());
     if (!device) {
         if (error)

@@ -4,6 +4,7 @@
 #include "device/ReportBuilder.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 
 #include <cstring>
 
@@ -20,7 +21,10 @@ void KivoGetBatteryThread::reportStatus(const quint8* data)
 void KivoGetBatteryThread::run()
 {
     qDebug("KivoGetBatteryThread.\n");
-    int counter = 0;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 nextQuery = 0;
+    bool bAwaitingAnswer = false;
     quint8 buffer[64];
     while (!m_bStop) {
         // A copy per round: closing the handles elsewhere cannot pull the device away mid-read.
@@ -30,41 +34,44 @@ void KivoGetBatteryThread::run()
             return;
         }
 
-        std::memset(buffer, 0, sizeof buffer);
-        device->readTimeout(buffer, kReportLength, kReadTimeoutMs);
-        msleep(kRoundPauseMs);
+        if (clock.elapsed() >= nextQuery) {
+            // The query goes straight to the device: its answer is read here, not by the command
+            // transport's echo check.
+            const ReportBuilder::Frame query = ReportBuilder::batteryQuery();
+            if (device->write(query.data(), query.size()) < 0)
+                qDebug("Unable to send a feature report.\n");
+            nextQuery = clock.elapsed() + kQueryIntervalMs;
+            bAwaitingAnswer = true;
+        }
+
+        const int untilQuery = int(qMax<qint64>(0, nextQuery - clock.elapsed()));
+        const HidDevice::InputWait outcome = device->waitForInput(m_Wake, untilQuery);
         if (m_bStop)
             break;
-
-        if (counter != 0) {
-            // Listening round: the mouse reports DPI level and rate changes on its own.
-            if (isStatusAnswer(buffer)) {
-                qDebug("hid_read 1 s %x %x %x %x %x %x %x %x.\n", buffer[0], buffer[1], buffer[2],
-                       buffer[3], buffer[4], buffer[5], buffer[6], buffer[7]);
-                reportStatus(buffer);
-            }
-            if (!m_bStop)
-                counter = counter >= kLastListeningRound ? 0 : counter + 1;
+        if (outcome == HidDevice::InputWait::Failed) {
+            // A broken interface answers every call at once: sleep until the next query instead
+            // of spinning on it. The handle list decides whether there is still a mouse.
+            m_Wake.wait(qMin(untilQuery, kRetryPauseMs));
             continue;
         }
+        if (outcome != HidDevice::InputWait::Ready)
+            continue;
 
-        // Query round. The query goes straight to the device: its answer is read here, not by
-        // the command transport's echo check.
-        const ReportBuilder::Frame query = ReportBuilder::batteryQuery();
-        if (device->write(query.data(), query.size()) < 0)
-            qDebug("Unable to send a feature report.\n");
-        msleep(kQueryPauseMs);
-        if (m_bStop)
-            break;
-        // A time-out keeps what this round's first read found.
-        device->readTimeout(buffer, kReportLength, kReadTimeoutMs);
-        if (isStatusAnswer(buffer)) {
+        std::memset(buffer, 0, sizeof buffer);
+        if (device->readTimeout(buffer, kReportLength, 0) <= 0 || !isStatusAnswer(buffer))
+            continue;
+        if (bAwaitingAnswer) {
+            // The first status answer after a query carries the battery bytes asked for.
             qDebug("hid_read 1 f %x %x %x %x %x %x %x %x.\n", buffer[0], buffer[1], buffer[2],
                    buffer[3], buffer[4], buffer[5], buffer[6], buffer[7]);
+            bAwaitingAnswer = false;
             emit RefreshBatteryStatus(0, buffer[4], buffer[5]);
-            reportStatus(buffer);
+        } else {
+            // The mouse reports DPI level and rate changes on its own.
+            qDebug("hid_read 1 s %x %x %x %x %x %x %x %x.\n", buffer[0], buffer[1], buffer[2],
+                   buffer[3], buffer[4], buffer[5], buffer[6], buffer[7]);
         }
-        counter = 1;
+        reportStatus(buffer);
     }
     qDebug("KivoGetBatteryThread Stop.\n");
 }

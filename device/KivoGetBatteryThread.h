@@ -1,28 +1,35 @@
 #pragma once
 
 #include "device/HidDevice.h"
+#include "device/WakeEvent.h"
 
 #include <QThread>
 
 #include <atomic>
 #include <memory>
 
-// Asks the mouse for its battery state every 46 rounds and listens for the status reports it
-// sends by itself in between. Runs until stopped or until no control interface is open.
+// Asks the mouse for its battery state every kQueryIntervalMs and, in between, sleeps until the
+// mouse sends a status report by itself. Runs until stopped or until no control interface is
+// open. stop() wakes the thread at once, wherever it sleeps, so that waiting for it to end takes
+// no longer than the call it is in.
 class KivoGetBatteryThread : public QThread
 {
     Q_OBJECT
 public:
     static constexpr int kReportLength = 33;
-    static constexpr int kReadTimeoutMs = 50;
-    static constexpr unsigned long kRoundPauseMs = 10;
-    static constexpr unsigned long kQueryPauseMs = 100;
-    static constexpr int kLastListeningRound = 45;
+    // The cadence of the battery question: 45 listening rounds of 60 ms and one query round of
+    // 210 ms, as the mouse has always been asked.
+    static constexpr int kQueryIntervalMs = 2910;
+    // How long a broken interface is left alone before the handles are looked at again.
+    static constexpr int kRetryPauseMs = 500;
 
     KivoGetBatteryThread() = default;
 
-    void stop() { m_bStop = true; }
-    bool isStopRequested() const { return m_bStop; }
+    void stop()
+    {
+        m_bStop = true;
+        m_Wake.raise();
+    }
 
     // True when bytes 1..3 are AA FF DD.
     static bool isStatusAnswer(const quint8* data);
@@ -38,4 +45,5 @@ private:
     void reportStatus(const quint8* data);
 
     std::atomic<bool> m_bStop{false};
+    WakeEvent m_Wake;
 };

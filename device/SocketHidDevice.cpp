@@ -1,6 +1,7 @@
 #include "device/SocketHidDevice.h"
 
 #include "device/VirtualSocketProtocol.h"
+#include "device/WakeEvent.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -78,6 +79,47 @@ int SocketHidDevice::readTimeout(quint8* data, std::size_t length, int milliseco
         std::memcpy(data, bytes.constData(), std::size_t(result));
     }
     return result;
+}
+
+HidDevice::InputWait SocketHidDevice::waitForInput(const WakeEvent& wake, int milliseconds)
+{
+    HandleGuardCall call(m_Guard);
+    if (!call.entered())
+        return InputWait::Failed;
+    std::lock_guard<std::mutex> lock(m_CallMutex);
+    if (m_Guard.isClosed() || m_bBroken)
+        return InputWait::Failed;
+    if (!VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Wait, QByteArray(),
+                                          VirtualSocketProtocol::kReplyGrace)) {
+        m_bBroken = true;
+        return InputWait::Failed;
+    }
+    // The mouse answers when it has input; until then this thread sleeps on the socket and the
+    // wake event alike. A close() shuts the socket down, which also ends the sleep.
+    const WakeEvent::Outcome outcome = wake.waitWith(m_iFd, milliseconds);
+    if (outcome != WakeEvent::Ready &&
+        !VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Cancel, QByteArray(),
+                                          VirtualSocketProtocol::kReplyGrace)) {
+        m_bBroken = true;
+        return InputWait::Failed;
+    }
+    // Exactly one Ready answers the Wait, whether the Cancel reached it in time or not.
+    quint8 type = 0;
+    QByteArray reply;
+    if (!VirtualSocketProtocol::receiveFrame(m_iFd, &type, &reply,
+                                             VirtualSocketProtocol::kReplyGrace) ||
+        type != VirtualSocketProtocol::Ready || reply.size() != 1) {
+        m_bBroken = true;
+        return InputWait::Failed;
+    }
+    const quint8 state = quint8(reply.at(0));
+    if (state == VirtualSocketProtocol::WaitFailed)
+        return InputWait::Failed;
+    if (outcome == WakeEvent::Raised)
+        return InputWait::Woken;
+    if (state == VirtualSocketProtocol::WaitInput)
+        return InputWait::Ready;
+    return outcome == WakeEvent::TimedOut ? InputWait::TimedOut : InputWait::Failed;
 }
 
 int SocketHidDevice::setNonblocking(int nonblock)

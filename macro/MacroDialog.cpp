@@ -11,6 +11,7 @@
 #include "model/KeyTable.h"
 #include "model/MacroFile.h"
 #include "model/MacroList.h"
+#include "platform/KeyboardHookFactory.h"
 #include "widgets/KeyCapture.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/PageGeometry.h"
@@ -76,7 +77,7 @@ MacroDialog::MacroDialog(QWidget* parent, double dScale, std::unique_ptr<Keyboar
     // Where the hook is not global, the keys typed into this page are the ones recorded.
     setFocusPolicy(Qt::StrongFocus);
     if (!hook)
-        hook = KeyboardHook::create();
+        hook = KeyboardHookFactory::create();
     const bool bHaveHook = hook != nullptr;
     m_pCapture = new KeyCapture(this, KeyboardHook::Observe, std::move(hook));
     connect(m_pCapture, &KeyCapture::keyCaptured, this, &MacroDialog::onKey);

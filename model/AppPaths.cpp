@@ -180,10 +180,6 @@ QString AppPaths::skinDir()
     return appDir() + "/skin";
 }
 
-QString AppPaths::dataDir()
-{
-    return appDir();
-}
 QString AppPaths::defaultConfigDir()
 {
     return appDir() + "/Configs";
@@ -215,11 +211,6 @@ void AppPaths::setProgramDir(const QString& dir)
     QMutexLocker lock(&s.mutex);
     s.programOverride = dir;
     s.resolved = false;
-}
-
-QString AppPaths::installedDataPath()
-{
-    return QDir::cleanPath(programDir() + "/" + QStringLiteral(MOUSECFG_INSTALL_DATA_REL));
 }
 
 int AppPaths::seedConfigDir()

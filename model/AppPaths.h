@@ -27,8 +27,6 @@ public:
     static QString langDir();                                   // appDir + "/lang"
     static QString skinDir();                                   // appDir + "/skin"
 
-    // The read-only parts (DefaultProfile.bin, skin/, lang/, the shipped Configs): appDir().
-    static QString dataDir();
     // The Configs folder shipped with the application folder: appDir + "/Configs".
     static QString defaultConfigDir();
     // The per-user Configs folder: $XDG_CONFIG_HOME/mousecfg/Configs.
@@ -47,7 +45,4 @@ public:
     // is the application folder's own. Returns the number of files copied, -1 when a copy failed.
     // Called once at start-up, before anything reads the configuration.
     static int seedConfigDir();
-
-    // Where the installed data folder lies relative to the executable's folder.
-    static QString installedDataPath();
 };

@@ -9,6 +9,7 @@
 #include "pages/KivoReportRate.h"
 #include "pages/KivoSingleDPI.h"
 #include "platform/DesktopMouseSettings.h"
+#include "platform/DesktopMouseSettingsFactory.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/PageGeometry.h"
 #include "widgets/SkinStyleSheet.h"
@@ -26,7 +27,7 @@ constexpr int kSpeedX = 566;
 } // namespace
 
 DpiTabPages::DpiTabPages(QWidget* page, double dScale, ProgramLauncher& launcher)
-    : QObject(page), m_pMouseSettings(DesktopMouseSettings::create(launcher))
+    : QObject(page), m_pMouseSettings(DesktopMouseSettingsFactory::create(launcher))
 {
     const QColor accent = SkinStyleSheet::accent();
     m_pDpi = new KivoDPIWindow(page, dScale, accent);

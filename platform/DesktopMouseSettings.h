@@ -1,11 +1,5 @@
 #pragma once
 
-#include <QProcessEnvironment>
-
-#include <memory>
-
-class ProgramLauncher;
-
 // The desktop's own mouse settings, opened for the user from the mouse setting page.
 class DesktopMouseSettings
 {
@@ -15,9 +9,4 @@ public:
     // Opens the settings window, detached. False when this desktop has none that could be
     // started; the reason is logged and nothing is shown.
     virtual bool open() = 0;
-
-    // The implementation for this system, starting programs through `launcher`.
-    static std::unique_ptr<DesktopMouseSettings> create(ProgramLauncher& launcher);
-    static std::unique_ptr<DesktopMouseSettings> create(ProgramLauncher& launcher,
-                                                        const QProcessEnvironment& env);
 };

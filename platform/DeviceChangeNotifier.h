@@ -16,9 +16,6 @@ public:
     // False when the system refused the registration; no notification will come.
     virtual bool isActive() const = 0;
 
-    // Every source of device notifications of this system, behind one object.
-    static DeviceChangeNotifier* create(QObject* parent);
-
 signals:
     void deviceArrived(const QString& interfacePath);
     void deviceRemoved(const QString& interfacePath);

@@ -2,6 +2,8 @@
 
 #include "platform/PointerSpeed.h"
 
+#include <QProcessEnvironment>
+
 // GNOME's mouse speed (org.gnome.desktop.peripherals.mouse speed, -1..1), through the gsettings
 // program so that no GLib code enters the process.
 class GnomePointerSpeed : public PointerSpeed

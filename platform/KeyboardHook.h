@@ -41,9 +41,6 @@ public:
         Swallow  // no key reaches another application while the hook runs (keyboard grab)
     };
 
-    // The platform's hook for this session.
-    static std::unique_ptr<KeyboardHook> create();
-
     ~KeyboardHook() override = default;
 
     // False when the hook could not be installed: the caller then simply receives no keys.

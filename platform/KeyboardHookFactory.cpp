@@ -1,4 +1,4 @@
-#include "platform/KeyboardHook.h"
+#include "platform/KeyboardHookFactory.h"
 
 #include "platform/LocalKeyboardHook.h"
 #include "platform/XInputKeyboardHook.h"
@@ -21,7 +21,7 @@ QByteArray globalHookDisplay()
 }
 } // namespace
 
-std::unique_ptr<KeyboardHook> KeyboardHook::create()
+std::unique_ptr<KeyboardHook> KeyboardHookFactory::create()
 {
     // Decided once: the session does not change under a running process.
     static const QByteArray display = [] {

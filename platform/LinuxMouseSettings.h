@@ -2,8 +2,11 @@
 
 #include "platform/DesktopMouseSettings.h"
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+
+class ProgramLauncher;
 
 // The mouse settings of the running Linux desktop: GNOME's control centre, Plasma's mouse
 // module, Xfce's mouse settings. The desktop comes from XDG_CURRENT_DESKTOP and its program must

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QProcessEnvironment>
 #include <QString>
-
-#include <memory>
 
 struct MouseConfig;
 
@@ -34,12 +31,6 @@ public:
     // Applies the pointer speed of the active profile of `deviceCopy` (the copy the last write
     // to the mouse filled), which is what follows a profile switch.
     void applyActiveProfile(const MouseConfig& deviceCopy);
-
-    // Picks the implementation for this desktop at run time: GNOME's setting where GNOME runs,
-    // libinput's acceleration where the X server's pointers have it, the X server's pointer
-    // control where an X server answers, otherwise one that only keeps the value.
-    static std::unique_ptr<PointerSpeed> create();
-    static std::unique_ptr<PointerSpeed> create(const QProcessEnvironment& env);
 
 protected:
     // Returns 0 on success or the failure's code. `speed` is within 1..20.

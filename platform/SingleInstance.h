@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <memory>
-
 // One running instance per name: the first process to acquire a name holds it until it ends,
 // however it ends. Different names do not meet.
 class SingleInstance
@@ -27,7 +25,4 @@ public:
     // for the lock, an error of the system); empty otherwise. Nobody can then tell whether
     // another instance runs, so the caller must not go on as if none did.
     virtual QString failure() const = 0;
-
-    // The implementation for this operating system.
-    static std::unique_ptr<SingleInstance> create();
 };

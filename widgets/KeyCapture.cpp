@@ -1,6 +1,7 @@
 #include "widgets/KeyCapture.h"
 
 #include "model/PrivateKeyCodes.h"
+#include "platform/KeyboardHookFactory.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -13,7 +14,7 @@ KeyCapture::KeyCapture(QWidget* window, KeyboardHook::Mode mode, std::unique_ptr
 {
     qRegisterMetaType<KeyStroke>("KeyStroke");
     if (!m_pHook)
-        m_pHook = KeyboardHook::create();
+        m_pHook = KeyboardHookFactory::create();
     if (m_pHook)
         connect(m_pHook.get(), &KeyboardHook::keyStroke, this, &KeyCapture::onStroke);
 }

@@ -21,7 +21,7 @@ class KeyCapture : public QObject
 {
     Q_OBJECT
 public:
-    // `hook` is the platform's (KeyboardHook::create()) when null; tests pass their own.
+    // `hook` is the platform's (KeyboardHookFactory::create()) when null; tests pass their own.
     KeyCapture(QWidget* window, KeyboardHook::Mode mode,
                std::unique_ptr<KeyboardHook> hook = nullptr);
     ~KeyCapture() override;

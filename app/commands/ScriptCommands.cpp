@@ -15,6 +15,7 @@
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
 #include "platform/PointerSpeed.h"
+#include "platform/PointerSpeedFactory.h"
 #include "widgets/KivoProcessDialog.h"
 
 #include <QFileInfo>
@@ -162,7 +163,7 @@ int ScriptCommands::selectProfile(int iSlot, QString* output)
         ProfileFiles::saveActiveSlot(iSlot);
         result = DeviceCommands::selectProfile(iSlot);
         // The desktop's pointer speed follows the profile, as after a switch in the window.
-        PointerSpeed::create()->apply(GlobalRecords::live().activeProfile().mousespeed);
+        PointerSpeedFactory::create()->apply(GlobalRecords::live().activeProfile().mousespeed);
     }
     if (result != 0) {
         *output += ConfigWriter::failureText() + "\n";

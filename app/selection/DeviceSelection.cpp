@@ -6,13 +6,14 @@
 #include "device/DeviceLink.h"
 #include "model/AppSettings.h"
 #include "platform/DeviceChangeNotifier.h"
+#include "platform/DeviceChangeNotifierFactory.h"
 
 #include <QDebug>
 #include <QTimer>
 #include <QWidget>
 
 DeviceSelection::DeviceSelection(DeviceSelectionHost* host, QObject* parent)
-    : QObject(parent), m_pHost(host), m_NotifierFactory(&DeviceChangeNotifier::create)
+    : QObject(parent), m_pHost(host), m_NotifierFactory(&DeviceChangeNotifierFactory::create)
 {
     m_pOpenTimer = new QTimer(this);
     m_pOpenTimer->setSingleShot(true);

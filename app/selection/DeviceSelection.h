@@ -36,7 +36,8 @@ public:
     // Follows this notifier's arrivals and removals (the window's own, for its whole life).
     void connectNotifier(DeviceChangeNotifier* notifier);
     // Where the chooser that waits for a mouse gets its own notifier; by default
-    // DeviceChangeNotifier::create. A factory returning nullptr leaves the chooser without one.
+    // DeviceChangeNotifierFactory::create. A factory returning nullptr leaves the chooser without
+    // one.
     void setDialogNotifierFactory(NotifierFactory factory);
 
     bool isBusy() const { return m_Phase != Idle; }

@@ -23,7 +23,7 @@
 #include "model/DeviceDescription.h"
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
-#include "platform/DeviceChangeNotifier.h"
+#include "platform/DeviceChangeNotifierFactory.h"
 #include "platform/PointerSpeed.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/LanguageFont.h"
@@ -144,7 +144,7 @@ void MousecfgWidget::setUpDeviceNotifications()
     connect(m_pSelection, &DeviceSelection::devicePermissionDenied, permission,
             &PermissionNotice::slotDevicePermissionDenied);
     if (m_Services.followDeviceChanges())
-        m_pSelection->connectNotifier(DeviceChangeNotifier::create(this));
+        m_pSelection->connectNotifier(DeviceChangeNotifierFactory::create(this));
 }
 
 void MousecfgWidget::buildWidgets()

@@ -3,6 +3,7 @@
 #include "app/status/NotificationAnnouncer.h"
 #include "app/status/OsdAnnouncer.h"
 #include "platform/PointerSpeed.h"
+#include "platform/PointerSpeedFactory.h"
 #include "platform/ProgramLauncher.h"
 
 #include <QSystemTrayIcon>
@@ -21,7 +22,7 @@ WindowServices::WindowServices(const MousecfgServices& given) : m_Given(given)
     }
     m_pPointerSpeed = given.pointerSpeed;
     if (!m_pPointerSpeed) {
-        m_pOwnPointerSpeed = PointerSpeed::create();
+        m_pOwnPointerSpeed = PointerSpeedFactory::create();
         m_pPointerSpeed = m_pOwnPointerSpeed.get();
     }
 }

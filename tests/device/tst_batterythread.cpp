@@ -1,8 +1,13 @@
 #include "ScriptedHidDevice.h"
+#include "VirtualHidBackend.h"
+#include "VirtualSocketServer.h"
 #include "device/BatteryPoller.h"
 #include "device/DeviceLink.h"
 #include "device/KivoGetBatteryThread.h"
+#include "device/PollingPause.h"
 #include "device/ReportBuilder.h"
+#include "device/SocketHidBackend.h"
+#include "device/WriteSequence.h"
 
 #include <QPointer>
 #include <QtTest>
@@ -64,6 +69,39 @@ struct Watched
         const bool ended = thread.wait(3000);
         Relay::deliver();
         return ended;
+    }
+};
+
+// A virtual mouse whose receiver control interface is the open control handle, reached in
+// process or through its socket as the running tool reaches it.
+struct MouseOnLink
+{
+    std::shared_ptr<VirtualMouse> mouse = std::make_shared<VirtualMouse>();
+    QTemporaryDir dir;
+    VirtualSocketServer server{mouse};
+    QList<int> pollersAtReport; // battery threads running as each non-query report came in
+
+    explicit MouseOnLink(bool bSocket)
+    {
+        std::shared_ptr<HidDevice> control;
+        if (bSocket) {
+            QVERIFY(server.listen(dir.path() + "/m.sock", nullptr));
+            control = SocketHidBackend(dir.path()).openPath("virtual:m.sock:receiver:2", nullptr);
+        } else {
+            control = VirtualHidBackend(mouse).openPath(
+                VirtualHidBackend::pathOf(0, VirtualMouse::Link::Receiver,
+                                          VirtualMouse::Interface::Control),
+                nullptr);
+        }
+        QVERIFY(control);
+        DeviceLink::instance().setHandle(DeviceLink::ReceiverControl, control);
+        QObject::connect(
+            mouse.get(), &VirtualMouse::reportReceived, mouse.get(),
+            [this](VirtualMouse::Link, const QByteArray& report) {
+                if (quint8(report.at(1)) != 0x0A)
+                    pollersAtReport << BatteryPoller::runningThreadCount();
+            },
+            Qt::DirectConnection);
     }
 };
 
@@ -150,19 +188,49 @@ private slots:
         QCOMPARE(w.status.at(1), args({0, 3, 8, 0}));
     }
 
-    void oneQueryEveryFortySixRounds()
+    void onLink_data()
     {
-        KivoGetBatteryThread thread;
-        thread.start();
-        QTRY_VERIFY_WITH_TIMEOUT(m_Device->record().writes.size() >= 3, 5000);
-        thread.stop();
-        QVERIFY(thread.wait(3000));
-        // Between two queries: the query's answer read, 45 listening rounds and the next
-        // round's first read.
-        const QList<int> at = m_Device->record().writeAtRead;
-        QCOMPARE(at[0], 1);
-        QCOMPARE(at[1] - at[0], 47);
-        QCOMPARE(at[2] - at[1], 47);
+        QTest::addColumn<bool>("socket");
+        QTest::newRow("in process") << false;
+        QTest::newRow("socket") << true;
+    }
+
+    void statusWhileIdleArrives_data() { onLink_data(); }
+    void statusWhileIdleArrives()
+    {
+        QFETCH(bool, socket);
+        MouseOnLink link(socket);
+        link.mouse->setBattery(57, true);
+        Watched w;
+        w.thread.start();
+        QTRY_COMPARE_WITH_TIMEOUT(w.battery.size(), 1, 3000);
+        QCOMPARE(w.battery.at(0), args({0, 57, 1}));
+        // Nothing is asked meanwhile: the report reaches the sleeping thread by itself.
+        link.mouse->pressDpiButton();
+        QTRY_COMPARE_WITH_TIMEOUT(w.status.size(), 2, KivoGetBatteryThread::kQueryIntervalMs / 2);
+        QVERIFY(w.stop());
+        QCOMPARE(w.battery.size(), 1);
+        QVERIFY(w.status.at(1) != w.status.at(0));
+    }
+
+    void noReadWhileWriting_data() { onLink_data(); }
+    void noReadWhileWriting()
+    {
+        QFETCH(bool, socket);
+        MouseOnLink link(socket);
+        BatteryPoller poller;
+        QSignalSpy battery(&poller, &BatteryPoller::RefreshBatteryStatus);
+        poller.startPolling();
+        QVERIFY(battery.wait(3000));
+        // The poller sleeps in its wait now; the pause must end it, not time out on it.
+        PollingPause(&poller).end(0);
+        QCOMPARE(BatteryPoller::runningThreadCount(), 1); // the restarted one only
+        QVERIFY(battery.wait(3000));
+        // The poller sleeps in its wait now; the write must end it before its first report.
+        QCOMPARE(WriteSequence(&poller).run(MouseConfig(), 15), quint8(0));
+        QVERIFY(link.pollersAtReport.size() > 6);
+        QCOMPARE(link.pollersAtReport.count(0), link.pollersAtReport.size());
+        QVERIFY(poller.isPolling()); // back after the write
     }
 
     void closedHandleEndsThread()

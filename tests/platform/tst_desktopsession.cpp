@@ -1,6 +1,7 @@
 #include "platform/DesktopNotifications.h"
 #include "platform/DesktopSession.h"
 #include "platform/PointerSpeed.h"
+#include "platform/PointerSpeedFactory.h"
 
 #include <QDBusConnection>
 #include <QtTest>
@@ -54,7 +55,7 @@ private slots:
         env.insert("DISPLAY", ":97");
         QCOMPARE(int(DesktopSession::detect(env)), type);
         if (type == DesktopSession::Wayland)
-            QCOMPARE(PointerSpeed::create(env)->backendName(), QStringLiteral("none"));
+            QCOMPARE(PointerSpeedFactory::create(env)->backendName(), QStringLiteral("none"));
     }
 
     void burstOfAnnouncementsShowsOneBubble()

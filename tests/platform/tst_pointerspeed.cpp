@@ -3,6 +3,7 @@
 #include "platform/LibinputPointerSpeed.h"
 #include "platform/LoggingPointerSpeed.h"
 #include "platform/PointerSpeed.h"
+#include "platform/PointerSpeedFactory.h"
 #include "platform/PointerSpeedMapping.h"
 #include "platform/XPointerControlSpeed.h"
 
@@ -172,7 +173,7 @@ private slots:
         QProcessEnvironment env;
         env.insert("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
         env.insert("PATH", m_FakeBin.path());
-        auto speed = PointerSpeed::create(env);
+        auto speed = PointerSpeedFactory::create(env);
         QCOMPARE(speed->backendName(), QString("gnome"));
         QCOMPARE(speed->read(), 10);
 
@@ -211,7 +212,7 @@ private slots:
         env.insert("DISPLAY", QString::fromLocal8Bit(m_Display));
         env.insert("PATH", "/nonexistent");
         // A virtual server has no libinput devices, only the core pointer control.
-        QCOMPARE(PointerSpeed::create(env)->backendName(), QString("x11-pointer-control"));
+        QCOMPARE(PointerSpeedFactory::create(env)->backendName(), QString("x11-pointer-control"));
 
         Display* other = openDisplay();
         QVERIFY(other);

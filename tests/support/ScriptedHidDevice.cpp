@@ -1,5 +1,7 @@
 #include "ScriptedHidDevice.h"
 
+#include "device/WakeEvent.h"
+
 #include <cstring>
 
 void ScriptedHidDevice::add(Kind kind, const QByteArray& bytes, int result)
@@ -88,4 +90,14 @@ int ScriptedHidDevice::readTimeout(quint8* data, std::size_t length, int millise
     const int n = qMin(int(length), bytes.size());
     std::memcpy(data, bytes.constData(), std::size_t(n));
     return step.result != kNatural ? step.result : n;
+}
+
+HidDevice::InputWait ScriptedHidDevice::waitForInput(const WakeEvent& wake, int milliseconds)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        if (!m_Script.empty() && !wake.isRaised())
+            return InputWait::Ready;
+    }
+    return HidDevice::waitForInput(wake, milliseconds);
 }

@@ -52,6 +52,8 @@ public:
     int readTimeout(quint8* data, std::size_t length, int milliseconds) override;
     int setNonblocking(int) override { return 0; }
     void close() override {}
+    // Scripted input is there at once; with the script used up the default probing applies.
+    InputWait waitForInput(const WakeEvent& wake, int milliseconds) override;
 
 private:
     mutable std::mutex m_Mutex;

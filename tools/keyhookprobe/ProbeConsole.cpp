@@ -1,5 +1,6 @@
 #include "ProbeConsole.h"
 
+#include "platform/KeyboardHookFactory.h"
 #include "platform/MonotonicClock.h"
 #include "platform/XInputKeyboardHook.h"
 #include "widgets/KeyCapture.h"
@@ -55,7 +56,7 @@ void ProbeConsole::readCommand()
 void ProbeConsole::start(bool swallow, bool once)
 {
     stop();
-    std::unique_ptr<KeyboardHook> hook = KeyboardHook::create();
+    std::unique_ptr<KeyboardHook> hook = KeyboardHookFactory::create();
     m_pHook = hook.get();
     // The hook's own record, before the key capture gives it its key code.
     connect(m_pHook, &KeyboardHook::keyStroke, this, [this](const KeyStroke& stroke) {

@@ -1,5 +1,7 @@
 #include "VirtualHidDevice.h"
 
+#include "device/WakeEvent.h"
+
 VirtualHidDevice::VirtualHidDevice(std::shared_ptr<VirtualMouse> mouse, int handle)
     : m_Mouse(std::move(mouse)), m_iHandle(handle)
 {
@@ -22,6 +24,18 @@ int VirtualHidDevice::readTimeout(quint8* data, std::size_t length, int millisec
     if (m_bClosed)
         return -1;
     return m_Mouse->read(m_iHandle, data, length, milliseconds);
+}
+
+HidDevice::InputWait VirtualHidDevice::waitForInput(const WakeEvent& wake, int milliseconds)
+{
+    if (m_bClosed)
+        return InputWait::Failed;
+    const int result = m_Mouse->waitForInput(m_iHandle, wake.fd(), milliseconds);
+    if (result > 0)
+        return InputWait::Ready;
+    if (result < 0)
+        return InputWait::Failed;
+    return wake.isRaised() ? InputWait::Woken : InputWait::TimedOut;
 }
 
 int VirtualHidDevice::setNonblocking(int nonblock)

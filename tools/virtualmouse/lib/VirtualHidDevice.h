@@ -17,6 +17,7 @@ public:
     int write(const quint8* data, std::size_t length) override;
     int readTimeout(quint8* data, std::size_t length, int milliseconds) override;
     int setNonblocking(int nonblock) override;
+    InputWait waitForInput(const WakeEvent& wake, int milliseconds) override;
     void close() override;
 
 private:

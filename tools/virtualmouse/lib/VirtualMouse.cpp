@@ -1,5 +1,7 @@
 #include "VirtualMouse.h"
 
+#include "device/WakeEvent.h"
+
 #include <QDeadlineTimer>
 #include <QMutexLocker>
 
@@ -52,8 +54,8 @@ VirtualMouse::~VirtualMouse()
 {
     // Handles may outlive the object only through shared ownership; wake anyone still waiting.
     QMutexLocker lock(&m_Mutex);
+    wakeWaiters();
     m_Handles.clear();
-    m_Arrived.wakeAll();
 }
 
 QString VirtualMouse::linkName(Link link)
@@ -139,7 +141,7 @@ void VirtualMouse::unplug(Link link)
             m_bSessionOpen = false;
             m_Session.clear();
         }
-        m_Arrived.wakeAll();
+        wakeWaiters();
     }
     emit plugChanged(link, false);
 }
@@ -295,14 +297,15 @@ int VirtualMouse::openHandle(Link link, Interface iface)
     handle.link = link;
     handle.iface = iface;
     handle.generation = m_Generation[index(link)];
+    handle.notify = std::make_shared<WakeEvent>();
     return id;
 }
 
 void VirtualMouse::closeHandle(int handle)
 {
     QMutexLocker lock(&m_Mutex);
+    wakeWaiters();
     m_Handles.erase(handle);
-    m_Arrived.wakeAll();
 }
 
 int VirtualMouse::write(int handle, const quint8* data, std::size_t length)
@@ -374,6 +377,48 @@ int VirtualMouse::read(int handle, quint8* data, std::size_t length, int millise
     if (!fault.isEmpty())
         emit faultApplied(fault);
     return result;
+}
+
+int VirtualMouse::waitForInput(int handle, int otherFd, int milliseconds)
+{
+    const QDeadlineTimer deadline =
+        milliseconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(milliseconds);
+    for (;;) {
+        std::shared_ptr<WakeEvent> notify; // kept: the handle may be closed while we sleep
+        QDeadlineTimer wait = deadline;
+        {
+            QMutexLocker lock(&m_Mutex);
+            const auto it = m_Handles.find(handle);
+            if (it == m_Handles.end() || !isAlive(it->second))
+                return -1;
+            notify = it->second.notify;
+            // Cleared under the lock that every queueing takes, so no arrival slips between.
+            notify->clear();
+            const std::deque<Pending>& queue = it->second.queue;
+            if (!queue.empty()) {
+                const qint64 now = m_Clock.elapsed();
+                if (queue.front().readyAt <= now)
+                    return 1;
+                wait = std::min(deadline, QDeadlineTimer(queue.front().readyAt - now));
+            }
+        }
+        const qint64 left = wait.remainingTime();
+        const WakeEvent::Outcome outcome =
+            notify->waitWith(otherFd, left < 0 ? -1 : int(qMin<qint64>(left, 1 << 30)));
+        if (outcome == WakeEvent::Ready || outcome == WakeEvent::Error)
+            return 0;
+        if (outcome == WakeEvent::TimedOut && deadline.hasExpired())
+            return 0;
+    }
+}
+
+void VirtualMouse::wakeWaiters()
+{
+    m_Arrived.wakeAll();
+    for (auto& entry : m_Handles) {
+        if (entry.second.notify)
+            entry.second.notify->raise();
+    }
 }
 
 void VirtualMouse::handleCommand(Link link, const QByteArray& report, Outbox& out)
@@ -510,7 +555,7 @@ void VirtualMouse::queueTo(Link link, const QByteArray& data, qint64 readyAt)
         while (handle.queue.size() > std::size_t(kQueueLimit))
             handle.queue.pop_front();
     }
-    m_Arrived.wakeAll();
+    wakeWaiters();
 }
 
 void VirtualMouse::deliver(const Outbox& out)

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <deque>
 #include <map>
+#include <memory>
 
 // The mouse's side of the protocol: a receiver and a cable link, each with a mouse and a control
 // interface, answering commands as the transport expects and keeping what it is sent. Everything
@@ -24,6 +25,8 @@
 // the transport reads. A checksummed report whose checksum is wrong is neither kept nor applied;
 // if it would have been echoed, the answer carries the checksum the mouse computed instead of the
 // one sent, which never equals the command, so the transport's echo check fails and it retries.
+class WakeEvent;
+
 class VirtualMouse : public QObject
 {
     Q_OBJECT
@@ -93,6 +96,10 @@ public:
     int openHandle(Link link, Interface iface); // handle id > 0, or -1 when not plugged
     int write(int handle, const quint8* data, std::size_t length);
     int read(int handle, quint8* data, std::size_t length, int milliseconds);
+    // Sleeps until the handle has an input report ready, `otherFd` becomes readable, or
+    // `milliseconds` pass (negative: no limit), without taking the report. 1: input ready,
+    // 0: `otherFd` moved or the time ran out, -1: the handle is closed or its link unplugged.
+    int waitForInput(int handle, int otherFd, int milliseconds);
     void closeHandle(int handle);
 
     // Complement of the 8-bit sum of bytes 1..31 of a 33-byte report.
@@ -118,6 +125,8 @@ private:
         Interface iface = Interface::Control;
         quint32 generation = 0;
         std::deque<Pending> queue;
+        // Raised whenever the queue grows or the handle dies, so waiters can sleep on it.
+        std::shared_ptr<WakeEvent> notify;
     };
     struct Outbox;
 
@@ -131,6 +140,7 @@ private:
     void queueTo(Link link, const QByteArray& data, qint64 readyAt);
     QByteArray statusReport() const;
     void deliver(const Outbox& out);
+    void wakeWaiters(); // under m_Mutex
 
     const QString m_CodeName;
     mutable QMutex m_Mutex;

@@ -271,6 +271,12 @@ void VirtualSocketServer::serveHandle(int fd, VirtualMouse::Link link, int numbe
             if (result > 0)
                 out.writeRawData(bytes.constData(), result);
             replyType = VirtualSocketProtocol::Data;
+        } else if (type == VirtualSocketProtocol::Wait) {
+            if (!serveWait(fd, handle))
+                break;
+            continue;
+        } else if (type == VirtualSocketProtocol::Cancel) {
+            continue; // came after its Wait was already answered
         } else {
             break; // not a request of an open handle: the peer is confused, drop it
         }
@@ -280,6 +286,27 @@ void VirtualSocketServer::serveHandle(int fd, VirtualMouse::Link link, int numbe
     m_Mouse->closeHandle(handle);
     std::lock_guard<std::mutex> lock(m_Mutex);
     m_Handles.erase(fd);
+}
+
+bool VirtualSocketServer::serveWait(int fd, int handle)
+{
+    // Sleeps on the mouse's input and on the connection at once: the client's Cancel (or its
+    // hang-up) ends the wait as surely as input does.
+    const int result = m_Mouse->waitForInput(handle, fd, -1);
+    quint8 state = VirtualSocketProtocol::WaitCancelled;
+    if (result > 0) {
+        state = VirtualSocketProtocol::WaitInput;
+    } else if (result < 0) {
+        state = VirtualSocketProtocol::WaitFailed;
+    } else {
+        quint8 type = 0;
+        QByteArray payload;
+        if (!VirtualSocketProtocol::receiveFrame(fd, &type, &payload, kPushTimeout) ||
+            type != VirtualSocketProtocol::Cancel)
+            return false;
+    }
+    return VirtualSocketProtocol::sendFrame(fd, VirtualSocketProtocol::Ready,
+                                            QByteArray(1, char(state)), kPushTimeout);
 }
 
 void VirtualSocketServer::serveWatch(int fd)

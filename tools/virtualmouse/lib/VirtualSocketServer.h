@@ -41,6 +41,8 @@ private:
     void acceptLoop();
     void serve(int id, int fd);
     void serveHandle(int fd, VirtualMouse::Link link, int number);
+    // Answers one Wait; false when the connection should be dropped.
+    bool serveWait(int fd, int handle);
     void serveWatch(int fd);
     void broadcastInterfaces();
     void reapFinished();

@@ -1,0 +1,9 @@
+#include "device/HidDevice.h"
+
+#include "device/WakeEvent.h"
+
+HidDevice::InputWait HidDevice::waitForInput(const WakeEvent& wake, int milliseconds)
+{
+    const int slice = milliseconds < 0 ? kProbeIntervalMs : qMin(milliseconds, kProbeIntervalMs);
+    return wake.wait(slice) ? InputWait::Woken : InputWait::Ready;
+}
