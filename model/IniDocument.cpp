@@ -121,7 +121,7 @@ int IniDocument::Part::compare(const Part& a, const Part& b)
     const auto* b16 = static_cast<const ushort*>(b.data);
     int c;
     if (!a.wide && !b.wide)
-        c = compareUnits(a8, b8, n);
+        c = n > 0 ? std::memcmp(a8, b8, size_t(n)) : 0;
     else if (!a.wide)
         c = compareUnits(a8, b16, n);
     else if (!b.wide)
@@ -131,11 +131,10 @@ int IniDocument::Part::compare(const Part& a, const Part& b)
     return c != 0 ? c : a.size - b.size;
 }
 
-IniDocument::Key IniDocument::Key::of(const QString& key)
+IniDocument::Key IniDocument::Key::of(const QString& key, int slash)
 {
     Key k;
     const QChar* u = key.constData();
-    const int slash = key.indexOf(QLatin1Char('/'));
     if (slash < 0) {
         k.name = {u, key.size(), true};
         return k;

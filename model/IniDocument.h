@@ -38,7 +38,9 @@ public:
         Part name;
         bool leadingSlash = false;
 
-        static Key of(const QString& key); // `key` must outlive the result
+        // `key` must outlive the result; `slash` is its first slash, or -1.
+        static Key of(const QString& key) { return of(key, key.indexOf(QLatin1Char('/'))); }
+        static Key of(const QString& key, int slash);
         QString toString() const;
         // What a line starts with: the section's text, then the name's.
         bool sameLine(const Key& o) const

@@ -8,18 +8,23 @@
 
 namespace {
 // The positions 0..count-1 sorted by key with equal keys kept in their order, and only the last
-// of each run of equal keys kept. Keys already in order, the usual case, are only checked.
+// of each run of equal keys kept. Keys already in strict order, the usual case, are only
+// checked.
 template <class KeyOf> std::vector<int> sortedKeepingLast(std::vector<int> order, KeyOf keyOf)
 {
     const auto less = [&](int a, int b) { return keyOf(a) < keyOf(b); };
-    if (!std::is_sorted(order.cbegin(), order.cend(), less))
-        std::stable_sort(order.begin(), order.end(), less);
     const int n = int(order.size());
+    int i = 1;
+    while (i < n && less(order[size_t(i) - 1], order[size_t(i)]))
+        ++i;
+    if (i >= n)
+        return order;
+    std::stable_sort(order.begin(), order.end(), less);
     int kept = 0;
-    for (int i = 0; i < n; ++i) {
-        if (i + 1 < n && !(keyOf(order[i]) < keyOf(order[i + 1])))
+    for (i = 0; i < n; ++i) {
+        if (i + 1 < n && !less(order[size_t(i)], order[size_t(i) + 1]))
             continue;
-        order[kept++] = order[i];
+        order[size_t(kept++)] = order[size_t(i)];
     }
     order.resize(kept);
     return order;
@@ -30,9 +35,16 @@ IniWriter::IniWriter(const QByteArray& existing) : m_Existing(existing) {}
 
 IniWriter::~IniWriter() = default;
 
+void IniWriter::rebase(const QByteArray& existing)
+{
+    m_Existing = existing;
+    m_pDocument.reset();
+    m_bMerged = false;
+}
+
 void IniWriter::reserve(int keys)
 {
-    m_Settings.reserve(m_Settings.size() + keys);
+    m_Settings.reserve(m_Settings.size() + size_t(qMax(0, keys)));
 }
 
 void IniWriter::setValue(const QString& key, const QVariant& value)
@@ -40,7 +52,9 @@ void IniWriter::setValue(const QString& key, const QVariant& value)
     if (key.isEmpty())
         return;
     // A key of slashes alone comes out empty, and is kept so.
-    m_Settings.append({IniText::normalizedKey(key), value, true});
+    QString k = IniText::normalizedKey(key);
+    const int slash = k.indexOf(QLatin1Char('/'));
+    m_Settings.push_back({std::move(k), value, slash, true});
     m_bMerged = false;
 }
 
@@ -79,12 +93,12 @@ void IniWriter::merge()
 
     std::vector<int> live;
     live.reserve(size_t(m_Settings.size()));
-    for (int i = 0; i < m_Settings.size(); ++i) {
-        if (m_Settings[i].live)
+    for (int i = 0; i < int(m_Settings.size()); ++i) {
+        if (m_Settings[size_t(i)].live)
             live.push_back(i);
     }
-    const std::vector<int> set = sortedKeepingLast(
-        std::move(live), [this](int i) { return IniDocument::Key::of(m_Settings[i].key); });
+    const std::vector<int> set =
+        sortedKeepingLast(std::move(live), [this](int i) { return settingKey(i); });
     const QVector<IniDocument::Entry>& entries = m_pDocument->entries();
     std::vector<int> all(size_t(entries.size()));
     std::iota(all.begin(), all.end(), 0);
@@ -113,10 +127,15 @@ void IniWriter::merge()
         m_Lines.push_back({set[s], -1});
 }
 
+IniDocument::Key IniWriter::settingKey(int i) const
+{
+    const Setting& s = m_Settings[size_t(i)];
+    return IniDocument::Key::of(s.key, s.slash);
+}
+
 IniDocument::Key IniWriter::keyOf(const Line& line) const
 {
-    return line.setting >= 0 ? IniDocument::Key::of(m_Settings[line.setting].key)
-                             : m_pDocument->entries()[line.entry].key;
+    return line.setting >= 0 ? settingKey(line.setting) : m_pDocument->entries()[line.entry].key;
 }
 
 bool IniWriter::hasChanges()
@@ -130,7 +149,7 @@ void IniWriter::appendValue(const Line& line, QByteArray& out) const
 {
     QTextCodec* codec = m_pDocument->codec();
     if (line.setting >= 0) {
-        IniVariant::encode(m_Settings[line.setting].value, out, codec);
+        IniVariant::encode(m_Settings[size_t(line.setting)].value, out, codec);
         return;
     }
     const IniDocument::Entry& e = m_pDocument->entries()[line.entry];

@@ -32,6 +32,8 @@ public:
     explicit IniWriter(const QByteArray& existing = QByteArray());
     ~IniWriter();
 
+    // Applies the calls made so far to `existing` instead.
+    void rebase(const QByteArray& existing);
     // Room for this many more keys.
     void reserve(int keys);
     // `key` as QSettings takes it: "group/name", slashes collapsed.
@@ -48,6 +50,7 @@ private:
     {
         QString key;
         QVariant value;
+        int slash; // the first in `key`, or -1
         bool live; // not removed since
     };
     // One key of the result: a setting, or (setting < 0) an entry of the file.
@@ -59,12 +62,13 @@ private:
 
     void merge();
     bool isRemoved(const QString& key) const;
+    IniDocument::Key settingKey(int i) const;
     IniDocument::Key keyOf(const Line& line) const;
     void appendValue(const Line& line, QByteArray& out) const;
 
     QByteArray m_Existing;
     std::unique_ptr<IniDocument> m_pDocument; // read once all the changes are known
-    QVector<Setting> m_Settings;
+    std::vector<Setting> m_Settings;
     QVector<QString> m_Removed; // keys removed, with all below them; empty: everything
     std::vector<Line> m_Lines;  // sorted; valid while m_bMerged
     bool m_bMerged = false;

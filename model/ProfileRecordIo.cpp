@@ -189,11 +189,16 @@ std::vector<int> fileOrder(const QVector<QString>& keys)
     return order;
 }
 
-std::vector<int> fileOrderFor(const QString& group, const QVector<QString>& keys)
+// Profile files are written before every write to the mouse: their order is kept.
+const std::vector<int>& fileOrderFor(const QString& group, const QVector<QString>& keys,
+                                     std::vector<int>& other)
 {
     static const QString kProfileGroup = QStringLiteral("PROFILE");
     static const std::vector<int> profileOrder = fileOrder(keysFor(kProfileGroup));
-    return group == kProfileGroup ? profileOrder : fileOrder(keys);
+    if (group == kProfileGroup)
+        return profileOrder;
+    other = fileOrder(keys);
+    return other;
 }
 
 template <class Put, class Byte>
@@ -267,7 +272,8 @@ void writeRecord(Target& s, const QString& group, const ProfileData& p,
     const auto byte = [v](int i, quint8 value) { v[i] = static_cast<int>(value); };
     writeValues(put, byte, p, sleep);
     // Fields left out (the sleep fields) stay invalid and are not written.
-    for (const int i : fileOrderFor(group, table)) {
+    std::vector<int> other;
+    for (const int i : fileOrderFor(group, table, other)) {
         if (v[i].isValid())
             s.setValue(table[i], v[i]);
     }
