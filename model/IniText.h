@@ -6,7 +6,7 @@
 
 class QTextCodec;
 
-// Keys and text values of an INI settings file in the form QSettings (Qt 5.15, IniFormat) gives
+// Keys and text values of an INI settings file in the form Qt 5.15's QSettings in IniFormat gives
 // them on disk, both ways. Keys escape every character but letters, digits, "_", "-" and "." as
 // %XX or %UXXXX (a slash as a backslash); values escape control characters and quotes with
 // backslashes and are quoted when they hold a list separator or a space at either end.

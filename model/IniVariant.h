@@ -7,7 +7,7 @@
 
 class QTextCodec;
 
-// Values of an INI settings file as QSettings (Qt 5.15, IniFormat) turns them into text and
+// Values of an INI settings file as Qt 5.15's QSettings in IniFormat turns them into text and
 // back: numbers and texts as they print, rectangles, sizes and points as "@Rect(...)" and the
 // like, byte arrays as "@ByteArray(...)", and every other type (colours among them) through
 // QDataStream as "@Variant(...)".
