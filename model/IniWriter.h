@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QVariant>
 #include <QVector>
 
-class QTextCodec;
+#include "model/IniDocument.h"
+
+#include <memory>
+#include <vector>
 
 // The bytes of an INI settings file after some keys were set or removed, exactly as QSettings
 // (Qt 5.15, IniFormat, on this platform) writes them for the same file and the same calls: keys
@@ -19,6 +21,10 @@ class QTextCodec;
 // Values may be of the types the system stores (integers, texts, text lists, colours) and the
 // other plain types QSettings writes in text form; anything else goes through QDataStream as
 // QSettings does it.
+//
+// A profile file is saved whole before every write to the mouse, so the common case is made
+// cheap: keys set in sorted order (ProfileRecordIo sets them so) over a file in sorted order
+// are merged in one pass, and the file's own lines are copied where their text is plain.
 class IniWriter
 {
 public:
@@ -26,6 +32,8 @@ public:
     explicit IniWriter(const QByteArray& existing = QByteArray());
     ~IniWriter();
 
+    // Applies the calls made so far to `existing` instead.
+    void rebase(const QByteArray& existing);
     // Room for this many more keys.
     void reserve(int keys);
     // `key` as QSettings takes it: "group/name", slashes collapsed.
@@ -38,30 +46,31 @@ public:
     QByteArray toBytes();
 
 private:
-    struct Entry
+    struct Setting
     {
-        QString key;    // full key: "section/name"
-        QVariant value; // when set
-        int chunk = -1; // the file's undecoded value: m_Chunks[chunk] from `from` to `to`
-        int from = 0;
-        int to = 0;
-        bool original = false; // read from the file, neither set nor removed here
-        bool added = false;    // set here and not removed since
+        QString key;
+        QVariant value;
+        int slash; // the first in `key`, or -1
+        bool live; // not removed since
+    };
+    // One key of the result: a setting, or (setting < 0) an entry of the file.
+    struct Line
+    {
+        int setting;
+        int entry;
     };
 
-    void parse();
-    void parseSection(const QString& section, int chunk, int from, int to);
-    void insertOriginal(const QString& key, int chunk, int from, int to);
-    void appendValue(const Entry& entry, QByteArray& out) const;
-    QVariant decodedValue(const Entry& entry) const;
+    void merge();
+    bool isRemoved(const QString& key) const;
+    IniDocument::Key settingKey(int i) const;
+    IniDocument::Key keyOf(const Line& line) const;
+    void appendValue(const Line& line, QByteArray& out) const;
 
-    QVector<QByteArray> m_Chunks; // the file, then sections that were given more than once
-    QTextCodec* m_pCodec = nullptr;
-    QVector<Entry> m_Entries;
-    QHash<QString, int> m_Index; // key -> live entry + 1
-    QVector<int> m_FileOrder;    // entries in the order the file gives their keys
-    QVector<QString> m_Removed;  // keys removed, with all below them; empty: everything
-    QString m_Key;               // the file's key being read
-    bool m_bParsed = false;
+    QByteArray m_Existing;
+    std::unique_ptr<IniDocument> m_pDocument; // read once all the changes are known
+    std::vector<Setting> m_Settings;
+    QVector<QString> m_Removed; // keys removed, with all below them; empty: everything
+    std::vector<Line> m_Lines;  // sorted; valid while m_bMerged
+    bool m_bMerged = false;
     bool m_bRemovedOriginal = false;
 };

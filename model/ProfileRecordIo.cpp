@@ -9,6 +9,10 @@
 #include <QStringBuilder>
 #include <QVariant>
 
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
 namespace {
 // Position of every key in the table, in the record's field order.
 enum : int
@@ -174,14 +178,33 @@ void ProfileRecordIo::read(const ValueOf& value, const QString& group, ProfileDa
 }
 
 namespace {
-template <class Target>
-void writeRecord(Target& s, const QString& group, const ProfileData& p,
+// The positions of the keys in the order their lines take in the file. Set in that order, the
+// keys of a profile are merged with the file's in one pass, with no sorting.
+std::vector<int> fileOrder(const QVector<QString>& keys)
+{
+    std::vector<int> order(size_t(keys.size()));
+    std::iota(order.begin(), order.end(), 0);
+    // All keys share the group, so the text order is the order of their names in its section.
+    std::sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+    return order;
+}
+
+// Profile files are written before every write to the mouse: their order is kept.
+const std::vector<int>& fileOrderFor(const QString& group, const QVector<QString>& keys,
+                                     std::vector<int>& other)
+{
+    static const QString kProfileGroup = QStringLiteral("PROFILE");
+    static const std::vector<int> profileOrder = fileOrder(keysFor(kProfileGroup));
+    if (group == kProfileGroup)
+        return profileOrder;
+    other = fileOrder(keys);
+    return other;
+}
+
+template <class Put, class Byte>
+void writeValues(const Put& put, const Byte& byte, const ProfileData& p,
                  ProfileRecordIo::SleepFields sleep)
 {
-    const QVector<QString> table = keysFor(group);
-    const QString* k = table.constData();
-    const auto put = [&](int i, const QVariant& v) { s.setValue(k[i], v); };
-    const auto byte = [&](int i, quint8 v) { s.setValue(k[i], static_cast<int>(v)); };
 
     byte(kPollrate, p.pollrate);
     byte(kDpi, p.dpi);
@@ -235,6 +258,24 @@ void writeRecord(Target& s, const QString& group, const ProfileData& p,
         put(at + 3, led.v);
         put(at + 4, led.bright);
         put(at + 5, led.breath);
+    }
+}
+
+template <class Target>
+void writeRecord(Target& s, const QString& group, const ProfileData& p,
+                 ProfileRecordIo::SleepFields sleep)
+{
+    const QVector<QString> table = keysFor(group);
+    std::vector<QVariant> values(kTableSize);
+    QVariant* v = values.data();
+    const auto put = [v](int i, const QVariant& value) { v[i] = value; };
+    const auto byte = [v](int i, quint8 value) { v[i] = static_cast<int>(value); };
+    writeValues(put, byte, p, sleep);
+    // Fields left out (the sleep fields) stay invalid and are not written.
+    std::vector<int> other;
+    for (const int i : fileOrderFor(group, table, other)) {
+        if (v[i].isValid())
+            s.setValue(table[i], v[i]);
     }
 }
 

@@ -135,7 +135,7 @@ SettingsFile::SettingsFile(const QString& path, Mode mode) : m_Path(path)
 
 SettingsFile::~SettingsFile()
 {
-    if (!m_Edits.isEmpty() && !save())
+    if (m_pEdits && !save())
         qDebug() << "settings not saved:" << m_Path << m_Error;
 }
 
@@ -148,19 +148,22 @@ QSettings& SettingsFile::settings() const
 
 void SettingsFile::setValue(const QString& key, const QVariant& value)
 {
-    m_Edits.append({key, value, false});
+    if (!m_pEdits)
+        m_pEdits = std::make_unique<IniWriter>();
+    m_pEdits->setValue(key, value);
 }
 
 void SettingsFile::remove(const QString& key)
 {
-    m_Edits.append({key, QVariant(), true});
+    if (!m_pEdits)
+        m_pEdits = std::make_unique<IniWriter>();
+    m_pEdits->remove(key);
 }
 
 bool SettingsFile::save()
 {
-    const QVector<Edit> edits = std::move(m_Edits);
-    m_Edits.clear();
-    if (edits.isEmpty())
+    const std::unique_ptr<IniWriter> writer = std::move(m_pEdits);
+    if (!writer)
         return true;
     if (!m_bOpen) {
         // Why it could not be opened, or set aside when damaged.
@@ -188,17 +191,10 @@ bool SettingsFile::save()
                 return false;
         }
     }
-    IniWriter writer(existing);
-    writer.reserve(edits.size());
-    for (const Edit& e : edits) {
-        if (e.bRemove)
-            writer.remove(e.key);
-        else
-            writer.setValue(e.key, e.value);
-    }
-    if (!writer.hasChanges())
+    writer->rebase(existing);
+    if (!writer->hasChanges())
         return true;
-    const QByteArray bytes = writer.toBytes();
+    const QByteArray bytes = writer->toBytes();
     if (exists && bytes == existing)
         return true;
     if (!AtomicFile::write(m_Path, bytes, &m_Error))

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class IniWriter;
 class QTemporaryFile;
 
 // The one way to open a settings file: nothing else in the program constructs a QSettings. The
@@ -56,20 +57,14 @@ public:
     static bool setAside(const QString& path, const QByteArray& sound, QString* error = nullptr);
 
 private:
-    struct Edit
-    {
-        QString key;
-        QVariant value;
-        bool bRemove;
-    };
-
     QString m_Path;
     QString m_Usable;     // what QSettings reads: the file, or the private copy
     QByteArray m_Checked; // the content found sound when this object was made
     // Declared first so that it outlives the QSettings reading it.
     std::unique_ptr<QTemporaryFile> m_pCopy;
     mutable std::unique_ptr<QSettings> m_pSettings;
-    QVector<Edit> m_Edits;
+    // The calls since the last save, in order; merged with the file's content when it is saved.
+    std::unique_ptr<IniWriter> m_pEdits;
     QString m_Error;
     bool m_bOpen = false;
 };

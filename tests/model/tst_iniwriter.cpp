@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "model/IniWriter.h"
+#include "model/ProfileFiles.h"
 
 #include <QColor>
 #include <QDirIterator>
@@ -7,6 +8,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 struct Edit
@@ -93,7 +96,13 @@ QByteArray awkwardFile(QRandomGenerator& rng)
 
 QVariant awkwardValue(QRandomGenerator& rng)
 {
-    switch (rng.bounded(6)) {
+    switch (rng.bounded(9)) {
+    case 6:
+        return rng.bounded(2) == 1;
+    case 7:
+        return awkwardText(rng, 4).toUtf8();
+    case 8:
+        return rng.generateDouble() * 1e6 - 5e5;
     case 0:
         return int(rng.generate());
     case 1:
@@ -141,6 +150,14 @@ private slots:
             const QByteArray bytes = TestFiles::read(path);
             QTest::newRow(qPrintable(path + " touched")) << bytes << touch;
             QTest::newRow(qPrintable(path + " all")) << bytes << all;
+            // Saved afresh with the keys in another order than their lines': every other
+            // one from the end, then the rest.
+            Edits fresh;
+            for (int i = all.size() - 1; i >= 0; i -= 2)
+                fresh.append(all[i]);
+            for (int i = all.size() - 2; i >= 0; i -= 2)
+                fresh.append(all[i]);
+            QTest::newRow(qPrintable(path + " fresh")) << QByteArray() << fresh;
         }
         for (quint32 seed = 1; seed <= 400; ++seed) {
             QRandomGenerator rng(seed);
@@ -158,6 +175,35 @@ private slots:
         QFETCH(QByteArray, existing);
         QFETCH(Edits, edits);
         QCOMPARE(viaWriter(existing, edits), viaQSettings(existing, edits));
+    }
+
+    void unchangedContentIsNotRewritten_data()
+    {
+        QTest::addColumn<int>("changedEvent"); // -1: none
+        QTest::newRow("same profile") << -1;
+        QTest::newRow("last event of the last button") << 83;
+        QTest::newRow("first event") << 0;
+    }
+    void unchangedContentIsNotRewritten()
+    {
+        QFETCH(int, changedEvent);
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/Profile 1.prof";
+        ProfileData profile;
+        profile.ProfileName = "Profile 1";
+        QVERIFY(ProfileFiles::saveProfile(profile, path));
+        struct stat before = {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+        if (changedEvent >= 0)
+            profile.ButtonInfo[ProfileData::kButtonCount - 1].KeyInfo[changedEvent][2] = 9;
+        QVERIFY(ProfileFiles::saveProfile(profile, path));
+        struct stat after = {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+        // A rewrite replaces the file: a new inode, whatever the clock says.
+        const bool same = before.st_ino == after.st_ino &&
+                          before.st_mtim.tv_nsec == after.st_mtim.tv_nsec &&
+                          before.st_mtim.tv_sec == after.st_mtim.tv_sec;
+        QCOMPARE(same, changedEvent < 0);
     }
 };
 
