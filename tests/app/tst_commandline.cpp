@@ -150,6 +150,7 @@ private slots:
             QTest::newRow(tag) << args << bMouse << QByteArray(fault) << exit << pattern;
         };
         row("version", {"--version"}, 0, "^mousecfg \\d+\\.\\d+\\.\\d+\\n$");
+        row("help", {"--help"}, 0, "--dpi <LEVEL=X\\[xY\\]>[^$]*Exit codes:\\n  0  done\\n");
         row("-V", {"-V"}, 0, "^mousecfg \\d+\\.\\d+\\.\\d+\\n$");
         // One line naming what is wrong, not the whole help.
         const char* tryHelp = " Try 'mousecfg --help'\\.\\n$";
@@ -310,6 +311,7 @@ private slots:
         row("set, refused", true, {"--dpi", "1=33000"}, 1, "nearest settings are 32000 and -");
         row("set, writes failing", true, {"--rate", "125"}, 4, "Send data failed", "failwrite 200");
         row("other mouse", true, {"--battery", "--device", "LINDEN"}, 2, "No mouse LINDEN");
+        row("unplugged: battery", true, {"--battery"}, 2, "^No mouse found", "unplug receiver");
     }
 
     void withWindow()
@@ -322,8 +324,11 @@ private slots:
         mouseCommand("battery 80");
         startWindow(bMouse);
         mouseCommand(fault);
+        QByteArray log;
+        if (fault.startsWith("unplug"))
+            QTRY_VERIFY_WITH_TIMEOUT((log += m_Window.readAll()).contains("chooser shown"), 20000);
         const Result result = run(args, bMouse ? m_VirtualDir.path() : m_EmptyDir.path());
-        mouseCommand("clear");
+        mouseCommand(fault.startsWith("unplug") ? "plug receiver" : "clear");
         QVERIFY2(result.output.contains(QRegularExpression(pattern)), qPrintable(result.output));
         QCOMPARE(result.iExit, iExit);
         QCOMPARE(m_Window.state(), QProcess::Running);
