@@ -132,14 +132,9 @@ int ScriptCommands::openMouse(QString* output)
     return CommandLine::NoMouse;
 }
 
-QString ScriptCommands::print(const QJsonObject& object, const QString& text) const
+QString ScriptCommands::print(const QJsonDocument& json, const QString& text) const
 {
-    if (!m_Line.isJson())
-        return text;
-    // --list gives its array under "mice"; the array alone is what a script iterates over.
-    const QJsonDocument document =
-        object.contains("mice") ? QJsonDocument(object["mice"].toArray()) : QJsonDocument(object);
-    return QString::fromUtf8(document.toJson(QJsonDocument::Compact)) + "\n";
+    return m_Line.isJson() ? QString::fromUtf8(json.toJson(QJsonDocument::Compact)) + "\n" : text;
 }
 
 QJsonObject ScriptCommands::describe(int iIndex, const QString& codeName, bool bAskBattery)
@@ -197,7 +192,7 @@ int ScriptCommands::list(QString* output)
                 .arg(i + 1)
                 .arg(names[i], links.isEmpty() ? QStringLiteral("-") : links.join(','), battery);
     }
-    *output += print(QJsonObject{{"mice", mice}}, text);
+    *output += print(QJsonDocument(mice), text);
     return CommandLine::Done;
 }
 
@@ -220,10 +215,11 @@ int ScriptCommands::battery(QString* output)
         *output += tr("The mouse does not answer.") + "\n";
         return CommandLine::NoMouse;
     }
-    *output += print(QJsonObject{{"level", answer.iLevel}, {"charging", answer.bCharging}},
-                     QStringLiteral("%1% %2\n")
-                         .arg(answer.iLevel)
-                         .arg(answer.bCharging ? "charging" : "not-charging"));
+    *output +=
+        print(QJsonDocument(QJsonObject{{"level", answer.iLevel}, {"charging", answer.bCharging}}),
+              QStringLiteral("%1% %2\n")
+                  .arg(answer.iLevel)
+                  .arg(answer.bCharging ? "charging" : "not-charging"));
     return CommandLine::Done;
 }
 
@@ -234,7 +230,7 @@ int ScriptCommands::get(QString* output)
     if (!m_Line.device().isEmpty() && findMouse(output).isEmpty())
         return CommandLine::NoMouse;
     const QJsonObject report = SettingsReport::json(GlobalRecords::live());
-    *output += print(report, SettingsReport::text(report));
+    *output += print(QJsonDocument(report), SettingsReport::text(report));
     return CommandLine::Done;
 }
 

@@ -4,6 +4,7 @@
 #include "model/ProfileData.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
 
@@ -44,7 +45,8 @@ private:
     quint8 write(QString* refusal);
     // One mouse's index (from 1), code name, links and battery.
     QJsonObject describe(int iIndex, const QString& codeName, bool bAskBattery);
-    QString print(const QJsonObject& object, const QString& text) const;
+    // `text`, or `json` on one line with --json.
+    QString print(const QJsonDocument& json, const QString& text) const;
 
     MousecfgWidget* m_pWindow;
     CommandLine m_Line;
