@@ -7,6 +7,7 @@
 #include "model/DeviceDescription.h"
 #include "platform/DesktopSession.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/DisplayCheck.h"
 #include "platform/InstanceChannel.h"
 #include "platform/SingleInstance.h"
 #include "platform/SingleInstanceFactory.h"
@@ -89,13 +90,30 @@ QStringList argumentsOf(int argc, char* argv[])
     return args;
 }
 
+void installTranslator(QTranslator& translator)
+{
+    if (translator.load(LanguageSwitcher::catalogueFor(LanguageSwitcher::startLanguage())))
+        QCoreApplication::installTranslator(&translator);
+}
+
+// The window without a display: one line and exit 1, where the toolkit would abort.
+int refuseWithoutDisplay(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTranslator translator;
+    installTranslator(translator);
+    print(QStringLiteral("mousecfg: %1\n")
+              .arg(QCoreApplication::translate("main", "cannot open display")),
+          stderr);
+    return 1;
+}
+
 // Everything but the window: no display needed. Texts in the user's language.
 int runWithoutWindow(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QTranslator translator;
-    if (translator.load(LanguageSwitcher::catalogueFor(LanguageSwitcher::startLanguage())))
-        QCoreApplication::installTranslator(&translator);
+    installTranslator(translator);
     const CommandLine line = CommandLine::parse(argumentsOf(argc, argv));
     switch (line.command()) {
     case CommandLine::Help:
@@ -117,6 +135,8 @@ int main(int argc, char* argv[])
     DiagnosticLog::setUp(line.isVerbose());
     if (line.command() != CommandLine::OpenWindow)
         return runWithoutWindow(argc, argv);
+    if (!DisplayCheck::canShowWindows())
+        return refuseWithoutDisplay(argc, argv);
 
     // Everything is painted in software: without this the X11 platform sets up OpenGL when the
     // first window is created, which costs more than the rest of the start-up.

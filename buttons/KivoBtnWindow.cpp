@@ -7,6 +7,7 @@
 #include "buttons/KivoFireKeyWindow.h"
 #include "buttons/KivoSingleKeyWindow.h"
 #include "macro/KivoMacroSelect.h"
+#include "model/ButtonOrder.h"
 #include "model/DeviceDescription.h"
 #include "model/FunctionCode.h"
 #include "model/MacroList.h"
@@ -91,18 +92,8 @@ void KivoBtnWindow::setScale(double dScale)
 void KivoBtnWindow::layoutButtons()
 {
     const auto px = [this](double v) { return qRound(v * m_dScale); };
-    // Set 0 in the model's display order; an entry of 0xFF leaves the button out.
-    quint8 order[DeviceDescription::kMatrixSize];
-    std::fill(std::begin(order), std::end(order), quint8(0xFF));
-    const int count = qMin(DeviceDescription::readButtonDisplayMatrix(order),
-                           int(DeviceDescription::kMatrixSize));
-    QVector<QPair<int, int>> listed; // (display entry, record)
-    for (int i = 0; i < count; ++i) {
-        if (order[i] != 0xFF)
-            listed.append({order[i], i});
-    }
-    std::stable_sort(listed.begin(), listed.end());
-    const bool bCompact = listed.size() > kRoomyRows;
+    const QVector<int> records = ButtonOrder::records();
+    const bool bCompact = records.size() > kRoomyRows;
     const int step = bCompact ? 27 : 36;
     const int height = bCompact ? 25 : 30;
     for (int i = 0; i < kSetSize; ++i) {
@@ -110,9 +101,9 @@ void KivoBtnWindow::layoutButtons()
         m_pSet0[i]->setGeometry(0, 0, 0, 0);
     }
     int row = 0;
-    for (const auto& entry : listed) {
-        m_Numbers[entry.second] = QString::number(row + 1);
-        m_pSet0[entry.second]->setGeometry(px(56), px(12 + step * row), px(220), px(height));
+    for (int record : records) {
+        m_Numbers[record] = QString::number(row + 1);
+        m_pSet0[record]->setGeometry(px(56), px(12 + step * row), px(220), px(height));
         ++row;
     }
     for (int i = 0; i < kSetSize; ++i) {

@@ -13,6 +13,16 @@ struct LedSetting
     quint32 bright = 0;
     quint32 breath = 0;
 
+    // The colour with h, s, v as the picker shows it; grey has no hue and keeps 0.
+    void setColour(const QColor& c)
+    {
+        const QColor rgb = c.toRgb();
+        colour = QColor(rgb.red(), rgb.green(), rgb.blue());
+        h = quint32(qMax(0, colour.hsvHue()));
+        s = quint32(colour.hsvSaturation());
+        v = quint32(colour.value());
+    }
+
     bool operator==(const LedSetting& o) const
     {
         return colour == o.colour && h == o.h && s == o.s && v == o.v && bright == o.bright &&

@@ -64,6 +64,11 @@ int KivoColorWindow::menuEffect(int iPos)
     return iPos >= 0 && iPos < kEffectCount ? kMenuOrder[iPos] : -1;
 }
 
+const char* KivoColorWindow::effectKey(int iEffect)
+{
+    return iEffect >= 0 && iEffect < kEffectCount ? kEffectNames[iEffect] : nullptr;
+}
+
 QString KivoColorWindow::effectName(int iEffect)
 {
     if (iEffect < 0 || iEffect >= kEffectCount)
@@ -331,12 +336,7 @@ void KivoColorWindow::slotSendLedState(QColor color)
     if (!m_pProfileData || !color.isValid())
         return;
     const QColor rgb = color.toRgb();
-    LedSetting& led = m_pProfileData->activeLed();
-    led.colour = QColor(rgb.red(), rgb.green(), rgb.blue());
-    // h, s, v as the picker shows this colour; grey has no hue and keeps 0.
-    led.h = quint32(qMax(0, led.colour.hsvHue()));
-    led.s = quint32(led.colour.hsvSaturation());
-    led.v = quint32(led.colour.value());
+    m_pProfileData->activeLed().setColour(rgb);
     qDebug("slotSendLedState iProfile=%d i=%d r=%d g=%d b=%d", m_iProfile,
            int(m_pProfileData->LedMode), rgb.red(), rgb.green(), rgb.blue());
     showColors();

@@ -52,6 +52,8 @@ public:
     static int menuEffect(int iPos);
     // Translated name; empty outside the effects.
     static QString effectName(int iEffect);
+    // The untranslated name, as scripts give it; null outside 0..kEffectCount-1.
+    static const char* effectKey(int iEffect);
     // The profile slot whose lighting the page edits: slot 0 for a model whose lighting all
     // profiles share, the current slot otherwise.
     static int lightingSlot(const QString& productName, int iCurrent);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/commands/SettingEdits.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -17,9 +19,12 @@ public:
         SelectProfile,
         Apply,
         Battery,
-        Help,    // text() is the help, exit 0
-        Version, // text() is the version, exit 0
-        Invalid  // text() says what is wrong, exit 1
+        Get,           // the current slot's settings
+        Set,           // edits() written to the mouse
+        ExportProfile, // the current slot's profile to file()
+        Help,          // text() is the help, exit 0
+        Version,       // text() is the version, exit 0
+        Invalid        // text() is one line naming what is wrong, exit 1
     };
 
     // Exit codes of a command.
@@ -40,6 +45,12 @@ public:
 
     Command command() const { return m_Command; }
     bool isVerbose() const { return m_bVerbose; }
+    bool isJson() const { return m_bJson; }
+    // A command that reaches the mouse itself, which a window without one cannot carry out.
+    bool needsMouse() const;
+    // The mouse of --device: a name of --list or its index there; empty for the usual one.
+    QString device() const { return m_Device; }
+    const SettingEdits& edits() const { return m_Edits; }
     // Profile slot 0..4 (--select-profile N, --slot N take 1..5); -1: the active one.
     int slot() const { return m_iSlot; }
     QString file() const { return m_File; }
@@ -50,6 +61,9 @@ public:
 private:
     Command m_Command = OpenWindow;
     bool m_bVerbose = false;
+    bool m_bJson = false;
+    QString m_Device;
+    SettingEdits m_Edits;
     int m_iSlot = -1;
     QString m_File;
     QString m_Text;

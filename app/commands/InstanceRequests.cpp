@@ -19,6 +19,9 @@ int InstanceRequests::handle(const QStringList& args, QString* output)
     switch (line.command()) {
     case CommandLine::List:
     case CommandLine::Battery:
+    case CommandLine::Get:
+    case CommandLine::Set:
+    case CommandLine::ExportProfile:
     case CommandLine::SelectProfile:
     case CommandLine::Apply:
         break;
@@ -27,12 +30,6 @@ int InstanceRequests::handle(const QStringList& args, QString* output)
         return CommandLine::Usage;
     }
     qDebug("command from a second start: %s", qPrintable(args.join(' ')));
-    if (QApplication::activeModalWidget()) {
-        // A dialog of the window is open and may be in the middle of its own change.
-        *output =
-            ScriptCommands::tr("The window is busy with the mouse; try again in a moment.") + "\n";
-        return CommandLine::WriteFailed;
-    }
     return ScriptCommands(m_pWindow).run(line, output);
 }
 

@@ -4,6 +4,8 @@
 #include "model/ProfileData.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 
 class MousecfgWidget;
@@ -21,9 +23,18 @@ public:
     int run(const CommandLine& line, QString* output);
 
 private:
+    // The code name of the mouse --device names (or the usual one when it names none); empty,
+    // with the reason in `output`, when there is no such mouse.
+    QString findMouse(QString* output) const;
     int openMouse(QString* output);
     int list(QString* output);
     int battery(QString* output);
+    int get(QString* output);
+    int set(QString* output);
+    int exportProfile(const QString& file, QString* output);
+    // Written and told as the scripted commands do: the guard's refusal, a failed write, or
+    // `done`.
+    int writeAndTell(const QString& done, QString* output);
     int selectProfile(int iSlot, QString* output);
     int apply(const QString& file, int iSlot, QString* output);
     // Empty when `file` may be written to the mouse, with its settings read into `profile`;
@@ -32,8 +43,11 @@ private:
     // The write of the window's Apply, without its message box: the result goes to the script,
     // and the guard's reason to `refusal` when it refused the write.
     quint8 write(QString* refusal);
-    // One mouse's line: code name, links, battery.
-    QString describe(const QString& codeName, bool bAskBattery);
+    // One mouse's index (from 1), code name, links and battery.
+    QJsonObject describe(int iIndex, const QString& codeName, bool bAskBattery);
+    // `text`, or `json` on one line with --json.
+    QString print(const QJsonDocument& json, const QString& text) const;
 
     MousecfgWidget* m_pWindow;
+    CommandLine m_Line;
 };

@@ -1260,10 +1260,6 @@
         <translation>Write the diagnostic lines.</translation>
     </message>
     <message>
-        <source>List the mice found: name, links, battery.</source>
-        <translation>List the mice found: name, links, battery.</translation>
-    </message>
-    <message>
         <source>Make profile slot N (1-5) active.</source>
         <translation>Make profile slot N (1-5) active.</translation>
     </message>
@@ -1295,6 +1291,84 @@
         <source>The profile slot is a number from 1 to 5.</source>
         <translation>The profile slot is a number from 1 to 5.</translation>
     </message>
+    <message>
+        <source>Exit codes:
+  0  done
+  1  wrong usage, a value the mouse cannot take, a file that cannot be read or
+     written, is for another mouse or lacks a key, or a change that would leave
+     the mouse without a click or a usable DPI; nothing is changed then
+  2  no mouse found (none plugged in, or not the one --device names), or the
+     mouse does not answer
+  3  the mouse is there, but this user may not open it
+  4  writing to the mouse failed, or the running window is busy with it
+</source>
+        <translation>Exit codes:
+  0  done
+  1  wrong usage, a value the mouse cannot take, a file that cannot be read or
+     written, is for another mouse or lacks a key, or a change that would leave
+     the mouse without a click or a usable DPI; nothing is changed then
+  2  no mouse found (none plugged in, or not the one --device names), or the
+     mouse does not answer
+  3  the mouse is there, but this user may not open it
+  4  writing to the mouse failed, or the running window is busy with it
+</translation>
+    </message>
+    <message>
+        <source>List the mice found: index, name, links, battery.</source>
+        <translation>List the mice found: index, name, links, battery.</translation>
+    </message>
+    <message>
+        <source>Print the settings of the active profile slot.</source>
+        <translation>Print the settings of the active profile slot.</translation>
+    </message>
+    <message>
+        <source>With --list, --battery or --get: print JSON.</source>
+        <translation>With --list, --battery or --get: print JSON.</translation>
+    </message>
+    <message>
+        <source>The mouse to work on, by its name or index in --list.</source>
+        <translation>The mouse to work on, by its name or index in --list.</translation>
+    </message>
+    <message>
+        <source>Save the active slot's profile to a file.</source>
+        <translation>Save the active slot's profile to a file.</translation>
+    </message>
+    <message>
+        <source>Set DPI level LEVEL to X (and Y) DPI; may be given for several levels.</source>
+        <translation>Set DPI level LEVEL to X (and Y) DPI; may be given for several levels.</translation>
+    </message>
+    <message>
+        <source>Make DPI level N the current one.</source>
+        <translation>Make DPI level N the current one.</translation>
+    </message>
+    <message>
+        <source>Set the report rate: 125, 250, 500 or 1000.</source>
+        <translation>Set the report rate: 125, 250, 500 or 1000.</translation>
+    </message>
+    <message>
+        <source>Set the lighting effect, by its name in the window ("FULL LIGHTED").</source>
+        <translation>Set the lighting effect, by its name in the window ("FULL LIGHTED").</translation>
+    </message>
+    <message>
+        <source>Set the colour of the lighting effect.</source>
+        <translation>Set the colour of the lighting effect.</translation>
+    </message>
+    <message>
+        <source>Give button N a function, by its name in the window's button menu; keys by name (4="SINGLE KEY:Enter", 5="COMBO KEY:LCtr+C"). May be given for several buttons.</source>
+        <translation>Give button N a function, by its name in the window's button menu; keys by name (4="SINGLE KEY:Enter", 5="COMBO KEY:LCtr+C"). May be given for several buttons.</translation>
+    </message>
+    <message>
+        <source>Try 'mousecfg --help'.</source>
+        <translation>Try 'mousecfg --help'.</translation>
+    </message>
+    <message>
+        <source>--json goes with --list, --battery or --get.</source>
+        <translation>--json goes with --list, --battery or --get.</translation>
+    </message>
+    <message>
+        <source>--device goes with a command.</source>
+        <translation>--device goes with a command.</translation>
+    </message>
 </context>
 <context>
     <name>ScriptCommands</name>
@@ -1322,6 +1396,30 @@
         <source>Profile written to slot %1.</source>
         <translation>Profile written to slot %1.</translation>
     </message>
+    <message>
+        <source>No mouse %1 found; --list shows the mice.</source>
+        <translation>No mouse %1 found; --list shows the mice.</translation>
+    </message>
+    <message>
+        <source>The window works on another mouse; choose %1 there, or close the window.</source>
+        <translation>The window works on another mouse; choose %1 there, or close the window.</translation>
+    </message>
+    <message>
+        <source>Settings written to slot %1.</source>
+        <translation>Settings written to slot %1.</translation>
+    </message>
+    <message>
+        <source>Profile exported to %1.</source>
+        <translation>Profile exported to %1.</translation>
+    </message>
+    <message>
+        <source>The profile file %1 is not for this mouse.</source>
+        <translation>The profile file %1 is not for this mouse.</translation>
+    </message>
+    <message>
+        <source>The profile file %1 lacks the key %2.</source>
+        <translation>The profile file %1 lacks the key %2.</translation>
+    </message>
 </context>
 <context>
     <name>SetAsideNotice</name>
@@ -1336,6 +1434,84 @@
     <message>
         <source>Default settings are used for everything that could not be read from it.</source>
         <translation>Default settings are used for everything that could not be read from it.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingEdits</name>
+    <message>
+        <source>--dpi takes LEVEL=X or LEVEL=XxY, for example 2=1600 or 2=1600x800.</source>
+        <translation>--dpi takes LEVEL=X or LEVEL=XxY, for example 2=1600 or 2=1600x800.</translation>
+    </message>
+    <message>
+        <source>--dpi-stage takes a DPI level from 1 to %1.</source>
+        <translation>--dpi-stage takes a DPI level from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>--rate takes 125, 250, 500 or 1000.</source>
+        <translation>--rate takes 125, 250, 500 or 1000.</translation>
+    </message>
+    <message>
+        <source>--lighting takes one of: %1.</source>
+        <translation>--lighting takes one of: %1.</translation>
+    </message>
+    <message>
+        <source>--colour takes RRGGBB in hexadecimal, for example ff8000.</source>
+        <translation>--colour takes RRGGBB in hexadecimal, for example ff8000.</translation>
+    </message>
+    <message>
+        <source>--button takes N=FUNCTION, for example 4="SINGLE KEY:Enter".</source>
+        <translation>--button takes N=FUNCTION, for example 4="SINGLE KEY:Enter".</translation>
+    </message>
+    <message>
+        <source>The DPI steps of sensor %1 are not known; set the DPI in the window.</source>
+        <translation>The DPI steps of sensor %1 are not known; set the DPI in the window.</translation>
+    </message>
+    <message>
+        <source>This mouse cannot be set to %1 DPI; the nearest settings are %2 and %3.</source>
+        <translation>This mouse cannot be set to %1 DPI; the nearest settings are %2 and %3.</translation>
+    </message>
+    <message>
+        <source>This mouse has DPI levels 1 to %1.</source>
+        <translation>This mouse has DPI levels 1 to %1.</translation>
+    </message>
+    <message>
+        <source>This mouse has no lighting.</source>
+        <translation>This mouse has no lighting.</translation>
+    </message>
+    <message>
+        <source>The lighting effect %1 takes no colour.</source>
+        <translation>The lighting effect %1 takes no colour.</translation>
+    </message>
+    <message>
+        <source>This mouse has buttons 1 to %1.</source>
+        <translation>This mouse has buttons 1 to %1.</translation>
+    </message>
+    <message>
+        <source>No button function is called "%1".</source>
+        <translation>No button function is called "%1".</translation>
+    </message>
+    <message>
+        <source>The key %1 cannot be part of a combination.</source>
+        <translation>The key %1 cannot be part of a combination.</translation>
+    </message>
+    <message>
+        <source>"%1" has settings of its own; assign it in the window.</source>
+        <translation>"%1" has settings of its own; assign it in the window.</translation>
+    </message>
+    <message>
+        <source>Give keys by name: "SINGLE KEY:Enter", "COMBO KEY:LCtr+C"; other functions take none.</source>
+        <translation>Give keys by name: "SINGLE KEY:Enter", "COMBO KEY:LCtr+C"; other functions take none.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Cannot make sure that no other mousecfg runs (%1); not starting.</source>
+        <translation>Cannot make sure that no other mousecfg runs (%1); not starting.</translation>
+    </message>
+    <message>
+        <source>cannot open display</source>
+        <translation>cannot open display</translation>
     </message>
 </context>
 </TS>

@@ -1260,10 +1260,6 @@
         <translation>输出诊断信息。</translation>
     </message>
     <message>
-        <source>List the mice found: name, links, battery.</source>
-        <translation>列出找到的鼠标：名称、连接、电量。</translation>
-    </message>
-    <message>
         <source>Make profile slot N (1-5) active.</source>
         <translation>启用配置槽 N（1-5）。</translation>
     </message>
@@ -1295,6 +1291,82 @@
         <source>The profile slot is a number from 1 to 5.</source>
         <translation>配置槽是 1 到 5 之间的数字。</translation>
     </message>
+    <message>
+        <source>Exit codes:
+  0  done
+  1  wrong usage, a value the mouse cannot take, a file that cannot be read or
+     written, is for another mouse or lacks a key, or a change that would leave
+     the mouse without a click or a usable DPI; nothing is changed then
+  2  no mouse found (none plugged in, or not the one --device names), or the
+     mouse does not answer
+  3  the mouse is there, but this user may not open it
+  4  writing to the mouse failed, or the running window is busy with it
+</source>
+        <translation>退出码：
+  0  完成
+  1  用法错误、鼠标无法接受的值、无法读取或写入的文件、属于其他鼠标或缺少键的文件，
+     或会使鼠标失去点击或可用 DPI 的更改；此时不做任何更改
+  2  未找到鼠标（未插入，或不是 --device 指定的鼠标），或鼠标没有响应
+  3  鼠标存在，但当前用户无权打开它
+  4  写入鼠标失败，或正在运行的窗口正忙于与鼠标通信
+</translation>
+    </message>
+    <message>
+        <source>List the mice found: index, name, links, battery.</source>
+        <translation>列出找到的鼠标：序号、名称、连接、电量。</translation>
+    </message>
+    <message>
+        <source>Print the settings of the active profile slot.</source>
+        <translation>显示当前配置槽的设置。</translation>
+    </message>
+    <message>
+        <source>With --list, --battery or --get: print JSON.</source>
+        <translation>与 --list、--battery 或 --get 一起使用：输出 JSON。</translation>
+    </message>
+    <message>
+        <source>The mouse to work on, by its name or index in --list.</source>
+        <translation>要操作的鼠标，使用 --list 中的名称或序号。</translation>
+    </message>
+    <message>
+        <source>Save the active slot's profile to a file.</source>
+        <translation>将当前槽的配置保存到文件。</translation>
+    </message>
+    <message>
+        <source>Set DPI level LEVEL to X (and Y) DPI; may be given for several levels.</source>
+        <translation>将 DPI 档位 LEVEL 设为 X（和 Y）DPI；可为多个档位分别给出。</translation>
+    </message>
+    <message>
+        <source>Make DPI level N the current one.</source>
+        <translation>将 DPI 档位 N 设为当前档位。</translation>
+    </message>
+    <message>
+        <source>Set the report rate: 125, 250, 500 or 1000.</source>
+        <translation>设置回报率：125、250、500 或 1000。</translation>
+    </message>
+    <message>
+        <source>Set the lighting effect, by its name in the window ("FULL LIGHTED").</source>
+        <translation>设置灯效，使用窗口中的名称（"FULL LIGHTED"）。</translation>
+    </message>
+    <message>
+        <source>Set the colour of the lighting effect.</source>
+        <translation>设置灯效的颜色。</translation>
+    </message>
+    <message>
+        <source>Give button N a function, by its name in the window's button menu; keys by name (4="SINGLE KEY:Enter", 5="COMBO KEY:LCtr+C"). May be given for several buttons.</source>
+        <translation>为按键 N 指定功能，使用窗口按键菜单中的名称；键盘按键用名称表示（4="SINGLE KEY:Enter"，5="COMBO KEY:LCtr+C"）。可为多个按键分别给出。</translation>
+    </message>
+    <message>
+        <source>Try 'mousecfg --help'.</source>
+        <translation>请尝试 'mousecfg --help'。</translation>
+    </message>
+    <message>
+        <source>--json goes with --list, --battery or --get.</source>
+        <translation>--json 只能与 --list、--battery 或 --get 一起使用。</translation>
+    </message>
+    <message>
+        <source>--device goes with a command.</source>
+        <translation>--device 必须与命令一起使用。</translation>
+    </message>
 </context>
 <context>
     <name>ScriptCommands</name>
@@ -1322,6 +1394,30 @@
         <source>Profile written to slot %1.</source>
         <translation>配置已写入槽 %1。</translation>
     </message>
+    <message>
+        <source>No mouse %1 found; --list shows the mice.</source>
+        <translation>未找到鼠标 %1；--list 可列出鼠标。</translation>
+    </message>
+    <message>
+        <source>The window works on another mouse; choose %1 there, or close the window.</source>
+        <translation>窗口正在操作另一只鼠标；请在窗口中选择 %1，或关闭窗口。</translation>
+    </message>
+    <message>
+        <source>Settings written to slot %1.</source>
+        <translation>设置已写入槽 %1。</translation>
+    </message>
+    <message>
+        <source>Profile exported to %1.</source>
+        <translation>配置已导出到 %1。</translation>
+    </message>
+    <message>
+        <source>The profile file %1 is not for this mouse.</source>
+        <translation>配置文件 %1 不适用于此鼠标。</translation>
+    </message>
+    <message>
+        <source>The profile file %1 lacks the key %2.</source>
+        <translation>配置文件 %1 缺少键 %2。</translation>
+    </message>
 </context>
 <context>
     <name>SetAsideNotice</name>
@@ -1336,6 +1432,84 @@
     <message>
         <source>Default settings are used for everything that could not be read from it.</source>
         <translation>无法从中读取的设置均使用默认值。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingEdits</name>
+    <message>
+        <source>--dpi takes LEVEL=X or LEVEL=XxY, for example 2=1600 or 2=1600x800.</source>
+        <translation>--dpi 的格式为 LEVEL=X 或 LEVEL=XxY，例如 2=1600 或 2=1600x800。</translation>
+    </message>
+    <message>
+        <source>--dpi-stage takes a DPI level from 1 to %1.</source>
+        <translation>--dpi-stage 的值是 1 到 %1 之间的 DPI 档位。</translation>
+    </message>
+    <message>
+        <source>--rate takes 125, 250, 500 or 1000.</source>
+        <translation>--rate 的值为 125、250、500 或 1000。</translation>
+    </message>
+    <message>
+        <source>--lighting takes one of: %1.</source>
+        <translation>--lighting 的值为以下之一：%1。</translation>
+    </message>
+    <message>
+        <source>--colour takes RRGGBB in hexadecimal, for example ff8000.</source>
+        <translation>--colour 的值为十六进制 RRGGBB，例如 ff8000。</translation>
+    </message>
+    <message>
+        <source>--button takes N=FUNCTION, for example 4="SINGLE KEY:Enter".</source>
+        <translation>--button 的格式为 N=FUNCTION，例如 4="SINGLE KEY:Enter"。</translation>
+    </message>
+    <message>
+        <source>The DPI steps of sensor %1 are not known; set the DPI in the window.</source>
+        <translation>未知传感器 %1 的 DPI 档次；请在窗口中设置 DPI。</translation>
+    </message>
+    <message>
+        <source>This mouse cannot be set to %1 DPI; the nearest settings are %2 and %3.</source>
+        <translation>此鼠标无法设为 %1 DPI；最接近的设置为 %2 和 %3。</translation>
+    </message>
+    <message>
+        <source>This mouse has DPI levels 1 to %1.</source>
+        <translation>此鼠标的 DPI 档位为 1 到 %1。</translation>
+    </message>
+    <message>
+        <source>This mouse has no lighting.</source>
+        <translation>此鼠标没有灯光。</translation>
+    </message>
+    <message>
+        <source>The lighting effect %1 takes no colour.</source>
+        <translation>灯效 %1 不能设置颜色。</translation>
+    </message>
+    <message>
+        <source>This mouse has buttons 1 to %1.</source>
+        <translation>此鼠标的按键为 1 到 %1。</translation>
+    </message>
+    <message>
+        <source>No button function is called "%1".</source>
+        <translation>没有名为 "%1" 的按键功能。</translation>
+    </message>
+    <message>
+        <source>The key %1 cannot be part of a combination.</source>
+        <translation>按键 %1 不能用于组合键。</translation>
+    </message>
+    <message>
+        <source>"%1" has settings of its own; assign it in the window.</source>
+        <translation>"%1" 有其自身的设置；请在窗口中指定。</translation>
+    </message>
+    <message>
+        <source>Give keys by name: "SINGLE KEY:Enter", "COMBO KEY:LCtr+C"; other functions take none.</source>
+        <translation>请用名称给出按键："SINGLE KEY:Enter"、"COMBO KEY:LCtr+C"；其他功能不带按键。</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Cannot make sure that no other mousecfg runs (%1); not starting.</source>
+        <translation>无法确认没有其他 mousecfg 在运行（%1）；不启动。</translation>
+    </message>
+    <message>
+        <source>cannot open display</source>
+        <translation>无法打开显示</translation>
     </message>
 </context>
 </TS>

@@ -1260,10 +1260,6 @@
         <translation>輸出診斷訊息。</translation>
     </message>
     <message>
-        <source>List the mice found: name, links, battery.</source>
-        <translation>列出找到的滑鼠：名稱、連線、電量。</translation>
-    </message>
-    <message>
         <source>Make profile slot N (1-5) active.</source>
         <translation>啟用設定檔槽 N（1-5）。</translation>
     </message>
@@ -1295,6 +1291,82 @@
         <source>The profile slot is a number from 1 to 5.</source>
         <translation>設定檔槽是 1 到 5 之間的數字。</translation>
     </message>
+    <message>
+        <source>Exit codes:
+  0  done
+  1  wrong usage, a value the mouse cannot take, a file that cannot be read or
+     written, is for another mouse or lacks a key, or a change that would leave
+     the mouse without a click or a usable DPI; nothing is changed then
+  2  no mouse found (none plugged in, or not the one --device names), or the
+     mouse does not answer
+  3  the mouse is there, but this user may not open it
+  4  writing to the mouse failed, or the running window is busy with it
+</source>
+        <translation>結束代碼：
+  0  完成
+  1  用法錯誤、滑鼠無法接受的值、無法讀取或寫入的檔案、屬於其他滑鼠或缺少鍵的檔案，
+     或會使滑鼠失去點擊或可用 DPI 的變更；此時不做任何變更
+  2  找不到滑鼠（未插入，或不是 --device 指定的滑鼠），或滑鼠沒有回應
+  3  滑鼠存在，但目前使用者無權開啟它
+  4  寫入滑鼠失敗，或正在執行的視窗正忙於與滑鼠通訊
+</translation>
+    </message>
+    <message>
+        <source>List the mice found: index, name, links, battery.</source>
+        <translation>列出找到的滑鼠：序號、名稱、連線、電量。</translation>
+    </message>
+    <message>
+        <source>Print the settings of the active profile slot.</source>
+        <translation>顯示目前設定檔槽的設定。</translation>
+    </message>
+    <message>
+        <source>With --list, --battery or --get: print JSON.</source>
+        <translation>與 --list、--battery 或 --get 一起使用：輸出 JSON。</translation>
+    </message>
+    <message>
+        <source>The mouse to work on, by its name or index in --list.</source>
+        <translation>要操作的滑鼠，使用 --list 中的名稱或序號。</translation>
+    </message>
+    <message>
+        <source>Save the active slot's profile to a file.</source>
+        <translation>將目前槽的設定檔儲存到檔案。</translation>
+    </message>
+    <message>
+        <source>Set DPI level LEVEL to X (and Y) DPI; may be given for several levels.</source>
+        <translation>將 DPI 檔位 LEVEL 設為 X（和 Y）DPI；可為多個檔位分別給出。</translation>
+    </message>
+    <message>
+        <source>Make DPI level N the current one.</source>
+        <translation>將 DPI 檔位 N 設為目前檔位。</translation>
+    </message>
+    <message>
+        <source>Set the report rate: 125, 250, 500 or 1000.</source>
+        <translation>設定回報率：125、250、500 或 1000。</translation>
+    </message>
+    <message>
+        <source>Set the lighting effect, by its name in the window ("FULL LIGHTED").</source>
+        <translation>設定燈效，使用視窗中的名稱（"FULL LIGHTED"）。</translation>
+    </message>
+    <message>
+        <source>Set the colour of the lighting effect.</source>
+        <translation>設定燈效的顏色。</translation>
+    </message>
+    <message>
+        <source>Give button N a function, by its name in the window's button menu; keys by name (4="SINGLE KEY:Enter", 5="COMBO KEY:LCtr+C"). May be given for several buttons.</source>
+        <translation>為按鍵 N 指定功能，使用視窗按鍵選單中的名稱；鍵盤按鍵用名稱表示（4="SINGLE KEY:Enter"，5="COMBO KEY:LCtr+C"）。可為多個按鍵分別給出。</translation>
+    </message>
+    <message>
+        <source>Try 'mousecfg --help'.</source>
+        <translation>請嘗試 'mousecfg --help'。</translation>
+    </message>
+    <message>
+        <source>--json goes with --list, --battery or --get.</source>
+        <translation>--json 只能與 --list、--battery 或 --get 一起使用。</translation>
+    </message>
+    <message>
+        <source>--device goes with a command.</source>
+        <translation>--device 必須與命令一起使用。</translation>
+    </message>
 </context>
 <context>
     <name>ScriptCommands</name>
@@ -1322,6 +1394,30 @@
         <source>Profile written to slot %1.</source>
         <translation>設定檔已寫入槽 %1。</translation>
     </message>
+    <message>
+        <source>No mouse %1 found; --list shows the mice.</source>
+        <translation>找不到滑鼠 %1；--list 可列出滑鼠。</translation>
+    </message>
+    <message>
+        <source>The window works on another mouse; choose %1 there, or close the window.</source>
+        <translation>視窗正在操作另一隻滑鼠；請在視窗中選擇 %1，或關閉視窗。</translation>
+    </message>
+    <message>
+        <source>Settings written to slot %1.</source>
+        <translation>設定已寫入槽 %1。</translation>
+    </message>
+    <message>
+        <source>Profile exported to %1.</source>
+        <translation>設定檔已匯出到 %1。</translation>
+    </message>
+    <message>
+        <source>The profile file %1 is not for this mouse.</source>
+        <translation>設定檔 %1 不適用於此滑鼠。</translation>
+    </message>
+    <message>
+        <source>The profile file %1 lacks the key %2.</source>
+        <translation>設定檔 %1 缺少鍵 %2。</translation>
+    </message>
 </context>
 <context>
     <name>SetAsideNotice</name>
@@ -1336,6 +1432,84 @@
     <message>
         <source>Default settings are used for everything that could not be read from it.</source>
         <translation>無法從中讀取的設定均使用預設值。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingEdits</name>
+    <message>
+        <source>--dpi takes LEVEL=X or LEVEL=XxY, for example 2=1600 or 2=1600x800.</source>
+        <translation>--dpi 的格式為 LEVEL=X 或 LEVEL=XxY，例如 2=1600 或 2=1600x800。</translation>
+    </message>
+    <message>
+        <source>--dpi-stage takes a DPI level from 1 to %1.</source>
+        <translation>--dpi-stage 的值是 1 到 %1 之間的 DPI 檔位。</translation>
+    </message>
+    <message>
+        <source>--rate takes 125, 250, 500 or 1000.</source>
+        <translation>--rate 的值為 125、250、500 或 1000。</translation>
+    </message>
+    <message>
+        <source>--lighting takes one of: %1.</source>
+        <translation>--lighting 的值為以下之一：%1。</translation>
+    </message>
+    <message>
+        <source>--colour takes RRGGBB in hexadecimal, for example ff8000.</source>
+        <translation>--colour 的值為十六進位 RRGGBB，例如 ff8000。</translation>
+    </message>
+    <message>
+        <source>--button takes N=FUNCTION, for example 4="SINGLE KEY:Enter".</source>
+        <translation>--button 的格式為 N=FUNCTION，例如 4="SINGLE KEY:Enter"。</translation>
+    </message>
+    <message>
+        <source>The DPI steps of sensor %1 are not known; set the DPI in the window.</source>
+        <translation>未知感測器 %1 的 DPI 級距；請在視窗中設定 DPI。</translation>
+    </message>
+    <message>
+        <source>This mouse cannot be set to %1 DPI; the nearest settings are %2 and %3.</source>
+        <translation>此滑鼠無法設為 %1 DPI；最接近的設定為 %2 和 %3。</translation>
+    </message>
+    <message>
+        <source>This mouse has DPI levels 1 to %1.</source>
+        <translation>此滑鼠的 DPI 檔位為 1 到 %1。</translation>
+    </message>
+    <message>
+        <source>This mouse has no lighting.</source>
+        <translation>此滑鼠沒有燈光。</translation>
+    </message>
+    <message>
+        <source>The lighting effect %1 takes no colour.</source>
+        <translation>燈效 %1 不能設定顏色。</translation>
+    </message>
+    <message>
+        <source>This mouse has buttons 1 to %1.</source>
+        <translation>此滑鼠的按鍵為 1 到 %1。</translation>
+    </message>
+    <message>
+        <source>No button function is called "%1".</source>
+        <translation>沒有名為 "%1" 的按鍵功能。</translation>
+    </message>
+    <message>
+        <source>The key %1 cannot be part of a combination.</source>
+        <translation>按鍵 %1 不能用於組合鍵。</translation>
+    </message>
+    <message>
+        <source>"%1" has settings of its own; assign it in the window.</source>
+        <translation>"%1" 有其自身的設定；請在視窗中指定。</translation>
+    </message>
+    <message>
+        <source>Give keys by name: "SINGLE KEY:Enter", "COMBO KEY:LCtr+C"; other functions take none.</source>
+        <translation>請用名稱給出按鍵："SINGLE KEY:Enter"、"COMBO KEY:LCtr+C"；其他功能不帶按鍵。</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Cannot make sure that no other mousecfg runs (%1); not starting.</source>
+        <translation>無法確認沒有其他 mousecfg 在執行（%1）；不啟動。</translation>
+    </message>
+    <message>
+        <source>cannot open display</source>
+        <translation>無法開啟顯示</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,11 @@
 #include "platform/DesktopNotifications.h"
 #include "platform/DesktopSession.h"
+#include "platform/DisplayCheck.h"
 #include "platform/PointerSpeed.h"
 #include "platform/PointerSpeedFactory.h"
 
 #include <QDBusConnection>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // A notification server of the test's own on a private bus: records each Notify call and
@@ -56,6 +58,45 @@ private slots:
         QCOMPARE(int(DesktopSession::detect(env)), type);
         if (type == DesktopSession::Wayland)
             QCOMPARE(PointerSpeedFactory::create(env)->backendName(), QStringLiteral("none"));
+    }
+
+    // Whether the window may be built: false wherever the toolkit would abort for want of one.
+    void displayCheck_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("waylandDisplay");
+        QTest::addColumn<bool>("bCan");
+        QTest::newRow("offscreen") << "offscreen" << QString() << QString() << true;
+        QTest::newRow("xcb, no DISPLAY") << "xcb" << QString() << QString() << false;
+        QTest::newRow("xcb, no server there") << "xcb"
+                                              << ":97" << QString() << false;
+        QTest::newRow("nothing named, nothing there")
+            << QString() << QString() << QString() << false;
+        QTest::newRow("wayland, no socket") << "wayland" << QString() << "wayland-7" << false;
+        QTest::newRow("wayland, socket") << "wayland" << QString() << "wayland-1" << true;
+        QTest::newRow("wayland with options") << "wayland:x" << QString() << "wayland-1" << true;
+        QTest::newRow("nothing named, a socket") << QString() << ":97"
+                                                 << "wayland-1" << true;
+    }
+    void displayCheck()
+    {
+        QFETCH(QString, platform);
+        QFETCH(QString, display);
+        QFETCH(QString, waylandDisplay);
+        QFETCH(bool, bCan);
+        QTemporaryDir runtime;
+        QFile(runtime.filePath("wayland-1")).open(QIODevice::WriteOnly);
+        QProcessEnvironment env;
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        for (const auto& [name, value] :
+             {std::pair<const char*, QString>{"QT_QPA_PLATFORM", platform},
+              {"DISPLAY", display},
+              {"WAYLAND_DISPLAY", waylandDisplay}}) {
+            if (!value.isEmpty())
+                env.insert(name, value);
+        }
+        QCOMPARE(DisplayCheck::canShowWindows(env), bCan);
     }
 
     void burstOfAnnouncementsShowsOneBubble()
