@@ -85,8 +85,9 @@ void TrayIcon::updateToolTip()
 bool TrayIcon::eventFilter(QObject* watched, QEvent* event)
 {
     // Said once: a window that vanished on close would look like a tool that quit.
-    if (watched == m_pWindow && event->type() == QEvent::Hide && !m_bToldHidden &&
-        m_pIcon->isVisible() && QSystemTrayIcon::supportsMessages()) {
+    // A minimised window (a hide from the window system) is not in the tray.
+    if (watched == m_pWindow && event->type() == QEvent::Hide && !event->spontaneous() &&
+        !m_bToldHidden && m_pIcon->isVisible() && QSystemTrayIcon::supportsMessages()) {
         m_bToldHidden = true;
         m_pIcon->showMessage(m_pWindow->windowTitle(),
                              tr("Still running in the tray: click the icon to bring the "
