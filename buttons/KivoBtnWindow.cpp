@@ -1,5 +1,6 @@
 #include "buttons/KivoBtnWindow.h"
 
+#include "buttons/AssignmentText.h"
 #include "buttons/ButtonCatalogue.h"
 #include "buttons/ButtonMenus.h"
 #include "buttons/ButtonWrites.h"
@@ -203,7 +204,18 @@ void KivoBtnWindow::refreshLabel(int iRecord)
     const QString& number = m_Numbers[iRecord];
     const QString text = label(iRecord);
     btn->setProperty("functionLabel", text);
-    btn->setText(number.isEmpty() ? text : number + QStringLiteral("   ") + text);
+    // The key itself where the button is wide enough, and always in the tool tip.
+    const QString full = m_pProfileData
+                             ? AssignmentText::withDetail(text, m_pProfileData->ButtonInfo[iRecord])
+                             : text;
+    btn->setToolTip(full);
+    const auto shown = [&](const QString& t) {
+        return number.isEmpty() ? t : number + QStringLiteral("   ") + t;
+    };
+    // Centred text must stay clear of the list arrow at the right end.
+    const int room = btn->width() - btn->height() * 3 / 2;
+    const bool bFits = btn->fontMetrics().horizontalAdvance(shown(full)) <= room;
+    btn->setText(shown(bFits ? full : text));
 }
 
 void KivoBtnWindow::refreshLabels()

@@ -16,6 +16,11 @@ void KivoComboKeyWindow::prefill(const QVector<quint8>& keyCodes)
     setCaptured(!keyCodes.isEmpty());
 }
 
+QString KivoComboKeyWindow::promptText() const
+{
+    return tr("Press a key combination");
+}
+
 QString KivoComboKeyWindow::titleText() const
 {
     return tr("Combo Key");

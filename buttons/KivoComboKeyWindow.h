@@ -19,6 +19,7 @@ public:
 
 protected:
     QString titleText() const override;
+    QString promptText() const override;
     void onKey(const KeyStroke& stroke) override;
 
 private:

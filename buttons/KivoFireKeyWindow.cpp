@@ -1,6 +1,7 @@
 #include "buttons/KivoFireKeyWindow.h"
 
 #include "buttons/ButtonWrites.h"
+#include "buttons/KivoKeyWindow.h"
 #include "model/AppSettings.h"
 #include "model/ButtonAssignment.h"
 #include "model/KeyTable.h"
@@ -46,6 +47,7 @@ KivoFireKeyWindow::KivoFireKeyWindow(QWidget* parent, double dScale,
     m_pKeyName = new QLabel(this);
     m_pKeyName->setObjectName("keyText");
     m_pKeyName->setAlignment(Qt::AlignCenter);
+    m_pKeyName->setTextFormat(Qt::RichText);
     m_pKeyName->setGeometry(scaledRect(40, 116, 320, 32));
     m_pKeyName->setProperty("role", QStringLiteral("keyField"));
 
@@ -139,6 +141,7 @@ void KivoFireKeyWindow::setTarget(Target target)
     if (target == KeyTarget) {
         m_pCapture->start();
         m_pFocusNote->setVisible(!m_pCapture->isGlobal());
+        showKey();
         setFocus();
     } else {
         m_pCapture->stop();
@@ -162,7 +165,15 @@ void KivoFireKeyWindow::updateCapture()
 
 QString KivoFireKeyWindow::keyText() const
 {
-    return m_pKeyName->text();
+    return m_iKeyCode != 0 ? KeyTable::keyName(m_iKeyCode) : QString();
+}
+
+void KivoFireKeyWindow::showKey()
+{
+    // The prompt only where a key is wanted; the field stays blank for a fired button.
+    m_pKeyName->setText(m_Target == KeyTarget
+                            ? KivoKeyWindow::keyFieldText(keyText(), tr("Press a key"))
+                            : QString());
 }
 
 int KivoFireKeyWindow::times() const
@@ -242,7 +253,7 @@ void KivoFireKeyWindow::setKey(quint8 keyCode)
     if (keyCode != 0 && !KeyTable::keyCodeToUsage(keyCode, usage))
         return;
     m_iKeyCode = keyCode;
-    m_pKeyName->setText(KeyTable::keyName(keyCode));
+    showKey();
     updateOk();
 }
 
@@ -266,6 +277,7 @@ void KivoFireKeyWindow::retranslate()
     m_pOk->setText(tr("OK"));
     m_pCancel->setText(tr("Cancel"));
     m_pFocusNote->setText(tr("Keys are captured while this window has the focus."));
+    showKey();
 }
 
 void KivoFireKeyWindow::changeEvent(QEvent* event)

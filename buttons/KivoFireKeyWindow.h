@@ -64,6 +64,7 @@ private slots:
 private:
     void retranslate();
     void setKey(quint8 keyCode);
+    void showKey();
     void updateCapture();
     void updateOk();
 

@@ -22,6 +22,7 @@ KivoKeyWindow::KivoKeyWindow(QWidget* parent, double dScale, KeyboardHook::Mode 
     m_pKeys = new QLabel(this);
     m_pKeys->setObjectName("keyText");
     m_pKeys->setAlignment(Qt::AlignCenter);
+    m_pKeys->setTextFormat(Qt::RichText);
     m_pKeys->setGeometry(scaledRect(40, 82, 320, 40));
     m_pKeys->setProperty("role", QStringLiteral("keyField"));
 
@@ -63,12 +64,21 @@ KivoKeyWindow::~KivoKeyWindow()
 
 QString KivoKeyWindow::keyText() const
 {
-    return m_pKeys->text();
+    return m_KeyText;
+}
+
+// An empty field says what to do, in a dimmer ink than a key's name.
+QString KivoKeyWindow::keyFieldText(const QString& keyText, const QString& prompt)
+{
+    if (!keyText.isEmpty())
+        return keyText.toHtmlEscaped();
+    return QStringLiteral("<span style=\"color:#8d96a2\">%1</span>").arg(prompt.toHtmlEscaped());
 }
 
 void KivoKeyWindow::showKeyText(const QString& text)
 {
-    m_pKeys->setText(text);
+    m_KeyText = text;
+    m_pKeys->setText(keyFieldText(text, promptText()));
 }
 
 void KivoKeyWindow::setCaptured(bool bCaptured)
@@ -79,6 +89,7 @@ void KivoKeyWindow::setCaptured(bool bCaptured)
 void KivoKeyWindow::retranslate()
 {
     m_pTitle->setText(titleText());
+    showKeyText(m_KeyText);
     m_pOk->setText(tr("OK"));
     m_pCancel->setText(tr("Cancel"));
     m_pFocusNote->setText(tr("Keys are captured while this window has the focus."));

@@ -23,6 +23,8 @@ public:
 
     KeyCapture* capture() const { return m_pCapture.get(); }
     QString keyText() const;
+    // The key field's rich text: the key's name, or the prompt while there is none.
+    static QString keyFieldText(const QString& keyText, const QString& prompt);
     KivoPushButton* okButton() const { return m_pOk; }
     KivoPushButton* cancelButton() const { return m_pCancel; }
 
@@ -30,6 +32,8 @@ protected:
     // Subclasses call it at the end of their constructor; a language change calls it again.
     void retranslate();
     virtual QString titleText() const = 0;
+    // Shown in the key field while it holds no key.
+    virtual QString promptText() const = 0;
     void showKeyText(const QString& text);
     // Without a key the accept button stays off: it would store a button that sends nothing.
     void setCaptured(bool bCaptured);
@@ -41,6 +45,7 @@ private slots:
 
 private:
     std::unique_ptr<KeyCapture> m_pCapture;
+    QString m_KeyText;
     QLabel* m_pTitle = nullptr;
     QLabel* m_pKeys = nullptr;
     QLabel* m_pFocusNote = nullptr;

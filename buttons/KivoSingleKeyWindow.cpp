@@ -18,6 +18,11 @@ void KivoSingleKeyWindow::prefill(quint8 keyCode)
     setCaptured(keyCode != 0);
 }
 
+QString KivoSingleKeyWindow::promptText() const
+{
+    return tr("Press a key");
+}
+
 QString KivoSingleKeyWindow::titleText() const
 {
     return tr("Single Key");

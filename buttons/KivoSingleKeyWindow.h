@@ -18,6 +18,7 @@ public:
 
 protected:
     QString titleText() const override;
+    QString promptText() const override;
     void onKey(const KeyStroke& stroke) override;
 
 private:

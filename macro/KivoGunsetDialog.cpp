@@ -62,6 +62,7 @@ KivoGunsetDialog::KivoGunsetDialog(QWidget* parent, double dScale, int unit)
     m_pYes = new KivoPushButton(faces, tr("Yes"), this, dScale);
     m_pNo = new KivoPushButton(faces, tr("No"), this, dScale);
     connect(m_pYes, &QPushButton::clicked, this, &KivoGunsetDialog::OnYesClick);
+    m_pYes->setDefault(true); // Enter says Yes, Escape No
     connect(m_pNo, &QPushButton::clicked, this, &QDialog::reject);
     layoutControls();
     updateRows();

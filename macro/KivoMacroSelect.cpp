@@ -66,6 +66,7 @@ KivoMacroSelect::KivoMacroSelect(const QString& title, const QString& name, int 
 
     m_pYes = new KivoPushButton(faces, this, dScale);
     m_pYes->setObjectName("yesButton");
+    m_pYes->setDefault(true); // Enter says Yes, Escape No
     m_pYes->setGeometry(scaledRect(90, 256, 128, 30));
     m_pNo = new KivoPushButton(faces, this, dScale);
     m_pNo->setObjectName("noButton");
@@ -157,7 +158,7 @@ void KivoMacroSelect::retranslate()
     m_pNameButton->setText(m_Name.isEmpty() ? tr("Select a macro") : m_Name);
     m_pModes[LoopMode]->setText(tr("LOOPS TIME(1-255)"));
     m_pModes[WhileHeldMode]->setText(tr("REPEAT RUN WHEN KEY DOWN"));
-    m_pModes[UntilPressMode]->setText(tr("REPEAT RUN UNTILL THE KEY DOWN"));
+    m_pModes[UntilPressMode]->setText(tr("REPEAT RUN UNTIL THE KEY DOWN"));
     m_pLeft->setText(tr("Left Button Macro"));
     m_pYes->setText(tr("Yes"));
     m_pNo->setText(tr("No"));

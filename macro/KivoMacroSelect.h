@@ -19,7 +19,7 @@ public:
     {
         LoopMode = 0,      // "LOOPS TIME(1-255)"
         WhileHeldMode = 1, // "REPEAT RUN WHEN KEY DOWN"
-        UntilPressMode = 2 // "REPEAT RUN UNTILL THE KEY DOWN"
+        UntilPressMode = 2 // "REPEAT RUN UNTIL THE KEY DOWN"
     };
 
     static const char* const kMacroTitle;

@@ -183,7 +183,9 @@ void MacroDialog::retranslate()
 
 void MacroDialog::updateHint()
 {
-    if (!m_pHint->property("haveHook").toBool())
+    if (m_pMacroList->count() == 0)
+        m_pHint->setText(tr("Press NEW to make a macro, then START."));
+    else if (!m_pHint->property("haveHook").toBool())
         m_pHint->setText(tr("No keyboard access: keys cannot be recorded."));
     else if (!m_pCapture->isGlobal())
         m_pHint->setText(tr("Only keys typed into this window are recorded."));
@@ -220,6 +222,7 @@ void MacroDialog::reloadMacroList(const QString& select)
             item->setCheckState(checked.contains(name) ? Qt::Checked : Qt::Unchecked);
         }
     }
+    updateHint();
     const int row = names.contains(select) ? names.indexOf(select) : (names.isEmpty() ? -1 : 0);
     if (row < 0) {
         m_CurrentName.clear();
@@ -423,13 +426,14 @@ void MacroDialog::leaveEditing()
 
 void MacroDialog::startRecording()
 {
+    // Without a macro there is nothing to record into; the hint says to press NEW.
+    if (MacroList::count() == 0)
+        return;
     leaveEditing();
     m_bRecording = true;
     m_pButtons[StartStop]->setText(tr("STOP"));
     m_Rows.setRows({});
     refreshRows();
-    if (MacroList::count() == 0)
-        return;
     setControlsEnabled(false);
     emit EnableButtonsSignal(false);
     m_Recorder.setDelayMode(m_pOptions->delayType());

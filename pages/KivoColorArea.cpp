@@ -127,10 +127,11 @@ void KivoColorArea::buildControls()
     buttonFont.setBold(true);
     for (KivoPushButton* button : {m_pOk, m_pNo}) {
         button->setFont(buttonFont);
-        // Enter in the hex edit applies the colour; it must not also close the dialog.
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, button] { onButton(button); });
     }
+    // Enter takes the colour shown, from any control (Escape leaves it, as in every dialog).
+    m_pOk->setDefault(true);
 }
 
 QSpinBox* KivoColorArea::spinBox(int iTop, const char* name)
@@ -249,8 +250,9 @@ bool KivoColorArea::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_pHexEdit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // The typed digits first, so that the colour taken is the one they name.
             editFinishedSlot();
-            m_pHexEdit->selectAll();
+            m_pOk->click();
             return true;
         }
     }

@@ -35,6 +35,7 @@ bool KeyCapture::start()
     // taken application-wide for every widget of the window.
     if (QCoreApplication* app = QCoreApplication::instance())
         app->installEventFilter(this);
+    m_Held.clear();
     m_bStarting = true;
     const bool bStarted = m_pHook->start(m_Mode);
     m_bStarting = false;
@@ -103,6 +104,11 @@ bool KeyCapture::eventFilter(QObject* watched, QEvent* event)
 
 void KeyCapture::onStroke(const KeyStroke& stroke)
 {
+    const int key = stroke.scanCode << 8 | (stroke.flags & KeyStroke::kExtended);
+    if (!stroke.isRelease())
+        m_Held.insert(key);
+    else if (!m_Held.remove(key))
+        return;
     KeyStroke coded = stroke;
     coded.scanCode = PrivateKeyCodes::keyCode(stroke.scanCode, stroke.flags);
     if (m_bStarting) {

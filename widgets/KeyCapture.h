@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 
 #include <memory>
 
@@ -17,6 +18,9 @@ class QWidget;
 // The capture ends, and any keyboard grab is released, in exactly one place (stop()), which every
 // way out passes: stop() itself, the window being hidden, closed or destroyed, and this object
 // being destroyed.
+//
+// A release whose press was not seen since the capture (re)started is dropped: it belongs to a
+// key pressed before, such as the Return that opened the window or ended typing in a field.
 class KeyCapture : public QObject
 {
     Q_OBJECT
@@ -49,4 +53,5 @@ private:
     KeyboardHook::Mode m_Mode;
     std::unique_ptr<KeyboardHook> m_pHook;
     bool m_bStarting = false;
+    QSet<int> m_Held; // keys pressed since the start: scan code and extended bit
 };

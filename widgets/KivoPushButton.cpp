@@ -3,7 +3,9 @@
 
 #include "model/AppPaths.h"
 
+#include <QCursor>
 #include <QPainter>
+#include <QResizeEvent>
 
 KivoPushButton::KivoPushButton(const QStringList& images, QWidget* parent, double dScale)
     : KivoPushButton(images, QString(), parent, dScale)
@@ -86,6 +88,46 @@ void KivoPushButton::leaveEvent(QEvent* event)
     QPushButton::leaveEvent(event);
 }
 
+void KivoPushButton::mousePressEvent(QMouseEvent* event)
+{
+    QPushButton::mousePressEvent(event);
+    hoverAfterMenu();
+}
+
+void KivoPushButton::keyPressEvent(QKeyEvent* event)
+{
+    QPushButton::keyPressEvent(event);
+    hoverAfterMenu();
+}
+
+void KivoPushButton::hoverAfterMenu()
+{
+    // A button's menu, and any dialog opened from it, runs inside the press and holds the
+    // pointer meanwhile: the button is never told that the pointer left, so it looks for itself.
+    if (!menu() || !m_bHover)
+        return;
+    if (rect().contains(mapFromGlobal(QCursor::pos())))
+        return;
+    m_bHover = false;
+    update();
+    emit OverSignal(this, false);
+}
+
+void KivoPushButton::resizeEvent(QResizeEvent* event)
+{
+    // Layouts hide what a model lacks by giving it no size; Tab must not land on it unseen.
+    const bool bEmpty = event->size().isEmpty();
+    if (bEmpty && !m_bFocusTaken && focusPolicy() != Qt::NoFocus) {
+        m_FocusPolicy = focusPolicy();
+        m_bFocusTaken = true;
+        setFocusPolicy(Qt::NoFocus);
+    } else if (!bEmpty && m_bFocusTaken) {
+        m_bFocusTaken = false;
+        setFocusPolicy(m_FocusPolicy);
+    }
+    QPushButton::resizeEvent(event);
+}
+
 const QPixmap& KivoPushButton::faceAt(Face face)
 {
     const qreal dpr = devicePixelRatioF();
@@ -141,6 +183,7 @@ void KivoPushButton::paintEvent(QPaintEvent*)
         painter.setPen(ink);
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
     }
+    paintFocusMark(painter);
     if (m_bMenuArrow && menu()) {
         const qreal s = height() / 7.0;
         const QPointF c(width() - height() * 0.75, height() / 2.0);
@@ -149,4 +192,16 @@ void KivoPushButton::paintEvent(QPaintEvent*)
                                    c + QPointF(s, -s / 2)};
         painter.drawPolyline(chevron, 3);
     }
+}
+
+void KivoPushButton::paintFocusMark(QPainter& painter)
+{
+    // As the platform styles do: only once the keyboard moved the focus, not after a click.
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    const qreal inset = qMax(2.0, height() / 10.0);
+    QPen pen(QColor(0xf2, 0xf4, 0xf7), qMax(1.0, m_dScale), Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }

@@ -8,7 +8,8 @@
 // Push button drawn from two or three skin images: normal, hover and pressed. The pressed face
 // also shows the checked state (page tabs); with only two images the hover face stands in for
 // it. The faces are stretched to the button's geometry, which the layouts set to their fixed
-// coordinates times the UI scale, and the text is drawn over them.
+// coordinates times the UI scale, and the text is drawn over them. Keyboard focus shows as a
+// dotted ring inside the face.
 class KivoPushButton : public QPushButton
 {
     Q_OBJECT
@@ -48,10 +49,15 @@ signals:
 protected:
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const QPixmap& faceAt(Face face);
+    void hoverAfterMenu();
+    void paintFocusMark(QPainter& painter);
 
     QStringList m_Images;
     QVector<QPixmap> m_Faces;  // as loaded, index by Face; null where an image is missing
@@ -61,4 +67,6 @@ private:
     double m_dScale = 1.0;
     bool m_bHover = false;
     bool m_bMenuArrow = false;
+    bool m_bFocusTaken = false; // NoFocus set here while the button has no size
+    Qt::FocusPolicy m_FocusPolicy = Qt::StrongFocus;
 };

@@ -76,6 +76,10 @@ QString SkinStyleSheet::pages(double dScale, const QColor& accent)
     sheet += QStringLiteral("QSlider::handle:horizontal:hover { border-image: %1 0 0 0 0 stretch "
                             "stretch; }\n")
                  .arg(skinUrl("slider-handle-hover.png"));
+    // A slider that has the keyboard focus shows it on its handle.
+    sheet += QStringLiteral("QSlider::handle:horizontal:focus { border-image: %1 0 0 0 0 stretch "
+                            "stretch; }\n")
+                 .arg(skinUrl("slider-handle-hover.png"));
 
     sheet += QStringLiteral("QCheckBox { color: #c8ced6; background: transparent; spacing: %1; }\n")
                  .arg(px(6));
@@ -93,6 +97,18 @@ QString SkinStyleSheet::pages(double dScale, const QColor& accent)
                  .arg(px(4), px(13), accent.name());
     sheet += QStringLiteral("QSpinBox:focus, QLineEdit:focus { border: 1px solid %1; }\n")
                  .arg(accent.name());
+    // Styling the frame takes the platform's step buttons away: they are drawn again here, or a
+    // click on the blank right end would step the value with nothing to show for it.
+    sheet += QStringLiteral("QSpinBox::up-button, QSpinBox::down-button { subcontrol-origin: "
+                            "padding; width: %1; background: #1b1f24; border-left: 1px solid "
+                            "#3b414a; }\n"
+                            "QSpinBox::up-button { subcontrol-position: top right; }\n"
+                            "QSpinBox::down-button { subcontrol-position: bottom right; }\n"
+                            "QSpinBox::up-button:hover, QSpinBox::down-button:hover { "
+                            "background: #2a2f36; }\n"
+                            "QSpinBox::up-arrow { image: %2; width: %3; height: %4; }\n"
+                            "QSpinBox::down-arrow { image: %5; width: %3; height: %4; }\n")
+                 .arg(px(16), skinUrl("spin-up.png"), px(9), px(6), skinUrl("spin-down.png"));
 
     sheet += QStringLiteral("QRadioButton { background: transparent; color: rgb(255,255,255); }\n");
     sheet += QStringLiteral("QRadioButton::indicator { width: %1; height: %1; border-radius: %2; "
@@ -124,6 +140,7 @@ QString SkinStyleSheet::lists(double dScale, const QColor& accent)
                " selection-background-color: %1; }\n"
                "QListWidget, QTreeWidget { color: #d6dbe2; background: #111418;"
                " border: 1px solid #3b414a; outline: 0; }\n"
+               "QComboBox:focus, QListWidget:focus, QTreeWidget:focus { border-color: %1; }\n"
                "QListWidget::item:selected, QTreeWidget::item:selected { background: %1;"
                " color: %4; }\n"
                "QListWidget::indicator { width: %5; height: %5; border: 1px solid #8d96a2;"

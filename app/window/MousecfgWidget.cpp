@@ -253,7 +253,8 @@ void MousecfgWidget::layoutControls()
 
 void MousecfgWidget::retranslateUi()
 {
-    m_pControls->retranslate(m_pLanguage->currentName(), DeviceDescription::version());
+    // One version, the one the build stamps and --version prints.
+    m_pControls->retranslate(m_pLanguage->currentName(), QStringLiteral(MOUSECFG_VERSION));
     m_pTray->retranslate();
     m_pBattery->retranslate();
     m_pPages->retranslate();
@@ -390,4 +391,6 @@ void MousecfgWidget::showBattery(int iLevel, bool bCharging)
     const DeviceSlot* slot = DeviceAccess::findSlot(m_CurrentDevice.toLatin1());
     m_pBattery->show(iLevel, bCharging, slot && slot->cableControlFound == 1,
                      slot && slot->receiverControlFound == 1);
+    m_pTray->setBattery(m_pBattery->level(), m_pBattery->isCharging(),
+                        slot && slot->cableControlFound == 1);
 }

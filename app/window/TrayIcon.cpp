@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QMenu>
 #include <QTimer>
@@ -34,11 +35,12 @@ TrayIcon::TrayIcon(QWidget* window, DeviceSelection* selection)
     m_pIcon = new QSystemTrayIcon(window);
     m_pIcon->setContextMenu(m_pMenu);
     connect(m_pIcon, &QSystemTrayIcon::activated, this, &TrayIcon::onActivated);
+    window->installEventFilter(this);
 }
 
 void TrayIcon::show()
 {
-    m_pIcon->setToolTip(m_pWindow->windowTitle());
+    updateToolTip();
     // Looking the icon up in the theme, and showing the tray icon (which asks the desktop for
     // its tray and waits for the answer), wait until the window is up.
     QTimer::singleShot(0, m_pIcon, [this] {
@@ -57,14 +59,52 @@ void TrayIcon::retranslate()
     // The catalogues carry these texts under the window's name.
     m_pLoadConfigAction->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
     m_pQuitAction->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
+    updateToolTip();
+}
+
+void TrayIcon::setBattery(int iLevel, bool bCharging, bool bCable)
+{
+    m_iLevel = iLevel;
+    m_bCharging = bCharging;
+    m_bCable = bCable;
+    updateToolTip();
+}
+
+void TrayIcon::updateToolTip()
+{
+    QString state;
+    if (m_iLevel <= 0)
+        state = QCoreApplication::translate("BatteryDisplay", "MOUSE OFF");
+    else if (m_bCable)
+        state = tr("On the cable");
+    else
+        state = (m_bCharging ? tr("Battery %1%, charging") : tr("Battery %1%")).arg(m_iLevel);
+    m_pIcon->setToolTip(m_pWindow->windowTitle() + QLatin1Char('\n') + state);
+}
+
+bool TrayIcon::eventFilter(QObject* watched, QEvent* event)
+{
+    // Said once: a window that vanished on close would look like a tool that quit.
+    // A minimised window (a hide from the window system) is not in the tray.
+    if (watched == m_pWindow && event->type() == QEvent::Hide && !event->spontaneous() &&
+        !m_bToldHidden && m_pIcon->isVisible() && QSystemTrayIcon::supportsMessages()) {
+        m_bToldHidden = true;
+        m_pIcon->showMessage(m_pWindow->windowTitle(),
+                             tr("Still running in the tray: click the icon to bring the "
+                                "window back."),
+                             QSystemTrayIcon::Information, 5000);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
         return;
-    if (m_pWindow->isHidden())
+    if (m_pWindow->isHidden()) {
         m_pSelection->runSelection(false);
-    else if (!m_pSelection->isBusy())
+    } else if (!m_pSelection->isBusy()) {
+        m_bToldHidden = true; // hidden from the tray: the user knows where it went
         m_pWindow->hide();
+    }
 }

@@ -11,7 +11,9 @@ class QWidget;
 // The window's tray icon and its menu, "&Load Config" and "&Quit". The two entries are also
 // the window's own right-click menu, and Quit's keys work in the window: on a desktop without
 // a tray, leaving stays within reach. A click on the icon hides a visible window, and brings a
-// hidden one back through the device selection, which opens the mouse before it shows it.
+// hidden one back through the device selection, which opens the mouse before it shows it. The
+// tool tip carries the battery level; the first time the window goes to the tray, the icon says
+// that the tool keeps running there.
 class TrayIcon : public QObject
 {
     Q_OBJECT
@@ -22,15 +24,26 @@ public:
     // The tool tip now; the icon and showing it once the window is up.
     void show();
     void retranslate();
+    // The battery as the window shows it: level 0 is a mouse that is off or absent.
+    void setBattery(int iLevel, bool bCharging, bool bCable);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
 
 private:
+    void updateToolTip();
+
     QWidget* m_pWindow;
     DeviceSelection* m_pSelection;
     QAction* m_pLoadConfigAction;
     QAction* m_pQuitAction;
     QMenu* m_pMenu;
     QSystemTrayIcon* m_pIcon;
+    int m_iLevel = 0;
+    bool m_bCharging = false;
+    bool m_bCable = false;
+    bool m_bToldHidden = false;
 };

@@ -828,6 +828,10 @@
 <context>
     <name>KivoSingleKeyWindow</name>
     <message>
+        <source>Press a key</source>
+        <translation>Press a key</translation>
+    </message>
+    <message>
         <source>Single Key</source>
         <translation>Single Key</translation>
     </message>
@@ -835,12 +839,20 @@
 <context>
     <name>KivoComboKeyWindow</name>
     <message>
+        <source>Press a key combination</source>
+        <translation>Press a key combination</translation>
+    </message>
+    <message>
         <source>Combo Key</source>
         <translation>Combo Key</translation>
     </message>
 </context>
 <context>
     <name>KivoFireKeyWindow</name>
+    <message>
+        <source>Press a key</source>
+        <translation>Press a key</translation>
+    </message>
     <message>
         <source>FireKey Setting</source>
         <translation>FireKey Setting</translation>
@@ -905,8 +917,8 @@
         <translation>REPEAT RUN WHEN KEY DOWN</translation>
     </message>
     <message>
-        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>REPEAT RUN UNTILL THE KEY DOWN</translation>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
     </message>
     <message>
         <source>Left Button Macro</source>
@@ -923,6 +935,10 @@
 </context>
 <context>
     <name>MacroDialog</name>
+    <message>
+        <source>Press NEW to make a macro, then START.</source>
+        <translation>Press NEW to make a macro, then START.</translation>
+    </message>
     <message>
         <source>START</source>
         <translation>START</translation>
@@ -1512,6 +1528,25 @@
     <message>
         <source>cannot open display</source>
         <translation>cannot open display</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>On the cable</source>
+        <translation>On the cable</translation>
+    </message>
+    <message>
+        <source>Battery %1%</source>
+        <translation>Battery %1%</translation>
+    </message>
+    <message>
+        <source>Battery %1%, charging</source>
+        <translation>Battery %1%, charging</translation>
+    </message>
+    <message>
+        <source>Still running in the tray: click the icon to bring the window back.</source>
+        <translation>Still running in the tray: click the icon to bring the window back.</translation>
     </message>
 </context>
 </TS>

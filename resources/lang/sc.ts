@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>1 mm</source>
-        <translation>1 毫米</translation>
+        <translation>1毫米</translation>
     </message>
     <message>
         <source>2 mm</source>
-        <translation>2 毫米</translation>
+        <translation>2毫米</translation>
     </message>
 </context>
 <context>
@@ -828,6 +828,10 @@
 <context>
     <name>KivoSingleKeyWindow</name>
     <message>
+        <source>Press a key</source>
+        <translation>请按一个键</translation>
+    </message>
+    <message>
         <source>Single Key</source>
         <translation>单键</translation>
     </message>
@@ -835,12 +839,20 @@
 <context>
     <name>KivoComboKeyWindow</name>
     <message>
+        <source>Press a key combination</source>
+        <translation>请按下组合键</translation>
+    </message>
+    <message>
         <source>Combo Key</source>
         <translation>组合键</translation>
     </message>
 </context>
 <context>
     <name>KivoFireKeyWindow</name>
+    <message>
+        <source>Press a key</source>
+        <translation>请按一个键</translation>
+    </message>
     <message>
         <source>FireKey Setting</source>
         <translation>连发键设置</translation>
@@ -905,7 +917,7 @@
         <translation>按住时重复执行</translation>
     </message>
     <message>
-        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
         <translation>重复执行直到再次按下</translation>
     </message>
     <message>
@@ -923,6 +935,10 @@
 </context>
 <context>
     <name>MacroDialog</name>
+    <message>
+        <source>Press NEW to make a macro, then START.</source>
+        <translation>请先按“新建”创建宏，再按“开始”。</translation>
+    </message>
     <message>
         <source>START</source>
         <translation>开始</translation>
@@ -1510,6 +1526,25 @@
     <message>
         <source>cannot open display</source>
         <translation>无法打开显示</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>On the cable</source>
+        <translation>有线连接</translation>
+    </message>
+    <message>
+        <source>Battery %1%</source>
+        <translation>电量 %1%</translation>
+    </message>
+    <message>
+        <source>Battery %1%, charging</source>
+        <translation>电量 %1%，充电中</translation>
+    </message>
+    <message>
+        <source>Still running in the tray: click the icon to bring the window back.</source>
+        <translation>仍在托盘中运行：点击图标可重新打开窗口。</translation>
     </message>
 </context>
 </TS>

@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>1 mm</source>
-        <translation>1 毫米</translation>
+        <translation>1毫米</translation>
     </message>
     <message>
         <source>2 mm</source>
-        <translation>2 毫米</translation>
+        <translation>2毫米</translation>
     </message>
 </context>
 <context>
@@ -828,6 +828,10 @@
 <context>
     <name>KivoSingleKeyWindow</name>
     <message>
+        <source>Press a key</source>
+        <translation>請按一個鍵</translation>
+    </message>
+    <message>
         <source>Single Key</source>
         <translation>單鍵</translation>
     </message>
@@ -835,12 +839,20 @@
 <context>
     <name>KivoComboKeyWindow</name>
     <message>
+        <source>Press a key combination</source>
+        <translation>請按下組合鍵</translation>
+    </message>
+    <message>
         <source>Combo Key</source>
         <translation>組合鍵</translation>
     </message>
 </context>
 <context>
     <name>KivoFireKeyWindow</name>
+    <message>
+        <source>Press a key</source>
+        <translation>請按一個鍵</translation>
+    </message>
     <message>
         <source>FireKey Setting</source>
         <translation>連發鍵設定</translation>
@@ -905,7 +917,7 @@
         <translation>按住時重複執行</translation>
     </message>
     <message>
-        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
         <translation>重複執行直到再次按下</translation>
     </message>
     <message>
@@ -923,6 +935,10 @@
 </context>
 <context>
     <name>MacroDialog</name>
+    <message>
+        <source>Press NEW to make a macro, then START.</source>
+        <translation>請先按「新建」建立巨集，再按「開始」。</translation>
+    </message>
     <message>
         <source>START</source>
         <translation>開始</translation>
@@ -1510,6 +1526,25 @@
     <message>
         <source>cannot open display</source>
         <translation>無法開啟顯示</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>On the cable</source>
+        <translation>有線連接</translation>
+    </message>
+    <message>
+        <source>Battery %1%</source>
+        <translation>電量 %1%</translation>
+    </message>
+    <message>
+        <source>Battery %1%, charging</source>
+        <translation>電量 %1%，充電中</translation>
+    </message>
+    <message>
+        <source>Still running in the tray: click the icon to bring the window back.</source>
+        <translation>仍在系統匣中執行：按一下圖示可重新開啟視窗。</translation>
     </message>
 </context>
 </TS>

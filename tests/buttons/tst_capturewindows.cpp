@@ -59,6 +59,10 @@ private slots:
             << Strokes{stroke(0x1E), stroke(0x30), stroke(0x1E, kUp)} << 0x1E;
         QTest::newRow("nothing") << Strokes{} << 0;
         QTest::newRow("key waiting at the start") << Strokes{stroke(0x1E) | kQueued} << 0x1E;
+        // The Return that picked the menu entry is let go once the window is open.
+        QTest::newRow("release of the opening key") << Strokes{stroke(0x1C, kUp)} << 0;
+        QTest::newRow("its release waiting at the start")
+            << Strokes{stroke(0x1C, kUp) | kQueued} << 0;
     }
     void single()
     {
@@ -67,7 +71,8 @@ private slots:
         auto window = open<KivoSingleKeyWindow>(strokes);
         QCOMPARE(m_State->mode, KeyboardHook::Observe);
         type(strokes);
-        QTRY_COMPARE(int(window->keyCode()), code);
+        QCoreApplication::processEvents(); // the strokes found waiting come through the loop
+        QCOMPARE(int(window->keyCode()), code);
         QCOMPARE(window->okButton()->isEnabled(), code != 0);
     }
 
@@ -130,6 +135,35 @@ private slots:
                  shown);
         QCOMPARE(int(window->fireCode()), record[0] ? record[0] : 0x81);
         QCOMPARE(m_State->bRunning, window->target() == KivoFireKeyWindow::KeyTarget);
+    }
+
+    // Space captured, then 50 typed into "Delay:" and ended with Enter: what follows.
+    void fireKeyAfterEnterInAField_data()
+    {
+        QTest::addColumn<Strokes>("strokes");
+        QTest::addColumn<int>("code");
+        QTest::newRow("release of that enter") << Strokes{stroke(0x1C, kUp)} << 0x39;
+        QTest::newRow("a key after it")
+            << Strokes{stroke(0x1C, kUp), stroke(0x1E), stroke(0x1E, kUp)} << 0x1E;
+    }
+    void fireKeyAfterEnterInAField()
+    {
+        QFETCH(Strokes, strokes);
+        QFETCH(int, code);
+        auto window = open<KivoFireKeyWindow>();
+        window->targetButton(KivoFireKeyWindow::KeyTarget)->click();
+        type({stroke(0x39), stroke(0x39, kUp)});
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->delayEdit()->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return !m_State->bRunning; }));
+        window->delayEdit()->selectAll();
+        QTest::keyClicks(window->delayEdit(), "50");
+        QTest::keyClick(window->delayEdit(), Qt::Key_Return);
+        QVERIFY(QTest::qWaitFor([&] { return m_State->bRunning; }));
+        type(strokes);
+        QCOMPARE(int(window->keyCode()), code);
+        QCOMPARE(window->delay(), 50);
     }
 
     void fireKeyCapture()

@@ -237,6 +237,32 @@ private slots:
         QCOMPARE(m_pWindow->label(4), QString("Mute"));
     }
 
+    // The tool tip names the assignment: function, then the key, keys or fired target.
+    void assignmentInToolTip_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("res1");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("single") << 6 << 0x1C << QString("SINGLE KEY · Enter");
+        QTest::newRow("combo") << 7 << 0 << QString("COMBO KEY · LCtr+A");
+        QTest::newRow("fire right") << 12 << 0x82 << QString("FIRE KEY · Right ×5");
+        QTest::newRow("fire space") << 12 << 0x2C << QString("FIRE KEY · Space ×5");
+        QTest::newRow("mute") << int(FunctionCode::Mute) << 0 << QString("Mute");
+    }
+    void assignmentInToolTip()
+    {
+        QFETCH(int, code);
+        QFETCH(int, res1);
+        ButtonAssignment& b = m_Profile.ButtonInfo[4];
+        if (code == FunctionCode::ComboKey)
+            ButtonWrites::writeCombo(b, {0x1D, 0x1E});
+        b.Fun = code;
+        b.Res1 = quint8(res1);
+        b.LoopNumber = 5;
+        m_pWindow->setProfile(&m_Profile);
+        QTEST(m_pWindow->button(0, 4)->toolTip(), "tip");
+    }
+
     // Presses in slot order, releases reversed, zeros behind; the earlier list is cleared.
     void comboEntries()
     {

@@ -15,6 +15,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
@@ -145,7 +146,13 @@ private slots:
         QVERIFY(MacroFile::save("name_1", MacroFileData::newMacro()));
         QVERIFY(MacroFile::save("name_3", MacroFileData::newMacro()));
         auto dialog = makeDialog();
+        // No macro to record into: START stays START and the page says to press NEW.
+        dialog->runCommand(MacroDialog::StartStop);
+        QVERIFY(!dialog->isRecording());
+        const auto* hint = dialog->findChild<QLabel*>("hint");
+        QVERIFY(hint->text().contains("NEW"));
         dialog->runCommand(MacroDialog::NewMacro);
+        QVERIFY(!hint->text().contains("NEW"));
         QCOMPARE(dialog->currentMacro(), QStringLiteral("name_2"));
         QCOMPARE(dialog->macroList()->count(), 1);
         for (int i = 1; i < MacroList::kSlotCount; ++i)
