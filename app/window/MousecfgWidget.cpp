@@ -48,7 +48,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     QApplication::setQuitOnLastWindowClosed(false);
 
     // 2. and 3. Scale, then the skin images for it; size, place and shape.
-    m_dScale = WindowScale::apply(this, m_Background);
+    m_dScale = WindowScale::apply(this, m_Background, services.dScale);
 
     // 4. Device arrival and removal.
     setUpDeviceNotifications();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 class QWidget;
 class WindowBackground;
 
@@ -7,7 +9,22 @@ class WindowBackground;
 class WindowScale
 {
 public:
-    // Gives the scale to the message boxes and the skin images, sizes `window` and centres it on
+    // Where the window goes on a screen: the scale it is drawn at and its frame.
+    struct Placement
+    {
+        double dScale = 1.0;
+        QRect frame;
+    };
+
+    // The scale the screen's logical DPI asks for, lowered step by step until the window fits
+    // `available`; the frame centred there. A screen too small even at 1.0 gets the window at its
+    // top left, so that the title row and the window's own controls stay within reach.
+    static Placement place(double dLogicalDpi, const QRect& available);
+    // As place(), with the scale given rather than taken from the DPI.
+    static Placement placeAt(double dScale, const QRect& available);
+
+    // Gives the scale to the message boxes and the skin images, sizes `window` and places it on
     // the screen, starts reading its skin picture into `background`; returns the scale.
-    static double apply(QWidget* window, WindowBackground& background);
+    // `dForcedScale` above zero is used as it is instead of the one the screen asks for.
+    static double apply(QWidget* window, WindowBackground& background, double dForcedScale = 0);
 };

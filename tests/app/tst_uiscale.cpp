@@ -1,4 +1,5 @@
 #include "app/window/UiScale.h"
+#include "app/window/WindowScale.h"
 
 #include <QtTest>
 
@@ -39,6 +40,37 @@ private slots:
             QCOMPARE(UiScale::indexForRatio(thresholds[k] - 0.001), k);
             QCOMPARE(UiScale::fromLogicalDpi(thresholds[k] * 96.0 - 0.1), 1.0 + 0.25 * k);
         }
+    }
+
+    // The largest step that fits what the panels leave of the screen, and the whole window on it.
+    void fitsTheScreen_data()
+    {
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QRect>("frame");
+        QTest::newRow("96 on 1920x1200")
+            << 96.0 << QRect(0, 0, 1920, 1200) << 1.0 << QRect(460, 280, 999, 640);
+        QTest::newRow("192 on 1920x1200")
+            << 192.0 << QRect(0, 0, 1920, 1200) << 1.75 << QRect(86, 40, 1748, 1120);
+        QTest::newRow("175 % on 1920x1080 under a panel")
+            << 168.0 << QRect(0, 0, 1920, 1040) << 1.5 << QRect(210, 40, 1499, 960);
+        QTest::newRow("exactly as wide")
+            << 192.0 << QRect(0, 0, 1998, 1280) << 2.0 << QRect(0, 0, 1998, 1280);
+        QTest::newRow("second screen, panel on the left")
+            << 144.0 << QRect(1980, 0, 1860, 1080) << 1.5 << QRect(2160, 60, 1499, 960);
+        QTest::newRow("smaller than at 1.0")
+            << 192.0 << QRect(10, 20, 800, 600) << 1.0 << QRect(10, 20, 999, 640);
+    }
+    void fitsTheScreen()
+    {
+        QFETCH(double, dpi);
+        QFETCH(QRect, available);
+        QFETCH(double, scale);
+        QFETCH(QRect, frame);
+        const WindowScale::Placement placement = WindowScale::place(dpi, available);
+        QCOMPARE(placement.dScale, scale);
+        QCOMPARE(placement.frame, frame);
     }
 };
 
