@@ -13,8 +13,10 @@ public:
     virtual ~DesktopMouseSettings() = default;
 
     // Opens the settings window, detached. False when this desktop has none that could be
-    // started; the reason is logged and nothing is shown.
+    // started; the reason is logged and kept for reason().
     virtual bool open() = 0;
+    // Why the last open() failed, naming what was looked for.
+    virtual QString reason() const = 0;
 
     // The implementation for this system, starting programs through `launcher`.
     static std::unique_ptr<DesktopMouseSettings> create(ProgramLauncher& launcher);
