@@ -27,6 +27,9 @@ MouseCommandTree::MouseCommandTree(QWidget* parent) : QTreeWidget(parent)
     setExpandsOnDoubleClick(false);
     setRootIsDecorated(false);
     setIndentation(12);
+    // The list is short and fixed: it is sized to show all of it (fullHeight).
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (quint8 mask : kClickMasks) {
         auto* item = new QTreeWidgetItem(this);
         item->setData(0, KindRole, ClickEntry);
@@ -71,6 +74,21 @@ void MouseCommandTree::setScale(double dScale)
     header()->resizeSection(0, qRound(180 * dScale));
     header()->resizeSection(1, qRound(50 * dScale));
     setIndentation(qRound(12 * dScale));
+    // Every row the same height, set here rather than by the font: a taller script (Chinese)
+    // must not push the last entries out of the list.
+    // A row with a distance field is as tall as the field asks to be.
+    m_iRowHeight = qMax(fontMetrics().height() + 2, qRound(kRowHeight * dScale));
+    for (QLineEdit* field : qAsConst(m_Distances))
+        m_iRowHeight = qMax(m_iRowHeight, field->sizeHint().height());
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        (*it)->setSizeHint(0, QSize(-1, m_iRowHeight));
+}
+
+int MouseCommandTree::fullHeight() const
+{
+    // All entries, one of them open with its two parts, inside the frame.
+    const int rows = m_Clicks.size() + m_Moves.size() + 2;
+    return rows * m_iRowHeight + 2 * frameWidth();
 }
 
 MouseCommandTree::Entry MouseCommandTree::entry(const QTreeWidgetItem* item) const
