@@ -74,14 +74,19 @@ void MouseCommandTree::setScale(double dScale)
     header()->resizeSection(0, qRound(180 * dScale));
     header()->resizeSection(1, qRound(50 * dScale));
     setIndentation(qRound(12 * dScale));
-    // Every row the same height, set here rather than by the font: a taller script (Chinese)
-    // must not push the last entries out of the list.
-    // A row with a distance field is as tall as the field asks to be.
-    m_iRowHeight = qMax(fontMetrics().height() + 2, qRound(kRowHeight * dScale));
-    for (QLineEdit* field : qAsConst(m_Distances))
-        m_iRowHeight = qMax(m_iRowHeight, field->sizeHint().height());
+    // Every row the same height, from the page's type size set on the list itself (the page's
+    // font would not reach it under the style sheet): a taller script (Chinese) must not push
+    // the last entries out of sight.
+    QFont type = font();
+    type.setPixelSize(qRound(kTypeSize * dScale));
+    setFont(type);
+    m_iRowHeight = qMax(QFontMetrics(type).height(), qRound(kRowHeight * dScale));
     for (QTreeWidgetItemIterator it(this); *it; ++it)
         (*it)->setSizeHint(0, QSize(-1, m_iRowHeight));
+    for (QLineEdit* field : qAsConst(m_Distances)) {
+        field->setFont(type);
+        field->setFixedHeight(m_iRowHeight);
+    }
 }
 
 int MouseCommandTree::fullHeight() const

@@ -50,5 +50,6 @@ private:
     QVector<QTreeWidgetItem*> m_Moves;
     QVector<QLineEdit*> m_Distances;
     static constexpr int kRowHeight = 18; // at scale 1.0
+    static constexpr int kTypeSize = 12;  // pixels at scale 1.0, as the rest of the page
     int m_iRowHeight = kRowHeight;
 };

@@ -104,7 +104,9 @@ QString SkinStyleSheet::pages(double dScale, const QColor& accent)
             .arg(accent.name());
     // A control that cannot be used now reads as such.
     sheet += QStringLiteral("QLineEdit:disabled, QSpinBox:disabled, QCheckBox:disabled, "
-                            "QRadioButton:disabled { color: #5a626d; }\n");
+                            "QRadioButton:disabled, QLabel:disabled { color: #5a626d; }\n");
+    sheet += QStringLiteral("QSlider::sub-page:horizontal:disabled { border-image: none; "
+                            "background: #3b414a; }\n");
     return sheet;
 }
 
