@@ -34,18 +34,19 @@ WindowScale::Placement WindowScale::placeAt(double dScale, const QRect& availabl
     return placement;
 }
 
-WindowScale::Placement WindowScale::place(double dLogicalDpi, const QRect& available)
+WindowScale::Placement WindowScale::place(double dLogicalDpi, double dPixelRatio,
+                                          const QRect& available)
 {
-    int index = 0;
-    UiScale::fromLogicalDpi(dLogicalDpi, &index);
+    const double ratio = dPixelRatio > 0 ? dPixelRatio : 1.0;
     // A panel or a dock takes part of the screen: the window has to fit what is left, whole.
-    while (index > 0) {
-        const QSize size = windowSize(UiScale::scaleForIndex(index));
+    double onScreen = UiScale::fromLogicalDpi(dLogicalDpi) * ratio;
+    while (onScreen - UiScale::kStep >= 1.0 - 1e-9) {
+        const QSize size = windowSize(onScreen / ratio);
         if (size.width() <= available.width() && size.height() <= available.height())
             break;
-        --index;
+        onScreen -= UiScale::kStep;
     }
-    return placeAt(UiScale::scaleForIndex(index), available);
+    return placeAt(onScreen / ratio, available);
 }
 
 double WindowScale::apply(QWidget* window, WindowBackground& background, double dForcedScale)
@@ -53,12 +54,12 @@ double WindowScale::apply(QWidget* window, WindowBackground& background, double 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
     const double dpi = screen ? screen->logicalDotsPerInch() : UiScale::kBaseDpi;
-    const Placement placement =
-        dForcedScale > 0 ? placeAt(dForcedScale, available) : place(dpi, available);
-    const double scale = placement.dScale;
-    UserPrompts::setScale(scale);
     // The images are drawn at the UI scale times the pixels per logical pixel of the screen.
     const double pixelRatio = screen ? screen->devicePixelRatio() : 1.0;
+    const Placement placement =
+        dForcedScale > 0 ? placeAt(dForcedScale, available) : place(dpi, pixelRatio, available);
+    const double scale = placement.dScale;
+    UserPrompts::setScale(scale);
     SkinImage::setScale(scale * pixelRatio);
     qDebug("UI scale %.2f (%.0f DPI), device pixel ratio %.2f", scale, dpi, pixelRatio);
     const QSize size = placement.frame.size();

@@ -17,9 +17,13 @@ public:
     };
 
     // The scale the screen's logical DPI asks for, lowered step by step until the window fits
-    // `available`; the frame centred there. A screen too small even at 1.0 gets the window at its
-    // top left, so that the title row and the window's own controls stay within reach.
-    static Placement place(double dLogicalDpi, const QRect& available);
+    // `available`; the frame centred there. The steps are of the size on the screen, the UI
+    // scale times `dPixelRatio`: where the toolkit already doubles every pixel, the UI scale may
+    // go below 1.0 so that the window still fits. The window is never drawn smaller than its
+    // base size in device pixels; a screen too small even for that gets it at its top left, so
+    // that the title row and the window's own controls stay within reach. `available` is in
+    // the toolkit's pixels, as the window's geometry is.
+    static Placement place(double dLogicalDpi, double dPixelRatio, const QRect& available);
     // As place(), with the scale given rather than taken from the DPI.
     static Placement placeAt(double dScale, const QRect& available);
 
