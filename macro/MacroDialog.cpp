@@ -32,27 +32,27 @@ struct ButtonPlace
 };
 // Indexed by MacroDialog::Command; coordinates in unscaled pixels of the 729 x 477 page.
 const ButtonPlace kButtons[] = {
-    {QT_TRANSLATE_NOOP("MacroDialog", "START"), 170, 4, 90, 24},
+    {QT_TRANSLATE_NOOP("MacroDialog", "START"), 170, 4, 93, 24},
     {QT_TRANSLATE_NOOP("MacroDialog", "NEW"), 10, 380, 73, 21},
     {QT_TRANSLATE_NOOP("MacroDialog", "DELETE"), 87, 380, 73, 21},
     {QT_TRANSLATE_NOOP("MacroDialog", "CHANGE NAME"), 10, 404, 150, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "SAVE"), 265, 4, 90, 24},
-    {QT_TRANSLATE_NOOP("MacroDialog", "CANCEL"), 360, 4, 90, 24},
-    {QT_TRANSLATE_NOOP("MacroDialog", "DELETE"), 170, 380, 90, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "MOVE UP"), 265, 380, 90, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "MOVE DOWN"), 360, 380, 90, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "TOP"), 170, 404, 90, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "BOTTOM"), 265, 404, 90, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "CLEAR"), 360, 404, 90, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "EDIT"), 170, 428, 90, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "INSERT DELAY"), 265, 428, 90, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "SAVE"), 265, 4, 93, 24},
+    {QT_TRANSLATE_NOOP("MacroDialog", "CANCEL"), 360, 4, 93, 24},
+    {QT_TRANSLATE_NOOP("MacroDialog", "DELETE"), 170, 380, 93, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "MOVE UP"), 265, 380, 93, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "MOVE DOWN"), 360, 380, 93, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "TOP"), 170, 404, 93, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "BOTTOM"), 265, 404, 93, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "CLEAR"), 360, 404, 93, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "EDIT"), 170, 428, 93, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "INSERT DELAY"), 265, 428, 93, 21},
     {QT_TRANSLATE_NOOP("MacroDialog", "GUN SET"), 87, 452, 73, 21},
     {QT_TRANSLATE_NOOP("MacroDialog", "IMPORT"), 10, 428, 73, 21},
     {QT_TRANSLATE_NOOP("MacroDialog", "EXPORT"), 87, 428, 73, 21},
     {QT_TRANSLATE_NOOP("MacroDialog", "BATCH"), 10, 452, 73, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "COPY"), 360, 428, 90, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "CUT"), 170, 452, 90, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "PASTE"), 265, 452, 90, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "COPY"), 360, 428, 93, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "CUT"), 170, 452, 93, 21},
+    {QT_TRANSLATE_NOOP("MacroDialog", "PASTE"), 265, 452, 93, 21},
 };
 static_assert(sizeof(kButtons) / sizeof(kButtons[0]) == MacroDialog::kCommandCount,
               "one place per command");
@@ -158,9 +158,14 @@ void MacroDialog::layoutControls(double dScale)
     m_pEvents->setScale(dScale);
     m_pHint->setGeometry(PageGeometry::rect(170, 356, 280, 20, dScale));
     m_pTreeCaption->setGeometry(PageGeometry::rect(462, 6, 258, 20, dScale));
-    m_pTree->setGeometry(PageGeometry::rect(462, 28, 258, 206, dScale));
     m_pTree->setScale(dScale);
-    m_pPanel->setGeometry(PageGeometry::rect(462, 240, 258, 86, dScale));
+    QRect tree = PageGeometry::rect(462, 28, 258, 206, dScale);
+    tree.setHeight(qMax(tree.height(), m_pTree->fullHeight()));
+    m_pTree->setGeometry(tree);
+    // The edit panel follows a list that had to grow; the options below have room to spare.
+    QRect panel = PageGeometry::rect(462, 240, 258, 86, dScale);
+    panel.moveTop(qMax(panel.top(), tree.bottom() + 1 + qRound(4 * dScale)));
+    m_pPanel->setGeometry(panel);
     m_pPanel->layoutControls(dScale);
     m_pOptions->setGeometry(PageGeometry::rect(462, 338, 258, 130, dScale));
     m_pOptions->layoutControls(dScale);

@@ -27,6 +27,9 @@ MouseCommandTree::MouseCommandTree(QWidget* parent) : QTreeWidget(parent)
     setExpandsOnDoubleClick(false);
     setRootIsDecorated(false);
     setIndentation(12);
+    // The list is short and fixed: it is sized to show all of it (fullHeight).
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (quint8 mask : kClickMasks) {
         auto* item = new QTreeWidgetItem(this);
         item->setData(0, KindRole, ClickEntry);
@@ -71,6 +74,26 @@ void MouseCommandTree::setScale(double dScale)
     header()->resizeSection(0, qRound(180 * dScale));
     header()->resizeSection(1, qRound(50 * dScale));
     setIndentation(qRound(12 * dScale));
+    // Every row the same height, from the page's type size set on the list itself (the page's
+    // font would not reach it under the style sheet): a taller script (Chinese) must not push
+    // the last entries out of sight.
+    QFont type = font();
+    type.setPixelSize(qRound(kTypeSize * dScale));
+    setFont(type);
+    m_iRowHeight = qMax(QFontMetrics(type).height(), qRound(kRowHeight * dScale));
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        (*it)->setSizeHint(0, QSize(-1, m_iRowHeight));
+    for (QLineEdit* field : qAsConst(m_Distances)) {
+        field->setFont(type);
+        field->setFixedHeight(m_iRowHeight);
+    }
+}
+
+int MouseCommandTree::fullHeight() const
+{
+    // All entries, one of them open with its two parts, inside the frame.
+    const int rows = m_Clicks.size() + m_Moves.size() + 2;
+    return rows * m_iRowHeight + 2 * frameWidth();
 }
 
 MouseCommandTree::Entry MouseCommandTree::entry(const QTreeWidgetItem* item) const

@@ -39,11 +39,17 @@ public:
 
     // A collapsed click entry opens and the others close.
     void expandOnly(QTreeWidgetItem* item);
+    // Sizes the rows for the tree's font at `dScale`; set the font first.
     void setScale(double dScale);
+    // The height that shows every entry with one click entry open.
+    int fullHeight() const;
     void retranslate();
 
 private:
     QVector<QTreeWidgetItem*> m_Clicks;
     QVector<QTreeWidgetItem*> m_Moves;
     QVector<QLineEdit*> m_Distances;
+    static constexpr int kRowHeight = 18; // at scale 1.0
+    static constexpr int kTypeSize = 12;  // pixels at scale 1.0, as the rest of the page
+    int m_iRowHeight = kRowHeight;
 };

@@ -13,3 +13,10 @@ void KivoLabel::mousePressEvent(QMouseEvent* event)
         emit EnterSignal(this);
     QLabel::mousePressEvent(event);
 }
+
+void KivoLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit EditSignal(this);
+    QLabel::mouseDoubleClickEvent(event);
+}

@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-// A label that can be clicked: a DPI row's title and value labels select that row's level.
+// A label that can be clicked: a DPI row's title and value labels select that row's level, and a
+// double click on a value asks to type it.
 class KivoLabel : public QLabel
 {
     Q_OBJECT
@@ -11,7 +12,9 @@ public:
 
 signals:
     void EnterSignal(KivoLabel* label);
+    void EditSignal(KivoLabel* label);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };

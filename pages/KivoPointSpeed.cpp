@@ -6,6 +6,7 @@
 #include "widgets/KivoPushButton.h"
 #include "widgets/PageGeometry.h"
 #include "widgets/SkinStyleSheet.h"
+#include "widgets/UserPrompts.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -77,8 +78,11 @@ KivoPointSpeed::KivoPointSpeed(ProfileData* pProfile, QWidget* parent, double dS
         KivoPushButton::skinImages({"btn-1.png", "btn-2.png", "btn-3.png"}), this, dScale);
     m_pMouseButton->setObjectName("mouseSettingButton");
     connect(m_pMouseButton, &QPushButton::clicked, this, [this] {
-        if (m_pMouseSettings)
-            m_pMouseSettings->open();
+        // A button that does nothing looks broken: the user is told what was looked for.
+        if (m_pMouseSettings && !m_pMouseSettings->open())
+            UserPrompts::notice(this, tr("Mouse Setting"),
+                                tr("No mouse settings of this desktop could be opened."),
+                                m_pMouseSettings->reason());
     });
 
     m_pSliderValue->setText(QString::number(m_iKeyResponse));

@@ -3,6 +3,7 @@
 #include "model/AppPaths.h"
 #include "model/DpiSensorRange.h"
 #include "model/ProfileRules.h"
+#include "pages/DpiValueEditor.h"
 #include "pages/KivoLabel.h"
 #include "pages/KivoTwoBarSlider.h"
 #include "widgets/PageGeometry.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QSlider>
 
 KivoSingleDPI::KivoSingleDPI(quint8 iIndex, QWidget* parent)
     : QWidget(parent), m_iIndex(iIndex), m_On(AppPaths::skinDir() + "/DPI-ON.png"),
@@ -27,6 +29,12 @@ KivoSingleDPI::KivoSingleDPI(quint8 iIndex, QWidget* parent)
     m_pLinkBox->setObjectName("linkBox");
     m_pUsedBox = new QCheckBox(this);
     m_pUsedBox->setObjectName("usedBox");
+    m_pXTag = new QLabel(QStringLiteral("X"), this);
+    m_pXTag->setObjectName("xTag");
+    m_pYTag = new QLabel(QStringLiteral("Y"), this);
+    m_pYTag->setObjectName("yTag");
+    for (QLabel* tag : {m_pXTag, m_pYTag})
+        tag->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_pXLabel = makeLabel("xLabel");
     m_pYLabel = makeLabel("yLabel");
     m_pDpiLabel = makeLabel("dpiLabel");
@@ -39,6 +47,8 @@ KivoSingleDPI::KivoSingleDPI(quint8 iIndex, QWidget* parent)
     setSelected(false, QColor());
     showValues();
     retranslate();
+    placeSliders();
+    showUsed();
 }
 
 KivoLabel* KivoSingleDPI::makeLabel(const char* name)
@@ -46,6 +56,8 @@ KivoLabel* KivoSingleDPI::makeLabel(const char* name)
     auto* label = new KivoLabel(this);
     label->setObjectName(name);
     connect(label, &KivoLabel::EnterSignal, this, &KivoSingleDPI::slotLabelClick);
+    if (qstrcmp(name, "title") != 0)
+        connect(label, &KivoLabel::EditSignal, this, &KivoSingleDPI::editValue);
     return label;
 }
 
@@ -61,6 +73,44 @@ void KivoSingleDPI::configure(int iSensor, const DpiSensorRange* range)
     showValues();
 }
 
+int KivoSingleDPI::stepForDpi(int iDpi, int iSensor, int iMinStep, int iMaxStep)
+{
+    // The sensors' tables are not all linear: the nearest is looked for among the steps.
+    int best = iMinStep;
+    int bestDistance = INT_MAX;
+    for (int step = iMinStep; step <= iMaxStep; ++step) {
+        const int distance = qAbs(ProfileRules::dpiOfStep(quint32(qMax(0, step)), iSensor) - iDpi);
+        if (distance < bestDistance) {
+            best = step;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+void KivoSingleDPI::setTypedDpi(const KivoLabel* label, int iDpi)
+{
+    const QSlider* bar = m_pSlider->xSlider();
+    const int step = stepForDpi(iDpi, m_iSensor, bar->minimum(), bar->maximum());
+    const bool both = m_iLink == 1 || label == m_pDpiLabel;
+    const int x = both || label == m_pXLabel ? step : int(m_iX);
+    const int y = both || label == m_pYLabel ? step : int(m_iY);
+    m_pSlider->setValues(x, y);
+    onSliderChanged(x, y);
+}
+
+void KivoSingleDPI::editValue(KivoLabel* label)
+{
+    if (m_iUsed == 0)
+        return;
+    const int shown = ProfileRules::dpiOfStep(label == m_pXLabel ? m_iX : m_iY, m_iSensor);
+    const QSlider* bar = m_pSlider->xSlider();
+    auto* editor = new DpiValueEditor(
+        label, shown, ProfileRules::dpiOfStep(quint32(qMax(0, bar->maximum())), m_iSensor));
+    connect(editor, &DpiValueEditor::valueEntered, this,
+            [this, label](int iDpi) { setTypedDpi(label, iDpi); });
+}
+
 void KivoSingleDPI::setLink(quint8 iLink)
 {
     m_iLink = iLink;
@@ -68,6 +118,7 @@ void KivoSingleDPI::setLink(quint8 iLink)
     m_pLinkBox->setChecked(iLink == 1);
     // Loaded as it is: a linked level whose X and Y differ keeps both until the user moves it.
     m_pSlider->setLink(iLink == 1);
+    placeSliders();
 }
 
 void KivoSingleDPI::setSteps(quint32 iX, quint32 iY)
@@ -83,6 +134,7 @@ void KivoSingleDPI::setUsed(quint8 iUsed)
     m_iUsed = iUsed;
     const QSignalBlocker block(m_pUsedBox);
     m_pUsedBox->setChecked(iUsed != 0);
+    showUsed();
 }
 
 void KivoSingleDPI::setSelected(bool bSelected, const QColor& accent)
@@ -101,20 +153,50 @@ void KivoSingleDPI::retranslate()
 {
     m_pTitle->setText(tr("DPI") + QString::asprintf(" %d", m_iIndex + 1));
     m_pLinkBox->setText(tr("Link XY"));
+    m_pUsedBox->setText(tr("Use"));
+    m_pUsedBox->setToolTip(tr("Use this DPI level"));
+    for (KivoLabel* value : {m_pXLabel, m_pYLabel, m_pDpiLabel})
+        value->setToolTip(tr("Double-click to type the value"));
     showValues();
 }
 
 void KivoSingleDPI::layout(double dScale)
 {
-    m_pTitle->setGeometry(PageGeometry::rect(22, 2, 54, 20, dScale));
-    m_pXLabel->setGeometry(PageGeometry::rect(78, 2, 70, 20, dScale));
-    m_pYLabel->setGeometry(PageGeometry::rect(148, 2, 70, 20, dScale));
-    m_pDpiLabel->setGeometry(PageGeometry::rect(218, 2, 84, 20, dScale));
-    m_pLinkBox->setGeometry(PageGeometry::rect(302, 2, 68, 20, dScale));
-    m_pUsedBox->setGeometry(PageGeometry::rect(370, 2, 18, 20, dScale));
-    m_pMin->setGeometry(PageGeometry::rect(2, 22, 44, 30, dScale));
-    m_pSlider->setGeometry(PageGeometry::rect(50, 22, 286, 30, dScale));
+    m_dScale = dScale;
+    m_pTitle->setGeometry(PageGeometry::rect(22, 2, 44, 20, dScale));
+    m_pXLabel->setGeometry(PageGeometry::rect(66, 2, 60, 20, dScale));
+    m_pYLabel->setGeometry(PageGeometry::rect(126, 2, 60, 20, dScale));
+    m_pDpiLabel->setGeometry(PageGeometry::rect(186, 2, 78, 20, dScale));
+    m_pLinkBox->setGeometry(PageGeometry::rect(264, 2, 73, 20, dScale));
+    m_pUsedBox->setGeometry(PageGeometry::rect(337, 2, 53, 20, dScale));
     m_pMax->setGeometry(PageGeometry::rect(340, 22, 48, 30, dScale));
+    m_pSlider->setScale(dScale);
+    placeSliders();
+}
+
+void KivoSingleDPI::placeSliders()
+{
+    const bool linked = m_iLink == 1;
+    m_pMin->setVisible(linked);
+    m_pXTag->setVisible(!linked);
+    m_pYTag->setVisible(!linked);
+    m_pMin->setGeometry(PageGeometry::rect(2, 22, 44, 30, m_dScale));
+    // Apart, X and Y get a line each below the values, named at their left.
+    m_pXTag->setGeometry(PageGeometry::rect(2, 22, 40, 17, m_dScale));
+    m_pYTag->setGeometry(PageGeometry::rect(2, 39, 40, 17, m_dScale));
+    m_pSlider->setGeometry(linked ? PageGeometry::rect(50, 22, 286, 30, m_dScale)
+                                  : PageGeometry::rect(50, 22, 286, 34, m_dScale));
+}
+
+void KivoSingleDPI::showUsed()
+{
+    const bool used = m_iUsed != 0;
+    for (QWidget* part : {static_cast<QWidget*>(m_pSlider), static_cast<QWidget*>(m_pLinkBox),
+                          static_cast<QWidget*>(m_pXLabel), static_cast<QWidget*>(m_pYLabel),
+                          static_cast<QWidget*>(m_pDpiLabel), static_cast<QWidget*>(m_pMin),
+                          static_cast<QWidget*>(m_pMax), static_cast<QWidget*>(m_pXTag),
+                          static_cast<QWidget*>(m_pYTag)})
+        part->setEnabled(used);
 }
 
 void KivoSingleDPI::onStateChanged(int state)
@@ -122,6 +204,7 @@ void KivoSingleDPI::onStateChanged(int state)
     if (sender() == m_pLinkBox) {
         m_iLink = state == Qt::Checked ? 1 : 0;
         m_pSlider->setLink(m_iLink == 1);
+        placeSliders();
         emit LinkSignal(m_iLink, m_iIndex);
         // The single slider stands for one value: linking gives Y the value of X, so that what
         // the row shows is what Apply sends.
@@ -132,6 +215,7 @@ void KivoSingleDPI::onStateChanged(int state)
         }
     } else if (sender() == m_pUsedBox) {
         m_iUsed = state == Qt::Checked ? 1 : 0;
+        showUsed();
         emit EnableSignal(m_iUsed, m_iIndex);
     }
 }

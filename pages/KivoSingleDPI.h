@@ -22,6 +22,14 @@ public:
     // The sensor the values are shown for, and its range; without a range the row keeps the
     // range and labels it was built with.
     void configure(int iSensor, const DpiSensorRange* range);
+    // The step within [iMinStep, iMaxStep] whose DPI on `iSensor` is nearest `iDpi` (the lower
+    // one of two as near).
+    static int stepForDpi(int iDpi, int iSensor, int iMinStep, int iMaxStep);
+    // A value typed for the X, Y or DPI label (the DPI label stands for both), brought to the
+    // nearest step of the range and reported as a slider move would be.
+    void setTypedDpi(const KivoLabel* label, int iDpi);
+    // Opens a field over the X, Y or DPI label to type its value.
+    void editValue(KivoLabel* label);
     // Loaded values: nothing is reported.
     void setLink(quint8 iLink);
     void setSteps(quint32 iX, quint32 iY);
@@ -65,6 +73,10 @@ protected:
 private:
     KivoLabel* makeLabel(const char* name);
     void showValues();
+    // Places the sliders for the link state: one, or X and Y each on its own line.
+    void placeSliders();
+    // An unused level is drawn dimmed; only its used box stays live.
+    void showUsed();
 
     int m_iSensor = 0;
     quint32 m_iX = 0;
@@ -73,6 +85,7 @@ private:
     quint8 m_iLink = 0;
     quint8 m_iUsed = 0;
     bool m_bSelected = false;
+    double m_dScale = 1.0;
     QPalette m_StandardPalette;
 
     KivoLabel* m_pTitle;
@@ -81,6 +94,8 @@ private:
     KivoTwoBarSlider* m_pSlider;
     QCheckBox* m_pLinkBox;
     QCheckBox* m_pUsedBox;
+    QLabel* m_pXTag;
+    QLabel* m_pYTag;
     KivoLabel* m_pXLabel;
     KivoLabel* m_pYLabel;
     KivoLabel* m_pDpiLabel;

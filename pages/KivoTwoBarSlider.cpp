@@ -52,6 +52,18 @@ void KivoTwoBarSlider::setLink(bool bLink)
     showPositions();
 }
 
+void KivoTwoBarSlider::setScale(double dScale)
+{
+    const auto px = [dScale](double v) { return QString::number(qRound(v * dScale)) + "px"; };
+    const QString compact =
+        QStringLiteral("QSlider { min-height: 0px; }"
+                       "QSlider::groove:horizontal { height: %1; }"
+                       "QSlider::handle:horizontal { width: %2; margin: -%3 0; }")
+            .arg(px(4), px(12), px(4));
+    m_pX->setStyleSheet(compact);
+    m_pY->setStyleSheet(compact);
+}
+
 void KivoTwoBarSlider::setValues(int iX, int iY)
 {
     m_iX = iX;

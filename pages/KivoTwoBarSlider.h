@@ -16,6 +16,8 @@ public:
     void setRange(int iMin, int iMax);
     // Link mode shows the single slider, which stands at X and moves X and Y together.
     void setLink(bool bLink);
+    // The X and Y sliders share the height of one: their handles are made to fit half of it.
+    void setScale(double dScale);
     // Values as loaded: nothing is reported.
     void setValues(int iX, int iY);
     int xValue() const { return m_iX; }

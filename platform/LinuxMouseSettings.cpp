@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QMap>
 #include <QStandardPaths>
 
 namespace {
@@ -28,6 +29,23 @@ bool names(const QString& entry, const char* desktop)
     // some name it as a suffix ("zorin-GNOME").
     return entry.compare(d, Qt::CaseInsensitive) == 0 ||
            entry.endsWith("-" + d, Qt::CaseInsensitive);
+}
+
+// "GNOME (gnome-control-center), KDE (kcmshell6, …), …", in the order of kCandidates.
+QString knownPrograms()
+{
+    QStringList desktops;
+    QMap<QString, QStringList> programs;
+    for (const Candidate& candidate : kCandidates) {
+        const QString desktop = QString::fromLatin1(candidate.desktop);
+        if (!desktops.contains(desktop))
+            desktops << desktop;
+        programs[desktop] << QString::fromLatin1(candidate.program);
+    }
+    QStringList parts;
+    for (const QString& desktop : desktops)
+        parts << QStringLiteral("%1 (%2)").arg(desktop, programs[desktop].join(", "));
+    return parts.join(", ");
 }
 } // namespace
 
@@ -59,10 +77,14 @@ LinuxMouseSettings::Command LinuxMouseSettings::choose(const QProcessEnvironment
             missing << QString::fromLatin1(candidate.program);
         }
     }
+    // The user has to be able to tell what to install or set: the known desktops by name.
+    const QString known = knownPrograms();
     if (desktops.isEmpty())
-        command.reason = QStringLiteral("no desktop named in XDG_CURRENT_DESKTOP");
+        command.reason =
+            QStringLiteral("XDG_CURRENT_DESKTOP names no desktop; known: %1").arg(known);
     else if (missing.isEmpty())
-        command.reason = QStringLiteral("no mouse settings known for desktop '%1'").arg(current);
+        command.reason = QStringLiteral("no mouse settings known for desktop '%1'; known: %2")
+                             .arg(current, known);
     else
         command.reason = QStringLiteral("not found on PATH: %1").arg(missing.join(", "));
     return command;
@@ -74,5 +96,8 @@ bool LinuxMouseSettings::open()
         qDebug().noquote() << "mouse settings: none to open," << m_Command.reason;
         return false;
     }
-    return m_Launcher.startDetached(m_Command.program, m_Command.args);
+    if (m_Launcher.startDetached(m_Command.program, m_Command.args))
+        return true;
+    m_Command.reason = QStringLiteral("%1 could not be started").arg(m_Command.program);
+    return false;
 }

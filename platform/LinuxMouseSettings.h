@@ -27,6 +27,7 @@ public:
     const Command& command() const { return m_Command; }
 
     bool open() override;
+    QString reason() const override { return m_Command.reason; }
 
 private:
     ProgramLauncher& m_Launcher;

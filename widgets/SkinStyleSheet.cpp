@@ -120,7 +120,9 @@ QString SkinStyleSheet::pages(double dScale, const QColor& accent)
             .arg(accent.name());
     // A control that cannot be used now reads as such.
     sheet += QStringLiteral("QLineEdit:disabled, QSpinBox:disabled, QCheckBox:disabled, "
-                            "QRadioButton:disabled { color: #5a626d; }\n");
+                            "QRadioButton:disabled, QLabel:disabled { color: #5a626d; }\n");
+    sheet += QStringLiteral("QSlider::sub-page:horizontal:disabled { border-image: none; "
+                            "background: #3b414a; }\n");
     return sheet;
 }
 
@@ -186,6 +188,28 @@ QString SkinStyleSheet::dialogs(double dScale, const QColor& accent)
                             "#ffffff; }\n")
                  .arg(px(12), px(6), px(1), accent.name());
     return sheet + menus(dScale, accent);
+}
+
+QString SkinStyleSheet::fileDialogs(double dScale)
+{
+    const QColor mark = accent();
+    const auto px = [dScale](double v) { return scaledPx(v, dScale); };
+    QString sheet = pages(dScale, mark) + lists(dScale, mark);
+    sheet +=
+        QStringLiteral("QFileDialog { background: #16191e; color: #d6dbe2; font-size: %1; }\n"
+                       "QFileDialog QWidget { font-size: %1; }\n"
+                       "QFileDialog QTreeView, QFileDialog QListView { color: #d6dbe2; background: "
+                       "#111418; border: 1px solid #3b414a; selection-background-color: %2;"
+                       " selection-color: %3; }\n"
+                       "QFileDialog QPushButton, QFileDialog QToolButton { color: #e8ebef;"
+                       " background: #23272e; border: 1px solid #3b414a; padding: %4 %5; }\n"
+                       "QFileDialog QPushButton:hover, QFileDialog QToolButton:hover,"
+                       " QFileDialog QPushButton:focus { border-color: %2; }\n"
+                       "QFileDialog QPushButton:disabled { color: #5a626d; }\n"
+                       "QFileDialog QComboBox { min-height: %6; }\n"
+                       "QFileDialog QLineEdit { min-height: %6; }\n")
+            .arg(px(13), mark.name(), ColourContrast::textOn(mark).name(), px(3), px(10), px(22));
+    return sheet + menus(dScale, mark);
 }
 
 QString SkinStyleSheet::menus(double dScale, const QColor& accent)

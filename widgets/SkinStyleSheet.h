@@ -25,6 +25,9 @@ public:
     static QString dialogs(double dScale, const QColor& accent);
     static QString dialogs(double dScale);
     static QString menus(double dScale, const QColor& accent);
+    // Qt's own file dialog in the skin: the rules of pages() and lists() for every view, button,
+    // field and list it is built from, with the type size of the UI scale.
+    static QString fileDialogs(double dScale);
 
     static QString popups(const QColor& accent);
     // Adds the pop-up rules to the application's style sheet (replacing an earlier install).

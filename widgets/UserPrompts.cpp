@@ -2,6 +2,7 @@
 
 #include "model/AppSettings.h"
 #include "widgets/KivoMessageBox.h"
+#include "widgets/SkinFileDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,22 +30,31 @@ protected:
     QString askOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter) override
     {
-        return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+        SkinFileDialog dialog(parent, caption, dir, filter, scale());
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        return dialog.run().value(0);
     }
     QString askSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter) override
     {
-        return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+        SkinFileDialog dialog(parent, caption, dir, filter, scale());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        return dialog.run().value(0);
     }
     QStringList askOpenFileNames(QWidget* parent, const QString& caption, const QString& dir,
                                  const QString& filter) override
     {
-        return QFileDialog::getOpenFileNames(parent, caption, dir, filter);
+        SkinFileDialog dialog(parent, caption, dir, filter, scale());
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+        return dialog.run();
     }
     QString askExistingDirectory(QWidget* parent, const QString& caption,
                                  const QString& dir) override
     {
-        return QFileDialog::getExistingDirectory(parent, caption, dir);
+        SkinFileDialog dialog(parent, caption, dir, QString(), scale());
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        return dialog.run().value(0);
     }
 };
 

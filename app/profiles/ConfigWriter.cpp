@@ -1,5 +1,6 @@
 #include "app/profiles/ConfigWriter.h"
 
+#include "device/CommandTransport.h"
 #include "device/KivoProcessThread.h"
 #include "device/ProfileSelectThread.h"
 #include "widgets/KivoProcessDialog.h"
@@ -11,6 +12,11 @@
 QString ConfigWriter::failureText()
 {
     return QCoreApplication::translate("MousecfgWidget", "Send data failed, please try again.");
+}
+
+QString ConfigWriter::noMouseText()
+{
+    return tr("No mouse is connected.");
 }
 
 QString ConfigWriter::refusalText2()
@@ -58,7 +64,8 @@ ConfigWriter::Outcome ConfigWriter::write(QWidget* parent, PollingControl* polli
         return outcome;
     }
     // The edits may be sent but not kept: the user has to know before closing the window.
-    if (thread.saveFailed()) {
+    outcome.bSaveFailed = thread.saveFailed();
+    if (outcome.bSaveFailed) {
         UserPrompts::notice(
             parent, QCoreApplication::translate("MousecfgWidget", "Warning"),
             tr("Could not save %1: %2").arg(thread.saveFailureFile(), thread.saveFailureReason()));
@@ -67,8 +74,15 @@ ConfigWriter::Outcome ConfigWriter::write(QWidget* parent, PollingControl* polli
     // only pretend to offer a choice.
     if (outcome.bAccepted && outcome.iResult != 0) {
         qDebug("write failed: result %d", outcome.iResult);
-        UserPrompts::notice(parent, QCoreApplication::translate("MousecfgWidget", "Warning"),
-                            failureText());
+        // Trying again does not help while nothing is plugged in; the edits were saved first.
+        if (outcome.iResult == CommandTransport::NoDevice)
+            UserPrompts::notice(parent, QCoreApplication::translate("MousecfgWidget", "Warning"),
+                                noMouseText(),
+                                tr("The settings are saved and go to the mouse with the next "
+                                   "Apply once it is connected."));
+        else
+            UserPrompts::notice(parent, QCoreApplication::translate("MousecfgWidget", "Warning"),
+                                failureText());
         qDebug("write failure told");
     }
     return outcome;

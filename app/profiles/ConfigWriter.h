@@ -19,10 +19,11 @@ class ConfigWriter
 public:
     struct Outcome
     {
-        quint8 iResult = 0;     // 0: written
-        int iMask = 0;          // change mask the writer used (15: everything)
-        bool bAccepted = false; // the busy dialog ended with 1
-        QString refusal;        // why the guard refused the write; nothing was sent then
+        quint8 iResult = 0;       // 0: written
+        int iMask = 0;            // change mask the writer used (15: everything)
+        bool bAccepted = false;   // the busy dialog ended with 1
+        QString refusal;          // why the guard refused the write; nothing was sent then
+        bool bSaveFailed = false; // the files could not all be saved
     };
 
     // `polling` is handed to the writer, which keeps battery polling off the control interface
@@ -34,5 +35,6 @@ public:
     static quint8 selectProfile(QWidget* parent, PollingControl* polling, int iSlot);
 
     static QString failureText();  // "Send data failed, please try again."
+    static QString noMouseText();  // "No mouse is connected."
     static QString refusalText2(); // the second line under a refusal
 };

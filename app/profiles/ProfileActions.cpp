@@ -63,9 +63,10 @@ bool ProfileActions::exportProfile()
 {
     const QString target = UserPrompts::saveFileName(m_pWindow, tr(kSaveProfileCaption), QString(),
                                                      tr(kProfileFilter));
-    if (target.isEmpty())
+    if (target.isEmpty() || !carryOut(m_Manager.exportProfile(target)))
         return false;
-    return carryOut(m_Manager.exportProfile(target));
+    emit savedTo(target);
+    return true;
 }
 
 bool ProfileActions::importProfile()
@@ -90,9 +91,10 @@ bool ProfileActions::saveConfiguration()
 {
     const QString path =
         UserPrompts::saveFileName(m_pWindow, tr(kSaveConfigCaption), QString(), tr(kConfigFilter));
-    if (path.isEmpty())
+    if (path.isEmpty() || !carryOut(m_Manager.saveConfiguration(path)))
         return false;
-    return carryOut(m_Manager.saveConfiguration(path));
+    emit savedTo(path);
+    return true;
 }
 
 bool ProfileActions::carryOut(const ProfileOutcome& outcome, quint8* pDeviceResult)

@@ -80,6 +80,8 @@ signals:
     void profileNameChanged(const QString& name);
     // Start the writer with the busy dialog and report its failure.
     void writeConfiguration(bool bFullWrite);
+    // An export or SAVE wrote `path`.
+    void savedTo(const QString& path);
 
 private:
     bool carryOut(const ProfileOutcome& outcome, quint8* pDeviceResult = nullptr);

@@ -19,4 +19,6 @@ struct MousecfgServices
     bool bFollowDeviceChanges = true;
     // Whether the desktop shows a tray; empty: ask the desktop.
     std::function<bool()> trayAvailable;
+    // The UI scale; 0: the largest step the screen's DPI asks for that fits the screen.
+    double dScale = 0;
 };

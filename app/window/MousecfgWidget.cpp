@@ -48,7 +48,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     QApplication::setQuitOnLastWindowClosed(false);
 
     // 2. and 3. Scale, then the skin images for it; size, place and shape.
-    m_dScale = WindowScale::apply(this, m_Background);
+    m_dScale = WindowScale::apply(this, m_Background, services.dScale);
 
     // 4. Device arrival and removal.
     setUpDeviceNotifications();
@@ -189,6 +189,8 @@ void MousecfgWidget::connectProfileActions()
             &QLineEdit::setText);
     connect(actions, &ProfileActions::writeConfiguration, this,
             [this](bool bFullWrite) { m_pCommands->write(bFullWrite); });
+    connect(actions, &ProfileActions::savedTo, this,
+            [this](const QString& path) { m_pCommands->onSaved(path); });
     actions->setDeviceSelect([this](int iSlot) { return m_pCommands->selectSlot(iSlot); });
 }
 
@@ -264,7 +266,12 @@ void MousecfgWidget::retranslateUi()
 void MousecfgWidget::applyFonts()
 {
     // A translated label tells which script the language needs.
-    setFont(LanguageFont::resolve(AppSettings::currentFont(m_dScale), tr("Warning")));
+    // Under the application's style sheet a control keeps the font it had when first styled,
+    // the desktop's: the font goes to the application, and the sheet is set again to restyle.
+    const QFont font = LanguageFont::resolve(AppSettings::currentFont(m_dScale), tr("Warning"));
+    QApplication::setFont(font);
+    setFont(font);
+    SkinStyleSheet::installPopups(m_Accent);
     m_pBattery->setFontScale(m_dScale);
     m_pLanguage->fillMenu(m_pControls->languageMenu());
 }

@@ -1,6 +1,7 @@
 #include "app/window/WindowCommands.h"
 
 #include "app/selection/DeviceSelection.h"
+#include "app/window/ConfirmationNote.h"
 #include "app/window/FirmwareUpdater.h"
 #include "app/window/WindowPages.h"
 #include "app/window/WindowServices.h"
@@ -12,15 +13,19 @@
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
 #include "pages/DpiTabPages.h"
+#include "widgets/UserPrompts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QWidget>
 
 WindowCommands::WindowCommands(QWidget* window, DeviceSelection* selection, BatteryPoller* poller,
                                WindowPages* pages, const WindowServices& services)
     : QObject(window), m_pWindow(window), m_pSelection(selection), m_pPoller(poller),
-      m_pPages(pages), m_Services(services)
+      m_pPages(pages), m_Services(services),
+      m_pNote(new ConfirmationNote(window, AppSettings::accentColor(AppSettings::accentColorId())))
 {
+    m_pNote->layout(UserPrompts::scale());
 }
 
 ConfigWriter::Outcome WindowCommands::write(bool bFullWrite)
@@ -50,7 +55,16 @@ void WindowCommands::onApply()
 {
     takePageValues();
     m_pPoller->stopPolling();
-    write();
+    // The busy indicator may pass too quickly to be seen: the user is told it worked.
+    const ConfigWriter::Outcome outcome = write();
+    if (outcome.bAccepted && outcome.iResult == 0 && outcome.refusal.isEmpty() &&
+        !outcome.bSaveFailed)
+        m_pNote->say(tr("Settings applied"));
+}
+
+void WindowCommands::onSaved(const QString& path)
+{
+    m_pNote->say(tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void WindowCommands::onOk()

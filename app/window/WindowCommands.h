@@ -5,6 +5,7 @@
 #include <QObject>
 
 class BatteryPoller;
+class ConfirmationNote;
 class DeviceSelection;
 class QWidget;
 class WindowPages;
@@ -31,6 +32,8 @@ public:
     void onCancel();
     void onClose();
     void onFirmwareUpdate();
+    // A profile or the whole configuration was written to `path`.
+    void onSaved(const QString& path);
 
 signals:
     // Cancel read the active profile back from its file.
@@ -46,4 +49,5 @@ private:
     WindowPages* m_pPages;
     const WindowServices& m_Services;
     ConfigWriter::Outcome m_LastWrite;
+    ConfirmationNote* m_pNote;
 };

@@ -144,6 +144,10 @@
 <context>
     <name>KivoPointSpeed</name>
     <message>
+        <source>No mouse settings of this desktop could be opened.</source>
+        <translation>No mouse settings of this desktop could be opened.</translation>
+    </message>
+    <message>
         <source>Key Response</source>
         <translation>Key Response</translation>
     </message>
@@ -229,6 +233,18 @@
 </context>
 <context>
     <name>KivoSingleDPI</name>
+    <message>
+        <source>Double-click to type the value</source>
+        <translation>Double-click to type the value</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Use this DPI level</source>
+        <translation>Use this DPI level</translation>
+    </message>
     <message>
         <source>DPI</source>
         <translation>DPI</translation>
@@ -1547,6 +1563,28 @@
     <message>
         <source>Still running in the tray: click the icon to bring the window back.</source>
         <translation>Still running in the tray: click the icon to bring the window back.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommands</name>
+    <message>
+        <source>Settings applied</source>
+        <translation>Settings applied</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Saved to %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigWriter</name>
+    <message>
+        <source>No mouse is connected.</source>
+        <translation>No mouse is connected.</translation>
+    </message>
+    <message>
+        <source>The settings are saved and go to the mouse with the next Apply once it is connected.</source>
+        <translation>The settings are saved and go to the mouse with the next Apply once it is connected.</translation>
     </message>
 </context>
 </TS>

@@ -144,6 +144,10 @@
 <context>
     <name>KivoPointSpeed</name>
     <message>
+        <source>No mouse settings of this desktop could be opened.</source>
+        <translation>无法打开此桌面的鼠标设置。</translation>
+    </message>
+    <message>
         <source>Key Response</source>
         <translation>按键响应</translation>
     </message>
@@ -229,6 +233,18 @@
 </context>
 <context>
     <name>KivoSingleDPI</name>
+    <message>
+        <source>Double-click to type the value</source>
+        <translation>双击可输入数值</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Use this DPI level</source>
+        <translation>启用此 DPI 档位</translation>
+    </message>
     <message>
         <source>DPI</source>
         <translation>DPI</translation>
@@ -1545,6 +1561,28 @@
     <message>
         <source>Still running in the tray: click the icon to bring the window back.</source>
         <translation>仍在托盘中运行：点击图标可重新打开窗口。</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommands</name>
+    <message>
+        <source>Settings applied</source>
+        <translation>设置已应用</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已保存到 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigWriter</name>
+    <message>
+        <source>No mouse is connected.</source>
+        <translation>未连接鼠标。</translation>
+    </message>
+    <message>
+        <source>The settings are saved and go to the mouse with the next Apply once it is connected.</source>
+        <translation>设置已保存，连接鼠标后再次点击应用即可写入鼠标。</translation>
     </message>
 </context>
 </TS>

@@ -144,6 +144,10 @@
 <context>
     <name>KivoPointSpeed</name>
     <message>
+        <source>No mouse settings of this desktop could be opened.</source>
+        <translation>無法開啟此桌面的滑鼠設定。</translation>
+    </message>
+    <message>
         <source>Key Response</source>
         <translation>按鍵響應</translation>
     </message>
@@ -229,6 +233,18 @@
 </context>
 <context>
     <name>KivoSingleDPI</name>
+    <message>
+        <source>Double-click to type the value</source>
+        <translation>按兩下可輸入數值</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>啟用</translation>
+    </message>
+    <message>
+        <source>Use this DPI level</source>
+        <translation>啟用此 DPI 檔位</translation>
+    </message>
     <message>
         <source>DPI</source>
         <translation>DPI</translation>
@@ -1545,6 +1561,28 @@
     <message>
         <source>Still running in the tray: click the icon to bring the window back.</source>
         <translation>仍在系統匣中執行：按一下圖示可重新開啟視窗。</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommands</name>
+    <message>
+        <source>Settings applied</source>
+        <translation>設定已套用</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已儲存到 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigWriter</name>
+    <message>
+        <source>No mouse is connected.</source>
+        <translation>未連接滑鼠。</translation>
+    </message>
+    <message>
+        <source>The settings are saved and go to the mouse with the next Apply once it is connected.</source>
+        <translation>設定已儲存，連接滑鼠後再次按下套用即可寫入滑鼠。</translation>
     </message>
 </context>
 </TS>

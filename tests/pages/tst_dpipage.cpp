@@ -1,4 +1,5 @@
 #include "TestAppFolder.h"
+#include "pages/DpiValueEditor.h"
 #include "pages/KivoDPIWindow.h"
 #include "pages/KivoLabel.h"
 #include "pages/KivoSingleDPI.h"
@@ -95,6 +96,54 @@ private slots:
         QVERIFY(page.row(2)->usedBox()->isChecked());
         page.row(3)->usedBox()->click();
         QCOMPARE(page.level(3).used, quint8(1));
+    }
+
+    // A value typed over a label goes to the nearest step within the range (the lower of two as
+    // near), for X, Y or both, and the labels show what will be sent.
+    void typedValue_data()
+    {
+        QTest::addColumn<int>("link");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown"); // steps x y, then the X and Y labels
+        QTest::newRow("X apart") << 0 << "x"
+                                 << "1234"
+                                 << "25 100 X:1250 Y:5000";
+        QTest::newRow("Y apart, a tie") << 0 << "y"
+                                        << "1225"
+                                        << "100 24 X:5000 Y:1200";
+        QTest::newRow("X linked, upper table") << 1 << "x"
+                                               << "20050"
+                                               << "360 360 X:20000 Y:20000";
+        QTest::newRow("DPI, below the range") << 0 << "dpi"
+                                              << "10"
+                                              << "2 2 X:100 Y:100";
+        QTest::newRow("Y, above the range") << 0 << "y"
+                                            << "99999"
+                                            << "100 480 X:5000 Y:32000";
+    }
+    void typedValue()
+    {
+        QFETCH(int, link);
+        QFETCH(QString, label);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        KivoDPIWindow page(nullptr, 1.0, Qt::red);
+        page.load(profile(100, quint8(link)), 3389);
+        KivoSingleDPI* row = page.row(1);
+        row->editValue(label == "x"   ? row->xLabel()
+                       : label == "y" ? row->yLabel()
+                                      : row->dpiLabel());
+        auto* field = row->findChild<DpiValueEditor*>();
+        QVERIFY(field);
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(QString("%1 %2 %3 %4")
+                     .arg(page.level(1).x)
+                     .arg(page.level(1).y)
+                     .arg(row->xLabel()->text(), row->yLabel()->text()),
+                 shown);
     }
 
     void linkAndUnlink()

@@ -25,19 +25,23 @@ private slots:
     {
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<QStringList>("installed");
-        QTest::addColumn<QString>("started"); // program name and arguments; empty: none
+        QTest::addColumn<QString>("started");   // program name and arguments; empty: none
+        QTest::addColumn<QStringList>("named"); // what the reason names when none starts
         const QStringList all{"gnome-control-center", "kcmshell5", "systemsettings",
                               "xfce4-mouse-settings"};
         const QString gnome = "gnome-control-center mouse";
         for (const char* desktop : {"GNOME", "ubuntu:GNOME", "zorin-GNOME"})
-            QTest::newRow(desktop) << desktop << all << gnome;
-        QTest::newRow("KDE") << "KDE" << all << "kcmshell5 kcm_mouse";
-        QTest::newRow("KDE without kcmshell")
-            << "KDE" << QStringList{"systemsettings"} << "systemsettings kcm_mouse";
-        QTest::newRow("XFCE") << "XFCE" << all << "xfce4-mouse-settings";
-        QTest::newRow("GNOME missing") << "GNOME" << QStringList{"kcmshell5"} << QString();
-        QTest::newRow("sway") << "sway" << all << QString();
-        QTest::newRow("unset") << "" << all << QString();
+            QTest::newRow(desktop) << desktop << all << gnome << QStringList();
+        QTest::newRow("KDE") << "KDE" << all << "kcmshell5 kcm_mouse" << QStringList();
+        QTest::newRow("KDE without kcmshell") << "KDE" << QStringList{"systemsettings"}
+                                              << "systemsettings kcm_mouse" << QStringList();
+        QTest::newRow("XFCE") << "XFCE" << all << "xfce4-mouse-settings" << QStringList();
+        QTest::newRow("GNOME missing") << "GNOME" << QStringList{"kcmshell5"} << QString()
+                                       << QStringList{"gnome-control-center"};
+        QTest::newRow("sway") << "sway" << all << QString()
+                              << QStringList{"'sway'", "GNOME (gnome-control-center)"};
+        QTest::newRow("unset") << "" << all << QString()
+                               << QStringList{"XDG_CURRENT_DESKTOP", "XFCE (xfce4-mouse-settings)"};
     }
 
     void choose()
@@ -45,6 +49,7 @@ private slots:
         QFETCH(QString, desktop);
         QFETCH(QStringList, installed);
         QFETCH(QString, started);
+        QFETCH(QStringList, named);
         QTemporaryDir bin;
         for (const QString& name : installed) {
             QFile program(bin.path() + "/" + name);
@@ -62,6 +67,8 @@ private slots:
         RecordingLauncher launcher;
         LinuxMouseSettings settings(launcher, env);
         QCOMPARE(settings.open(), !started.isEmpty());
+        for (const QString& name : named)
+            QVERIFY2(settings.reason().contains(name), qPrintable(settings.reason()));
         if (started.isEmpty())
             QVERIFY(launcher.m_Started.isEmpty());
         else

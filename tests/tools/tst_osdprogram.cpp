@@ -1,5 +1,7 @@
 #include "platform/OsdClient.h"
 #include "platform/OsdMessage.h"
+#include "widgets/ColourContrast.h"
+#include "widgets/OsdPalette.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -56,6 +58,34 @@ private slots:
         ::chmod(QFile::encodeName(m_RuntimeDir.path()).constData(), 0700);
         m_Program = QCoreApplication::applicationDirPath() + "/../bin/mouse-osd";
         QVERIFY2(QFileInfo(m_Program).isExecutable(), "mouse-osd is built with the tools");
+    }
+
+    // The text reads on the panel whatever desktop shows through it; the frame keeps the accent,
+    // and an accent that reads already is the text colour as it is.
+    void textReadsOnThePanel_data()
+    {
+        QTest::addColumn<QColor>("accent");
+        QTest::addColumn<bool>("readsAsItIs");
+        QTest::newRow("skin blue") << QColor(0, 0, 255) << false;
+        QTest::newRow("dark red") << QColor(120, 0, 0) << false;
+        QTest::newRow("black") << QColor(Qt::black) << false;
+        QTest::newRow("mid grey") << QColor(128, 128, 128) << false;
+        QTest::newRow("yellow") << QColor(255, 255, 0) << true;
+        QTest::newRow("white") << QColor(Qt::white) << true;
+    }
+    void textReadsOnThePanel()
+    {
+        QFETCH(QColor, accent);
+        QFETCH(bool, readsAsItIs);
+        const QColor text = OsdPalette::text(accent);
+        for (const QColor behind : {QColor(Qt::white), QColor(Qt::black), QColor(Qt::blue)})
+            QVERIFY2(ColourContrast::ratio(text, OsdPalette::panelOver(behind)) >=
+                         ColourContrast::kReadable,
+                     qPrintable(text.name() + " over " + behind.name()));
+        QCOMPARE(OsdPalette::frame(accent), accent);
+        QCOMPARE(text == accent, readsAsItIs);
+        if (accent.hsvHue() >= 0)
+            QVERIFY(qAbs(text.hsvHue() - accent.hsvHue()) <= 2);
     }
 
     void showsWhatItIsSentAndStaysRunning()

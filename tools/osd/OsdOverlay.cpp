@@ -1,5 +1,7 @@
 #include "OsdOverlay.h"
 
+#include "widgets/OsdPalette.h"
+
 #include <QCursor>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -79,11 +81,11 @@ void OsdOverlay::paintEvent(QPaintEvent*)
         QRectF(rect()).adjusted(kFrame / 2.0, kFrame / 2.0, -kFrame / 2.0, -kFrame / 2.0);
     QPainterPath path;
     path.addRoundedRect(panel, kRadius, kRadius);
-    painter.fillPath(path, QColor(20, 20, 24, 225));
-    painter.setPen(QPen(m_Accent, kFrame));
+    painter.fillPath(path, OsdPalette::panel());
+    painter.setPen(QPen(OsdPalette::frame(m_Accent), kFrame));
     painter.drawPath(path);
 
-    painter.setPen(m_Accent.lightness() < 110 ? m_Accent.lighter(180) : m_Accent);
+    painter.setPen(OsdPalette::text(m_Accent));
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, m_Shown);
 }
