@@ -18,6 +18,8 @@ public:
     static constexpr unsigned long kRoundPauseMs = 10;
     static constexpr unsigned long kQueryPauseMs = 100;
     static constexpr int kLastListeningRound = 45;
+    // The profile argument of a status that carries none; no slot has this number.
+    static constexpr quint8 kNoProfile = 0xFF;
 
     KivoGetBatteryThread() = default;
 
