@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
+#include <functional>
+
 class DeviceSelection;
 class QAction;
 class QMenu;
@@ -22,6 +24,8 @@ public:
     // The tool tip now; the icon and showing it once the window is up.
     void show();
     void retranslate();
+    // Asked before the window quits or goes to the tray; false keeps it as it is.
+    void setLeaveCheck(const std::function<bool()>& check) { m_LeaveCheck = check; }
 
 private slots:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
@@ -33,4 +37,5 @@ private:
     QAction* m_pQuitAction;
     QMenu* m_pMenu;
     QSystemTrayIcon* m_pIcon;
+    std::function<bool()> m_LeaveCheck;
 };

@@ -28,6 +28,8 @@ ConfigWriter::Outcome WindowCommands::write(bool bFullWrite)
     m_pSelection->holdDeviceChanges(true);
     m_LastWrite = ConfigWriter::write(m_pWindow, m_pPoller, bFullWrite);
     m_pSelection->holdDeviceChanges(false);
+    if (m_LastWrite.refusal.isEmpty())
+        emit written();
     return m_LastWrite;
 }
 
@@ -46,11 +48,11 @@ void WindowCommands::takePageValues()
     m_pPages->dpiTab()->takeValues(GlobalRecords::live());
 }
 
-void WindowCommands::onApply()
+bool WindowCommands::onApply()
 {
     takePageValues();
     m_pPoller->stopPolling();
-    write();
+    return write().refusal.isEmpty();
 }
 
 void WindowCommands::onOk()
@@ -73,6 +75,8 @@ void WindowCommands::onCancel()
 
 void WindowCommands::onClose()
 {
+    if (m_LeaveCheck && !m_LeaveCheck())
+        return;
     // Hidden without a tray, the program would live on out of every reach: it ends instead.
     if (DeviceDescription::closeWindow() == 0 && m_Services.hasTray())
         hideToTray();

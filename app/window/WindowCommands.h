@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class BatteryPoller;
 class DeviceSelection;
 class QWidget;
@@ -26,13 +28,18 @@ public:
     // Makes `iSlot` the mouse's active profile; 0 when it was switched.
     quint8 selectSlot(int iSlot);
 
-    void onApply();
+    // False when the write was refused (nothing saved or sent).
+    bool onApply();
     void onOk();
     void onCancel();
     void onClose();
     void onFirmwareUpdate();
+    // Asked before the window hides or quits; false keeps it as it is.
+    void setLeaveCheck(const std::function<bool()>& check) { m_LeaveCheck = check; }
 
 signals:
+    // A write ran (the user's edits are saved and were sent, or sending failed and is told).
+    void written();
     // Cancel read the active profile back from its file.
     void profileReloaded();
 
@@ -46,4 +53,5 @@ private:
     WindowPages* m_pPages;
     const WindowServices& m_Services;
     ConfigWriter::Outcome m_LastWrite;
+    std::function<bool()> m_LeaveCheck;
 };

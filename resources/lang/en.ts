@@ -348,6 +348,18 @@
         <source>Version</source>
         <translation>Version</translation>
     </message>
+    <message>
+        <source>REVERT</source>
+        <translation>REVERT</translation>
+    </message>
+    <message>
+        <source>Changes not applied</source>
+        <translation>Changes not applied</translation>
+    </message>
+    <message>
+        <source>RENAME</source>
+        <translation>RENAME</translation>
+    </message>
 </context>
 <context>
     <name>MouseDialog</name>
@@ -417,6 +429,10 @@
     <message>
         <source>Please check that the tool is installed completely.</source>
         <translation>Please check that the tool is installed completely.</translation>
+    </message>
+    <message>
+        <source>%1 - changes not applied</source>
+        <translation>%1 - changes not applied</translation>
     </message>
 </context>
 <context>
@@ -1197,6 +1213,22 @@
         <source>Macro File(*.MSMACRO)</source>
         <translation>Macro File(*.MSMACRO)</translation>
     </message>
+    <message>
+        <source>The macro %1 has rows that are not saved.</source>
+        <translation>The macro %1 has rows that are not saved.</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>KivoGunsetDialog</name>
@@ -1336,6 +1368,33 @@
     <message>
         <source>Default settings are used for everything that could not be read from it.</source>
         <translation>Default settings are used for everything that could not be read from it.</translation>
+    </message>
+</context>
+<context>
+    <name>UnappliedEdits</name>
+    <message>
+        <source>Unapplied changes</source>
+        <translation>Unapplied changes</translation>
+    </message>
+    <message>
+        <source>The window holds changes that are not applied.</source>
+        <translation>The window holds changes that are not applied.</translation>
+    </message>
+    <message>
+        <source>Apply them to the mouse, or discard them?</source>
+        <translation>Apply them to the mouse, or discard them?</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>
