@@ -30,6 +30,9 @@ bool SlotSelector::choose(int iSlot)
 {
     if (iSlot < 0 || iSlot >= MainControls::kSlotCount)
         return false;
+    // A click checks the clicked button itself; the mark belongs to the current slot, also
+    // while the user is asked.
+    m_pControls->checkSlot(currentSlot());
     bool bDone;
     if (iSlot == currentSlot() && m_pEdits->hasEdits()) {
         // The slot is already there; showing it again would only drop the edits.
@@ -37,7 +40,6 @@ bool SlotSelector::choose(int iSlot)
     } else {
         bDone = replacing([this, iSlot] { return m_pActions->selectSlot(iSlot); });
     }
-    // A click checks the clicked button itself; the mark belongs to the current slot.
     m_pControls->checkSlot(currentSlot());
     return bDone && currentSlot() == iSlot;
 }
