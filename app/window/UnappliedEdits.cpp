@@ -11,6 +11,8 @@
 #include "pages/KivoColorWindow.h"
 #include "widgets/UserPrompts.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QWidget>
 
 namespace {
@@ -44,8 +46,12 @@ UnappliedEdits::UnappliedEdits(QWidget* window, WindowPages* pages)
       m_ProductName(DeviceDescription::productName())
 {
     markAllClean();
+    // Edits come from the user's clicks, keys and wheel: a look shortly after each, and no
+    // wake-ups while nobody works the window.
+    m_Timer.setSingleShot(true);
+    m_Timer.setInterval(kCheckDelayMs);
     connect(&m_Timer, &QTimer::timeout, this, &UnappliedEdits::check);
-    m_Timer.start(kCheckIntervalMs);
+    qApp->installEventFilter(this);
 }
 
 void UnappliedEdits::follow(WindowCommands* commands, ProfileActions* actions,
@@ -131,6 +137,7 @@ void UnappliedEdits::followMouse()
         m_PageShown.Profile[GlobalRecords::live().ProfileID % MouseConfig::kProfileCount];
     applied.dpi = paged.dpi = live.dpi;
     applied.pollrate = paged.pollrate = live.pollrate;
+    check();
 }
 
 void UnappliedEdits::revert()
@@ -140,6 +147,14 @@ void UnappliedEdits::revert()
         macro->runCommand(MacroDialog::Cancel);
     emit reverted();
     check();
+}
+
+bool UnappliedEdits::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease || type == QEvent::Wheel)
+        m_Timer.start();
+    return QObject::eventFilter(watched, event);
 }
 
 void UnappliedEdits::check()

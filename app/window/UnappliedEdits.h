@@ -23,7 +23,7 @@ class UnappliedEdits : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int kCheckIntervalMs = 250;
+    static constexpr int kCheckDelayMs = 100;
 
     UnappliedEdits(QWidget* window, WindowPages* pages);
 
@@ -57,6 +57,9 @@ signals:
     void changed(bool bEdits);
     // The live configuration was put back; the pages have to show it again.
     void reverted();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* m_pWindow;
