@@ -15,7 +15,8 @@ bool KivoGetBatteryThread::isStatusAnswer(const quint8* data)
 
 void KivoGetBatteryThread::reportStatus(const quint8* data)
 {
-    emit RefreshStatus(0, quint8(data[6] & 0x0F), data[7], 0);
+    // The answer names no profile: the window must not take a made-up slot for the mouse's own.
+    emit RefreshStatus(kNoProfile, quint8(data[6] & 0x0F), data[7], 0);
 }
 
 void KivoGetBatteryThread::run()

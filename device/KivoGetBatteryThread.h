@@ -22,6 +22,8 @@ public:
     static constexpr int kQueryIntervalMs = 2910;
     // How long a broken interface is left alone before the handles are looked at again.
     static constexpr int kRetryPauseMs = 500;
+    // The profile argument of a status that carries none; no slot has this number.
+    static constexpr quint8 kNoProfile = 0xFF;
 
     KivoGetBatteryThread() = default;
 

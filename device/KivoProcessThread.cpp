@@ -22,7 +22,7 @@ void KivoProcessThread::run()
 
     // The mouse keeps what it is sent: a profile that leaves it without a click or with a DPI
     // it cannot take would make it unusable until the next good write.
-    m_Refusal = WriteGuard::check(live.Profile[0]);
+    m_Refusal = WriteGuard::check(live.activeProfile());
     if (!m_Refusal.isEmpty()) {
         qDebug() << "write refused:" << m_Refusal;
         m_iResult = kRefused;

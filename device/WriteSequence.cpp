@@ -1,6 +1,8 @@
 #include "device/WriteSequence.h"
 
 #include "device/PollingPause.h"
+#include "device/SlotWrite.h"
+#include "model/DeviceDescription.h"
 #include "model/GlobalRecords.h"
 
 quint8 WriteSequence::run(const MouseConfig& config, int iMask)
@@ -12,7 +14,16 @@ quint8 WriteSequence::run(const MouseConfig& config, int iMask)
     MouseConfig& device = GlobalRecords::deviceCopy();
     device = config;
 
-    quint8 result = DeviceCommands::sendMarker(0);
+    // The current slot goes out where the builders look, to the slot the mouse was just told.
+    const int slot = config.ProfileID % MouseConfig::kProfileCount;
+    quint8 result = 0;
+    if (slot != 0) {
+        SlotWrite::moveToFront(device, slot,
+                               SlotWrite::sharesLighting(DeviceDescription::productName()));
+        result = DeviceCommands::selectProfile(slot);
+    }
+    if (result == 0)
+        result = DeviceCommands::sendMarker(0);
     if (result == 0)
         result = DeviceCommands::sendGeneralSettings(device);
     if (result == 0)

@@ -13,7 +13,8 @@ class WriteSequence
 public:
     explicit WriteSequence(PollingControl* polling = nullptr) : m_pPolling(polling) {}
 
-    // Copies `config` into the device copy and sends every group whatever the change mask says.
+    // Copies `config` into the device copy and sends every group whatever the change mask says,
+    // for the active slot: another slot than the first is selected on the mouse before.
     // Returns the first non-zero transport result, or 0.
     quint8 run(const MouseConfig& config, int iMask);
 

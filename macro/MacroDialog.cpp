@@ -257,8 +257,12 @@ QStringList MacroDialog::checkedMacros() const
 void MacroDialog::itemClicked(const QModelIndex& index)
 {
     const QListWidgetItem* item = m_pMacroList->item(index.row());
-    if (item && item->text() != m_CurrentName)
-        loadMacro(item->text());
+    if (!item || item->text() == m_CurrentName)
+        return;
+    // Rows not saved yet are the user's to keep or drop, not a list click's.
+    if (!m_pFiles->mayLeave(m_CurrentName, m_Rows.isModified(), [this] { saveCurrent(); }))
+        return reloadMacroList(m_CurrentName);
+    loadMacro(item->text());
 }
 
 void MacroDialog::loadMacro(const QString& name)
@@ -414,6 +418,8 @@ void MacroDialog::saveCurrent()
     m_pOptions->fillData(data);
     data.events = m_Rows.rows();
     const bool bSaved = m_pFiles->save(m_CurrentName, data);
+    if (bSaved)
+        m_Rows.markSaved();
     qDebug("macro saved: ok %d, %d rows", int(bSaved), int(data.events.size()));
 }
 

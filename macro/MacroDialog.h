@@ -73,6 +73,8 @@ public:
     QString currentMacro() const { return m_CurrentName; }
     bool isRecording() const { return m_bRecording; }
     bool isKeyEditMode() const { return m_bKeyEdit; }
+    // Rows differ from the macro's file.
+    bool hasUnsavedRows() const { return m_Rows.isModified(); }
     int delayUnit() const { return m_iUnit; }
     QListWidget* macroList() const { return m_pMacroList; }
     MouseCommandTree* commandTree() const { return m_pTree; }

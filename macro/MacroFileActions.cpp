@@ -72,6 +72,19 @@ bool MacroFileActions::save(const QString& name, const MacroFileData& data) cons
     return false;
 }
 
+bool MacroFileActions::mayLeave(const QString& name, bool bModified,
+                                const std::function<void()>& save) const
+{
+    if (!bModified)
+        return true;
+    const int answer = UserPrompts::choice(
+        m_pParent, tr("Warning"), tr("The macro %1 has rows that are not saved.").arg(name),
+        QString(), {tr("SAVE"), tr("Discard"), tr("Cancel")});
+    if (answer == 0)
+        save();
+    return answer != 2;
+}
+
 void MacroFileActions::remove(const QString& name) const
 {
     MacroList::remove(name);

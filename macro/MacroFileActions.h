@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 // The macro page's file work: creating, saving, renaming, deleting, importing and exporting
@@ -25,6 +27,9 @@ public:
     // The new macro's name, or empty after a message.
     QString createNew() const;
     bool save(const QString& name, const MacroFileData& data) const;
+    // Before the page leaves macro `name` whose rows are `bModified`: the user saves them (through
+    // `save`), drops them, or stays. False for staying.
+    bool mayLeave(const QString& name, bool bModified, const std::function<void()>& save) const;
     // Takes the name out of the list and deletes its file.
     void remove(const QString& name) const;
     bool rename(const QString& oldName, const QString& newName) const;

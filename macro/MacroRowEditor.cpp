@@ -12,6 +12,7 @@ const MacroEvent* MacroRowEditor::currentRow() const
 void MacroRowEditor::setRows(const QVector<MacroEvent>& rows)
 {
     m_Rows = rows;
+    m_Saved = rows;
     m_iCurrent = -1;
 }
 

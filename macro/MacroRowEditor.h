@@ -27,7 +27,10 @@ public:
     int current() const { return m_iCurrent; }
     const MacroEvent* currentRow() const;
 
+    // The rows as loaded or saved: edits since then make the list modified.
     void setRows(const QVector<MacroEvent>& rows);
+    bool isModified() const { return m_Rows != m_Saved; }
+    void markSaved() { m_Saved = m_Rows; }
     // Bounded to the list; -1 selects nothing.
     void setCurrent(int iRow);
     // The last row becomes current (after a recorded row was appended).
@@ -50,6 +53,7 @@ private:
     bool moveCurrentTo(int iTarget);
 
     QVector<MacroEvent> m_Rows;
+    QVector<MacroEvent> m_Saved;
     QVector<MacroEvent> m_Clipboard;
     int m_iCurrent = -1;
 };

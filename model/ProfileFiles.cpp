@@ -267,14 +267,17 @@ void ProfileFiles::loadSlotProfile(MouseConfig& config, int slot)
 
 bool ProfileFiles::saveConfiguration(const MouseConfig& config)
 {
-    const QString path = profilePath(config.ProfileNames[0]);
+    // The slot the window shows is the one written to the mouse, so it is the one kept; the
+    // other slots' files hold what they held.
+    const int slot = config.ProfileID % MouseConfig::kProfileCount;
+    const QString path = profilePath(config.ProfileNames[slot]);
     if (path.isEmpty())
         return false;
     const bool configWritten = writeIni(AppPaths::configIni(), [&](SettingsFile& s) {
         writeDeviceWide(s, config);
-        s.setValue(slotNameKey(0), config.ProfileNames[0]);
+        s.setValue(slotNameKey(slot), config.ProfileNames[slot]);
     });
-    return saveProfile(config.Profile[0], path) && configWritten;
+    return saveProfile(config.Profile[slot], path) && configWritten;
 }
 
 bool ProfileFiles::loadProfile(ProfileData& profile, const QString& path)

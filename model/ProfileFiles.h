@@ -33,8 +33,8 @@ public:
     // Config.ini and the button matrix, then the profile of one slot by its name.
     static void loadDeviceWide(MouseConfig& config);
     static void loadSlotProfile(MouseConfig& config, int slot);
-    // The device-wide values, slot 0's name and slot 0's profile file. False when a write failed,
-    // or, with nothing written, when slot 0's name cannot name a file.
+    // The device-wide values, the active slot's name and its profile file. False when a write
+    // failed, or, with nothing written, when the active slot's name cannot name a file.
     static bool saveConfiguration(const MouseConfig& config);
 
     // Keys the file lacks keep the factory profile's values; a missing or unreadable file loads as

@@ -17,7 +17,8 @@ QStringList buttonImages()
 } // namespace
 
 KivoMessageBox::KivoMessageBox(Kind kind, const QString& title, const QString& text,
-                               const QString& text2, QWidget* parent, double dScale)
+                               const QString& text2, QWidget* parent, double dScale,
+                               const QStringList& answers)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_Kind(kind),
       m_dScale(dScale > 0 ? dScale : 1.0)
 {
@@ -45,25 +46,29 @@ KivoMessageBox::KivoMessageBox(Kind kind, const QString& title, const QString& t
     m_pText2->setVisible(!text2.isEmpty());
 
     const QSize buttonSize(px(104), px(28));
-    m_pYes =
-        new KivoPushButton(buttonImages(), kind == Question ? tr("Yes") : tr("OK"), this, m_dScale);
-    m_pYes->setObjectName("yes");
-    m_pYes->setFixedSize(buttonSize);
+    const bool bChoice = kind == Choice && answers.size() == 3;
+    const auto makeButton = [&](const QString& text, const char* name) {
+        auto* b = new KivoPushButton(buttonImages(), text, this, m_dScale);
+        b->setObjectName(name);
+        b->setFixedSize(buttonSize);
+        QFont buttonFont = font();
+        buttonFont.setPixelSize(px(13));
+        buttonFont.setBold(true);
+        b->setFont(buttonFont);
+        return b;
+    };
+    m_pYes = makeButton(bChoice ? answers[0] : kind == Notice ? tr("OK") : tr("Yes"), "yes");
     connect(m_pYes, &QPushButton::clicked, this, &QDialog::accept);
-    if (kind == Question) {
-        m_pNo = new KivoPushButton(buttonImages(), tr("No"), this, m_dScale);
-        m_pNo->setObjectName("no");
-        m_pNo->setFixedSize(buttonSize);
+    if (bChoice) {
+        m_pOther = makeButton(answers[1], "other");
+        connect(m_pOther, &QPushButton::clicked, this, [this] { done(2); });
+    }
+    if (kind != Notice) {
+        m_pNo = makeButton(bChoice ? answers[2] : tr("No"), "no");
         connect(m_pNo, &QPushButton::clicked, this, &QDialog::reject);
     }
-    QFont buttonFont = font();
-    buttonFont.setPixelSize(px(13));
-    buttonFont.setBold(true);
-    m_pYes->setFont(buttonFont);
-    if (m_pNo)
-        m_pNo->setFont(buttonFont);
 
-    // A stray Enter must not confirm a question: "No" is the default there.
+    // A stray Enter must not confirm a question nor choose: "No" or cancel is the default.
     KivoPushButton* preferred = m_pNo ? m_pNo : m_pYes;
     m_pYes->setAutoDefault(false);
     preferred->setAutoDefault(true);
@@ -74,6 +79,8 @@ KivoMessageBox::KivoMessageBox(Kind kind, const QString& title, const QString& t
     buttons->setSpacing(px(12));
     buttons->addStretch();
     buttons->addWidget(m_pYes);
+    if (m_pOther)
+        buttons->addWidget(m_pOther);
     if (m_pNo)
         buttons->addWidget(m_pNo);
 

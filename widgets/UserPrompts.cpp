@@ -27,6 +27,13 @@ protected:
         KivoMessageBox box(KivoMessageBox::Question, title, text, text2, parent, scale());
         return box.exec() == 1;
     }
+    int askChoice(QWidget* parent, const QString& title, const QString& text, const QString& text2,
+                  const QStringList& answers) override
+    {
+        KivoMessageBox box(KivoMessageBox::Choice, title, text, text2, parent, scale(), answers);
+        const int code = box.exec();
+        return code == 1 ? 0 : code == 2 ? 1 : 2;
+    }
     QString askOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter) override
     {
@@ -111,6 +118,13 @@ bool UserPrompts::question(QWidget* parent, const QString& title, const QString&
                            const QString& text2)
 {
     return current().askQuestion(parent, title, text, text2);
+}
+
+int UserPrompts::choice(QWidget* parent, const QString& title, const QString& text,
+                        const QString& text2, const QStringList& answers)
+{
+    const int answer = current().askChoice(parent, title, text, text2, answers);
+    return answer == 0 || answer == 1 ? answer : 2;
 }
 
 QString UserPrompts::openFileName(QWidget* parent, const QString& caption, const QString& dir,

@@ -18,6 +18,10 @@ public:
     // true for "Yes".
     static bool question(QWidget* parent, const QString& title, const QString& text,
                          const QString& text2 = QString());
+    // Three `answers`, the last of which cancels: gives 0 or 1 for the first two, 2 for the last
+    // and for a box closed without an answer.
+    static int choice(QWidget* parent, const QString& title, const QString& text,
+                      const QString& text2, const QStringList& answers);
     // Empty when the user cancels. An empty `dir` opens the folder last used for the filter's
     // kind of file (its first "*.suffix"), else the user's documents folder; the folder of a
     // chosen file is remembered for the next dialog of that kind.
@@ -50,6 +54,8 @@ protected:
                             const QString& text2) = 0;
     virtual bool askQuestion(QWidget* parent, const QString& title, const QString& text,
                              const QString& text2) = 0;
+    virtual int askChoice(QWidget* parent, const QString& title, const QString& text,
+                          const QString& text2, const QStringList& answers) = 0;
     virtual QString askOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                                     const QString& filter) = 0;
     virtual QString askSaveFileName(QWidget* parent, const QString& caption, const QString& dir,

@@ -113,6 +113,8 @@ bool ProfileActions::carryOut(const ProfileOutcome& outcome, quint8* pDeviceResu
         emit refreshModelParts();
     if (outcome.has(ProfileOutcome::RefreshPages))
         emit refreshPages();
+    if (outcome.has(ProfileOutcome::RefreshPages) && !outcome.has(ProfileOutcome::SelectOnDevice))
+        emit recordsReplaced();
     if (outcome.has(ProfileOutcome::RebuildMenu))
         emit rebuildProfileMenu();
     quint8 selected = 0;

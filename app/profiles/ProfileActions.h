@@ -75,6 +75,9 @@ signals:
     void showFirstPage();
     void refreshModelParts();
     void refreshPages();
+    // Records were read or reset in place of what the pages showed: that is the state the
+    // window starts from again (a slot switch only shows another slot).
+    void recordsReplaced();
     void rebuildProfileMenu();
     void applyPointerSpeed();
     void profileNameChanged(const QString& name);

@@ -5,6 +5,7 @@
 #include "model/AppPaths.h"
 #include "model/AppSettings.h"
 #include "widgets/KivoPushButton.h"
+#include "widgets/SkinStyleSheet.h"
 
 #include <QAction>
 #include <QLabel>
@@ -108,8 +109,7 @@ void MainControls::buildProfileControls()
     static const char* const slotNames[] = {"slotButton1", "slotButton2", "slotButton3",
                                             "slotButton4", "slotButton5"};
     for (int i = 0; i < kSlotCount; ++i) {
-        m_pSlotButtons[i] =
-            actionButton(faces("btnsmall"), slotPlaces[i], SlotAction, slotNames[i]);
+        m_pSlotButtons[i] = actionButton(faces("btn"), slotPlaces[i], SlotAction, slotNames[i]);
         m_pSlotButtons[i]->setCheckable(true);
     }
 
@@ -137,6 +137,30 @@ void MainControls::buildProfileControls()
         actionButton(faces("btn"), MainLayout::ImportButton, ImportAction, "importButton");
     m_pExportButton =
         actionButton(faces("btn"), MainLayout::ExportButton, ExportAction, "exportButton");
+
+    // The operations of the hidden buttons stay within reach from the menu beside the name.
+    auto* rename = new QAction(this);
+    connect(rename, &QAction::triggered, m_pProfileName, [this] {
+        m_pProfileName->setFocus();
+        m_pProfileName->selectAll();
+    });
+    m_Operations << rename;
+    for (KivoPushButton* b : {m_pAddButton, m_pCopyButton, m_pDeleteButton, m_pResetButton,
+                              m_pImportButton, m_pExportButton}) {
+        auto* entry = new QAction(this);
+        connect(entry, &QAction::triggered, b, &QAbstractButton::click);
+        m_Operations << entry;
+    }
+
+    m_pUnapplied = new QLabel(window);
+    m_pUnapplied->setObjectName("unappliedMark");
+    m_pUnapplied->setAlignment(Qt::AlignCenter);
+    m_pUnapplied->setWordWrap(true);
+    m_pUnapplied->hide();
+    m_Places.insert(m_pUnapplied, MainLayout::UnappliedMark);
+    m_pRevertButton =
+        actionButton(faces("btn"), MainLayout::RevertButton, RevertAction, "revertButton");
+    m_pRevertButton->hide();
 }
 
 KivoPushButton* MainControls::button(const QStringList& images, MainLayout::Control place,
@@ -209,6 +233,13 @@ void MainControls::retranslate(const QString& languageName, const QString& versi
     m_pResetButton->setText(tr("RESET"));
     m_pImportButton->setText(tr("IMPORT"));
     m_pExportButton->setText(tr("EXPORT"));
+    m_pRevertButton->setText(tr("REVERT"));
+    m_pUnapplied->setText(QStringLiteral("\u25CF ") + tr("Changes not applied"));
+    m_Operations[0]->setText(tr("RENAME"));
+    const KivoPushButton* operationButtons[] = {m_pAddButton,   m_pCopyButton,   m_pDeleteButton,
+                                                m_pResetButton, m_pImportButton, m_pExportButton};
+    for (int i = 1; i < m_Operations.size(); ++i)
+        m_Operations[i]->setText(operationButtons[i - 1]->text());
     m_pNameLabel->setText(tr("NAME"));
     m_pProfileName->setToolTip(tr("Press Enter To Apply"));
     const QList<QAction*> entries = m_pSlotMenu->actions();
@@ -228,16 +259,36 @@ void MainControls::layout(double dScale, const MainLayout::Flags& flags)
     for (KivoPushButton* b : m_Buttons)
         b->setScale(dScale);
     m_pProfileMenu->setFixedWidth(UiScale::scaled(152, dScale));
+    m_pProfileName->setStyleSheet(SkinStyleSheet::pages(dScale));
+    // In the accent, lightened: the dark panel behind it would swallow a deep blue or red.
+    m_pUnapplied->setStyleSheet(
+        QStringLiteral("color: %1; font-weight: bold; font-size: %2px; background: transparent;")
+            .arg(AppSettings::accentColor(AppSettings::accentColorId()).lighter(160).name())
+            .arg(UiScale::scaled(12, dScale)));
 }
 
 void MainControls::rebuildProfileMenu(const QStringList& names, double dScale)
 {
+    // clear() deletes only the entries the menu made itself: the operations are kept.
+    for (QAction* entry : m_Operations)
+        m_pProfileMenu->removeAction(entry);
     m_pProfileMenu->clear();
     for (const QString& name : names) {
         QAction* entry = m_pProfileMenu->addAction(name);
         connect(entry, &QAction::triggered, this, [this, name] { emit profileChosen(name); });
     }
+    m_pProfileMenu->addSeparator();
+    m_pProfileMenu->addActions(m_Operations);
     m_pProfileMenu->setFixedWidth(UiScale::scaled(152, dScale));
+}
+
+void MainControls::showUnapplied(bool bEdits)
+{
+    m_pUnapplied->setVisible(bEdits);
+    m_pRevertButton->setVisible(bEdits);
+    // The pressed face marks Apply as the next step; it is never a toggle of its own.
+    m_pApplyButton->setCheckable(bEdits);
+    m_pApplyButton->setChecked(bEdits);
 }
 
 void MainControls::checkSlot(int iSlot)

@@ -9,6 +9,7 @@
 
 class KivoPushButton;
 class QLabel;
+class QAction;
 class QLineEdit;
 class QMenu;
 class QWidget;
@@ -45,7 +46,8 @@ public:
         ResetAction,
         ImportAction,
         ExportAction,
-        SlotAction
+        SlotAction,
+        RevertAction
     };
 
     MainControls(QWidget* window, double dScale);
@@ -64,6 +66,9 @@ public:
     void rebuildProfileMenu(const QStringList& names, double dScale);
     // The check mark on the button of slot `iSlot` alone.
     void checkSlot(int iSlot);
+    // The mark of unapplied changes and the revert button shown or hidden; Apply stands out
+    // while there is something to apply.
+    void showUnapplied(bool bEdits);
 
     KivoPushButton* tab(int iPage) const { return m_pTabs[iPage]; }
     QWidget* page(int iPage) const { return m_pPages[iPage]; }
@@ -72,6 +77,8 @@ public:
     KivoPushButton* frontButton() const { return m_pFrontButton; }
     KivoPushButton* sideButton() const { return m_pSideButton; }
     KivoPushButton* applyButton() const { return m_pApplyButton; }
+    KivoPushButton* revertButton() const { return m_pRevertButton; }
+    QLabel* unappliedMark() const { return m_pUnapplied; }
     QLabel* logo() const { return m_pLogo; }
     QLineEdit* profileName() const { return m_pProfileName; }
     QMenu* languageMenu() const { return m_pLanguageMenu; }
@@ -113,6 +120,10 @@ private:
     KivoPushButton* m_pResetButton = nullptr;
     KivoPushButton* m_pImportButton = nullptr;
     KivoPushButton* m_pExportButton = nullptr;
+    KivoPushButton* m_pRevertButton = nullptr;
+    QLabel* m_pUnapplied = nullptr;
+    // The profile menu's operations after the stored profiles: each clicks its button.
+    QList<QAction*> m_Operations;
     QLabel* m_pLogo = nullptr;
     QLabel* m_pVersion = nullptr;
     QLabel* m_pNameLabel = nullptr;

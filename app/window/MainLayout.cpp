@@ -57,6 +57,20 @@ QRect MainLayout::baseRect(Control control, const Flags& flags)
         return QRect(246, 85, 729, 477);
     case ButtonWindowArea:
         return QRect(246, 85, 280, 477);
+    case SlotButton1:
+    case SlotButton2:
+    case SlotButton3:
+    case SlotButton4:
+    case SlotButton5:
+        return QRect(69, 250 + 29 * (control - SlotButton1), 154, 26);
+    case ProfileNameField:
+        return QRect(69, 397, 124, 24);
+    case ProfileMenuButton:
+        return QRect(197, 397, 26, 24);
+    case UnappliedMark:
+        return QRect(69, 427, 154, 36);
+    case RevertButton:
+        return QRect(69, 466, 154, 26);
     default:
         return QRect();
     }

@@ -50,11 +50,9 @@ public:
         // the button assignment window.
         PageArea,
         ButtonWindowArea,
-        // Laid out with zero size.
-        FirmwareUpdateButton,
-        OkButton,
-        CancelButton,
-        ProfileSelectButton,
+        // The profile area under the tabs: the slot buttons, the current slot's name with the
+        // menu of stored profiles and profile operations, the mark of unapplied changes and
+        // the button that reverts them.
         SlotButton1,
         SlotButton2,
         SlotButton3,
@@ -62,6 +60,13 @@ public:
         SlotButton5,
         ProfileNameField,
         ProfileMenuButton,
+        UnappliedMark,
+        RevertButton,
+        // Laid out with zero size.
+        FirmwareUpdateButton,
+        OkButton,
+        CancelButton,
+        ProfileSelectButton,
         NameLabel,
         AddButton,
         CopyButton,

@@ -1,6 +1,7 @@
 #include "app/window/MousecfgWidget.h"
 
 #include "app/profiles/ProfileActions.h"
+#include "app/profiles/SlotSelector.h"
 #include "app/profiles/StartProfiles.h"
 #include "app/selection/DeviceSelection.h"
 #include "app/status/BatteryDisplay.h"
@@ -13,6 +14,7 @@
 #include "app/window/MousePicture.h"
 #include "app/window/PageSwitch.h"
 #include "app/window/TrayIcon.h"
+#include "app/window/UnappliedEdits.h"
 #include "app/window/WindowCommands.h"
 #include "app/window/WindowMove.h"
 #include "app/window/WindowPages.h"
@@ -102,6 +104,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     m_pCommands = new WindowCommands(this, m_pSelection, m_pPoller, m_pPages, m_Services);
     connect(m_pCommands, &WindowCommands::profileReloaded, this, &MousecfgWidget::refreshPages);
     m_pTray = new TrayIcon(this, m_pSelection);
+    watchUnappliedEdits();
     m_pPages->show(PageSwitch::LightingPage);
     retranslateUi();
     applyFonts();
@@ -171,11 +174,6 @@ void MousecfgWidget::loadProfiles()
 void MousecfgWidget::connectProfileActions()
 {
     ProfileActions* actions = m_pProfileActions;
-    connect(m_pControls, &MainControls::slotChosen, actions,
-            [actions](int iSlot) { actions->selectSlot(iSlot); });
-    connect(m_pControls, &MainControls::profileChosen, actions, &ProfileActions::assignProfile);
-    connect(m_pControls->profileName(), &QLineEdit::returnPressed, actions,
-            [this] { m_pProfileActions->renameProfile(m_pControls->profileName()->text()); });
     connect(actions, &ProfileActions::stopBatteryThread, this, &MousecfgWidget::stopBatteryPolling);
     connect(actions, &ProfileActions::retranslateTexts, this, &MousecfgWidget::retranslateUi);
     connect(actions, &ProfileActions::showFirstPage, this, [this] { m_pPages->show(0); });
@@ -194,8 +192,25 @@ void MousecfgWidget::connectProfileActions()
     actions->setDeviceSelect([this](int iSlot) { return m_pCommands->selectSlot(iSlot); });
 }
 
+// What the pages hold and was never applied is marked, and asked about before it would be lost.
+void MousecfgWidget::watchUnappliedEdits()
+{
+    m_pEdits = new UnappliedEdits(this, m_pPages);
+    m_pEdits->setApply([this] { return m_pCommands->onApply(); });
+    m_pSlots = new SlotSelector(m_pControls, m_pProfileActions, m_pEdits, this);
+    const auto leave = [this] { return m_pEdits->confirmLeave(); };
+    m_pCommands->setLeaveCheck(leave);
+    m_pTray->setLeaveCheck(leave);
+    connect(m_pEdits, &UnappliedEdits::changed, this, [this](bool bEdits) {
+        m_pControls->showUnapplied(bEdits);
+        setWindowTitle(bEdits ? tr("%1 - changes not applied").arg(m_ProductName) : m_ProductName);
+    });
+    connect(m_pEdits, &UnappliedEdits::reverted, this, &MousecfgWidget::refreshPages);
+    m_pEdits->follow(m_pCommands, m_pProfileActions, m_pStatus.get());
+}
+
 // All the window's own buttons come to onButtonClicked, which looks here for the one that was
-// clicked; the profile buttons are the profile actions'.
+// clicked; the profile area's are the slot selector's.
 void MousecfgWidget::fillButtonTable()
 {
     using C = MainControls;
@@ -211,20 +226,10 @@ void MousecfgWidget::fillButtonTable()
         {C::SideAction, run([this] { m_pPages->setFrontView(false); })},
         {C::OkAction, run([this] { m_pCommands->onOk(); })},
         {C::CancelAction, run([this] { m_pCommands->onCancel(); })},
-        {C::ApplyAction, run([this] { m_pCommands->onApply(); })},
+        // A macro a button plays is sent as the macro page shows it.
+        {C::ApplyAction, run([this] { m_pEdits->saveMacroRows(), m_pCommands->onApply(); })},
+        {C::RevertAction, run([this] { m_pEdits->revert(); })},
         {C::DeviceAction, run([this] { m_pSelection->chooseDevice(); })},
-        {C::ResetAllAction, run([this] { m_pProfileActions->resetAll(); })},
-        {C::LoadAction, run([this] { m_pProfileActions->loadConfiguration(); })},
-        {C::SaveAction, run([this] { m_pProfileActions->saveConfiguration(); })},
-        {C::AddAction, run([this] { m_pProfileActions->addProfile(); })},
-        {C::CopyAction, run([this] { m_pProfileActions->copyProfile(); })},
-        {C::DeleteAction,
-         run([this] { m_pProfileActions->deleteProfile(m_pControls->profileName()->text()); })},
-        {C::ResetAction, run([this] { m_pProfileActions->resetProfile(); })},
-        {C::ImportAction, run([this] { m_pProfileActions->importProfile(); })},
-        {C::ExportAction, run([this] { m_pProfileActions->exportProfile(); })},
-        // Only the check mark moves; the slot menu changes the slot.
-        {C::SlotAction, [this](QObject* b) { m_pControls->checkSlot(m_pControls->slotIndex(b)); }},
     };
 }
 
@@ -236,7 +241,9 @@ void MousecfgWidget::onButtonClicked()
         return;
     }
     MainControls::Action action;
-    if (m_pControls->actionOf(source, &action) && m_ButtonActions.contains(action))
+    if (!m_pControls->actionOf(source, &action) || m_pSlots->handle(action, source))
+        return;
+    if (m_ButtonActions.contains(action))
         m_ButtonActions.value(action)(source);
 }
 

@@ -23,8 +23,10 @@ class DeviceSelection;
 class LanguageSwitcher;
 class MainControls;
 class ProfileActions;
+class SlotSelector;
 class StatusFollower;
 class TrayIcon;
+class UnappliedEdits;
 class WindowPages;
 
 // The tool's one top-level window. It builds its parts in the order the start needs them, lays
@@ -69,6 +71,8 @@ public:
     ProfileActions* profileActions() const { return m_pProfileActions; }
     WindowPages* pages() const { return m_pPages; }
     StatusFollower* statusFollower() const { return m_pStatus.get(); }
+    SlotSelector* slotSelector() const { return m_pSlots; }
+    UnappliedEdits* unappliedEdits() const { return m_pEdits; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -90,6 +94,7 @@ private:
     void buildWidgets();
     void loadProfiles();
     void connectProfileActions();
+    void watchUnappliedEdits();
     void fillButtonTable();
 
     void layoutControls();
@@ -127,4 +132,6 @@ private:
     WindowPages* m_pPages = nullptr;
     WindowCommands* m_pCommands = nullptr;
     TrayIcon* m_pTray = nullptr;
+    UnappliedEdits* m_pEdits = nullptr;
+    SlotSelector* m_pSlots = nullptr;
 };

@@ -18,7 +18,10 @@ TrayIcon::TrayIcon(QWidget* window, DeviceSelection* selection)
     connect(m_pLoadConfigAction, &QAction::triggered, m_pSelection,
             [this] { m_pSelection->runSelection(false); });
     m_pQuitAction = new QAction(window);
-    connect(m_pQuitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(m_pQuitAction, &QAction::triggered, qApp, [this] {
+        if (!m_LeaveCheck || m_LeaveCheck())
+            QCoreApplication::quit();
+    });
     // Quitting is within reach on every desktop, tray or not: Ctrl+Q and the window's own
     // context menu carry the tray menu's entries. Some platforms' key schemes have no quit key
     // at all; there Ctrl+Q stands in, so that the key is never silently dead.
@@ -103,7 +106,7 @@ void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
         return;
     if (m_pWindow->isHidden()) {
         m_pSelection->runSelection(false);
-    } else if (!m_pSelection->isBusy()) {
+    } else if (!m_pSelection->isBusy() && (!m_LeaveCheck || m_LeaveCheck())) {
         m_bToldHidden = true; // hidden from the tray: the user knows where it went
         m_pWindow->hide();
     }

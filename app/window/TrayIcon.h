@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
+#include <functional>
+
 class DeviceSelection;
 class QAction;
 class QMenu;
@@ -29,6 +31,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Asked before the window quits or goes to the tray; false keeps it as it is.
+    void setLeaveCheck(const std::function<bool()>& check) { m_LeaveCheck = check; }
 
 private slots:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
@@ -46,4 +50,5 @@ private:
     bool m_bCharging = false;
     bool m_bCable = false;
     bool m_bToldHidden = false;
+    std::function<bool()> m_LeaveCheck;
 };

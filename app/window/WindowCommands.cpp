@@ -33,6 +33,8 @@ ConfigWriter::Outcome WindowCommands::write(bool bFullWrite)
     m_pSelection->holdDeviceChanges(true);
     m_LastWrite = ConfigWriter::write(m_pWindow, m_pPoller, bFullWrite);
     m_pSelection->holdDeviceChanges(false);
+    if (m_LastWrite.refusal.isEmpty())
+        emit written();
     return m_LastWrite;
 }
 
@@ -51,7 +53,7 @@ void WindowCommands::takePageValues()
     m_pPages->dpiTab()->takeValues(GlobalRecords::live());
 }
 
-void WindowCommands::onApply()
+bool WindowCommands::onApply()
 {
     takePageValues();
     m_pPoller->stopPolling();
@@ -60,6 +62,7 @@ void WindowCommands::onApply()
     if (outcome.bAccepted && outcome.iResult == 0 && outcome.refusal.isEmpty() &&
         !outcome.bSaveFailed)
         m_pNote->say(tr("Settings applied"));
+    return outcome.refusal.isEmpty();
 }
 
 void WindowCommands::onSaved(const QString& path)
@@ -87,6 +90,8 @@ void WindowCommands::onCancel()
 
 void WindowCommands::onClose()
 {
+    if (m_LeaveCheck && !m_LeaveCheck())
+        return;
     // Hidden without a tray, the program would live on out of every reach: it ends instead.
     if (DeviceDescription::closeWindow() == 0 && m_Services.hasTray())
         hideToTray();

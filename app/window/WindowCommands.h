@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class BatteryPoller;
 class ConfirmationNote;
 class DeviceSelection;
@@ -27,15 +29,20 @@ public:
     // Makes `iSlot` the mouse's active profile; 0 when it was switched.
     quint8 selectSlot(int iSlot);
 
-    void onApply();
+    // False when the write was refused (nothing saved or sent).
+    bool onApply();
     void onOk();
     void onCancel();
     void onClose();
     void onFirmwareUpdate();
     // A profile or the whole configuration was written to `path`.
     void onSaved(const QString& path);
+    // Asked before the window hides or quits; false keeps it as it is.
+    void setLeaveCheck(const std::function<bool()>& check) { m_LeaveCheck = check; }
 
 signals:
+    // A write ran (the user's edits are saved and were sent, or sending failed and is told).
+    void written();
     // Cancel read the active profile back from its file.
     void profileReloaded();
 
@@ -50,4 +57,5 @@ private:
     const WindowServices& m_Services;
     ConfigWriter::Outcome m_LastWrite;
     ConfirmationNote* m_pNote;
+    std::function<bool()> m_LeaveCheck;
 };

@@ -117,6 +117,7 @@ void WindowPages::refresh(const QString& productName)
     }
     if (m_pDpiTab)
         m_pDpiTab->refresh(live);
+    emit refreshed();
 }
 
 void WindowPages::layout()

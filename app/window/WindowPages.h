@@ -35,6 +35,9 @@ public:
     KivoBtnWindow* buttonWindow();
     DpiTabPages* dpiTab();
     MacroDialog* macroPage();
+    // The same, or nullptr while the page was never built.
+    DpiTabPages* builtDpiTab() const { return m_pDpiTab; }
+    MacroDialog* builtMacroPage() const { return m_pMacro; }
 
     // What the built pages show, from the active profile of the live configuration.
     void refresh(const QString& productName);
@@ -53,6 +56,10 @@ public slots:
     // The mouse switched its level or rate itself; a DPI tab not built yet reads it when built.
     void onDpiStageChanged(quint8 iStage);
     void onRateChanged();
+
+signals:
+    // The built pages show the live configuration afresh.
+    void refreshed();
 
 private:
     void onPageShown(int iPage);

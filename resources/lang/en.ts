@@ -364,6 +364,18 @@
         <source>Version</source>
         <translation>Version</translation>
     </message>
+    <message>
+        <source>REVERT</source>
+        <translation>REVERT</translation>
+    </message>
+    <message>
+        <source>Changes not applied</source>
+        <translation>Changes not applied</translation>
+    </message>
+    <message>
+        <source>RENAME</source>
+        <translation>RENAME</translation>
+    </message>
 </context>
 <context>
     <name>MouseDialog</name>
@@ -433,6 +445,10 @@
     <message>
         <source>Please check that the tool is installed completely.</source>
         <translation>Please check that the tool is installed completely.</translation>
+    </message>
+    <message>
+        <source>%1 - changes not applied</source>
+        <translation>%1 - changes not applied</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1245,22 @@
         <source>Macro File(*.MSMACRO)</source>
         <translation>Macro File(*.MSMACRO)</translation>
     </message>
+    <message>
+        <source>The macro %1 has rows that are not saved.</source>
+        <translation>The macro %1 has rows that are not saved.</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>KivoGunsetDialog</name>
@@ -1585,6 +1617,33 @@
     <message>
         <source>The settings are saved and go to the mouse with the next Apply once it is connected.</source>
         <translation>The settings are saved and go to the mouse with the next Apply once it is connected.</translation>
+    </message>
+</context>
+<context>
+    <name>UnappliedEdits</name>
+    <message>
+        <source>Unapplied changes</source>
+        <translation>Unapplied changes</translation>
+    </message>
+    <message>
+        <source>The window holds changes that are not applied.</source>
+        <translation>The window holds changes that are not applied.</translation>
+    </message>
+    <message>
+        <source>Apply them to the mouse, or discard them?</source>
+        <translation>Apply them to the mouse, or discard them?</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

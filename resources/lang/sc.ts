@@ -364,6 +364,18 @@
         <source>Version</source>
         <translation>版本</translation>
     </message>
+    <message>
+        <source>REVERT</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Changes not applied</source>
+        <translation>更改尚未应用</translation>
+    </message>
+    <message>
+        <source>RENAME</source>
+        <translation>重命名</translation>
+    </message>
 </context>
 <context>
     <name>MouseDialog</name>
@@ -433,6 +445,10 @@
     <message>
         <source>Please check that the tool is installed completely.</source>
         <translation>请检查本工具是否完整安装。</translation>
+    </message>
+    <message>
+        <source>%1 - changes not applied</source>
+        <translation>%1 - 更改尚未应用</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1245,22 @@
         <source>Macro File(*.MSMACRO)</source>
         <translation>宏文件(*.MSMACRO)</translation>
     </message>
+    <message>
+        <source>The macro %1 has rows that are not saved.</source>
+        <translation>宏 %1 有尚未保存的行。</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>KivoGunsetDialog</name>
@@ -1583,6 +1615,33 @@
     <message>
         <source>The settings are saved and go to the mouse with the next Apply once it is connected.</source>
         <translation>设置已保存，连接鼠标后再次点击应用即可写入鼠标。</translation>
+    </message>
+</context>
+<context>
+    <name>UnappliedEdits</name>
+    <message>
+        <source>Unapplied changes</source>
+        <translation>未应用的更改</translation>
+    </message>
+    <message>
+        <source>The window holds changes that are not applied.</source>
+        <translation>窗口中有尚未应用的更改。</translation>
+    </message>
+    <message>
+        <source>Apply them to the mouse, or discard them?</source>
+        <translation>要将它们应用到鼠标，还是放弃？</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

@@ -364,6 +364,18 @@
         <source>Version</source>
         <translation>版本</translation>
     </message>
+    <message>
+        <source>REVERT</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <source>Changes not applied</source>
+        <translation>變更尚未套用</translation>
+    </message>
+    <message>
+        <source>RENAME</source>
+        <translation>重新命名</translation>
+    </message>
 </context>
 <context>
     <name>MouseDialog</name>
@@ -433,6 +445,10 @@
     <message>
         <source>Please check that the tool is installed completely.</source>
         <translation>請檢查本工具是否完整安裝。</translation>
+    </message>
+    <message>
+        <source>%1 - changes not applied</source>
+        <translation>%1 - 變更尚未套用</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1245,22 @@
         <source>Macro File(*.MSMACRO)</source>
         <translation>巨集檔案(*.MSMACRO)</translation>
     </message>
+    <message>
+        <source>The macro %1 has rows that are not saved.</source>
+        <translation>巨集 %1 有尚未儲存的列。</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>捨棄</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>KivoGunsetDialog</name>
@@ -1583,6 +1615,33 @@
     <message>
         <source>The settings are saved and go to the mouse with the next Apply once it is connected.</source>
         <translation>設定已儲存，連接滑鼠後再次按下套用即可寫入滑鼠。</translation>
+    </message>
+</context>
+<context>
+    <name>UnappliedEdits</name>
+    <message>
+        <source>Unapplied changes</source>
+        <translation>未套用的變更</translation>
+    </message>
+    <message>
+        <source>The window holds changes that are not applied.</source>
+        <translation>視窗中有尚未套用的變更。</translation>
+    </message>
+    <message>
+        <source>Apply them to the mouse, or discard them?</source>
+        <translation>要將它們套用到滑鼠，還是捨棄？</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>捨棄</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

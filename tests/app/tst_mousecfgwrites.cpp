@@ -6,6 +6,7 @@
 #include "model/GlobalRecords.h"
 #include "widgets/KivoPushButton.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QtTest>
@@ -164,6 +165,86 @@ private slots:
         w.statusFollower()->slotRefreshStatus(2, GlobalRecords::live().Profile[2].dpi,
                                               GlobalRecords::live().Profile[2].pollrate, 0);
         QVERIFY(rig.m_Announcer.m_Texts.isEmpty());
+    }
+
+    // The window works on the slot chosen in it: the mouse's status names no slot and leaves it,
+    // and Apply sends and keeps that slot's values; slot 1's write is what it always was.
+    void applyWritesTheCurrentSlot_data()
+    {
+        QTest::addColumn<int>("iSlot");
+        QTest::newRow("slot 1") << 0;
+        QTest::newRow("slot 3") << 2;
+    }
+    void applyWritesTheCurrentSlot()
+    {
+        QFETCH(int, iSlot);
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        QCoreApplication::processEvents();
+        QFile first(AppPaths::profileDir() + "/Profile 1.prof");
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        const QByteArray firstBytes = first.readAll();
+        w.findChild<QMenu*>("slotMenu")->actions()[iSlot]->trigger();
+        QSignalSpy status(w.batteryPoller(), &BatteryPoller::RefreshStatus);
+        w.startBatteryPolling();
+        QVERIFY(status.wait(5000));
+        w.stopBatteryPolling();
+        BatteryPoller::waitForThreads();
+        QCoreApplication::processEvents();
+        QCOMPARE(w.currentProfile(), quint8(iSlot));
+
+        ProfileData& shown = GlobalRecords::live().activeProfile();
+        shown.pollrate = 8;
+        shown.LedMode = quint8((shown.LedMode + 1) % 8);
+        rig.button("applyButton")->click();
+        const VirtualMouseConfig held = rig.mouse().heldConfiguration();
+        QCOMPARE(held.appliedSessions, 1);
+        QCOMPARE(held.selectedProfile, iSlot);
+        QCOMPARE(held.rate, quint8(8));
+        QCOMPARE(held.ledMode, shown.LedMode);
+        const QString file = QString("Profile %1").arg(iSlot + 1);
+        QCOMPARE(rig.configValue("PROFILE/pollrate", file).toInt(), 8);
+        QCOMPARE(rig.configValue("Config/ProfileID").toInt(), iSlot);
+        if (iSlot != 0) {
+            first.seek(0);
+            QCOMPARE(first.readAll(), firstBytes);
+        }
+    }
+
+    // Leaving a slot with edits not applied asks first: Apply sends them, Discard drops them,
+    // Cancel stays with them.
+    void slotSwitchAsksAboutUnappliedEdits_data()
+    {
+        QTest::addColumn<int>("iAnswer");
+        QTest::addColumn<int>("iSlot"); // current afterwards
+        QTest::addColumn<bool>("bKept");
+        QTest::newRow("apply") << 0 << 2 << true;
+        QTest::newRow("discard") << 1 << 2 << false;
+        QTest::newRow("cancel") << 2 << 0 << true;
+    }
+    void slotSwitchAsksAboutUnappliedEdits()
+    {
+        QFETCH(int, iAnswer);
+        QFETCH(int, iSlot);
+        QFETCH(bool, bKept);
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        QCoreApplication::processEvents();
+        quint8& rate = GlobalRecords::live().Profile[0].pollrate;
+        const quint8 before = rate;
+        rate = before == 8 ? 4 : 8;
+        const quint8 edited = rate;
+        rig.m_Prompts.answerChoice(iAnswer);
+        rig.button("slotButton3")->click();
+        QCOMPARE(rig.m_Prompts.shown().size(), 1);
+        QCOMPARE(rig.m_Prompts.shown()[0].kind, ScriptedUserPrompts::Choice);
+        QCOMPARE(int(w.currentProfile()), iSlot);
+        QCOMPARE(GlobalRecords::live().Profile[0].pollrate, bKept ? edited : before);
+        QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, iAnswer == 0 ? 1 : 0);
+        QCOMPARE(w.windowTitle() != "HORNBEAM", iAnswer == 2);
+        QCOMPARE(rig.button("revertButton")->isVisibleTo(&w), iAnswer == 2);
     }
 
     void firmwareUpdateWithReceiverOnlyNeverAsks()

@@ -1,5 +1,6 @@
 #include "WindowRig.h"
 #include "app/commands/InstanceRequests.h"
+#include "model/GlobalRecords.h"
 #include "widgets/KivoPushButton.h"
 
 #include <QAction>
@@ -67,6 +68,31 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QVERIFY(quits(&w, [&w] { QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier); }));
+    }
+
+    // Quitting with edits not applied asks: Apply sends them first, Discard quits without them,
+    // Cancel stays.
+    void quitAsksAboutUnappliedEdits_data()
+    {
+        QTest::addColumn<int>("iAnswer");
+        QTest::newRow("apply") << 0;
+        QTest::newRow("discard") << 1;
+        QTest::newRow("cancel") << 2;
+    }
+    void quitAsksAboutUnappliedEdits()
+    {
+        QFETCH(int, iAnswer);
+        WindowRig rig;
+        MousecfgWidget& w = rig.window();
+        QVERIFY(rig.open());
+        quint8& mode = GlobalRecords::live().activeProfile().LedMode;
+        const quint8 before = mode;
+        mode = quint8((mode + 1) % 8);
+        rig.m_Prompts.answerChoice(iAnswer);
+        QCOMPARE(quits(&w, [&w] { w.actions().last()->trigger(); }), iAnswer != 2);
+        QCOMPARE(rig.m_Prompts.shown().size(), 1);
+        QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, iAnswer == 0 ? 1 : 0);
+        QCOMPARE(mode == before, iAnswer == 1);
     }
 
     void raiseRequestBringsTheWindowBack()

@@ -91,13 +91,13 @@ echo "window shown natively on the wayland platform"
 wait_for 20 "battery [0-9]+%" "$work/tool.log" || fail "the tool did not reach the virtual mouse"
 
 if [ $drag -eq 1 ]; then
-    # A press on an empty part of the window (the left panel below the tabs, which no page
-    # covers) and a move of more than four pixels. The compositor may put the window on its
+    # A press on an empty part of the window (the foot of the left panel, below the profile
+    # area, which no page covers) and a move of more than four pixels. The compositor may put the window on its
     # output a little after the tool showed it: the drag is made again until the tool says it
     # handed one over, for up to 20 s.
     export DISPLAY="$xdisplay"
     for _ in $(seq 10); do
-        xdotool mousemove 150 400 mousedown 1 mousemove 190 430 mousemove 210 450 mouseup 1
+        xdotool mousemove 150 520 mousedown 1 mousemove 190 550 mousemove 210 570 mouseup 1
         wait_for 2 "window drag handed to the compositor" "$work/tool.log" && break
     done
     grep -q "window drag handed to the compositor" "$work/tool.log" ||

@@ -106,6 +106,9 @@ struct MouseOnLink
 };
 
 using Args = QList<QVariant>;
+// The answer names no profile: the thread never reports one.
+constexpr int kNone = KivoGetBatteryThread::kNoProfile;
+
 Args args(std::initializer_list<int> values)
 {
     Args out;
@@ -159,7 +162,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w.status.size(), 1, 3000);
         QVERIFY(w.stop());
         QCOMPARE(w.battery, QList<Args>{args({0, 0x10, 0x0E})});
-        QCOMPARE(w.status.at(0), args({0, 5, 2, 0})); // byte 6 0x35: level 5
+        QCOMPARE(w.status.at(0), args({kNone, 5, 2, 0})); // byte 6 0x35: level 5
 
         // The query goes out as is, 33 bytes, straight to the device.
         const ReportBuilder::Frame query = ReportBuilder::batteryQuery();
@@ -185,7 +188,7 @@ private slots:
         QVERIFY(w.stop());
         QCOMPARE(w.battery.size(), 1);
         QCOMPARE(w.status.size(), 2);
-        QCOMPARE(w.status.at(1), args({0, 3, 8, 0}));
+        QCOMPARE(w.status.at(1), args({kNone, 3, 8, 0}));
     }
 
     void onLink_data()
@@ -258,7 +261,7 @@ private slots:
         QVERIFY(w.stop());
         QVERIFY(w.status.size() > 0);
         for (const Args& a : w.status)
-            QVERIFY(a.at(0).value<quint8>() == 0 && a.at(1).value<quint8>() <= 15);
+            QVERIFY(a.at(0).value<quint8>() == kNone && a.at(1).value<quint8>() <= 15);
     }
 
     void pollerKeepsOneThread()

@@ -141,6 +141,32 @@ private slots:
                  (Rows{{0x81, 0, 8}, {0x01, 0, 2}, {2, 249, 0}, {6, 0, 25}}));
     }
 
+    // Rows not saved are asked about before another macro is shown.
+    void leavingUnsavedRowsAsks_data()
+    {
+        QTest::addColumn<int>("iAnswer"); // SAVE, Discard, Cancel
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("iSavedRows");
+        QTest::newRow("save") << 0 << "m2" << 1;
+        QTest::newRow("discard") << 1 << "m2" << 0;
+        QTest::newRow("cancel") << 2 << "m1" << 0;
+    }
+    void leavingUnsavedRowsAsks()
+    {
+        QFETCH(int, iAnswer);
+        QFETCH(QString, shown);
+        QFETCH(int, iSavedRows);
+        listMacros({"m1", "m2"});
+        auto dialog = makeDialog();
+        dialog->runCommand(MacroDialog::InsertDelay);
+        m_prompts->answerChoice(iAnswer);
+        dialog->itemClicked(dialog->macroList()->model()->index(1, 0));
+        QCOMPARE(m_prompts->shown().size(), 1);
+        QCOMPARE(dialog->currentMacro(), shown);
+        QCOMPARE(dialog->rowEditor().count(), iAnswer == 2 ? 1 : 0);
+        QCOMPARE(MacroFile::load("m1").events.size(), iSavedRows);
+    }
+
     void newNamingAndTheLimit()
     {
         QVERIFY(MacroFile::save("name_1", MacroFileData::newMacro()));

@@ -90,7 +90,7 @@ MouseConfig distinctConfig(quint32 seed)
 {
     MouseConfig c;
     c.ProfileID = 3;
-    int value = 11; // saveConfigurationWritesSlotZeroOnly() expects this order
+    int value = 11; // saveConfigurationWritesTheActiveSlotOnly() expects this order
     for (quint8* f : {&c.AngleValue, &c.LiftHigh, &c.Sync, &c.Count, &c.Jitter, &c.Debounce,
                       &c.Wake, &c.SensorMode})
         *f = quint8(value++);
@@ -293,6 +293,7 @@ private slots:
 
         // Saving over such a file replaces it.
         MouseConfig saved = distinctConfig(7);
+        saved.ProfileID = 0;
         saved.ProfileNames[0] = QStringLiteral("Profile 1");
         QVERIFY(ProfileFiles::saveConfiguration(saved));
         QVERIFY(ProfileFiles::loadProfile(p, profile));
@@ -456,15 +457,16 @@ private slots:
         QCOMPARE(int(c.ProfileID), expected);
     }
 
-    void saveConfigurationWritesSlotZeroOnly()
+    void saveConfigurationWritesTheActiveSlotOnly()
     {
         const QStringList before = tree(m_folder->path());
         MouseConfig c = distinctConfig(20);
-        c.ProfileNames[0] = QStringLiteral("Alpha");
+        c.ProfileNames[3] = QStringLiteral("Alpha");
         QVERIFY(ProfileFiles::saveConfiguration(c));
 
         QSettings s(AppPaths::configIni(), QSettings::IniFormat);
-        QCOMPARE(s.value("Config/Profile1").toString(), QStringLiteral("Alpha"));
+        QCOMPARE(s.value("Config/Profile4").toString(), QStringLiteral("Alpha"));
+        QCOMPARE(s.value("Config/Profile1").toString(), QStringLiteral("Profile 1"));
         QCOMPARE(s.value("Config/Profile5").toString(), QStringLiteral("Profile 5"));
         QCOMPARE(s.value("Config/ProfileID").toInt(), 3);
         int value = 11; // distinctConfig() numbers these fields from 11 on
@@ -474,7 +476,7 @@ private slots:
         // The application settings sharing the file survive.
         QCOMPARE(s.value("MouseSenSor/1").toInt(), 3389);
 
-        // Besides Config.ini only slot 0's file is new; no other file changed.
+        // Besides Config.ini only the active slot's file is new; no other file changed.
         const QRegularExpression written("^Configs/(Config\\.ini |Profile$|Profile/Alpha\\.prof )");
         const auto untouched = [&](const QStringList& entries) {
             QStringList out;
@@ -488,7 +490,7 @@ private slots:
         QCOMPARE(untouched(after), untouched(before));
         ProfileData p;
         QVERIFY(ProfileFiles::loadProfileByName(p, QStringLiteral("Alpha")));
-        QVERIFY(p == c.Profile[0]);
+        QVERIFY(p == c.Profile[3]);
     }
 
     void slotsActiveSlotAndDpiLevel()
@@ -597,7 +599,7 @@ private slots:
             QVERIFY(!ProfileFiles::exportProfile(bad, m_folder->path() + "/x.prof"));
             QVERIFY(!ProfileFiles::saveProfileList({"Profile 1", bad}));
             MouseConfig c = distinctConfig(101);
-            c.ProfileNames[0] = bad;
+            c.ProfileNames[c.ProfileID] = bad;
             QVERIFY(!ProfileFiles::saveConfiguration(c));
         }
         QCOMPARE(tree(m_folder->path()), before);

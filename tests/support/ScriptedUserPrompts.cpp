@@ -46,6 +46,15 @@ bool ScriptedUserPrompts::askQuestion(QWidget*, const QString& title, const QStr
     return take(m_Questions, m_iUnanswered, "question:", title + " " + text);
 }
 
+int ScriptedUserPrompts::askChoice(QWidget*, const QString& title, const QString& text,
+                                   const QString& text2, const QStringList&)
+{
+    m_Shown.append({Choice, title, text, text2});
+    // Unscripted, the box is cancelled.
+    return m_Choices.isEmpty() ? (take(m_Choices, m_iUnanswered, "choice:", text), 2)
+                               : m_Choices.dequeue();
+}
+
 QString ScriptedUserPrompts::askOpenFileName(QWidget*, const QString& caption, const QString& dir,
                                              const QString& filter)
 {

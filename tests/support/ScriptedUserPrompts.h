@@ -17,6 +17,7 @@ public:
     {
         Notice,
         Question,
+        Choice,
         OpenFile,
         SaveFile,
         OpenFiles,
@@ -34,6 +35,7 @@ public:
     ~ScriptedUserPrompts() override;
 
     void answerQuestion(bool bYes) { m_Questions.enqueue(bYes); }
+    void answerChoice(int iAnswer) { m_Choices.enqueue(iAnswer); }          // 0, 1, or 2 to cancel
     void answerOpenFile(const QString& path) { m_OpenFiles.enqueue(path); } // empty: cancel
     void answerSaveFile(const QString& path) { m_SaveFiles.enqueue(path); }
     void answerOpenFiles(const QStringList& paths) { m_OpenFileLists.enqueue(paths); }
@@ -49,6 +51,8 @@ protected:
                     const QString& text2) override;
     bool askQuestion(QWidget* parent, const QString& title, const QString& text,
                      const QString& text2) override;
+    int askChoice(QWidget* parent, const QString& title, const QString& text, const QString& text2,
+                  const QStringList& answers) override;
     QString askOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter) override;
     QString askSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
@@ -64,6 +68,7 @@ private:
     UserPrompts* m_pPrevious = nullptr;
     QVector<Shown> m_Shown;
     QQueue<bool> m_Questions;
+    QQueue<int> m_Choices;
     QQueue<QString> m_OpenFiles;
     QQueue<QString> m_SaveFiles;
     QQueue<QStringList> m_OpenFileLists;
