@@ -54,7 +54,16 @@ void IniWriter::setValue(const QString& key, const QVariant& value)
     // A key of slashes alone comes out empty, and is kept so.
     QString k = IniText::normalizedKey(key);
     const int slash = k.indexOf(QLatin1Char('/'));
-    m_Settings.push_back({std::move(k), value, slash, true});
+    m_Settings.push_back({std::move(k), value, slash, true, nullptr});
+    m_bMerged = false;
+}
+
+void IniWriter::setValue(const IniKeySet& keys, int i, const QVariant& value)
+{
+    const IniKeySet::Key& k = keys.at(i);
+    if (k.text.isEmpty())
+        return;
+    m_Settings.push_back({k.text, value, k.slash, true, &k});
     m_bMerged = false;
 }
 
@@ -130,7 +139,20 @@ void IniWriter::merge()
 IniDocument::Key IniWriter::settingKey(int i) const
 {
     const Setting& s = m_Settings[size_t(i)];
-    return IniDocument::Key::of(s.key, s.slash);
+    const IniKeySet::Key* k = s.prepared;
+    if (!k || k->latin1.isEmpty())
+        return IniDocument::Key::of(s.key, s.slash);
+    // In Latin-1, as the file's own keys mostly are: compared byte for byte.
+    IniDocument::Key key;
+    const char* text = k->latin1.constData();
+    const int n = k->latin1.size();
+    if (s.slash < 0) {
+        key.name = {text, n, false};
+        return key;
+    }
+    key.section = {k->section, s.slash, false};
+    key.name = {text + s.slash + 1, n - s.slash - 1, false};
+    return key;
 }
 
 IniDocument::Key IniWriter::keyOf(const Line& line) const
@@ -198,7 +220,10 @@ QByteArray IniWriter::toBytes()
             out += '\n';
             section = key.section;
         }
-        appendKey(key.name, out);
+        if (line.setting >= 0 && m_Settings[size_t(line.setting)].prepared)
+            out += m_Settings[size_t(line.setting)].prepared->escapedName;
+        else
+            appendKey(key.name, out);
         out += '=';
         appendValue(line, out);
         out += '\n';

@@ -1,5 +1,6 @@
 #include "model/ProfileRecordIo.h"
 
+#include "model/IniKeySet.h"
 #include "model/IniWriter.h"
 #include "model/SettingsFile.h"
 
@@ -189,6 +190,24 @@ std::vector<int> fileOrder(const QVector<QString>& keys)
     return order;
 }
 
+// Profile files are written before every write to the mouse: their keys are prepared once.
+const IniKeySet* preparedKeysFor(const QString& group)
+{
+    static const QString kProfileGroup = QStringLiteral("PROFILE");
+    static const IniKeySet profileKeys(keysFor(kProfileGroup));
+    return group == kProfileGroup ? &profileKeys : nullptr;
+}
+
+template <class Target>
+void setValue(Target& s, const IniKeySet* prepared, const QVector<QString>& table, int i,
+              const QVariant& value)
+{
+    if (prepared)
+        s.setValue(*prepared, i, value);
+    else
+        s.setValue(table[i], value);
+}
+
 // Profile files are written before every write to the mouse: their order is kept.
 const std::vector<int>& fileOrderFor(const QString& group, const QVector<QString>& keys,
                                      std::vector<int>& other)
@@ -273,9 +292,11 @@ void writeRecord(Target& s, const QString& group, const ProfileData& p,
     writeValues(put, byte, p, sleep);
     // Fields left out (the sleep fields) stay invalid and are not written.
     std::vector<int> other;
+    const IniKeySet* prepared = preparedKeysFor(group);
+    s.reserve(kTableSize);
     for (const int i : fileOrderFor(group, table, other)) {
         if (v[i].isValid())
-            s.setValue(table[i], v[i]);
+            setValue(s, prepared, table, i, v[i]);
     }
 }
 
