@@ -1,6 +1,7 @@
 #include "model/IniDocument.h"
 
 #include "model/IniText.h"
+#include "model/ThreadSpare.h"
 
 #include <QMap>
 #include <QTextCodec>
@@ -177,6 +178,8 @@ int IniDocument::Key::compare(const Key& a, const Key& b)
 }
 
 namespace {
+using SpareEntries = ThreadSpare<QVector<IniDocument::Entry>>;
+
 // One section as the file gives it: where its parts lie, and the keys read from them.
 struct SectionParts
 {
@@ -218,6 +221,7 @@ IniDocument::IniDocument(const QByteArray& data)
                 continue;
             // Most files keep nearly all their keys in one section, of lines of some 30 bytes.
             if (!reserved) {
+                SpareEntries::take(current->entries);
                 current->entries.reserve((len - lineStart) / 24 + 1);
                 reserved = true;
             }
@@ -271,6 +275,11 @@ IniDocument::IniDocument(const QByteArray& data)
         m_Chunks.append(joined);
         parseSection(it.key(), m_Chunks.size() - 1, 0, joined.size());
     }
+}
+
+IniDocument::~IniDocument()
+{
+    SpareEntries::giveBack(m_Entries);
 }
 
 IniDocument::SectionText IniDocument::sectionText(const QString& section)

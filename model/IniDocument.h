@@ -60,6 +60,7 @@ public:
     };
 
     explicit IniDocument(const QByteArray& text);
+    ~IniDocument();
     IniDocument(const IniDocument&) = delete;
     IniDocument& operator=(const IniDocument&) = delete;
 

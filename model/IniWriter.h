@@ -56,6 +56,7 @@ private:
         int slash; // the first in `key`, or -1
         bool live; // not removed since
         const IniKeySet::Key* prepared;
+        IniDocument::Key sortKey; // points into `key` or `prepared`
     };
     // One key of the result: a setting, or (setting < 0) an entry of the file.
     struct Line
@@ -66,8 +67,9 @@ private:
 
     void merge();
     bool isRemoved(const QString& key) const;
-    IniDocument::Key settingKey(int i) const;
-    IniDocument::Key keyOf(const Line& line) const;
+    void append(Setting setting);
+    const IniDocument::Key& settingKey(int i) const { return m_Settings[size_t(i)].sortKey; }
+    const IniDocument::Key& keyOf(const Line& line) const;
     void appendValue(const Line& line, QByteArray& out) const;
 
     QByteArray m_Existing;

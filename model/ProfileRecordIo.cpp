@@ -3,6 +3,7 @@
 #include "model/IniKeySet.h"
 #include "model/IniWriter.h"
 #include "model/SettingsFile.h"
+#include "model/ThreadSpare.h"
 
 #include <QColor>
 #include <QLatin1String>
@@ -285,7 +286,9 @@ void writeRecord(Target& s, const QString& group, const ProfileData& p,
                  ProfileRecordIo::SleepFields sleep)
 {
     const QVector<QString> table = keysFor(group);
-    std::vector<QVariant> values(kTableSize);
+    std::vector<QVariant> values;
+    ThreadSpare<std::vector<QVariant>>::take(values);
+    values.resize(kTableSize);
     QVariant* v = values.data();
     const auto put = [v](int i, const QVariant& value) { v[i] = value; };
     const auto byte = [v](int i, quint8 value) { v[i] = static_cast<int>(value); };
@@ -298,6 +301,7 @@ void writeRecord(Target& s, const QString& group, const ProfileData& p,
         if (v[i].isValid())
             setValue(s, prepared, table, i, v[i]);
     }
+    ThreadSpare<std::vector<QVariant>>::giveBack(values);
 }
 
 } // namespace
