@@ -1,10 +1,12 @@
 #include "model/IniDocument.h"
 
 #include "model/IniText.h"
+#include "model/ThreadSpare.h"
 
 #include <QMap>
 #include <QTextCodec>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -114,6 +116,9 @@ bool isPlainKey(const char* p, int n)
 
 int IniDocument::Part::compare(const Part& a, const Part& b)
 {
+    // The keys of one section point to one text of its name.
+    if (a.data == b.data && a.size == b.size && a.wide == b.wide)
+        return 0;
     const int n = qMin(a.size, b.size);
     const auto* a8 = static_cast<const uchar*>(a.data);
     const auto* b8 = static_cast<const uchar*>(b.data);
@@ -172,51 +177,90 @@ int IniDocument::Key::compare(const Key& a, const Key& b)
     return c;
 }
 
+namespace {
+using SpareEntries = ThreadSpare<QVector<IniDocument::Entry>>;
+
+// One section as the file gives it: where its parts lie, and the keys read from them.
+struct SectionParts
+{
+    QVector<QPair<int, int>> ranges;
+    QVector<IniDocument::Entry> entries;
+    // Read again from its text: given more than once, or (the general section of a file with a
+    // byte order mark) starting before the first line that was read.
+    bool reparse = false;
+};
+} // namespace
+
 IniDocument::IniDocument(const QByteArray& data)
 {
     m_Chunks.append(data);
-    const int lineCount = data.count('\n') + 1;
-    m_Entries.reserve(lineCount);
     const char* d = data.constData();
     const int len = data.size();
-    QMap<QString, QVector<QPair<int, int>>> sections; // by name with its trailing slash
-    QString currentSection;
-    int currentSectionStart = 0;
+    // By name with its trailing slash, the order QSettings takes sections in.
+    QMap<QString, SectionParts> sections;
     int dataPos = 0;
     int lineStart = 0;
     int lineLen = 0;
     int equalsPos = 0;
-    if (len >= 3 && uchar(d[0]) == 0xEF && uchar(d[1]) == 0xBB && uchar(d[2]) == 0xBF) {
+    const bool byteOrderMark =
+        len >= 3 && uchar(d[0]) == 0xEF && uchar(d[1]) == 0xBB && uchar(d[2]) == 0xBF;
+    if (byteOrderMark) {
         m_pCodec = QTextCodec::codecForName("UTF-8");
         dataPos = 3;
     }
-    const auto flush = [&] { sections[currentSection].append({currentSectionStart, lineStart}); };
+    // The file is read once: each line goes to the section it stands in as it is met.
+    auto current = sections.insert(QString(), SectionParts());
+    current->reparse = byteOrderMark;
+    bool reserved = false;
+    SectionText text = sectionText(current.key());
+    int currentSectionStart = 0;
+    const auto flush = [&] { current->ranges.append({currentSectionStart, lineStart}); };
     while (readIniLine(d, len, dataPos, lineStart, lineLen, equalsPos)) {
-        if (d[lineStart] == '[') {
-            flush();
-            const int idx = data.indexOf(']', lineStart);
-            QByteArray name = (idx == -1 || idx >= lineStart + lineLen)
-                                  ? data.mid(lineStart + 1, lineLen - 1)
-                                  : data.mid(lineStart + 1, idx - lineStart - 1);
-            name = name.trimmed();
-            if (name.compare("general", Qt::CaseInsensitive) == 0) {
-                currentSection.clear();
-            } else {
-                if (name.compare("%general", Qt::CaseInsensitive) == 0) {
-                    currentSection = QLatin1String(name.constData() + 1);
-                } else {
-                    currentSection.clear();
-                    IniText::unescapeKey(name.constData(), 0, name.size(), currentSection);
-                }
-                currentSection += QLatin1Char('/');
+        if (d[lineStart] != '[') {
+            if (equalsPos == -1)
+                continue;
+            // Most files keep nearly all their keys in one section, of lines of some 30 bytes.
+            if (!reserved) {
+                SpareEntries::take(current->entries);
+                current->entries.reserve((len - lineStart) / 24 + 1);
+                reserved = true;
             }
-            currentSectionStart = dataPos;
+            current->entries.append(entry(text, 0, lineStart, lineLen, equalsPos));
+            continue;
         }
+        flush();
+        const int idx = data.indexOf(']', lineStart);
+        QByteArray name = (idx == -1 || idx >= lineStart + lineLen)
+                              ? data.mid(lineStart + 1, lineLen - 1)
+                              : data.mid(lineStart + 1, idx - lineStart - 1);
+        name = name.trimmed();
+        QString section;
+        if (name.compare("general", Qt::CaseInsensitive) != 0) {
+            if (name.compare("%general", Qt::CaseInsensitive) == 0)
+                section = QLatin1String(name.constData() + 1);
+            else
+                IniText::unescapeKey(name.constData(), 0, name.size(), section);
+            section += QLatin1Char('/');
+        }
+        current = sections.find(section);
+        if (current == sections.end())
+            current = sections.insert(section, SectionParts());
+        else
+            current->reparse = true;
+        text = sectionText(current.key());
+        currentSectionStart = dataPos;
     }
     flush();
 
-    for (auto it = sections.cbegin(); it != sections.cend(); ++it) {
-        const auto& ranges = it.value();
+    for (auto it = sections.begin(); it != sections.end(); ++it) {
+        if (!it->reparse) {
+            if (m_Entries.isEmpty())
+                m_Entries.swap(it->entries);
+            else
+                m_Entries += it->entries;
+            continue;
+        }
+        const auto& ranges = it->ranges;
         if (ranges.size() == 1) {
             parseSection(it.key(), 0, ranges[0].first, ranges[0].second);
             continue;
@@ -233,34 +277,62 @@ IniDocument::IniDocument(const QByteArray& data)
     }
 }
 
+IniDocument::~IniDocument()
+{
+    SpareEntries::giveBack(m_Entries);
+}
+
+IniDocument::SectionText IniDocument::sectionText(const QString& section)
+{
+    SectionText t;
+    // The section's text without its slash, unless the name itself holds a slash.
+    t.section = &section;
+    t.plain = section.indexOf(QLatin1Char('/')) >= section.size() - 1;
+    if (!t.plain)
+        return t;
+    m_Texts.append(section);
+    const int n = qMax(0, section.size() - 1);
+    const QChar* u = section.constData();
+    // Spelled in Latin-1 where it can be, as the keys of the file are: compared byte for byte.
+    if (std::all_of(u, u + n, [](QChar c) { return c.unicode() <= 0xFF; })) {
+        m_Latin1.append(section.left(n).toLatin1());
+        t.part = {m_Latin1.last().constData(), n, false};
+    } else {
+        t.part = {m_Texts.last().constData(), n, true};
+    }
+    return t;
+}
+
+IniDocument::Entry IniDocument::entry(const SectionText& section, int chunk, int lineStart,
+                                      int lineLen, int equalsPos)
+{
+    const char* d = m_Chunks[chunk].constData();
+    int keyEnd = equalsPos;
+    while (keyEnd > lineStart && (d[keyEnd - 1] == ' ' || d[keyEnd - 1] == '\t'))
+        --keyEnd;
+    Entry e{{}, chunk, equalsPos + 1, lineStart + lineLen};
+    if (section.plain && isPlainKey(d + lineStart, keyEnd - lineStart)) {
+        e.key.section = section.part;
+        e.key.name = {d + lineStart, keyEnd - lineStart, false};
+    } else {
+        QString key = *section.section;
+        IniText::unescapeKey(d, lineStart, keyEnd, key);
+        m_Texts.append(key);
+        e.key = Key::of(m_Texts.last());
+    }
+    return e;
+}
+
 void IniDocument::parseSection(const QString& section, int chunk, int from, int to)
 {
-    // The section's text without its slash, unless the name itself holds a slash.
-    const bool plainSection = section.indexOf(QLatin1Char('/')) >= section.size() - 1;
-    if (plainSection)
-        m_Texts.append(section);
-    const Part sectionPart{section.constData(), qMax(0, section.size() - 1), true};
+    const SectionText text = sectionText(section);
     const char* d = m_Chunks[chunk].constData();
     int dataPos = from;
     int lineStart = 0;
     int lineLen = 0;
     int equalsPos = 0;
     while (readIniLine(d, to, dataPos, lineStart, lineLen, equalsPos)) {
-        if (equalsPos == -1)
-            continue;
-        int keyEnd = equalsPos;
-        while (keyEnd > lineStart && (d[keyEnd - 1] == ' ' || d[keyEnd - 1] == '\t'))
-            --keyEnd;
-        Entry e{{}, chunk, equalsPos + 1, lineStart + lineLen};
-        if (plainSection && isPlainKey(d + lineStart, keyEnd - lineStart)) {
-            e.key.section = sectionPart;
-            e.key.name = {d + lineStart, keyEnd - lineStart, false};
-        } else {
-            QString key = section;
-            IniText::unescapeKey(d, lineStart, keyEnd, key);
-            m_Texts.append(key);
-            e.key = Key::of(m_Texts.last());
-        }
-        m_Entries.append(e);
+        if (equalsPos != -1)
+            m_Entries.append(entry(text, chunk, lineStart, lineLen, equalsPos));
     }
 }

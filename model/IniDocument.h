@@ -60,6 +60,7 @@ public:
     };
 
     explicit IniDocument(const QByteArray& text);
+    ~IniDocument();
     IniDocument(const IniDocument&) = delete;
     IniDocument& operator=(const IniDocument&) = delete;
 
@@ -70,10 +71,20 @@ public:
     QTextCodec* codec() const { return m_pCodec; }
 
 private:
+    // A section's name as the keys under it point to it.
+    struct SectionText
+    {
+        const QString* section; // with its trailing slash; outlives the parse
+        bool plain;             // no slash of its own: keys may point to `part`
+        Part part;
+    };
+    SectionText sectionText(const QString& section);
+    Entry entry(const SectionText& section, int chunk, int lineStart, int lineLen, int equalsPos);
     void parseSection(const QString& section, int chunk, int from, int to);
 
     QVector<QByteArray> m_Chunks; // the file, then sections that were given more than once
     QVector<QString> m_Texts;     // sections and keys the entries point into
+    QVector<QByteArray> m_Latin1; // sections the entries point into, in Latin-1
     QVector<Entry> m_Entries;
     QTextCodec* m_pCodec = nullptr;
 };

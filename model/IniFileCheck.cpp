@@ -3,9 +3,13 @@
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
 
 #include <algorithm>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 // The stream QSettings writes a variant into starts with the 32-bit type id; QColor is 67. A
@@ -293,6 +297,88 @@ QByteArray IniFileCheck::salvage(const QByteArray& data, const Limits& fileLimit
     return kept;
 }
 
+namespace {
+// What tells one version of a file from another without reading it.
+struct FileStamp
+{
+    qint64 size = -1;
+    qint64 device = 0;
+    qint64 inode = 0;
+    qint64 modified = 0; // ns
+    qint64 changed = 0;  // ns
+
+    static FileStamp of(int fd)
+    {
+        FileStamp s;
+        struct stat st = {};
+        if (fd < 0 || ::fstat(fd, &st) != 0)
+            return s;
+        s.size = st.st_size;
+        s.device = qint64(st.st_dev);
+        s.inode = qint64(st.st_ino);
+        s.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        s.changed = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+        return s;
+    }
+    bool operator==(const FileStamp& o) const
+    {
+        return size == o.size && device == o.device && inode == o.inode && modified == o.modified &&
+               changed == o.changed;
+    }
+};
+
+// Files known to be sound, by path, as they were when they were known so. The writer thread
+// saves files too.
+struct SoundFiles
+{
+    QMutex mutex;
+    QHash<QString, FileStamp> stamps;
+
+    bool contains(const QString& path, const FileStamp& stamp)
+    {
+        const QMutexLocker lock(&mutex);
+        const auto it = stamps.constFind(path);
+        return stamp.size >= 0 && it != stamps.cend() && *it == stamp;
+    }
+    void insert(const QString& path, const FileStamp& stamp)
+    {
+        const QMutexLocker lock(&mutex);
+        if (stamp.size >= 0)
+            stamps.insert(path, stamp);
+        else
+            stamps.remove(path);
+    }
+};
+
+SoundFiles& soundFiles()
+{
+    static SoundFiles files;
+    return files;
+}
+
+// What was read last on this thread, its memory kept for the next read once nobody holds it:
+// a profile file is a few hundred KB, and fresh memory of that size costs a page fault a page.
+QByteArray readInto(QFile& file, qint64 size)
+{
+    thread_local QByteArray spare;
+    QByteArray data;
+    if (spare.isDetached())
+        data.swap(spare);
+    data.resize(int(size));
+    const qint64 n = size > 0 ? file.read(data.data(), size) : 0;
+    data.resize(int(qMax<qint64>(0, n)));
+    spare = data;
+    return data;
+}
+} // namespace
+
+void IniFileCheck::markSound(const QString& path)
+{
+    QFile file(path);
+    soundFiles().insert(path, file.open(QIODevice::ReadOnly) ? FileStamp::of(file.handle())
+                                                             : FileStamp());
+}
+
 IniFileCheck::Verdict IniFileCheck::inspect(const QString& path, QByteArray* content)
 {
     const QFileInfo info(path);
@@ -301,12 +387,22 @@ IniFileCheck::Verdict IniFileCheck::inspect(const QString& path, QByteArray* con
     if (!info.isFile())
         return Verdict::NotAFile;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return Verdict::Unopenable;
-    // Read rather than trust the size: the file may have grown since.
+    const FileStamp stamp = FileStamp::of(file.handle());
+    if (!content && soundFiles().contains(path, stamp))
+        return Verdict::Sound;
+    // Read rather than trust the size: the file may have grown since. One byte more than it
+    // says tells whether it did.
     const Limits limits = limitsFor(path);
-    QByteArray data = file.read(limits.bytes + 1);
-    const bool sound = isSoundText(data, limits);
+    QByteArray data = readInto(file, qMin(limits.bytes, qMax<qint64>(0, stamp.size)) + 1);
+    if (data.size() > stamp.size && data.size() <= limits.bytes)
+        data += file.read(limits.bytes + 1 - data.size());
+    // Unchanged since it was found sound, or since this process wrote it.
+    const bool known = data.size() == stamp.size && soundFiles().contains(path, stamp);
+    const bool sound = known || isSoundText(data, limits);
+    if (sound && !known)
+        soundFiles().insert(path, stamp);
     if (content && !sound) {
         data += file.read(kMaxSalvageScan - data.size());
         // A line cut short by the end of what was read is no line of the file.

@@ -41,6 +41,12 @@ public:
     // lines to salvage from.
     static Verdict inspect(const QString& path, QByteArray* content = nullptr);
     static bool isReadable(const QString& path) { return inspect(path) == Verdict::Sound; }
+    // Tells inspect() that the file at `path`, as it is now, needs no check: this process has
+    // just written it from sound text and keys and values escaped as QSettings escapes them.
+    // A file found sound is remembered the same way. Either is checked again once its size,
+    // modification or change time, or identity (device and inode) differ: once anything else
+    // has written to it.
+    static void markSound(const QString& path);
 
     // True when QSettings may parse the text safely and without error, within `limits`: no NUL
     // byte or byte order mark, no line that opens a section without closing it, no line without

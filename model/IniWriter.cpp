@@ -2,6 +2,7 @@
 
 #include "model/IniText.h"
 #include "model/IniVariant.h"
+#include "model/ThreadSpare.h"
 
 #include <algorithm>
 #include <numeric>
@@ -10,7 +11,7 @@ namespace {
 // The positions 0..count-1 sorted by key with equal keys kept in their order, and only the last
 // of each run of equal keys kept. Keys already in strict order, the usual case, are only
 // checked.
-template <class KeyOf> std::vector<int> sortedKeepingLast(std::vector<int> order, KeyOf keyOf)
+template <class KeyOf> void sortKeepingLast(std::vector<int>& order, KeyOf keyOf)
 {
     const auto less = [&](int a, int b) { return keyOf(a) < keyOf(b); };
     const int n = int(order.size());
@@ -18,7 +19,7 @@ template <class KeyOf> std::vector<int> sortedKeepingLast(std::vector<int> order
     while (i < n && less(order[size_t(i) - 1], order[size_t(i)]))
         ++i;
     if (i >= n)
-        return order;
+        return;
     std::stable_sort(order.begin(), order.end(), less);
     int kept = 0;
     for (i = 0; i < n; ++i) {
@@ -27,13 +28,48 @@ template <class KeyOf> std::vector<int> sortedKeepingLast(std::vector<int> order
         order[size_t(kept++)] = order[size_t(i)];
     }
     order.resize(kept);
-    return order;
 }
 } // namespace
 
-IniWriter::IniWriter(const QByteArray& existing) : m_Existing(existing) {}
+namespace {
+struct LiveTag;
+struct FileTag;
+using SpareLive = ThreadSpare<std::vector<int>, LiveTag>;
+using SpareFile = ThreadSpare<std::vector<int>, FileTag>;
+} // namespace
 
-IniWriter::~IniWriter() = default;
+IniWriter::IniWriter(const QByteArray& existing) : m_Existing(existing)
+{
+    ThreadSpare<std::vector<Setting>>::take(m_Settings);
+    ThreadSpare<std::vector<Line>>::take(m_Lines);
+}
+
+IniWriter::~IniWriter()
+{
+    ThreadSpare<std::vector<Setting>>::giveBack(m_Settings);
+    ThreadSpare<std::vector<Line>>::giveBack(m_Lines);
+}
+
+void IniWriter::append(Setting setting)
+{
+    m_Settings.push_back(std::move(setting));
+    Setting& s = m_Settings.back();
+    const IniKeySet::Key* k = s.prepared;
+    m_bMerged = false;
+    if (!k || k->latin1.isEmpty()) {
+        s.sortKey = IniDocument::Key::of(s.key, s.slash);
+        return;
+    }
+    // In Latin-1, as the file's own keys mostly are: compared byte for byte.
+    const char* text = k->latin1.constData();
+    const int n = k->latin1.size();
+    if (s.slash < 0) {
+        s.sortKey.name = {text, n, false};
+        return;
+    }
+    s.sortKey.section = {k->section, s.slash, false};
+    s.sortKey.name = {text + s.slash + 1, n - s.slash - 1, false};
+}
 
 void IniWriter::rebase(const QByteArray& existing)
 {
@@ -54,8 +90,15 @@ void IniWriter::setValue(const QString& key, const QVariant& value)
     // A key of slashes alone comes out empty, and is kept so.
     QString k = IniText::normalizedKey(key);
     const int slash = k.indexOf(QLatin1Char('/'));
-    m_Settings.push_back({std::move(k), value, slash, true});
-    m_bMerged = false;
+    append({std::move(k), value, slash, true, nullptr, {}});
+}
+
+void IniWriter::setValue(const IniKeySet& keys, int i, const QVariant& value)
+{
+    const IniKeySet::Key& k = keys.at(i);
+    if (k.text.isEmpty())
+        return;
+    append({k.text, value, k.slash, true, &k, {}});
 }
 
 void IniWriter::remove(const QString& key)
@@ -91,19 +134,20 @@ void IniWriter::merge()
     if (!m_pDocument)
         m_pDocument = std::make_unique<IniDocument>(m_Existing);
 
-    std::vector<int> live;
-    live.reserve(size_t(m_Settings.size()));
+    std::vector<int> set;
+    SpareLive::take(set);
+    set.reserve(size_t(m_Settings.size()));
     for (int i = 0; i < int(m_Settings.size()); ++i) {
         if (m_Settings[size_t(i)].live)
-            live.push_back(i);
+            set.push_back(i);
     }
-    const std::vector<int> set =
-        sortedKeepingLast(std::move(live), [this](int i) { return settingKey(i); });
+    sortKeepingLast(set, [this](int i) -> const IniDocument::Key& { return settingKey(i); });
     const QVector<IniDocument::Entry>& entries = m_pDocument->entries();
-    std::vector<int> all(size_t(entries.size()));
-    std::iota(all.begin(), all.end(), 0);
-    const std::vector<int> file = sortedKeepingLast(
-        std::move(all), [&entries](int i) -> const IniDocument::Key& { return entries[i].key; });
+    std::vector<int> file;
+    SpareFile::take(file);
+    file.resize(size_t(entries.size()));
+    std::iota(file.begin(), file.end(), 0);
+    sortKeepingLast(file, [&entries](int i) -> const IniDocument::Key& { return entries[i].key; });
 
     m_bRemovedOriginal = false;
     m_Lines.clear();
@@ -125,15 +169,11 @@ void IniWriter::merge()
     }
     for (; s < setCount; ++s)
         m_Lines.push_back({set[s], -1});
+    SpareLive::giveBack(set);
+    SpareFile::giveBack(file);
 }
 
-IniDocument::Key IniWriter::settingKey(int i) const
-{
-    const Setting& s = m_Settings[size_t(i)];
-    return IniDocument::Key::of(s.key, s.slash);
-}
-
-IniDocument::Key IniWriter::keyOf(const Line& line) const
+const IniDocument::Key& IniWriter::keyOf(const Line& line) const
 {
     return line.setting >= 0 ? settingKey(line.setting) : m_pDocument->entries()[line.entry].key;
 }
@@ -169,15 +209,20 @@ QByteArray IniWriter::toBytes()
         else
             IniText::escapeKey(static_cast<const char*>(p.data), p.size, out);
     };
-    // A file rewritten with its keys set again is about as long as it was.
+    // A file rewritten with its keys set again is about as long as it was. The text of the
+    // last one on this thread is written into again once nobody holds it.
+    thread_local QByteArray spareText;
     QByteArray out;
+    if (spareText.isDetached())
+        out.swap(spareText);
     out.reserve(qMax(m_Existing.size() + m_Existing.size() / 8, 32 * int(m_Lines.size())));
+    out.resize(0);
     const int count = int(m_Lines.size());
     IniDocument::Key key = count > 0 ? keyOf(m_Lines[0]) : IniDocument::Key();
     IniDocument::Part section;
     for (int i = 0; i < count; ++i) {
         const Line& line = m_Lines[size_t(i)];
-        const IniDocument::Key next = i + 1 < count ? keyOf(m_Lines[size_t(i) + 1]) : key;
+        const IniDocument::Key& next = i + 1 < count ? keyOf(m_Lines[size_t(i) + 1]) : key;
         // Keys that differ only in a leading slash share a line; the last one's value stays.
         if (i + 1 < count && key.sameLine(next)) {
             key = next;
@@ -198,11 +243,15 @@ QByteArray IniWriter::toBytes()
             out += '\n';
             section = key.section;
         }
-        appendKey(key.name, out);
+        if (line.setting >= 0 && m_Settings[size_t(line.setting)].prepared)
+            out += m_Settings[size_t(line.setting)].prepared->escapedName;
+        else
+            appendKey(key.name, out);
         out += '=';
         appendValue(line, out);
         out += '\n';
         key = next;
     }
+    spareText = out;
     return out;
 }

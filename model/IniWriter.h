@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include "model/IniDocument.h"
+#include "model/IniKeySet.h"
 
 #include <memory>
 #include <vector>
@@ -38,6 +39,8 @@ public:
     void reserve(int keys);
     // `key` as QSettings takes it: "group/name", slashes collapsed.
     void setValue(const QString& key, const QVariant& value);
+    // The same for the key `i` of `keys`, which must outlive this writer.
+    void setValue(const IniKeySet& keys, int i, const QVariant& value);
     // The key and every key below it as a group; an empty key removes everything.
     void remove(const QString& key);
 
@@ -52,6 +55,8 @@ private:
         QVariant value;
         int slash; // the first in `key`, or -1
         bool live; // not removed since
+        const IniKeySet::Key* prepared;
+        IniDocument::Key sortKey; // points into `key` or `prepared`
     };
     // One key of the result: a setting, or (setting < 0) an entry of the file.
     struct Line
@@ -62,8 +67,9 @@ private:
 
     void merge();
     bool isRemoved(const QString& key) const;
-    IniDocument::Key settingKey(int i) const;
-    IniDocument::Key keyOf(const Line& line) const;
+    void append(Setting setting);
+    const IniDocument::Key& settingKey(int i) const { return m_Settings[size_t(i)].sortKey; }
+    const IniDocument::Key& keyOf(const Line& line) const;
     void appendValue(const Line& line, QByteArray& out) const;
 
     QByteArray m_Existing;

@@ -1,7 +1,9 @@
 #include "model/ProfileRecordIo.h"
 
+#include "model/IniKeySet.h"
 #include "model/IniWriter.h"
 #include "model/SettingsFile.h"
+#include "model/ThreadSpare.h"
 
 #include <QColor>
 #include <QLatin1String>
@@ -189,6 +191,24 @@ std::vector<int> fileOrder(const QVector<QString>& keys)
     return order;
 }
 
+// Profile files are written before every write to the mouse: their keys are prepared once.
+const IniKeySet* preparedKeysFor(const QString& group)
+{
+    static const QString kProfileGroup = QStringLiteral("PROFILE");
+    static const IniKeySet profileKeys(keysFor(kProfileGroup));
+    return group == kProfileGroup ? &profileKeys : nullptr;
+}
+
+template <class Target>
+void setValue(Target& s, const IniKeySet* prepared, const QVector<QString>& table, int i,
+              const QVariant& value)
+{
+    if (prepared)
+        s.setValue(*prepared, i, value);
+    else
+        s.setValue(table[i], value);
+}
+
 // Profile files are written before every write to the mouse: their order is kept.
 const std::vector<int>& fileOrderFor(const QString& group, const QVector<QString>& keys,
                                      std::vector<int>& other)
@@ -266,17 +286,22 @@ void writeRecord(Target& s, const QString& group, const ProfileData& p,
                  ProfileRecordIo::SleepFields sleep)
 {
     const QVector<QString> table = keysFor(group);
-    std::vector<QVariant> values(kTableSize);
+    std::vector<QVariant> values;
+    ThreadSpare<std::vector<QVariant>>::take(values);
+    values.resize(kTableSize);
     QVariant* v = values.data();
     const auto put = [v](int i, const QVariant& value) { v[i] = value; };
     const auto byte = [v](int i, quint8 value) { v[i] = static_cast<int>(value); };
     writeValues(put, byte, p, sleep);
     // Fields left out (the sleep fields) stay invalid and are not written.
     std::vector<int> other;
+    const IniKeySet* prepared = preparedKeysFor(group);
+    s.reserve(kTableSize);
     for (const int i : fileOrderFor(group, table, other)) {
         if (v[i].isValid())
-            s.setValue(table[i], v[i]);
+            setValue(s, prepared, table, i, v[i]);
     }
+    ThreadSpare<std::vector<QVariant>>::giveBack(values);
 }
 
 } // namespace

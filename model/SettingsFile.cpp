@@ -78,6 +78,7 @@ bool SettingsFile::setAside(const QString& path, const QByteArray& sound, QStrin
         QFile::rename(kept, path);
         return false;
     }
+    IniFileCheck::markSound(path);
     qDebug() << "damaged settings file moved aside:" << path << "->" << kept;
     SetAsideFiles::record(path, kept);
     return true;
@@ -89,9 +90,12 @@ SettingsFile::SettingsFile(const QString& path, Mode mode) : m_Path(path)
     {
         const QMutexLocker lock(&repairMutex());
         QByteArray content;
-        switch (IniFileCheck::inspect(path, &content)) {
+        // The content is read only when it is needed: to salvage from.
+        IniFileCheck::Verdict verdict = IniFileCheck::inspect(path);
+        if (verdict == IniFileCheck::Verdict::Damaged)
+            verdict = IniFileCheck::inspect(path, &content);
+        switch (verdict) {
         case IniFileCheck::Verdict::Sound:
-            m_Checked = content;
             m_bOpen = true;
             break;
         case IniFileCheck::Verdict::Missing:
@@ -102,7 +106,6 @@ SettingsFile::SettingsFile(const QString& path, Mode mode) : m_Path(path)
             // Elsewhere QSettings fails on it as on any file it cannot open.
             if (const QByteArray copy = installedCopy(path);
                 isInConfigDir(path) && setAside(path, copy, &m_Error)) {
-                m_Checked = copy;
                 m_bOpen = true;
             } else
                 m_bOpen = mode == Read;
@@ -112,7 +115,6 @@ SettingsFile::SettingsFile(const QString& path, Mode mode) : m_Path(path)
         case IniFileCheck::Verdict::Damaged: {
             const QByteArray sound = IniFileCheck::salvage(content, IniFileCheck::limitsFor(path));
             if ((mode == Write || isInConfigDir(path)) && setAside(path, sound, &m_Error)) {
-                m_Checked = sound;
                 m_bOpen = true;
             } else if (mode == Read) {
                 m_pCopy = std::make_unique<QTemporaryFile>();
@@ -153,6 +155,20 @@ void SettingsFile::setValue(const QString& key, const QVariant& value)
     m_pEdits->setValue(key, value);
 }
 
+void SettingsFile::setValue(const IniKeySet& keys, int i, const QVariant& value)
+{
+    if (!m_pEdits)
+        m_pEdits = std::make_unique<IniWriter>();
+    m_pEdits->setValue(keys, i, value);
+}
+
+void SettingsFile::reserve(int keys)
+{
+    if (!m_pEdits)
+        m_pEdits = std::make_unique<IniWriter>();
+    m_pEdits->reserve(keys);
+}
+
 void SettingsFile::remove(const QString& key)
 {
     if (!m_pEdits)
@@ -173,23 +189,25 @@ bool SettingsFile::save()
     }
     m_Error.clear();
     const QMutexLocker lock(&saveMutex());
+    // Read as it is now, and checked again unless it is known to be unchanged since it was
+    // checked or written here: something else may have written to it since it was opened.
     QByteArray existing;
-    const bool exists = QFileInfo::exists(m_Path);
-    if (exists) {
+    const IniFileCheck::Verdict verdict = IniFileCheck::inspect(m_Path, &existing);
+    const bool exists = verdict != IniFileCheck::Verdict::Missing;
+    if (verdict == IniFileCheck::Verdict::Unopenable ||
+        verdict == IniFileCheck::Verdict::NotAFile) {
         QFile file(m_Path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            m_Error = file.errorString();
+        if (verdict == IniFileCheck::Verdict::NotAFile)
+            m_Error = qt_error_string(EISDIR);
+        else
+            m_Error = file.open(QIODevice::ReadOnly) ? qt_error_string(EACCES) : file.errorString();
+        return false;
+    }
+    if (verdict == IniFileCheck::Verdict::Damaged) {
+        const QMutexLocker repair(&repairMutex());
+        existing = IniFileCheck::salvage(existing, IniFileCheck::limitsFor(m_Path));
+        if (!setAside(m_Path, existing, &m_Error))
             return false;
-        }
-        existing = file.readAll();
-        // Changed since it was checked (a long-lived object): checked again, as on opening.
-        const IniFileCheck::Limits limits = IniFileCheck::limitsFor(m_Path);
-        if (existing != m_Checked && !IniFileCheck::isSoundText(existing, limits)) {
-            const QMutexLocker repair(&repairMutex());
-            existing = IniFileCheck::salvage(existing, limits);
-            if (!setAside(m_Path, existing, &m_Error))
-                return false;
-        }
     }
     writer->rebase(existing);
     if (!writer->hasChanges())
@@ -199,6 +217,7 @@ bool SettingsFile::save()
         return true;
     if (!AtomicFile::write(m_Path, bytes, &m_Error))
         return false;
-    m_Checked = bytes;
+    // Sound as written: the keys and values of sound text and the caller's, escaped.
+    IniFileCheck::markSound(m_Path);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class IniKeySet;
 class IniWriter;
 class QTemporaryFile;
 
@@ -46,6 +47,10 @@ public:
 
     // Kept until save(), or until this object is dropped.
     void setValue(const QString& key, const QVariant& value);
+    // The key `i` of `keys`, which must outlive this object.
+    void setValue(const IniKeySet& keys, int i, const QVariant& value);
+    // Room for this many more keys.
+    void reserve(int keys);
     void remove(const QString& key);
     // False when the file could not be replaced; errorString() then tells why and the file is
     // as it was. The changes are dropped either way.
@@ -58,8 +63,7 @@ public:
 
 private:
     QString m_Path;
-    QString m_Usable;     // what QSettings reads: the file, or the private copy
-    QByteArray m_Checked; // the content found sound when this object was made
+    QString m_Usable; // what QSettings reads: the file, or the private copy
     // Declared first so that it outlives the QSettings reading it.
     std::unique_ptr<QTemporaryFile> m_pCopy;
     mutable std::unique_ptr<QSettings> m_pSettings;

@@ -180,13 +180,16 @@ private slots:
     void unchangedContentIsNotRewritten_data()
     {
         QTest::addColumn<int>("changedEvent"); // -1: none
-        QTest::newRow("same profile") << -1;
-        QTest::newRow("last event of the last button") << 83;
-        QTest::newRow("first event") << 0;
+        QTest::addColumn<bool>("tamper");      // damaged in place between the saves
+        QTest::newRow("same profile") << -1 << false;
+        QTest::newRow("last event of the last button") << 83 << false;
+        QTest::newRow("first event") << 0 << false;
+        QTest::newRow("same profile, file damaged behind its back") << -1 << true;
     }
     void unchangedContentIsNotRewritten()
     {
         QFETCH(int, changedEvent);
+        QFETCH(bool, tamper);
         QTemporaryDir dir;
         const QString path = dir.path() + "/Profile 1.prof";
         ProfileData profile;
@@ -194,6 +197,15 @@ private slots:
         QVERIFY(ProfileFiles::saveProfile(profile, path));
         struct stat before = {};
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+        if (tamper) {
+            // A NUL byte for a digit: the same size and file, written later, as an editor would.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            const qint64 at = file.readAll().indexOf("=0\n") + 1;
+            QVERIFY(at > 0 && file.seek(at) && file.write("\0", 1) == 1);
+            QVERIFY(file.setFileTime(QDateTime::fromSecsSinceEpoch(before.st_mtim.tv_sec + 2),
+                                     QFileDevice::FileModificationTime));
+        }
         if (changedEvent >= 0)
             profile.ButtonInfo[ProfileData::kButtonCount - 1].KeyInfo[changedEvent][2] = 9;
         QVERIFY(ProfileFiles::saveProfile(profile, path));
@@ -203,7 +215,8 @@ private slots:
         const bool same = before.st_ino == after.st_ino &&
                           before.st_mtim.tv_nsec == after.st_mtim.tv_nsec &&
                           before.st_mtim.tv_sec == after.st_mtim.tv_sec;
-        QCOMPARE(same, changedEvent < 0);
+        QCOMPARE(same, changedEvent < 0 && !tamper);
+        QCOMPARE(QDir(dir.path()).entryList({"*.damaged-*"}).size(), tamper ? 1 : 0);
     }
 };
 
