@@ -28,11 +28,11 @@ public:
     void retranslate();
     // The battery as the window shows it: level 0 is a mouse that is off or absent.
     void setBattery(int iLevel, bool bCharging, bool bCable);
+    // Asked before the window quits or goes to the tray; false keeps it as it is.
+    void setLeaveCheck(const std::function<bool()>& check) { m_LeaveCheck = check; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Asked before the window quits or goes to the tray; false keeps it as it is.
-    void setLeaveCheck(const std::function<bool()>& check) { m_LeaveCheck = check; }
 
 private slots:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
