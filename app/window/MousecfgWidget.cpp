@@ -16,7 +16,7 @@
 #include "app/window/TrayIcon.h"
 #include "app/window/UnappliedEdits.h"
 #include "app/window/WindowCommands.h"
-#include "app/window/WindowMove.h"
+#include "app/window/WindowDragFilter.h"
 #include "app/window/WindowPages.h"
 #include "app/window/WindowScale.h"
 #include "device/BatteryPoller.h"
@@ -34,7 +34,6 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -55,6 +54,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     // 4. Device arrival and removal.
     setUpDeviceNotifications();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    new WindowDragFilter(this);
     // Wayland compositors take no window shape, only transparency: the cut corners of the
     // skin come from its alpha there.
     if (QGuiApplication::platformName() == QLatin1String("wayland"))
@@ -309,24 +309,6 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
         painter.drawPixmap(0, 0, m_ScaledBackground);
     else
         painter.fillRect(rect(), QColor(0x1b, 0x1e, 0x23));
-}
-
-void MousecfgWidget::mousePressEvent(QMouseEvent* event)
-{
-    m_Drag.press(event->button(), event->screenPos(), frameGeometry().topLeft());
-    QWidget::mousePressEvent(event);
-}
-
-void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
-{
-    WindowMove::follow(this, m_Drag, event->screenPos());
-    QWidget::mouseMoveEvent(event);
-}
-
-void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_Drag.release();
-    QWidget::mouseReleaseEvent(event);
 }
 
 void MousecfgWidget::refreshModelParts()

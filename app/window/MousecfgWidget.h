@@ -5,7 +5,6 @@
 #include "app/window/MousecfgServices.h"
 #include "app/window/WindowBackground.h"
 #include "app/window/WindowCommands.h"
-#include "app/window/WindowDrag.h"
 #include "app/window/WindowServices.h"
 
 #include <QColor>
@@ -78,9 +77,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private slots:
     void onButtonClicked();
@@ -113,7 +109,6 @@ private:
     double m_dScale = 1.0;
     MainLayout::Flags m_Flags;
     QColor m_Accent;
-    WindowDrag m_Drag;
     // What each of the window's own buttons does (see onButtonClicked).
     QHash<int, std::function<void(QObject* button)>> m_ButtonActions;
     // A member rather than a child: the profile file it keeps open is written back as the
