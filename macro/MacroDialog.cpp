@@ -1,6 +1,7 @@
 #include "macro/MacroDialog.h"
 
 #include "macro/KivoGunsetDialog.h"
+#include "macro/MacroCommandButton.h"
 #include "macro/MacroEditPanel.h"
 #include "macro/MacroEventView.h"
 #include "macro/MacroFileActions.h"
@@ -25,47 +26,9 @@
 #include <QListWidget>
 
 namespace {
-struct ButtonPlace
-{
-    const char* text;
-    int x, y, w, h;
-};
-// Indexed by MacroDialog::Command; coordinates in unscaled pixels of the 729 x 477 page.
-const ButtonPlace kButtons[] = {
-    {QT_TRANSLATE_NOOP("MacroDialog", "START"), 170, 4, 93, 24},
-    {QT_TRANSLATE_NOOP("MacroDialog", "NEW"), 10, 380, 73, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "DELETE"), 87, 380, 73, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "CHANGE NAME"), 10, 404, 150, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "SAVE"), 265, 4, 93, 24},
-    {QT_TRANSLATE_NOOP("MacroDialog", "CANCEL"), 360, 4, 93, 24},
-    {QT_TRANSLATE_NOOP("MacroDialog", "DELETE"), 170, 380, 93, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "MOVE UP"), 265, 380, 93, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "MOVE DOWN"), 360, 380, 93, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "TOP"), 170, 404, 93, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "BOTTOM"), 265, 404, 93, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "CLEAR"), 360, 404, 93, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "EDIT"), 170, 428, 93, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "INSERT DELAY"), 265, 428, 93, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "GUN SET"), 87, 452, 73, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "IMPORT"), 10, 428, 73, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "EXPORT"), 87, 428, 73, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "BATCH"), 10, 452, 73, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "COPY"), 360, 428, 93, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "CUT"), 170, 452, 93, 21},
-    {QT_TRANSLATE_NOOP("MacroDialog", "PASTE"), 265, 452, 93, 21},
-};
-static_assert(sizeof(kButtons) / sizeof(kButtons[0]) == MacroDialog::kCommandCount,
-              "one place per command");
-
 constexpr int kPageWidth = 729;
 constexpr int kPageHeight = 477;
 constexpr int kInsertedDelayMs = 10;
-const char* const kCommandProperty = "macroCommand";
-
-QStringList smallFaces()
-{
-    return KivoPushButton::skinImages({"btnsmall-1.png", "btnsmall-2.png", "btnsmall-3.png"});
-}
 } // namespace
 
 MacroDialog::MacroDialog(QWidget* parent, double dScale, std::unique_ptr<KeyboardHook> hook)
@@ -104,9 +67,7 @@ void MacroDialog::buildControls()
     m_pName->setMaxLength(MacroFileActions::kMaxGunNameLength);
 
     for (int i = 0; i < kCommandCount; ++i) {
-        m_pButtons[i] = new KivoPushButton(smallFaces(), this, m_dScale);
-        m_pButtons[i]->setProperty(kCommandProperty, i);
-        m_pButtons[i]->setFocusPolicy(Qt::NoFocus);
+        m_pButtons[i] = MacroCommandButton::create(this, i, m_dScale);
         connect(m_pButtons[i], &QPushButton::clicked, this, &MacroDialog::onCommandClicked);
     }
 
@@ -150,9 +111,7 @@ void MacroDialog::layoutControls(double dScale)
     m_pNameCaption->setGeometry(PageGeometry::rect(10, 332, 150, 18, dScale));
     m_pName->setGeometry(PageGeometry::rect(10, 352, 150, 22, dScale));
     for (int i = 0; i < kCommandCount; ++i) {
-        const ButtonPlace& p = kButtons[i];
-        m_pButtons[i]->setScale(dScale);
-        m_pButtons[i]->setGeometry(PageGeometry::rect(p.x, p.y, p.w, p.h, dScale));
+        MacroCommandButton::place(m_pButtons[i], i, dScale);
     }
     m_pEvents->setGeometry(PageGeometry::rect(170, 32, 280, 322, dScale));
     m_pEvents->setScale(dScale);
@@ -174,7 +133,7 @@ void MacroDialog::layoutControls(double dScale)
 void MacroDialog::retranslate()
 {
     for (int i = 0; i < kCommandCount; ++i)
-        m_pButtons[i]->setText(tr(kButtons[i].text));
+        m_pButtons[i]->setText(MacroCommandButton::text(i));
     m_pButtons[StartStop]->setText(m_bRecording ? tr("STOP") : tr("START"));
     m_pListCaption->setText(tr("MACRO LIST"));
     m_pNameCaption->setText(tr("MACRO NAME"));
@@ -287,7 +246,8 @@ void MacroDialog::loadMacro(const QString& name)
 
 void MacroDialog::onCommandClicked()
 {
-    const QVariant command = sender() ? sender()->property(kCommandProperty) : QVariant();
+    const QVariant command =
+        sender() ? sender()->property(MacroCommandButton::kCommandProperty) : QVariant();
     if (command.isValid())
         runCommand(Command(command.toInt()));
 }
