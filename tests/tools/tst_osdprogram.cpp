@@ -78,7 +78,7 @@ private slots:
         QFETCH(QColor, accent);
         QFETCH(bool, readsAsItIs);
         const QColor text = OsdPalette::text(accent);
-        for (const QColor behind : {QColor(Qt::white), QColor(Qt::black), QColor(Qt::blue)})
+        for (const QColor& behind : {QColor(Qt::white), QColor(Qt::black), QColor(Qt::blue)})
             QVERIFY2(ColourContrast::ratio(text, OsdPalette::panelOver(behind)) >=
                          ColourContrast::kReadable,
                      qPrintable(text.name() + " over " + behind.name()));
