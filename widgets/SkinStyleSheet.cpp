@@ -3,6 +3,7 @@
 #include "model/AppPaths.h"
 #include "model/AppSettings.h"
 #include "widgets/ColourContrast.h"
+#include "widgets/KeyboardFocusMark.h"
 
 #include <QApplication>
 
@@ -41,12 +42,14 @@ QString menuRules(double dScale, const QColor& accent, bool bScaled)
         .arg(px(4), bScaled ? QStringLiteral("font-size: %1; ").arg(px(12)) : QString(), px(5),
              px(bScaled ? 14 : 22), accent.name(), ColourContrast::textOn(accent).name(), px(8));
 }
-// Check boxes and radio buttons with the keyboard focus: the dotted ring of the skin's push
-// buttons, around the text (or the indicator when there is none). The platform's own mark is a
-// faint tint of the highlight colour that the dark skin swallows.
+// Check boxes and radio buttons with the keyboard focus (KeyboardFocusMark): the dotted ring of
+// the skin's push buttons, around the text (or the indicator when there is none). The platform's
+// own mark is a faint tint of the highlight colour that the dark skin swallows.
 QString focusRing(double dScale)
 {
-    return QStringLiteral("QCheckBox:focus, QRadioButton:focus { outline: %1 dotted #f2f4f7; }\n")
+    return QStringLiteral(
+               "QCheckBox[keyboardFocus=\"true\"], QRadioButton[keyboardFocus=\"true\"] {"
+               " outline: %1 dotted #f2f4f7; }\n")
         .arg(scaledPx(1, dScale));
 }
 } // namespace
@@ -252,4 +255,6 @@ void SkinStyleSheet::installPopups(const QColor& accent)
     if (begin >= 0 && end > begin)
         sheet.remove(begin, end + kPopupsEnd.size() - begin);
     app->setStyleSheet(sheet + kPopupsBegin + popups(accent) + kPopupsEnd);
+    // The focus rings of pages() and dialogs() follow the property it sets.
+    KeyboardFocusMark::install();
 }
