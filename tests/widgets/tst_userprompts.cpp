@@ -82,12 +82,8 @@ private slots:
         for (int i = 0; i < view->header()->count(); ++i)
             view->header()->resizeSection(i, 40);
         dialog.show();
-        const int icon = qRound(SkinFileDialog::kIconSize * scale);
-        const auto buttons = dialog.findChildren<QToolButton*>();
-        QVERIFY(!buttons.isEmpty());
-        for (const QToolButton* button : buttons)
-            QCOMPARE(button->iconSize(), QSize(icon, icon));
-        QCOMPARE(view->font().pixelSize(), qRound(13 * scale));
+        for (const QToolButton* button : dialog.findChildren<QToolButton*>())
+            QCOMPARE(button->iconSize(), QSize(1, 1) * qRound(SkinFileDialog::kIconSize * scale));
         for (int i = 0; i < view->header()->count(); ++i) {
             const QString title = view->model()->headerData(i, Qt::Horizontal).toString();
             QVERIFY2(view->fontMetrics().horizontalAdvance(title) < view->header()->sectionSize(i),
