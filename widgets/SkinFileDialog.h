@@ -10,12 +10,21 @@ class SkinFileDialog : public QFileDialog
 {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 720;  // at scale 1.0
-    static constexpr int kHeight = 430; // at scale 1.0
+    static constexpr int kWidth = 720;   // at scale 1.0
+    static constexpr int kHeight = 430;  // at scale 1.0
+    static constexpr int kIconSize = 16; // tool button icons at scale 1.0
 
     SkinFileDialog(QWidget* parent, const QString& caption, const QString& dir,
                    const QString& filter, double dScale);
 
     // The chosen files, empty when the user cancels.
     QStringList run();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void fitToScale();
+
+    double m_dScale;
 };

@@ -3,6 +3,7 @@
 #include "model/AppPaths.h"
 #include "model/AppSettings.h"
 #include "widgets/ColourContrast.h"
+#include "widgets/KeyboardFocusMark.h"
 
 #include <QApplication>
 
@@ -40,6 +41,16 @@ QString menuRules(double dScale, const QColor& accent, bool bScaled)
                           "QMenu::right-arrow { width: %7; height: %7; }")
         .arg(px(4), bScaled ? QStringLiteral("font-size: %1; ").arg(px(12)) : QString(), px(5),
              px(bScaled ? 14 : 22), accent.name(), ColourContrast::textOn(accent).name(), px(8));
+}
+// Check boxes and radio buttons with the keyboard focus (KeyboardFocusMark): the dotted ring of
+// the skin's push buttons, around the text (or the indicator when there is none). The platform's
+// own mark is a faint tint of the highlight colour that the dark skin swallows.
+QString focusRing(double dScale)
+{
+    return QStringLiteral(
+               "QCheckBox[keyboardFocus=\"true\"], QRadioButton[keyboardFocus=\"true\"] {"
+               " outline: %1 dotted #f2f4f7; }\n")
+        .arg(scaledPx(1, dScale));
 }
 } // namespace
 
@@ -118,6 +129,7 @@ QString SkinStyleSheet::pages(double dScale, const QColor& accent)
         QStringLiteral("QRadioButton::indicator:checked { background: %1; border-color: %1; }\n"
                        "QRadioButton::indicator:hover { border-color: %1; }\n")
             .arg(accent.name());
+    sheet += focusRing(dScale);
     // A control that cannot be used now reads as such.
     sheet += QStringLiteral("QLineEdit:disabled, QSpinBox:disabled, QCheckBox:disabled, "
                             "QRadioButton:disabled, QLabel:disabled { color: #5a626d; }\n");
@@ -187,7 +199,7 @@ QString SkinStyleSheet::dialogs(double dScale, const QColor& accent)
                             "QCheckBox::indicator:checked { background: %4; border-color: "
                             "#ffffff; }\n")
                  .arg(px(12), px(6), px(1), accent.name());
-    return sheet + menus(dScale, accent);
+    return sheet + focusRing(dScale) + menus(dScale, accent);
 }
 
 QString SkinStyleSheet::fileDialogs(double dScale)
@@ -203,12 +215,20 @@ QString SkinStyleSheet::fileDialogs(double dScale)
                        " selection-color: %3; }\n"
                        "QFileDialog QPushButton, QFileDialog QToolButton { color: #e8ebef;"
                        " background: #23272e; border: 1px solid #3b414a; padding: %4 %5; }\n"
+                       // The tool buttons are only as wide as the fields beside them are high:
+                       // side padding would leave their icons no room.
+                       "QFileDialog QToolButton { padding: %4; }\n"
+                       // The header's end beyond its last column is the header's own background.
+                       "QFileDialog QHeaderView { background: #1f2329; border: 0; }\n"
+                       "QFileDialog #sidebar { min-width: %7; }\n"
                        "QFileDialog QPushButton:hover, QFileDialog QToolButton:hover,"
-                       " QFileDialog QPushButton:focus { border-color: %2; }\n"
+                       " QFileDialog QPushButton:focus, QFileDialog QToolButton:focus {"
+                       " border-color: %2; }\n"
                        "QFileDialog QPushButton:disabled { color: #5a626d; }\n"
                        "QFileDialog QComboBox { min-height: %6; }\n"
                        "QFileDialog QLineEdit { min-height: %6; }\n")
-            .arg(px(13), mark.name(), ColourContrast::textOn(mark).name(), px(3), px(10), px(22));
+            .arg(px(13), mark.name(), ColourContrast::textOn(mark).name(), px(3), px(10), px(22),
+                 px(110));
     return sheet + menus(dScale, mark);
 }
 
@@ -235,4 +255,6 @@ void SkinStyleSheet::installPopups(const QColor& accent)
     if (begin >= 0 && end > begin)
         sheet.remove(begin, end + kPopupsEnd.size() - begin);
     app->setStyleSheet(sheet + kPopupsBegin + popups(accent) + kPopupsEnd);
+    // The focus rings of pages() and dialogs() follow the property it sets.
+    KeyboardFocusMark::install();
 }

@@ -30,6 +30,7 @@ public:
     static QString fileDialogs(double dScale);
 
     static QString popups(const QColor& accent);
-    // Adds the pop-up rules to the application's style sheet (replacing an earlier install).
+    // Adds the pop-up rules to the application's style sheet (replacing an earlier install) and
+    // watches the keyboard focus for the focus rings (KeyboardFocusMark).
     static void installPopups(const QColor& accent);
 };

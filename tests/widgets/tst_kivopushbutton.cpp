@@ -1,5 +1,8 @@
+#include "widgets/KeyboardFocusMark.h"
 #include "widgets/KivoPushButton.h"
 
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -90,6 +93,33 @@ private slots:
         const QImage hover = btn.grab().toImage();
         QVERIFY(!normal.isNull());
         QVERIFY(normal != hover); // the pointer still shows
+    }
+
+    // Check boxes and radio buttons take the skin's focus ring as these buttons do: only when
+    // the keyboard moved the focus to them, and not after a click.
+    void checkBoxesMarkOnlyKeyboardFocus_data()
+    {
+        QTest::addColumn<bool>("radio");
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("check box, Tab") << false << int(Qt::TabFocusReason) << true;
+        QTest::newRow("check box, click") << false << int(Qt::MouseFocusReason) << false;
+        QTest::newRow("radio button, shortcut") << true << int(Qt::ShortcutFocusReason) << true;
+    }
+    void checkBoxesMarkOnlyKeyboardFocus()
+    {
+        QFETCH(bool, radio);
+        QFETCH(int, reason);
+        QFETCH(bool, marked);
+        KeyboardFocusMark::install();
+        const std::unique_ptr<QWidget> box(radio ? static_cast<QWidget*>(new QRadioButton)
+                                                 : new QCheckBox);
+        QFocusEvent in(QEvent::FocusIn, Qt::FocusReason(reason));
+        QApplication::sendEvent(box.get(), &in);
+        QCOMPARE(box->property(KeyboardFocusMark::kProperty).toBool(), marked);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(box.get(), &out);
+        QCOMPARE(box->property(KeyboardFocusMark::kProperty).toBool(), false);
     }
 };
 

@@ -1,6 +1,10 @@
 #include "ScriptedUserPrompts.h"
 #include "TestAppFolder.h"
+#include "widgets/SkinFileDialog.h"
 
+#include <QHeaderView>
+#include <QToolButton>
+#include <QTreeView>
 #include <QtTest>
 
 class TestUserPrompts : public QObject
@@ -59,6 +63,32 @@ private slots:
         QVERIFY(!first.isEmpty() && first != profiles.path());
         QCOMPARE(prompts.shown()[1].text, profiles.path());
         QCOMPARE(prompts.shown()[2].text, first); // another kind, another folder
+    }
+
+    // Qt's own dialog at the UI scale: its tool button icons and its column titles grow with it.
+    void fileDialogFitsTheScale_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("1.0") << 1.0;
+        QTest::newRow("2.0") << 2.0;
+    }
+    void fileDialogFitsTheScale()
+    {
+        QFETCH(double, scale);
+        SkinFileDialog dialog(nullptr, "Save Config File", QDir::tempPath(), "(*.conf)", scale);
+        auto* view = dialog.findChild<QTreeView*>("treeView");
+        QVERIFY(view);
+        // Columns as Qt leaves them when it measured a small platform type (or restored them so).
+        for (int i = 0; i < view->header()->count(); ++i)
+            view->header()->resizeSection(i, 40);
+        dialog.show();
+        for (const QToolButton* button : dialog.findChildren<QToolButton*>())
+            QCOMPARE(button->iconSize(), QSize(1, 1) * qRound(SkinFileDialog::kIconSize * scale));
+        for (int i = 0; i < view->header()->count(); ++i) {
+            const QString title = view->model()->headerData(i, Qt::Horizontal).toString();
+            QVERIFY2(view->fontMetrics().horizontalAdvance(title) < view->header()->sectionSize(i),
+                     qPrintable(title));
+        }
     }
 };
 
