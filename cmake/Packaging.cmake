@@ -151,6 +151,8 @@ install(CODE "
     endif()")
 
 install(FILES ${CMAKE_SOURCE_DIR}/data/udev/60-mousecfg.rules DESTINATION ${MOUSECFG_UDEV_RULES_DIR})
+install(FILES ${CMAKE_SOURCE_DIR}/data/debian/lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME mousecfg)
 
 # Debian packages.
 set(CPACK_GENERATOR DEB)
