@@ -18,6 +18,7 @@
 #include <memory>
 
 class BatteryDisplay;
+class BatteryFeed;
 class BatteryPoller;
 class DeviceSelection;
 class LanguageSwitcher;
@@ -80,8 +81,6 @@ protected:
 
 private slots:
     void onButtonClicked();
-    void onDeviceOpened(bool bOpened);
-    void onBatteryReported(int iLevel, bool bCharging);
     void onProfileListChanged();
 
 private:
@@ -96,7 +95,6 @@ private:
     void retranslateUi();
     void applyFonts();
     void rebuildProfileMenu();
-    void showBattery(int iLevel, bool bCharging);
 
     WindowServices m_Services;
 
@@ -127,4 +125,5 @@ private:
     WindowPages* m_pPages = nullptr;
     WindowCommands* m_pCommands = nullptr;
     TrayIcon* m_pTray = nullptr;
+    BatteryFeed* m_pFeed = nullptr;
 };
