@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+
 DeviceSelection::DeviceSelection(DeviceSelectionHost* host, QObject* parent)
     : QObject(parent), m_pHost(host), m_NotifierFactory(&DeviceChangeNotifierFactory::create)
 {
@@ -120,6 +122,16 @@ void DeviceSelection::runSelection(bool bHotplug)
     }
 }
 
+void DeviceSelection::openQuietly()
+{
+    if (isBusy() || !DeviceAccess::deviceNames().contains(m_pHost->currentDevice()))
+        return;
+    m_Phase = Choosing;
+    m_bQuiet = true;
+    m_pHost->refreshModelParts();
+    openAfterPause();
+}
+
 void DeviceSelection::chooseDevice()
 {
     if (isBusy())
@@ -203,7 +215,8 @@ void DeviceSelection::openChosen()
         emit devicePermissionDenied();
     }
     emit deviceOpened(opened);
-    showWindow();
+    if (!std::exchange(m_bQuiet, false))
+        showWindow();
     finish();
 }
 

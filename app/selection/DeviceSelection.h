@@ -54,6 +54,9 @@ public:
 public slots:
     // The selection routine: tray activation and start-up pass false, the hot-plug check true.
     void runSelection(bool bHotplug);
+    // The start in the tray: opens the window's mouse, if it is connected, and shows nothing,
+    // neither the window nor the chooser.
+    void openQuietly();
     // The device button: the chooser with the connected mice, the window's device unchanged
     // unless the user accepts.
     void chooseDevice();
@@ -96,6 +99,7 @@ private:
     Phase m_Phase = Idle;
     QStringList m_PauseDevices; // the list of mice when the pause began
     bool m_bRerun = false;
+    bool m_bQuiet = false; // the open under way shows no window
     bool m_bHeld = false;
     QStringList m_HeldPaths;
     bool m_bPermissionReported = false;
