@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The main window's own behaviour: what it does with the mouse's reports, the battery and
@@ -114,19 +116,31 @@ private slots:
         QTest::addColumn<QColor>("chunk");
         QTest::addColumn<int>("state");
         QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("tip"); // the tray's, after the product name; + : low icon
         const QColor accent(0, 0, 255), warn = BatteryBar::warningColour(), off(100, 100, 100);
-        QTest::newRow("level") << true << false << 0 << 57 << 0 << 57 << accent << 2 << 57;
-        QTest::newRow("charging") << true << false << 0 << 58 << 1 << 58 << accent << 1 << 58;
-        QTest::newRow("above 100") << true << false << 0 << 180 << 0 << 100 << accent << 2 << 100;
-        QTest::newRow("21 not low") << true << false << 0 << 21 << 0 << 21 << accent << 2 << 21;
-        QTest::newRow("20 low") << true << false << 0 << 20 << 0 << 20 << warn << 2 << 20;
-        QTest::newRow("off") << true << false << 0 << 0 << 0 << -1 << off << 2 << 60;
-        QTest::newRow("off, flag") << true << false << 1 << 0 << 0 << -1 << off << 2 << 60;
-        QTest::newRow("off, high byte") << true << false << 0 << 0 << 1 << -1 << off << 2 << 60;
-        QTest::newRow("no link") << false << false << 0 << 0 << 0 << -1 << off << 3 << 60;
-        QTest::newRow("cable") << false << true << 0 << 40 << 1 << 100 << accent << 0 << 40;
+        QTest::newRow("level") << true << false << 0 << 57 << 0 << 57 << accent << 2 << 57
+                               << "Battery 57%";
+        QTest::newRow("charging") << true << false << 0 << 58 << 1 << 58 << accent << 1 << 58
+                                  << "Battery 58%, charging";
+        QTest::newRow("above 100")
+            << true << false << 0 << 180 << 0 << 100 << accent << 2 << 100 << "Battery 100%";
+        QTest::newRow("21 not low")
+            << true << false << 0 << 21 << 0 << 21 << accent << 2 << 21 << "Battery 21%";
+        QTest::newRow("20 low") << true << false << 0 << 20 << 0 << 20 << warn << 2 << 20
+                                << "Battery 20%, low+";
+        QTest::newRow("5 charging")
+            << true << false << 0 << 5 << 1 << 5 << warn << 1 << 5 << "Battery 5%, charging+";
+        QTest::newRow("off") << true << false << 0 << 0 << 0 << -1 << off << 2 << 60 << "MOUSE OFF";
+        QTest::newRow("off, flag")
+            << true << false << 1 << 0 << 0 << -1 << off << 2 << 60 << "MOUSE OFF";
+        QTest::newRow("off, high byte")
+            << true << false << 0 << 0 << 1 << -1 << off << 2 << 60 << "MOUSE OFF";
+        QTest::newRow("no link") << false << false << 0 << 0 << 0 << -1 << off << 3 << 60
+                                 << "MOUSE OFF";
+        QTest::newRow("cable") << false << true << 0 << 10 << 1 << 100 << accent << 0 << 10
+                               << "On the cable";
         QTest::newRow("cable and receiver")
-            << true << true << 0 << 50 << 0 << 100 << accent << 1 << 50;
+            << true << true << 0 << 50 << 0 << 100 << accent << 1 << 50 << "On the cable";
     }
     void batteryReport()
     {
@@ -153,6 +167,36 @@ private slots:
         QCOMPARE(d->bar()->isVisibleTo(&w), state >= 2);
         QCOMPARE(d->chargingIcon()->isVisibleTo(&w), shown >= 0 && high == 1);
         QCOMPARE(rig.configValue("Config/Battery").toInt(), stored);
+        QFETCH(QString, tip);
+        auto* tray = w.findChild<QSystemTrayIcon*>();
+        QCOMPARE(tray->toolTip(), w.windowTitle() + "\n" + QString(tip).remove('+'));
+        QTRY_VERIFY(!tray->icon().isNull());
+        QCOMPARE(tray->icon().cacheKey() != w.windowIcon().cacheKey(), tip.endsWith('+'));
+    }
+
+    // Started in the tray: the mouse is opened and followed, the OSD announces, the window stays
+    // hidden. The tray menu writes the autostart entry and takes it away again.
+    void startsInTheTray()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        WindowRig rig("hornbeam", true, false, 10, {}, [](MousecfgServices& services) {
+            services.bSelectAtStart = true;
+            services.bStartHidden = true;
+        });
+        MousecfgWidget& w = rig.window();
+        rig.mouse().setBattery(60, false);
+        QTRY_COMPARE(w.batteryDisplay()->level(), 60);
+        rig.mouse().pressDpiButton();
+        QTRY_COMPARE(rig.m_Announcer.m_Texts.size(), 1);
+        QVERIFY(w.isHidden());
+        QAction* autostart = w.actions().at(1);
+        QCOMPARE(autostart->text(), QString("Start with the desktop"));
+        QVERIFY(!autostart->isChecked());
+        autostart->trigger();
+        QVERIFY(QFile::exists(config.path() + "/autostart/mousecfg.desktop"));
+        autostart->trigger();
+        QVERIFY(!QFile::exists(config.path() + "/autostart/mousecfg.desktop"));
     }
 
     void tabsFollowTheModel_data()
