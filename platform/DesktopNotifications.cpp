@@ -25,6 +25,12 @@ void DesktopNotifications::notify(const QString& summary, const QString& body)
 
 void DesktopNotifications::send(const QString& summary, const QString& body)
 {
+    // Without a session bus a call is never answered, not even with an error.
+    if (!m_Bus.isConnected()) {
+        qDebug().noquote() << "notification not shown: no session bus";
+        emit notDelivered(summary, body);
+        return;
+    }
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"),

@@ -17,7 +17,8 @@
 #include <QWidget>
 
 namespace {
-// The tool's icon with a red battery in its lower right corner, at each size the tray may ask.
+// The tool's icon with a battery in the warning colour in its lower right corner, at each size the
+// tray may ask.
 QIcon lowBatteryIcon(const QIcon& icon)
 {
     QIcon low;
@@ -97,7 +98,11 @@ void TrayIcon::show()
         m_Icon = icon;
         m_LowIcon = lowBatteryIcon(icon);
         updateIcon();
-        m_pIcon->setVisible(true);
+        // Without a tray host Qt falls back to the X11 tray, which under Wayland cannot work and
+        // only warns.
+        if (QGuiApplication::platformName() != QLatin1String("wayland") ||
+            QSystemTrayIcon::isSystemTrayAvailable())
+            m_pIcon->setVisible(true);
     });
 }
 

@@ -14,8 +14,9 @@ class QWidget;
 // the window's own right-click menu, and Quit's keys work in the window: on a desktop without
 // a tray, leaving stays within reach. A click on the icon hides a visible window, and brings a
 // hidden one back through the device selection, which opens the mouse before it shows it. The
-// tool tip carries the battery level and charging, the icon a red battery while it is low; the
-// first time the window goes to the tray, the icon says that the tool keeps running there.
+// tool tip carries the battery level and charging, the icon a battery in the warning colour while
+// it is low; the first time the window goes to the tray, the icon says that the tool keeps running
+// there.
 class TrayIcon : public QObject
 {
     Q_OBJECT
@@ -28,7 +29,7 @@ public:
     void retranslate();
     // The battery as the window shows it: level 0 is a mouse that is off or absent.
     void setBattery(int iLevel, bool bCharging, bool bCable);
-    // The battery is low: the icon shows a red battery.
+    // The battery is low: the icon shows a battery in the warning colour.
     bool isLow() const;
 
 protected:
