@@ -175,7 +175,8 @@ private slots:
     }
 
     // Started in the tray: the mouse is opened and followed, the OSD announces, the window stays
-    // hidden. The tray menu writes the autostart entry and takes it away again.
+    // hidden until the user asks for it. The tray menu writes the autostart entry and takes it away
+    // again.
     void startsInTheTray()
     {
         QTemporaryDir config;
@@ -190,6 +191,11 @@ private slots:
         rig.mouse().pressDpiButton();
         QTRY_COMPARE(rig.m_Announcer.m_Texts.size(), 1);
         QVERIFY(w.isHidden());
+        w.selectDevice(true); // a plug keeps it in the tray, the tray's click does not
+        QTRY_VERIFY(!w.isBusy());
+        QVERIFY(w.isHidden());
+        w.selectDevice(false);
+        QTRY_VERIFY(w.isVisible());
         QAction* autostart = w.actions().at(1);
         QCOMPARE(autostart->text(), QString("Start with the desktop"));
         QVERIFY(!autostart->isChecked());
