@@ -42,9 +42,8 @@ private slots:
         QFETCH(QString, reports);
         BatteryAlarm alarm;
         QStringList warned;
-        for (const QString& report : reports.split(' ')) {
-            const int mark =
-                alarm.report(QString(report).remove('c').toInt(), report.endsWith('c'));
+        for (const QString& r : reports.split(' ')) {
+            const int mark = alarm.report(QString(r).remove('c').toInt(), r.endsWith('c'));
             warned << (mark ? QString::number(mark) : QStringLiteral("-"));
         }
         QTEST(warned.join(' '), "warned");

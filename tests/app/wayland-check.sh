@@ -54,14 +54,9 @@ unset DISPLAY
 # Nothing is started on demand on it: an installed notification daemon would stand in for the
 # server that is meant to be missing.
 cat >"$work/bus.conf" <<CONF
-<busconfig>
-  <type>session</type>
-  <listen>unix:path=$XDG_RUNTIME_DIR/bus</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/>
-  </policy>
-</busconfig>
+<busconfig><type>session</type><listen>unix:path=$XDG_RUNTIME_DIR/bus</listen><auth>EXTERNAL</auth>
+  <policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/>
+  <allow own="*"/></policy></busconfig>
 CONF
 dbus-daemon --config-file="$work/bus.conf" --nofork >"$work/dbus.log" 2>&1 &
 pids+=($!)

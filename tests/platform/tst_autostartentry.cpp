@@ -10,54 +10,42 @@ class TestAutostartEntry : public QObject
 private slots:
     void entry_data()
     {
-        QTest::addColumn<QString>("configHome"); // under the temporary folder; "-": unset
+        QTest::addColumn<QString>("configHome"); // "cfg": a folder of the test's own
         QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("where"); // under the temporary folder
-        QTest::addColumn<QString>("exec");
-        QTest::newRow("config home") << "cfg"
-                                     << "/usr/bin/mousecfg"
-                                     << "cfg/autostart"
-                                     << "Exec=/usr/bin/mousecfg --hidden\n";
-        QTest::newRow("unset") << "-"
-                               << "/opt/m/mousecfg"
-                               << "home/.config/autostart"
-                               << "Exec=/opt/m/mousecfg --hidden\n";
-        QTest::newRow("relative, ignored") << "rel"
-                                           << "/opt/mousecfg"
-                                           << "home/.config/autostart"
-                                           << "Exec=/opt/mousecfg --hidden\n";
-        QTest::newRow("quoted") << "cfg"
-                                << "/opt/My Tools/100%/mouse$cfg"
-                                << "cfg/autostart"
-                                << "Exec=\"/opt/My Tools/100%%/mouse\\\\$cfg\" --hidden\n";
+        QTest::addColumn<QString>("exec"); // the entry's Exec line
+        const auto row = [](const char* tag, const char* home, const char* program,
+                            const char* exec) {
+            QTest::newRow(tag) << QString(home) << QString(program) << QString(exec);
+        };
+        row("config home", "cfg", "/usr/bin/mousecfg", "Exec=/usr/bin/mousecfg --hidden\n");
+        row("empty: ~/.config", "", "/opt/m/mousecfg", "Exec=/opt/m/mousecfg --hidden\n");
+        row("relative: ~/.config", "rel", "/opt/m", "Exec=/opt/m --hidden\n");
+        row("quoted", "cfg", "/opt/My Tools/100%/mouse$cfg",
+            "Exec=\"/opt/My Tools/100%%/mouse\\\\$cfg\" --hidden\n");
     }
     void entry()
     {
         QFETCH(QString, configHome);
         QFETCH(QString, program);
-        QFETCH(QString, where);
+        QFETCH(QString, exec);
         QTemporaryDir dir;
-        qputenv("HOME", (dir.path() + "/home").toUtf8());
-        if (configHome == "-")
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME",
-                    configHome == "rel" ? "rel" : QFile::encodeName(dir.filePath(configHome)));
+        qputenv("HOME", QFile::encodeName(dir.filePath("home")));
+        const bool own = configHome == "cfg";
+        qputenv("XDG_CONFIG_HOME",
+                own ? QFile::encodeName(dir.filePath("cfg")) : configHome.toUtf8());
+        const QString file =
+            dir.filePath(own ? "cfg" : "home/.config") + "/autostart/mousecfg.desktop";
         const AutostartEntry entry(program);
-        const QString file = dir.path() + "/" + where + "/mousecfg.desktop";
         QCOMPARE(AutostartEntry::path(), file);
         QVERIFY(!entry.isEnabled());
-        QVERIFY(entry.setEnabled(true));
-        QVERIFY(entry.isEnabled());
+        QVERIFY(entry.setEnabled(true) && entry.isEnabled());
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(written.readAll());
-        QVERIFY(text.startsWith("[Desktop Entry]\nType=Application\n"));
-        QFETCH(QString, exec);
-        QVERIFY2(text.contains(exec), qPrintable(text));
+        QVERIFY2(text.startsWith("[Desktop Entry]\nType=Application\n") && text.contains(exec),
+                 qPrintable(text));
         QVERIFY(entry.setEnabled(false));
         QVERIFY(!QFile::exists(file));
-        QVERIFY(entry.setEnabled(false));
     }
 };
 
