@@ -162,7 +162,9 @@ int main(int argc, char* argv[])
     if (!instance->tryAcquire(lockName)) {
         if (!instance->failure().isEmpty())
             return refuseWithoutLock(*instance, 1);
-        InstanceChannel::send(lockName, {InstanceRequests::raiseRequest()}, kRaiseTimeoutMs);
+        // Started in the tray on purpose (at login): the running window stays where it is.
+        if (!line.startsHidden())
+            InstanceChannel::send(lockName, {InstanceRequests::raiseRequest()}, kRaiseTimeoutMs);
         QCoreApplication::exit(1);
         return 1;
     }
@@ -175,8 +177,10 @@ int main(int argc, char* argv[])
     // the first start, before anything reads it.
     AppPaths::seedConfigDir();
 
-    auto* window = new MousecfgWidget;
-    if (window->deviceCount() != 0) {
+    MousecfgServices services;
+    services.bStartHidden = line.startsHidden();
+    auto* window = new MousecfgWidget(nullptr, services);
+    if (window->deviceCount() != 0 && !line.startsHidden()) {
         window->setWindowOpacity(1.0);
         window->show();
     }

@@ -25,25 +25,33 @@ void DesktopNotifications::notify(const QString& summary, const QString& body)
 
 void DesktopNotifications::send(const QString& summary, const QString& body)
 {
+    // Without a session bus a call is never answered, not even with an error.
+    if (!m_Bus.isConnected()) {
+        qDebug().noquote() << "notification not shown: no session bus";
+        emit notDelivered(summary, body);
+        return;
+    }
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"),
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
     QVariantMap hints;
     // Transient: a state change, not something to keep in the notification list.
-    hints.insert(QStringLiteral("transient"), true);
+    if (!m_bLasting)
+        hints.insert(QStringLiteral("transient"), true);
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("mousecfg"));
     call << QStringLiteral("mousecfg") << m_iId << QStringLiteral("mousecfg") << summary << body
-         << QStringList() << hints << int(kTimeoutMs);
+         << QStringList() << hints << int(m_bLasting ? -1 : kTimeoutMs);
     m_bPending = true;
     auto* watcher = new QDBusPendingCallWatcher(m_Bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* finished) {
+            [this, summary, body](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
                 m_bPending = false;
                 const QDBusPendingReply<uint> reply = *finished;
                 if (reply.isError()) {
                     qDebug().noquote() << "notification not shown:" << reply.error().message();
+                    emit notDelivered(summary, body);
                 } else {
                     m_iId = reply.value();
                     emit delivered(m_iId);

@@ -18,9 +18,13 @@ public:
                                   QObject* parent = nullptr);
 
     void notify(const QString& summary, const QString& body = QString());
+    // A warning the user must not miss: kept in the desktop's list until the server lets it go.
+    void setLasting(bool bLasting) { m_bLasting = bLasting; }
 
 signals:
     void delivered(uint iId);
+    // No server took it (none runs, or no session bus): the caller says it another way.
+    void notDelivered(const QString& summary, const QString& body);
 
 private:
     void send(const QString& summary, const QString& body);
@@ -28,6 +32,7 @@ private:
     QDBusConnection m_Bus;
     uint m_iId = 0;
     bool m_bPending = false;
+    bool m_bLasting = false;
     bool m_bWaiting = false;
     QString m_WaitingSummary;
     QString m_WaitingBody;

@@ -50,6 +50,9 @@ CommandLine CommandLine::parse(const QStringList& args)
     const QCommandLineOption help({"h", "help"}, tr("Show this help."));
     const QCommandLineOption version({"v", "V", "version"}, tr("Show the version."));
     const QCommandLineOption verbose("verbose", tr("Write the diagnostic lines."));
+    const QCommandLineOption hidden(
+        "hidden", tr("Open the window in the tray only (the on-screen display and battery still "
+                     "work); how the desktop's autostart entry starts it."));
     const QCommandLineOption list("list", tr("List the mice found: index, name, links, battery."));
     const QCommandLineOption battery("battery", tr("Print the battery level and charging."));
     const QCommandLineOption get("get", tr("Print the settings of the active profile slot."));
@@ -79,8 +82,8 @@ CommandLine CommandLine::parse(const QStringList& args)
            "(4=\"SINGLE KEY:Enter\", 5=\"COMBO KEY:LCtr+C\"). May be given for several "
            "buttons."),
         "N=FUNCTION");
-    parser.addOptions({help, version, verbose, list, battery, get, json, device, select, apply,
-                       slot, exportProfile, dpi, stage, rate, lighting, colour, button});
+    parser.addOptions({help, version, verbose, hidden, list, battery, get, json, device, select,
+                       apply, slot, exportProfile, dpi, stage, rate, lighting, colour, button});
 
     CommandLine line;
     const auto invalid = [&line](const QString& why) {
@@ -140,6 +143,9 @@ CommandLine CommandLine::parse(const QStringList& args)
         return invalid(tr("--slot goes with --apply."));
     if (parser.isSet(json) && !parser.isSet(list) && !parser.isSet(battery) && !parser.isSet(get))
         return invalid(tr("--json goes with --list, --battery or --get."));
+    if (parser.isSet(hidden) && commands != 0)
+        return invalid(tr("--hidden goes with no command."));
+    line.m_bHidden = parser.isSet(hidden);
     if (parser.isSet(device) && commands == 0)
         return invalid(tr("--device goes with a command."));
     if (parser.isSet(list)) {

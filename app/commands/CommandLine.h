@@ -46,6 +46,8 @@ public:
     Command command() const { return m_Command; }
     bool isVerbose() const { return m_bVerbose; }
     bool isJson() const { return m_bJson; }
+    // The window starts in the tray (--hidden).
+    bool startsHidden() const { return m_bHidden; }
     // A command that reaches the mouse itself, which a window without one cannot carry out.
     bool needsMouse() const;
     // The mouse of --device: a name of --list or its index there; empty for the usual one.
@@ -62,6 +64,7 @@ private:
     Command m_Command = OpenWindow;
     bool m_bVerbose = false;
     bool m_bJson = false;
+    bool m_bHidden = false;
     QString m_Device;
     SettingEdits m_Edits;
     int m_iSlot = -1;

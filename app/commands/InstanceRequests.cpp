@@ -3,6 +3,7 @@
 #include "app/commands/CommandLine.h"
 #include "app/commands/ScriptCommands.h"
 #include "app/window/MousecfgWidget.h"
+#include "widgets/WindowActivation.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -41,8 +42,7 @@ void InstanceRequests::raiseWindow()
         // now (the device chooser) comes to the front.
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top->isVisible() && top->isWindow() && !top->inherits("QMenu")) {
-                top->raise();
-                top->activateWindow();
+                WindowActivation::activate(top);
             }
         }
         return;
@@ -53,6 +53,5 @@ void InstanceRequests::raiseWindow()
         return;
     }
     m_pWindow->showNormal();
-    m_pWindow->raise();
-    m_pWindow->activateWindow();
+    WindowActivation::activate(m_pWindow);
 }

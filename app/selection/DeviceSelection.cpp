@@ -7,6 +7,7 @@
 #include "model/AppSettings.h"
 #include "platform/DeviceChangeNotifier.h"
 #include "platform/DeviceChangeNotifierFactory.h"
+#include "widgets/WindowActivation.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -89,6 +90,13 @@ void DeviceSelection::holdDeviceChanges(bool bHold)
 
 void DeviceSelection::runSelection(bool bHotplug)
 {
+    // The user asking for the window ends a start in the tray; a plug does not.
+    if (!bHotplug)
+        m_bStayHidden = false;
+    if (m_bStayHidden && !isBusy()) {
+        openQuietly();
+        return;
+    }
     if (isBusy()) {
         // A chooser that is open follows the list itself; a change during the pause would
         // otherwise be lost, as the choice it would lead to was already made.
@@ -118,6 +126,20 @@ void DeviceSelection::runSelection(bool bHotplug)
         window->hide();
         showDialog(devices, nullptr, true, chosen);
     }
+}
+
+void DeviceSelection::openQuietly()
+{
+    m_bStayHidden = true;
+    const QStringList devices = DeviceAccess::deviceNames();
+    // No mouse yet: its arrival (a receiver found after the login) comes back here.
+    if (isBusy() || devices.isEmpty())
+        return;
+    if (!devices.contains(m_pHost->currentDevice()))
+        takeChoice(QDialog::Accepted, devices.first());
+    m_Phase = Choosing;
+    m_pHost->refreshModelParts();
+    openAfterPause();
 }
 
 void DeviceSelection::chooseDevice()
@@ -165,8 +187,7 @@ void DeviceSelection::showDialog(
     });
     m_pDialog = dialog;
     dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    WindowActivation::activate(dialog);
     qDebug("device chooser shown");
     emit dialogOpened(dialog);
 }
@@ -203,7 +224,8 @@ void DeviceSelection::openChosen()
         emit devicePermissionDenied();
     }
     emit deviceOpened(opened);
-    showWindow();
+    if (!m_bStayHidden)
+        showWindow();
     finish();
 }
 
@@ -211,8 +233,7 @@ void DeviceSelection::showWindow()
 {
     QWidget* window = m_pHost->hostWindow();
     window->showNormal();
-    window->raise();
-    window->activateWindow();
+    WindowActivation::activate(window);
 }
 
 void DeviceSelection::finish()

@@ -54,6 +54,10 @@ public:
 public slots:
     // The selection routine: tray activation and start-up pass false, the hot-plug check true.
     void runSelection(bool bHotplug);
+    // The start in the tray: opens the window's mouse (or the first one) and shows nothing,
+    // neither the window nor the chooser; so do the hot-plug selections after it, until a
+    // selection that is not a hot-plug one (the tray, a second start) brings the window back.
+    void openQuietly();
     // The device button: the chooser with the connected mice, the window's device unchanged
     // unless the user accepts.
     void chooseDevice();
@@ -96,6 +100,7 @@ private:
     Phase m_Phase = Idle;
     QStringList m_PauseDevices; // the list of mice when the pause began
     bool m_bRerun = false;
+    bool m_bStayHidden = false; // started in the tray, not brought back yet
     bool m_bHeld = false;
     QStringList m_HeldPaths;
     bool m_bPermissionReported = false;

@@ -15,6 +15,8 @@ struct MousecfgServices
     PointerSpeed* pointerSpeed = nullptr;
     // Run the device selection 200 ms after construction.
     bool bSelectAtStart = true;
+    // Start in the tray: the start's selection opens the usual mouse without showing anything.
+    bool bStartHidden = false;
     // Follow device arrival and removal.
     bool bFollowDeviceChanges = true;
     // Whether the desktop shows a tray; empty: ask the desktop.

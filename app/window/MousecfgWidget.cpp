@@ -8,6 +8,7 @@
 #include "app/status/PermissionNotice.h"
 #include "app/status/SetAsideNotice.h"
 #include "app/status/StatusFollower.h"
+#include "app/window/BatteryFeed.h"
 #include "app/window/HotspotButton.h"
 #include "app/window/LanguageSwitcher.h"
 #include "app/window/MainControls.h"
@@ -82,8 +83,6 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
             &StatusFollower::slotRefreshBatteryStatus);
     connect(m_pPoller, &BatteryPoller::RefreshStatus, m_pStatus.get(),
             &StatusFollower::slotRefreshStatus);
-    connect(m_pStatus.get(), &StatusFollower::batteryReported, this,
-            &MousecfgWidget::onBatteryReported);
     connect(m_pStatus.get(), &StatusFollower::profileChanged, this, [this] {
         refreshPages();
         rebuildProfileMenu();
@@ -105,6 +104,10 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     connect(m_pCommands, &WindowCommands::profileReloaded, this, &MousecfgWidget::refreshPages);
     m_pTray = new TrayIcon(this, m_pSelection);
     watchUnappliedEdits();
+    m_pFeed = new BatteryFeed(this, m_pBattery, m_pTray, m_Services.announcer(), m_Accent, this);
+    connect(m_pStatus.get(), &StatusFollower::batteryReported, m_pFeed,
+            &BatteryFeed::onBatteryReported);
+    connect(m_pSelection, &DeviceSelection::deviceOpened, m_pFeed, &BatteryFeed::onDeviceOpened);
     m_pPages->show(PageSwitch::LightingPage);
     retranslateUi();
     applyFonts();
@@ -117,11 +120,13 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
 
     // 10. Battery display from what was last shown.
     refreshModelParts();
-    showBattery(m_pBattery->level(), m_pBattery->isCharging());
+    m_pFeed->showLast();
 
     // 11. The device selection.
     if (m_Services.selectAtStart())
-        QTimer::singleShot(kSelectDelayMs, this, [this] { selectDevice(false); });
+        QTimer::singleShot(kSelectDelayMs, this, [this] {
+            m_Services.startHidden() ? m_pSelection->openQuietly() : selectDevice(false);
+        });
 
     // The skin picture, read meanwhile (see WindowScale).
     QBitmap shape;
@@ -140,7 +145,6 @@ MousecfgWidget::~MousecfgWidget()
 void MousecfgWidget::setUpDeviceNotifications()
 {
     m_pSelection = new DeviceSelection(this, this);
-    connect(m_pSelection, &DeviceSelection::deviceOpened, this, &MousecfgWidget::onDeviceOpened);
     // Made before the configuration is read, so that no set-aside file goes untold.
     new SetAsideNotice(this, this);
     auto* permission = new PermissionNotice(this, this);
@@ -364,29 +368,4 @@ void MousecfgWidget::refreshPages()
 void MousecfgWidget::rebuildProfileMenu()
 {
     m_pControls->rebuildProfileMenu(m_ProfileList, m_dScale);
-}
-
-void MousecfgWidget::onDeviceOpened(bool bOpened)
-{
-    // A mouse that could not be opened shows as off; polling reports on one that did.
-    if (bOpened)
-        showBattery(m_pBattery->level(), m_pBattery->isCharging());
-    else
-        onBatteryReported(0, false);
-}
-
-void MousecfgWidget::onBatteryReported(int iLevel, bool bCharging)
-{
-    showBattery(iLevel, bCharging);
-    qDebug("battery %d%% charging %d connection %d", m_pBattery->level(), int(bCharging),
-           m_pBattery->state());
-}
-
-void MousecfgWidget::showBattery(int iLevel, bool bCharging)
-{
-    const DeviceSlot* slot = DeviceAccess::findSlot(m_CurrentDevice.toLatin1());
-    m_pBattery->show(iLevel, bCharging, slot && slot->cableControlFound == 1,
-                     slot && slot->receiverControlFound == 1);
-    m_pTray->setBattery(m_pBattery->level(), m_pBattery->isCharging(),
-                        slot && slot->cableControlFound == 1);
 }

@@ -17,6 +17,7 @@
 #include <memory>
 
 class BatteryDisplay;
+class BatteryFeed;
 class BatteryPoller;
 class DeviceSelection;
 class LanguageSwitcher;
@@ -80,8 +81,6 @@ protected:
 
 private slots:
     void onButtonClicked();
-    void onDeviceOpened(bool bOpened);
-    void onBatteryReported(int iLevel, bool bCharging);
     void onProfileListChanged();
 
 private:
@@ -97,7 +96,6 @@ private:
     void retranslateUi();
     void applyFonts();
     void rebuildProfileMenu();
-    void showBattery(int iLevel, bool bCharging);
 
     WindowServices m_Services;
 
@@ -129,4 +127,5 @@ private:
     TrayIcon* m_pTray = nullptr;
     UnappliedEdits* m_pEdits = nullptr;
     SlotSelector* m_pSlots = nullptr;
+    BatteryFeed* m_pFeed = nullptr;
 };

@@ -19,6 +19,7 @@ public:
     PointerSpeed& pointerSpeed() const { return *m_pPointerSpeed; }
     bool selectAtStart() const { return m_Given.bSelectAtStart; }
     bool followDeviceChanges() const { return m_Given.bFollowDeviceChanges; }
+    bool startHidden() const { return m_Given.bStartHidden; }
     // Whether the desktop shows a tray, the one way back to a hidden window.
     bool hasTray() const;
 

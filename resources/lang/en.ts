@@ -1444,6 +1444,14 @@
         <source>Could not save %1: %2</source>
         <translation>Could not save %1: %2</translation>
     </message>
+    <message>
+        <source>Open the window in the tray only (the on-screen display and battery still work); how the desktop&apos;s autostart entry starts it.</source>
+        <translation>Open the window in the tray only (the on-screen display and battery still work); how the desktop&apos;s autostart entry starts it.</translation>
+    </message>
+    <message>
+        <source>--hidden goes with no command.</source>
+        <translation>--hidden goes with no command.</translation>
+    </message>
 </context>
 <context>
     <name>ScriptCommands</name>
@@ -1608,6 +1616,14 @@
         <source>Still running in the tray: click the icon to bring the window back.</source>
         <translation>Still running in the tray: click the icon to bring the window back.</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Start with the desktop</translation>
+    </message>
+    <message>
+        <source>Battery %1%, low</source>
+        <translation>Battery %1%, low</translation>
+    </message>
 </context>
 <context>
     <name>UnappliedEdits</name>
@@ -1686,6 +1702,17 @@
     <message>
         <source>cannot open display</source>
         <translation>cannot open display</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryFeed</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Mouse battery low: %1%</translation>
+    </message>
+    <message>
+        <source>Mouse battery almost empty: %1%. Charge it now.</source>
+        <translation>Mouse battery almost empty: %1%. Charge it now.</translation>
     </message>
 </context>
 </TS>

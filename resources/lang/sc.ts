@@ -1442,6 +1442,14 @@
         <source>Could not save %1: %2</source>
         <translation>无法保存 %1：%2</translation>
     </message>
+    <message>
+        <source>Open the window in the tray only (the on-screen display and battery still work); how the desktop&apos;s autostart entry starts it.</source>
+        <translation>只在托盘中打开窗口（屏幕显示和电量照常工作）；桌面自启动项即以此方式启动。</translation>
+    </message>
+    <message>
+        <source>--hidden goes with no command.</source>
+        <translation>--hidden 不能与命令一起使用。</translation>
+    </message>
 </context>
 <context>
     <name>ScriptCommands</name>
@@ -1606,6 +1614,14 @@
         <source>Still running in the tray: click the icon to bring the window back.</source>
         <translation>仍在托盘中运行：点击图标可重新打开窗口。</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>随桌面启动</translation>
+    </message>
+    <message>
+        <source>Battery %1%, low</source>
+        <translation>电量 %1%，电量低</translation>
+    </message>
 </context>
 <context>
     <name>UnappliedEdits</name>
@@ -1684,6 +1700,17 @@
     <message>
         <source>cannot open display</source>
         <translation>无法打开显示</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryFeed</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>鼠标电量低：%1%</translation>
+    </message>
+    <message>
+        <source>Mouse battery almost empty: %1%. Charge it now.</source>
+        <translation>鼠标电量即将耗尽：%1%。请立即充电。</translation>
     </message>
 </context>
 </TS>

@@ -1442,6 +1442,14 @@
         <source>Could not save %1: %2</source>
         <translation>無法儲存 %1：%2</translation>
     </message>
+    <message>
+        <source>Open the window in the tray only (the on-screen display and battery still work); how the desktop&apos;s autostart entry starts it.</source>
+        <translation>只在系統匣中開啟視窗（螢幕顯示和電量照常運作）；桌面自動啟動項即以此方式啟動。</translation>
+    </message>
+    <message>
+        <source>--hidden goes with no command.</source>
+        <translation>--hidden 不能與命令一起使用。</translation>
+    </message>
 </context>
 <context>
     <name>ScriptCommands</name>
@@ -1606,6 +1614,14 @@
         <source>Still running in the tray: click the icon to bring the window back.</source>
         <translation>仍在系統匣中執行：按一下圖示可重新開啟視窗。</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>隨桌面啟動</translation>
+    </message>
+    <message>
+        <source>Battery %1%, low</source>
+        <translation>電量 %1%，電量低</translation>
+    </message>
 </context>
 <context>
     <name>UnappliedEdits</name>
@@ -1684,6 +1700,17 @@
     <message>
         <source>cannot open display</source>
         <translation>無法開啟顯示</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryFeed</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>滑鼠電量低：%1%</translation>
+    </message>
+    <message>
+        <source>Mouse battery almost empty: %1%. Charge it now.</source>
+        <translation>滑鼠電量即將耗盡：%1%。請立即充電。</translation>
     </message>
 </context>
 </TS>

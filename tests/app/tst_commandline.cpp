@@ -187,6 +187,8 @@ private slots:
         row("export", {"--export-profile", m_Files.filePath("out.prof")}, 0, "exported to");
         row("export, no folder", {"--export-profile", "/dev/null/x.prof"}, 1, "Failed to copy");
         row("two commands", {"--list", "--battery"}, 1, "one command");
+        row("hidden with a command", {"--hidden", "--list"}, 1, "--hidden goes with no command");
+        row("help on hidden", {"--help"}, 0, "\\s--hidden\\s+Open the window in the tray");
         row("slot 6", {"--select-profile", "6"}, 1, "1 to 5");
         row("slot without apply", {"--battery", "--slot", "2"}, 1, "--apply");
         row("list, no mouse", {"--list"}, 2, "No mouse found", "", false);

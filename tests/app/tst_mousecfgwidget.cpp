@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The main window's own behaviour: what it does with the mouse's reports, the battery and
@@ -124,7 +126,8 @@ private slots:
         QTest::newRow("off, flag") << true << false << 1 << 0 << 0 << -1 << off << 2 << 60;
         QTest::newRow("off, high byte") << true << false << 0 << 0 << 1 << -1 << off << 2 << 60;
         QTest::newRow("no link") << false << false << 0 << 0 << 0 << -1 << off << 3 << 60;
-        QTest::newRow("cable") << false << true << 0 << 40 << 1 << 100 << accent << 0 << 40;
+        QTest::newRow("5 charging") << true << false << 0 << 5 << 1 << 5 << warn << 1 << 5;
+        QTest::newRow("cable") << false << true << 0 << 10 << 1 << 100 << accent << 0 << 10;
         QTest::newRow("cable and receiver")
             << true << true << 0 << 50 << 0 << 100 << accent << 1 << 50;
     }
@@ -153,6 +156,47 @@ private slots:
         QCOMPARE(d->bar()->isVisibleTo(&w), state >= 2);
         QCOMPARE(d->chargingIcon()->isVisibleTo(&w), shown >= 0 && high == 1);
         QCOMPARE(rig.configValue("Config/Battery").toInt(), stored);
+        // The tray's tool tip ends so (+: the low icon); other rows only check the icon.
+        const QMap<QString, QString> tips{{"level", "Battery 57%"},
+                                          {"charging", "Battery 58%, charging"},
+                                          {"off", "MOUSE OFF"},
+                                          {"20 low", "Battery 20%, low+"},
+                                          {"5 charging", "Battery 5%, charging+"},
+                                          {"cable", "On the cable"}};
+        const QString tip = tips.value(QTest::currentDataTag());
+        auto* tray = w.findChild<QSystemTrayIcon*>();
+        QVERIFY2(tray->toolTip().endsWith(QString(tip).remove('+')), qPrintable(tray->toolTip()));
+        QTRY_VERIFY(!tray->icon().isNull());
+        QCOMPARE(tray->icon().cacheKey() != w.windowIcon().cacheKey(), tip.endsWith('+'));
+    }
+
+    // Started in the tray: the mouse is opened and followed, the OSD announces, the window stays
+    // hidden until the user asks for it. The tray menu writes the autostart entry and takes it away
+    // again.
+    void startsInTheTray()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        WindowRig rig("hornbeam", true, false, 10, {}, [](MousecfgServices& services) {
+            services.bSelectAtStart = true;
+            services.bStartHidden = true;
+        });
+        MousecfgWidget& w = rig.window();
+        rig.mouse().setBattery(60, false);
+        QTRY_COMPARE(w.batteryDisplay()->level(), 60);
+        rig.mouse().pressDpiButton();
+        QTRY_COMPARE(rig.m_Announcer.m_Texts.size(), 1);
+        QVERIFY(w.isHidden());
+        w.selectDevice(true); // a plug keeps it in the tray, the tray's click does not
+        QTRY_VERIFY(!w.isBusy());
+        QVERIFY(w.isHidden());
+        w.selectDevice(false);
+        QTRY_VERIFY(w.isVisible());
+        QAction* autostart = w.actions().at(1); // "Start with the desktop", off
+        autostart->trigger();
+        QVERIFY(QFile::exists(config.path() + "/autostart/mousecfg.desktop"));
+        autostart->trigger();
+        QVERIFY(!QFile::exists(config.path() + "/autostart/mousecfg.desktop"));
     }
 
     void tabsFollowTheModel_data()
