@@ -8,8 +8,7 @@ namespace {
 // A colour as QSettings writes one, in colour model `spec` (4 is HSL, the last one it knows).
 QByteArray colour(char spec)
 {
-    return QByteArray("@Variant(\\0\\0\\0\\x43\\x") + spec +
-           "\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)";
+    return QByteArray("@Variant(\\0\\0\\0\\x43\\x") + spec + "\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)";
 }
 } // namespace
 
@@ -35,7 +34,9 @@ private slots:
         QTest::newRow("profile, 1025 separators") << "j=1,2\n" + commas << "x.prof" << false;
 
         const QString ini = QStringLiteral("Config.ini");
-        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF" "a=1\n") << ini << false;
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF"
+                                                       "a=1\n")
+                                         << ini << false;
         QTest::newRow("NUL") << QByteArray("a=1\0\n", 5) << ini << false;
         QTest::newRow("colour, model 4") << "c=" + colour('4') + "\n" << ini << true;
         QTest::newRow("colour, model 5") << "c=" + colour('5') + "\n" << ini << false;
