@@ -5,10 +5,10 @@
 #include <QtTest>
 
 namespace {
-// A colour as QSettings writes one, in colour model `spec` (4 is HSL, the last one it knows).
-QByteArray colour(char spec)
+// A colour as QSettings writes one, in the colour model given (4 is HSL, the last one it knows).
+QByteArray colour(char model)
 {
-    return QByteArray("@Variant(\\0\\0\\0\\x43\\x") + spec + "\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)";
+    return QByteArray("@Variant(\\0\\0\\0\\x43\\x") + model + "\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)";
 }
 } // namespace
 
