@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>BatteryFeed</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Mouse battery low: %1%</translation>
+    </message>
+    <message>
+        <source>Mouse battery almost empty: %1%. Charge it now.</source>
+        <translation>Mouse battery almost empty: %1%. Charge it now.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonCatalogue</name>
     <message>
         <source>Left</source>
@@ -386,6 +397,14 @@
     <message>
         <source>--device goes with a command.</source>
         <translation>--device goes with a command.</translation>
+    </message>
+    <message>
+        <source>Open the window in the tray only (the on-screen display and battery still work); how the desktop&apos;s autostart entry starts it.</source>
+        <translation>Open the window in the tray only (the on-screen display and battery still work); how the desktop&apos;s autostart entry starts it.</translation>
+    </message>
+    <message>
+        <source>--hidden goes with no command.</source>
+        <translation>--hidden goes with no command.</translation>
     </message>
 </context>
 <context>
@@ -1444,14 +1463,6 @@
         <source>Could not save %1: %2</source>
         <translation>Could not save %1: %2</translation>
     </message>
-    <message>
-        <source>Open the window in the tray only (the on-screen display and battery still work); how the desktop&apos;s autostart entry starts it.</source>
-        <translation>Open the window in the tray only (the on-screen display and battery still work); how the desktop&apos;s autostart entry starts it.</translation>
-    </message>
-    <message>
-        <source>--hidden goes with no command.</source>
-        <translation>--hidden goes with no command.</translation>
-    </message>
 </context>
 <context>
     <name>ScriptCommands</name>
@@ -1678,7 +1689,7 @@
     <name>WriteGuard</name>
     <message>
         <source>The mouse&apos;s sensor (%1) is not known, so its DPI levels cannot be written.</source>
-        <translation>The mouse's sensor (%1) is not known, so its DPI levels cannot be written.</translation>
+        <translation>The mouse&apos;s sensor (%1) is not known, so its DPI levels cannot be written.</translation>
     </message>
     <message>
         <source>DPI level %1 is outside what the sensor takes (%2 to %3 DPI).</source>
@@ -1702,17 +1713,6 @@
     <message>
         <source>cannot open display</source>
         <translation>cannot open display</translation>
-    </message>
-</context>
-<context>
-    <name>BatteryFeed</name>
-    <message>
-        <source>Mouse battery low: %1%</source>
-        <translation>Mouse battery low: %1%</translation>
-    </message>
-    <message>
-        <source>Mouse battery almost empty: %1%. Charge it now.</source>
-        <translation>Mouse battery almost empty: %1%. Charge it now.</translation>
     </message>
 </context>
 </TS>

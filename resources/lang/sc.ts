@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>BatteryFeed</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>鼠标电量低：%1%</translation>
+    </message>
+    <message>
+        <source>Mouse battery almost empty: %1%. Charge it now.</source>
+        <translation>鼠标电量即将耗尽：%1%。请立即充电。</translation>
+    </message>
+</context>
+<context>
     <name>ButtonCatalogue</name>
     <message>
         <source>Left</source>
@@ -384,6 +395,14 @@
     <message>
         <source>--device goes with a command.</source>
         <translation>--device 必须与命令一起使用。</translation>
+    </message>
+    <message>
+        <source>Open the window in the tray only (the on-screen display and battery still work); how the desktop&apos;s autostart entry starts it.</source>
+        <translation>只在托盘中打开窗口（屏幕显示和电量照常工作）；桌面自启动项即以此方式启动。</translation>
+    </message>
+    <message>
+        <source>--hidden goes with no command.</source>
+        <translation>--hidden 不能与命令一起使用。</translation>
     </message>
 </context>
 <context>
@@ -1442,14 +1461,6 @@
         <source>Could not save %1: %2</source>
         <translation>无法保存 %1：%2</translation>
     </message>
-    <message>
-        <source>Open the window in the tray only (the on-screen display and battery still work); how the desktop&apos;s autostart entry starts it.</source>
-        <translation>只在托盘中打开窗口（屏幕显示和电量照常工作）；桌面自启动项即以此方式启动。</translation>
-    </message>
-    <message>
-        <source>--hidden goes with no command.</source>
-        <translation>--hidden 不能与命令一起使用。</translation>
-    </message>
 </context>
 <context>
     <name>ScriptCommands</name>
@@ -1700,17 +1711,6 @@
     <message>
         <source>cannot open display</source>
         <translation>无法打开显示</translation>
-    </message>
-</context>
-<context>
-    <name>BatteryFeed</name>
-    <message>
-        <source>Mouse battery low: %1%</source>
-        <translation>鼠标电量低：%1%</translation>
-    </message>
-    <message>
-        <source>Mouse battery almost empty: %1%. Charge it now.</source>
-        <translation>鼠标电量即将耗尽：%1%。请立即充电。</translation>
     </message>
 </context>
 </TS>

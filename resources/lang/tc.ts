@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>BatteryFeed</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>滑鼠電量低：%1%</translation>
+    </message>
+    <message>
+        <source>Mouse battery almost empty: %1%. Charge it now.</source>
+        <translation>滑鼠電量即將耗盡：%1%。請立即充電。</translation>
+    </message>
+</context>
+<context>
     <name>ButtonCatalogue</name>
     <message>
         <source>Left</source>
@@ -384,6 +395,14 @@
     <message>
         <source>--device goes with a command.</source>
         <translation>--device 必須與命令一起使用。</translation>
+    </message>
+    <message>
+        <source>Open the window in the tray only (the on-screen display and battery still work); how the desktop&apos;s autostart entry starts it.</source>
+        <translation>只在系統匣中開啟視窗（螢幕顯示和電量照常運作）；桌面自動啟動項即以此方式啟動。</translation>
+    </message>
+    <message>
+        <source>--hidden goes with no command.</source>
+        <translation>--hidden 不能與命令一起使用。</translation>
     </message>
 </context>
 <context>
@@ -1442,14 +1461,6 @@
         <source>Could not save %1: %2</source>
         <translation>無法儲存 %1：%2</translation>
     </message>
-    <message>
-        <source>Open the window in the tray only (the on-screen display and battery still work); how the desktop&apos;s autostart entry starts it.</source>
-        <translation>只在系統匣中開啟視窗（螢幕顯示和電量照常運作）；桌面自動啟動項即以此方式啟動。</translation>
-    </message>
-    <message>
-        <source>--hidden goes with no command.</source>
-        <translation>--hidden 不能與命令一起使用。</translation>
-    </message>
 </context>
 <context>
     <name>ScriptCommands</name>
@@ -1700,17 +1711,6 @@
     <message>
         <source>cannot open display</source>
         <translation>無法開啟顯示</translation>
-    </message>
-</context>
-<context>
-    <name>BatteryFeed</name>
-    <message>
-        <source>Mouse battery low: %1%</source>
-        <translation>滑鼠電量低：%1%</translation>
-    </message>
-    <message>
-        <source>Mouse battery almost empty: %1%. Charge it now.</source>
-        <translation>滑鼠電量即將耗盡：%1%。請立即充電。</translation>
     </message>
 </context>
 </TS>
