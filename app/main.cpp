@@ -3,6 +3,7 @@
 #include "app/commands/ScriptCommands.h"
 #include "app/window/LanguageSwitcher.h"
 #include "app/window/MousecfgWidget.h"
+#include "app/window/StartUpWork.h"
 #include "model/AppPaths.h"
 #include "model/DeviceDescription.h"
 #include "platform/DesktopSession.h"
@@ -187,7 +188,9 @@ int main(int argc, char* argv[])
     window->setWindowTitle(product);
 
     auto* requests = new InstanceRequests(window);
-    channel.setHandler([requests](const QStringList& args, QString* output) {
+    channel.setHandler([window, requests](const QStringList& args, QString* output) {
+        // A request may need any slot's settings, read once the first frame is up.
+        window->startUpWork()->finish();
         return requests->handle(args, output);
     });
 

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
-#include <QSet>
 #include <QString>
 #include <QVariant>
+#include <QVector>
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 // The values of a checked INI text (see IniFileCheck), read in one pass. A profile file holds
 // eleven thousand keys, and QSettings takes several times longer to parse them than this does;
@@ -24,10 +27,27 @@ public:
     QVariant value(const QString& key, const QVariant& def = QVariant()) const;
 
 private:
-    bool addLine(const char* p, const char* end);
+    // Offsets, not pointers: the keys and the text are only read once the parse is over. The
+    // window waits for the active profile's eleven thousand lines before its first frame, and
+    // one allocation per key is what took the time there.
+    struct Entry
+    {
+        int key;    // into m_Keys, m_Keys[key + keyLength] ends it
+        int keyLength;
+        int value;  // into m_Text; a colour's index into m_Colours when valueLength < 0
+        int valueLength;
+    };
 
-    QHash<QString, QVariant> m_Values;
-    QString m_Group;
-    QSet<QString> m_Groups;
+    bool addLine(const char* p, const char* end);
+    bool buildTable();
+    std::string_view keyOf(const Entry& entry) const;
+
+    QByteArray m_Text;
+    std::string m_Keys; // every key in full, "GROUP/name", one after the other
+    std::string m_Group;
+    std::vector<std::string> m_Groups;
+    std::vector<Entry> m_Entries;
+    std::vector<int> m_Table; // indices into m_Entries by the hash of their key; -1: free
+    QVector<QVariant> m_Colours;
     bool m_bComplete = true;
 };

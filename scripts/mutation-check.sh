@@ -63,6 +63,16 @@ for name in filter(None, files):
         continue
     os.makedirs(os.path.dirname(target), exist_ok=True)
     shutil.copy2(source, target)
+# A file moved or deleted since the last run would still be built by the folder globs.
+kept = set(filter(None, files))
+for folder, dirs, names in os.walk(dest):
+    relative = os.path.relpath(folder, dest)
+    if relative == ".":
+        dirs[:] = [d for d in dirs if d not in ("build", ".mutation", ".git")]
+    for name in names:
+        path = os.path.normpath(os.path.join(relative, name))
+        if path not in kept:
+            os.remove(os.path.join(folder, name))
 PY
     if [ ! -f "$build/build.ninja" ]; then
         # No debug information: compiles and links faster, and without it the shared cache serves

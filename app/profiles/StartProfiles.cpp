@@ -4,9 +4,7 @@
 #include "model/ProfileFiles.h"
 #include "pages/KivoColorWindow.h"
 
-#include <QTimer>
-
-void StartProfiles::load(QObject* context, const QString& productName)
+std::function<void()> StartProfiles::load(const QString& productName)
 {
     MouseConfig& snapshot = GlobalRecords::snapshot();
     ProfileFiles::loadDeviceWide(snapshot);
@@ -16,7 +14,7 @@ void StartProfiles::load(QObject* context, const QString& productName)
     if (lighting != active)
         ProfileFiles::loadSlotProfile(snapshot, lighting);
     GlobalRecords::live() = snapshot;
-    QTimer::singleShot(0, context, [active, lighting] {
+    return [active, lighting] {
         MouseConfig& read = GlobalRecords::snapshot();
         for (int i = 0; i < MouseConfig::kProfileCount; ++i) {
             if (i == active || i == lighting)
@@ -24,5 +22,5 @@ void StartProfiles::load(QObject* context, const QString& productName)
             ProfileFiles::loadSlotProfile(read, i);
             GlobalRecords::live().Profile[i] = read.Profile[i];
         }
-    });
+    };
 }

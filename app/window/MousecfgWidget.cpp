@@ -14,6 +14,7 @@
 #include "app/window/MainControls.h"
 #include "app/window/MousePicture.h"
 #include "app/window/PageSwitch.h"
+#include "app/window/StartUpWork.h"
 #include "app/window/TrayIcon.h"
 #include "app/window/UnappliedEdits.h"
 #include "app/window/WindowCommands.h"
@@ -72,10 +73,14 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     // 6. Language, fonts, colours; the widgets.
     m_pLanguage = new LanguageSwitcher(this);
     m_pLanguage->startUp();
+    // The fonts before any control is made or styled: one styled under the desktop's font
+    // would keep it.
+    setUpFonts();
     m_Accent = AppSettings::accentColor(AppSettings::accentColorId());
     SkinStyleSheet::installPopups(m_Accent);
     m_Flags.bLedDisable = DeviceDescription::ledDisable() != 0;
     m_Flags.bDisableMacro = DeviceDescription::disableMacro() != 0;
+    m_pStartUp = new StartUpWork(this);
     m_pPoller = new BatteryPoller(this);
     m_pStatus = std::make_unique<StatusFollower>(m_Services.announcer(), m_Services.pointerSpeed(),
                                                  m_Accent);
@@ -110,13 +115,13 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     connect(m_pSelection, &DeviceSelection::deviceOpened, m_pFeed, &BatteryFeed::onDeviceOpened);
     m_pPages->show(PageSwitch::LightingPage);
     retranslateUi();
-    applyFonts();
+    m_pBattery->setFontScale(m_dScale);
     // Rewritten at every start; it is only read by later profile operations, so it waits until
     // the window is up (it is a large file).
-    QTimer::singleShot(0, this, [] { ProfileFiles::writeFactoryProfile(); });
+    m_pStartUp->add([] { ProfileFiles::writeFactoryProfile(); });
 
-    // 9. Icons and the tray.
-    m_pTray->show();
+    // 9. Icons and the tray (the desktop answers the tray's questions meanwhile).
+    m_pStartUp->add([this] { m_pTray->show(); });
 
     // 10. Battery display from what was last shown.
     refreshModelParts();
@@ -125,6 +130,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     // 11. The device selection.
     if (m_Services.selectAtStart())
         QTimer::singleShot(kSelectDelayMs, this, [this] {
+            m_pStartUp->finish();
             m_Services.startHidden() ? m_pSelection->openQuietly() : selectDevice(false);
         });
 
@@ -169,7 +175,7 @@ void MousecfgWidget::loadProfiles()
     m_pProfileActions = new ProfileActions(this, this);
     connectProfileActions();
     m_ProfileList = m_pProfileActions->manager().profileList();
-    StartProfiles::load(this, m_ProductName);
+    m_pStartUp->add(StartProfiles::load(m_ProductName));
     GlobalRecords::live().activeProfile().mousespeed =
         static_cast<quint8>(m_Services.pointerSpeed().read());
     rebuildProfileMenu();
@@ -266,6 +272,7 @@ void MousecfgWidget::layoutControls()
 
 void MousecfgWidget::retranslateUi()
 {
+    m_iTextsLanguage = m_pLanguage->current();
     // One version, the one the build stamps and --version prints.
     m_pControls->retranslate(m_pLanguage->currentName(), QStringLiteral(MOUSECFG_VERSION));
     m_pTray->retranslate();
@@ -276,20 +283,28 @@ void MousecfgWidget::retranslateUi()
 
 void MousecfgWidget::applyFonts()
 {
-    // A translated label tells which script the language needs.
-    // Under the application's style sheet a control keeps the font it had when first styled,
-    // the desktop's: the font goes to the application, and the sheet is set again to restyle.
-    const QFont font = LanguageFont::resolve(AppSettings::currentFont(m_dScale), tr("Warning"));
-    QApplication::setFont(font);
-    setFont(font);
+    // Under the application's style sheet a control keeps the font it had when first styled:
+    // the font goes to the application, and the sheet is set again to restyle.
+    setUpFonts();
     SkinStyleSheet::installPopups(m_Accent);
     m_pBattery->setFontScale(m_dScale);
     m_pLanguage->fillMenu(m_pControls->languageMenu());
 }
 
+void MousecfgWidget::setUpFonts()
+{
+    // A translated label tells which script the language needs.
+    const QFont font = LanguageFont::resolve(AppSettings::currentFont(m_dScale), tr("Warning"));
+    QApplication::setFont(font);
+    setFont(font);
+}
+
 void MousecfgWidget::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange && m_pLanguage) {
+    // The catalogue installed while the window was built posts one change more, for texts the
+    // window already holds: only another language is worth the work.
+    if (event->type() == QEvent::LanguageChange && m_pLanguage &&
+        m_pLanguage->current() != m_iTextsLanguage) {
         retranslateUi();
         applyFonts();
     }

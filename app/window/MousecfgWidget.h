@@ -24,6 +24,7 @@ class LanguageSwitcher;
 class MainControls;
 class ProfileActions;
 class SlotSelector;
+class StartUpWork;
 class StatusFollower;
 class TrayIcon;
 class UnappliedEdits;
@@ -73,6 +74,7 @@ public:
     StatusFollower* statusFollower() const { return m_pStatus.get(); }
     SlotSelector* slotSelector() const { return m_pSlots; }
     UnappliedEdits* unappliedEdits() const { return m_pEdits; }
+    StartUpWork* startUpWork() const { return m_pStartUp; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -94,6 +96,7 @@ private:
 
     void layoutControls();
     void retranslateUi();
+    void setUpFonts();
     void applyFonts();
     void rebuildProfileMenu();
 
@@ -105,6 +108,7 @@ private:
     QString m_CurrentDevice;
     QString m_ProductName;
     double m_dScale = 1.0;
+    int m_iTextsLanguage = -1;
     MainLayout::Flags m_Flags;
     QColor m_Accent;
     // What each of the window's own buttons does (see onButtonClicked).
@@ -128,4 +132,5 @@ private:
     UnappliedEdits* m_pEdits = nullptr;
     SlotSelector* m_pSlots = nullptr;
     BatteryFeed* m_pFeed = nullptr;
+    StartUpWork* m_pStartUp = nullptr;
 };

@@ -4,7 +4,6 @@
 
 void WindowBackground::start(const QString& path, const QSize& logicalSize, double pixelRatio)
 {
-    m_dPixelRatio = pixelRatio;
     const QString file = SkinImage::fileFor(path, SkinImage::scale());
     // QImage, unlike QPixmap, may be used away from the GUI thread.
     m_Work = std::async(std::launch::async, [file, logicalSize, pixelRatio] {
@@ -17,7 +16,12 @@ void WindowBackground::start(const QString& path, const QSize& logicalSize, doub
                        ? image
                        : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         };
-        return Images{sized(device), sized(logicalSize).createAlphaMask()};
+        // Made ready for the screen here: the pixel ratio and the pixel format a pixmap wants,
+        // so that the GUI thread neither copies nor converts the picture.
+        QImage picture = sized(device).convertToFormat(
+            image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        picture.setDevicePixelRatio(pixelRatio);
+        return Images{picture, sized(logicalSize).createAlphaMask()};
     });
 }
 
@@ -25,11 +29,10 @@ bool WindowBackground::finish(QPixmap* picture, QBitmap* shape)
 {
     if (!m_Work.valid())
         return false;
-    const Images images = m_Work.get();
+    Images images = m_Work.get();
     if (images.picture.isNull())
         return false;
-    *picture = QPixmap::fromImage(images.picture);
-    picture->setDevicePixelRatio(m_dPixelRatio);
-    *shape = QBitmap::fromImage(images.shape);
+    *picture = QPixmap::fromImage(std::move(images.picture));
+    *shape = QBitmap::fromImage(std::move(images.shape));
     return true;
 }

@@ -27,5 +27,4 @@ private:
         QImage shape;   // in logical pixels
     };
     std::future<Images> m_Work;
-    double m_dPixelRatio = 1.0;
 };
