@@ -134,7 +134,7 @@ QVariant IniValues::value(const QString& key, const QVariant& def) const
     const QByteArray wanted = key.toLatin1();
     const std::string_view name(wanted.constData(), size_t(wanted.size()));
     const size_t mask = m_Table.size() - 1;
-    for (size_t slot = std::hash<std::string_view>{}(name) & mask; m_Table[slot] >= 0;
+    for (size_t slot = std::hash<std::string_view>{}(name)&mask; m_Table[slot] >= 0;
          slot = (slot + 1) & mask) {
         const Entry& entry = m_Entries[size_t(m_Table[slot])];
         if (keyOf(entry) != name)

@@ -32,9 +32,9 @@ private:
     // one allocation per key is what took the time there.
     struct Entry
     {
-        int key;    // into m_Keys, m_Keys[key + keyLength] ends it
+        int key; // into m_Keys, m_Keys[key + keyLength] ends it
         int keyLength;
-        int value;  // into m_Text; a colour's index into m_Colours when valueLength < 0
+        int value; // into m_Text; a colour's index into m_Colours when valueLength < 0
         int valueLength;
     };
 
