@@ -13,8 +13,14 @@ bool KivoGetBatteryThread::isStatusAnswer(const quint8* data)
     return data[1] == 0xAA && data[2] == 0xFF && data[3] == 0xDD;
 }
 
-void KivoGetBatteryThread::reportStatus(const quint8* data)
+void KivoGetBatteryThread::reportStatus(const quint8* data, bool bOwnReport)
 {
+    // An answer that says what the last one said wakes nobody: the window sits idle all day.
+    // A report the mouse sends by itself (a button pressed on it) always goes on.
+    const int status = (data[6] & 0x0F) << 8 | data[7];
+    if (!bOwnReport && status == m_iLastStatus)
+        return;
+    m_iLastStatus = status;
     // The answer names no profile: the window must not take a made-up slot for the mouse's own.
     emit RefreshStatus(kNoProfile, quint8(data[6] & 0x0F), data[7], 0);
 }
@@ -66,13 +72,17 @@ void KivoGetBatteryThread::run()
             qDebug("hid_read 1 f %x %x %x %x %x %x %x %x.\n", buffer[0], buffer[1], buffer[2],
                    buffer[3], buffer[4], buffer[5], buffer[6], buffer[7]);
             bAwaitingAnswer = false;
-            emit RefreshBatteryStatus(0, buffer[4], buffer[5]);
+            const int battery = buffer[4] | buffer[5] << 8;
+            if (battery != m_iLastBattery)
+                emit RefreshBatteryStatus(0, buffer[4], buffer[5]);
+            m_iLastBattery = battery;
+            reportStatus(buffer, false);
         } else {
             // The mouse reports DPI level and rate changes on its own.
             qDebug("hid_read 1 s %x %x %x %x %x %x %x %x.\n", buffer[0], buffer[1], buffer[2],
                    buffer[3], buffer[4], buffer[5], buffer[6], buffer[7]);
+            reportStatus(buffer, true);
         }
-        reportStatus(buffer);
     }
     qDebug("KivoGetBatteryThread Stop.\n");
 }

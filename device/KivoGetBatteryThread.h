@@ -44,8 +44,13 @@ protected:
     void run() override;
 
 private:
-    void reportStatus(const quint8* data);
+    // bOwnReport: sent by the mouse unasked, not the answer to a query.
+    void reportStatus(const quint8* data, bool bOwnReport);
 
     std::atomic<bool> m_bStop{false};
     WakeEvent m_Wake;
+    // What was last passed on, -1 for nothing yet; each run starts afresh, so the first answer
+    // after a start (every write restarts the thread) always reaches the window.
+    int m_iLastBattery = -1;
+    int m_iLastStatus = -1;
 };

@@ -35,7 +35,7 @@ int SocketHidDevice::write(const quint8* data, std::size_t length)
                                           VirtualSocketProtocol::kReplyGrace) ||
         !VirtualSocketProtocol::receiveFrame(m_iFd, &type, &reply,
                                              VirtualSocketProtocol::kReplyGrace) ||
-        type != VirtualSocketProtocol::Result || reply.size() != 4) {
+        type != VirtualSocketProtocol::Result || reply.size() < 4) {
         m_bBroken = true;
         return -1;
     }
@@ -43,7 +43,14 @@ int SocketHidDevice::write(const quint8* data, std::size_t length)
     in.setByteOrder(QDataStream::LittleEndian);
     qint32 result = -1;
     in >> result;
+    keepArrived(reply.mid(4));
     return result;
+}
+
+void SocketHidDevice::keepArrived(const QByteArray& report)
+{
+    if (!report.isEmpty())
+        m_Arrived.push_back(report);
 }
 
 int SocketHidDevice::readTimeout(quint8* data, std::size_t length, int milliseconds)
@@ -54,6 +61,14 @@ int SocketHidDevice::readTimeout(quint8* data, std::size_t length, int milliseco
     std::lock_guard<std::mutex> lock(m_CallMutex);
     if (m_Guard.isClosed() || m_bBroken)
         return -1;
+    // What came with an earlier answer is read first, in the order it came.
+    if (!m_Arrived.empty()) {
+        const QByteArray report = m_Arrived.front();
+        m_Arrived.pop_front();
+        const std::size_t n = qMin<std::size_t>(length, std::size_t(report.size()));
+        std::memcpy(data, report.constData(), n);
+        return int(n);
+    }
     QByteArray request;
     QDataStream out(&request, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
@@ -89,14 +104,22 @@ HidDevice::InputWait SocketHidDevice::waitForInput(const WakeEvent& wake, int mi
     std::lock_guard<std::mutex> lock(m_CallMutex);
     if (m_Guard.isClosed() || m_bBroken)
         return InputWait::Failed;
-    if (!VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Wait, QByteArray(),
+    if (!m_Arrived.empty())
+        return InputWait::Ready;
+    QByteArray request;
+    QDataStream out(&request, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << qint32(milliseconds);
+    if (!VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Wait, request,
                                           VirtualSocketProtocol::kReplyGrace)) {
         m_bBroken = true;
         return InputWait::Failed;
     }
-    // The mouse answers when it has input; until then this thread sleeps on the socket and the
-    // wake event alike. A close() shuts the socket down, which also ends the sleep.
-    const WakeEvent::Outcome outcome = wake.waitWith(m_iFd, milliseconds);
+    // The mouse answers when it has input or the time is up; until then this thread sleeps on
+    // the socket and the wake event alike. A close() shuts the socket down, which also ends the
+    // sleep.
+    const int limit = milliseconds < 0 ? -1 : milliseconds + VirtualSocketProtocol::kReplyGrace;
+    const WakeEvent::Outcome outcome = wake.waitWith(m_iFd, limit);
     if (outcome != WakeEvent::Ready &&
         !VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Cancel, QByteArray(),
                                           VirtualSocketProtocol::kReplyGrace)) {
@@ -108,18 +131,22 @@ HidDevice::InputWait SocketHidDevice::waitForInput(const WakeEvent& wake, int mi
     QByteArray reply;
     if (!VirtualSocketProtocol::receiveFrame(m_iFd, &type, &reply,
                                              VirtualSocketProtocol::kReplyGrace) ||
-        type != VirtualSocketProtocol::Ready || reply.size() != 1) {
+        type != VirtualSocketProtocol::Ready || reply.isEmpty()) {
         m_bBroken = true;
         return InputWait::Failed;
     }
     const quint8 state = quint8(reply.at(0));
+    keepArrived(reply.mid(1));
     if (state == VirtualSocketProtocol::WaitFailed)
         return InputWait::Failed;
     if (outcome == WakeEvent::Raised)
         return InputWait::Woken;
     if (state == VirtualSocketProtocol::WaitInput)
         return InputWait::Ready;
-    return outcome == WakeEvent::TimedOut ? InputWait::TimedOut : InputWait::Failed;
+    // The mouse's time ran out, or (a mouse gone quiet) ours did.
+    return state == VirtualSocketProtocol::WaitTimedOut || outcome == WakeEvent::TimedOut
+               ? InputWait::TimedOut
+               : InputWait::Failed;
 }
 
 int SocketHidDevice::setNonblocking(int nonblock)

@@ -3,7 +3,10 @@
 #include "device/HandleGuard.h"
 #include "device/HidDevice.h"
 
+#include <QByteArray>
+
 #include <atomic>
+#include <deque>
 #include <mutex>
 
 // One interface of a virtual mouse opened over its local socket. The connection carries one
@@ -22,10 +25,13 @@ public:
     void close() override;
 
 private:
+    void keepArrived(const QByteArray& report);
+
     int m_iFd;
     int m_iNonblocking = 0;
     std::atomic<bool> m_bShutDown{false};
     bool m_bBroken = false; // a reply went missing: the stream can no longer be trusted
     std::mutex m_CallMutex;
+    std::deque<QByteArray> m_Arrived; // input reports that came with an answer, not read yet
     HandleGuard m_Guard;
 };

@@ -31,17 +31,19 @@ bool waitFor(int fd, short events, const QDeadlineTimer& deadline)
     }
 }
 
+// Each system call counts in an idle tool's cost: the call is tried first, and poll() waits
+// only when it would block.
 bool readExactly(int fd, char* data, int length, const QDeadlineTimer& deadline)
 {
     int done = 0;
     while (done < length) {
-        if (!waitFor(fd, POLLIN, deadline))
-            return false;
         const ssize_t n = ::recv(fd, data + done, length - done, MSG_DONTWAIT);
         if (n == 0)
             return false; // peer closed
         if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)
+            if (errno == EINTR)
+                continue;
+            if ((errno == EAGAIN || errno == EWOULDBLOCK) && waitFor(fd, POLLIN, deadline))
                 continue;
             return false;
         }
@@ -207,12 +209,12 @@ bool VirtualSocketProtocol::sendFrame(int fd, quint8 type, const QByteArray& pay
     const QDeadlineTimer deadline = deadlineIn(milliseconds);
     int done = 0;
     while (done < bytes.size()) {
-        if (!waitFor(fd, POLLOUT, deadline))
-            return false;
         const ssize_t n =
             ::send(fd, bytes.constData() + done, bytes.size() - done, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)
+            if (errno == EINTR)
+                continue;
+            if ((errno == EAGAIN || errno == EWOULDBLOCK) && waitFor(fd, POLLOUT, deadline))
                 continue;
             return false;
         }
@@ -225,15 +227,14 @@ bool VirtualSocketProtocol::receiveFrame(int fd, quint8* type, QByteArray* paylo
                                          int milliseconds)
 {
     const QDeadlineTimer deadline = deadlineIn(milliseconds);
+    // Every frame holds at least its type: length and type are read together.
     char header[5];
-    if (!readExactly(fd, header, 4, deadline))
+    if (!readExactly(fd, header, 5, deadline))
         return false;
     quint32 length = 0;
     for (int i = 0; i < 4; ++i)
         length |= quint32(quint8(header[i])) << (8 * i);
     if (length < 1 || length > quint32(kMaxFrame))
-        return false;
-    if (!readExactly(fd, header + 4, 1, deadline))
         return false;
     *type = quint8(header[4]);
     QByteArray bytes(int(length) - 1, '\0');

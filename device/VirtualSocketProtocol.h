@@ -14,8 +14,10 @@
 // either asks for the interface list once (Describe), follows it (Watch: the list now and again
 // after every plug or unplug), or opens one interface (Open) and then carries that handle's
 // writes and reads, one request and one reply at a time, until it is closed. A Wait lets the
-// client sleep on the socket until the mouse has input; it is the one request that the client
-// may interrupt, with Cancel, and it is answered exactly once either way.
+// client sleep on the socket until the mouse has input or its time runs out; it is the one
+// request that the client may interrupt, with Cancel, and it is answered exactly once either
+// way. An input report that is ready when a Write or a Wait is answered rides along with the
+// answer, so that a query and its answer cost the client one wake, as a device node does.
 class VirtualSocketProtocol
 {
 public:
@@ -26,13 +28,13 @@ public:
         Open = 0x03,       // u8 link (0 receiver, 1 cable), u8 interface number -> Opened
         Write = 0x04,      // report bytes -> Result
         Read = 0x05,       // i32 milliseconds, u32 maximum length -> Data
-        Wait = 0x06,       // -> Ready once an input report is waiting or a Cancel came
+        Wait = 0x06,       // [i32 milliseconds, none: no limit] -> Ready
         Cancel = 0x07,     // ends a pending Wait; no reply of its own, ignored when none is
         Interfaces = 0x81, // u8 count, then per interface: see encodeInterfaces()
         Opened = 0x83,     // u8 HidOpenError
-        Result = 0x84,     // i32
+        Result = 0x84,     // i32, then the input report ready at once, if any
         Data = 0x85,       // i32 result, then the bytes read
-        Ready = 0x86,      // u8 WaitState
+        Ready = 0x86,      // u8 WaitState, then with WaitInput the report, when it could be taken
     };
 
     enum WaitState : quint8
@@ -40,6 +42,7 @@ public:
         WaitCancelled = 0,
         WaitInput = 1,
         WaitFailed = 2, // the handle is closed or its link unplugged
+        WaitTimedOut = 3,
     };
 
     static constexpr int kMaxFrame = 64 * 1024;

@@ -80,6 +80,7 @@ struct MouseOnLink
     QTemporaryDir dir;
     VirtualSocketServer server{mouse};
     QList<int> pollersAtReport; // battery threads running as each non-query report came in
+    std::atomic<int> queries{0};
 
     explicit MouseOnLink(bool bSocket)
     {
@@ -100,6 +101,8 @@ struct MouseOnLink
             [this](VirtualMouse::Link, const QByteArray& report) {
                 if (quint8(report.at(1)) != 0x0A)
                     pollersAtReport << BatteryPoller::runningThreadCount();
+                else
+                    ++queries;
             },
             Qt::DirectConnection);
     }
@@ -214,6 +217,45 @@ private slots:
         QVERIFY(w.stop());
         QCOMPARE(w.battery.size(), 1);
         QVERIFY(w.status.at(1) != w.status.at(0));
+    }
+
+    // An idle tool is woken by nothing but what changed: the same answer twice goes nowhere.
+    void sameAnswerIsNotPassedOnTwice()
+    {
+        MouseOnLink link(true);
+        link.mouse->setBattery(57, false);
+        Watched w;
+        w.thread.start();
+        QTRY_COMPARE_WITH_TIMEOUT(link.queries.load(), 2,
+                                  2 * KivoGetBatteryThread::kQueryIntervalMs);
+        QTRY_COMPARE(w.status.size(), 1);
+        QTest::qWait(100);
+        QCOMPARE(w.battery.size(), 1);
+        link.mouse->setBattery(40, false);
+        QTRY_COMPARE_WITH_TIMEOUT(w.battery.size(), 2, 2 * KivoGetBatteryThread::kQueryIntervalMs);
+        QVERIFY(w.stop());
+        QCOMPARE(w.battery.at(1), args({0, 40, 0}));
+        QCOMPARE(w.status.size(), 1);
+    }
+
+    // Over the socket an answer that is ready comes with the write; a read fault the mouse has
+    // armed still meets the client's own read, and a wait that finds nothing ends in time.
+    void socketAnswersComeWithTheWrite()
+    {
+        MouseOnLink link(true);
+        const std::shared_ptr<HidDevice> control = DeviceLink::instance().controlHandle();
+        const ReportBuilder::Frame query = ReportBuilder::batteryQuery();
+        quint8 answer[64] = {};
+        QCOMPARE(control->write(query.data(), query.size()), int(query.size()));
+        QCOMPARE(control->readTimeout(answer, 33, 0), 32);
+        QVERIFY(KivoGetBatteryThread::isStatusAnswer(answer));
+        WakeEvent wake;
+        QCOMPARE(control->waitForInput(wake, 20), HidDevice::InputWait::TimedOut);
+        link.mouse->failReads(1);
+        QCOMPARE(control->write(query.data(), query.size()), int(query.size()));
+        QCOMPARE(control->readTimeout(answer, 33, 100), -1);
+        QCOMPARE(control->waitForInput(wake, 1000), HidDevice::InputWait::Ready);
+        QCOMPARE(control->readTimeout(answer, 33, 0), 32);
     }
 
     void noReadWhileWriting_data() { onLink_data(); }

@@ -379,6 +379,23 @@ int VirtualMouse::read(int handle, quint8* data, std::size_t length, int millise
     return result;
 }
 
+int VirtualMouse::takeReady(int handle, quint8* data, std::size_t length)
+{
+    QMutexLocker lock(&m_Mutex);
+    const auto it = m_Handles.find(handle);
+    if (it == m_Handles.end() || !isAlive(it->second))
+        return -1;
+    std::deque<Pending>& queue = it->second.queue;
+    const bool bFaultArmed = it->second.iface == Interface::Control && m_iFailReads > 0;
+    if (bFaultArmed || queue.empty() || queue.front().readyAt > m_Clock.elapsed())
+        return 0;
+    const QByteArray answer = queue.front().data;
+    queue.pop_front();
+    const std::size_t n = std::min<std::size_t>(length, std::size_t(answer.size()));
+    std::memcpy(data, answer.constData(), n);
+    return static_cast<int>(n);
+}
+
 int VirtualMouse::waitForInput(int handle, int otherFd, int milliseconds)
 {
     const QDeadlineTimer deadline =

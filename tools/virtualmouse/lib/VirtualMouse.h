@@ -100,6 +100,9 @@ public:
     // `milliseconds` pass (negative: no limit), without taking the report. 1: input ready,
     // 0: `otherFd` moved or the time ran out, -1: the handle is closed or its link unplugged.
     int waitForInput(int handle, int otherFd, int milliseconds);
+    // The input report ready now, taken as read() would take it; 0 when none is ready or a read
+    // fault is armed (that read is the client's own to meet), -1 when the handle is gone.
+    int takeReady(int handle, quint8* data, std::size_t length);
     void closeHandle(int handle);
 
     // Complement of the 8-bit sum of bytes 1..31 of a 33-byte report.

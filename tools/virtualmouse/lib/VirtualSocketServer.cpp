@@ -257,6 +257,8 @@ void VirtualSocketServer::serveHandle(int fd, VirtualMouse::Link link, int numbe
             const int result = m_Mouse->write(
                 handle, reinterpret_cast<const quint8*>(payload.constData()), payload.size());
             out << qint32(result);
+            if (result >= 0)
+                appendReady(out, handle);
             replyType = VirtualSocketProtocol::Result;
         } else if (type == VirtualSocketProtocol::Read && payload.size() == 8) {
             QDataStream in(payload);
@@ -272,7 +274,7 @@ void VirtualSocketServer::serveHandle(int fd, VirtualMouse::Link link, int numbe
                 out.writeRawData(bytes.constData(), result);
             replyType = VirtualSocketProtocol::Data;
         } else if (type == VirtualSocketProtocol::Wait) {
-            if (!serveWait(fd, handle))
+            if (!serveWait(fd, handle, waitTime(payload)))
                 break;
             continue;
         } else if (type == VirtualSocketProtocol::Cancel) {
@@ -288,16 +290,45 @@ void VirtualSocketServer::serveHandle(int fd, VirtualMouse::Link link, int numbe
     m_Handles.erase(fd);
 }
 
-bool VirtualSocketServer::serveWait(int fd, int handle)
+bool VirtualSocketServer::isReadable(int fd)
+{
+    pollfd one = {fd, POLLIN, 0};
+    return ::poll(&one, 1, 0) > 0;
+}
+
+int VirtualSocketServer::waitTime(const QByteArray& payload)
+{
+    if (payload.size() != 4)
+        return -1;
+    QDataStream in(payload);
+    in.setByteOrder(QDataStream::LittleEndian);
+    qint32 milliseconds = -1;
+    in >> milliseconds;
+    return milliseconds;
+}
+
+void VirtualSocketServer::appendReady(QDataStream& out, int handle)
+{
+    quint8 report[kMaxRead];
+    const int taken = m_Mouse->takeReady(handle, report, sizeof report);
+    if (taken > 0)
+        out.writeRawData(reinterpret_cast<const char*>(report), taken);
+}
+
+bool VirtualSocketServer::serveWait(int fd, int handle, int milliseconds)
 {
     // Sleeps on the mouse's input and on the connection at once: the client's Cancel (or its
     // hang-up) ends the wait as surely as input does.
-    const int result = m_Mouse->waitForInput(handle, fd, -1);
+    const int result = m_Mouse->waitForInput(handle, fd, milliseconds);
+    QByteArray reply;
+    QDataStream out(&reply, QIODevice::WriteOnly);
     quint8 state = VirtualSocketProtocol::WaitCancelled;
     if (result > 0) {
         state = VirtualSocketProtocol::WaitInput;
     } else if (result < 0) {
         state = VirtualSocketProtocol::WaitFailed;
+    } else if (!isReadable(fd)) {
+        state = VirtualSocketProtocol::WaitTimedOut;
     } else {
         quint8 type = 0;
         QByteArray payload;
@@ -305,8 +336,10 @@ bool VirtualSocketServer::serveWait(int fd, int handle)
             type != VirtualSocketProtocol::Cancel)
             return false;
     }
-    return VirtualSocketProtocol::sendFrame(fd, VirtualSocketProtocol::Ready,
-                                            QByteArray(1, char(state)), kPushTimeout);
+    out << state;
+    if (state == VirtualSocketProtocol::WaitInput)
+        appendReady(out, handle);
+    return VirtualSocketProtocol::sendFrame(fd, VirtualSocketProtocol::Ready, reply, kPushTimeout);
 }
 
 void VirtualSocketServer::serveWatch(int fd)

@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+class QDataStream;
+
 // Serves one VirtualMouse on a local socket (protocol: device/VirtualSocketProtocol.h), one
 // thread per connection, so that a tool on this machine finds and talks to it like a real one.
 class VirtualSocketServer
@@ -42,7 +44,12 @@ private:
     void serve(int id, int fd);
     void serveHandle(int fd, VirtualMouse::Link link, int number);
     // Answers one Wait; false when the connection should be dropped.
-    bool serveWait(int fd, int handle);
+    // milliseconds: negative for no limit.
+    bool serveWait(int fd, int handle, int milliseconds);
+    // The report ready on `handle`, if any, after what `out` holds.
+    void appendReady(QDataStream& out, int handle);
+    static int waitTime(const QByteArray& waitPayload);
+    static bool isReadable(int fd);
     void serveWatch(int fd);
     void broadcastInterfaces();
     void reapFinished();
