@@ -94,8 +94,8 @@ void BatteryPoller::stopPolling()
     }
     if (!thread)
         return;
-    thread->stop();
-    QThread::msleep(kStopPauseMs);
+    // The flag and the wake event end the thread's sleep at once; a write waits for its end
+    // (PollingPause), nobody else needs to.
     thread->stop();
 }
 

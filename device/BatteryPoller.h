@@ -21,8 +21,6 @@ class BatteryPoller : public QObject, public PollingControl
 {
     Q_OBJECT
 public:
-    static constexpr unsigned long kStopPauseMs = 10;
-
     explicit BatteryPoller(QObject* parent = nullptr);
     ~BatteryPoller() override;
 

@@ -42,7 +42,8 @@ void KivoProcessThread::run()
     if (ProfileFiles::readFullWriteFlag() == 1 || m_bFullWrite)
         mask = kFullMask;
     m_iMask = mask;
-    ProfileFiles::saveConfiguration(live);
+    // One save before the first report is enough: a second one here would find the files as
+    // the save above left them.
 
     WriteSequence sequence(m_pPolling);
     m_iResult = sequence.run(live, mask);

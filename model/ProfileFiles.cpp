@@ -1,5 +1,7 @@
 #include "model/ProfileFiles.h"
 
+#include "model/DpiLevelStore.h"
+
 #include "model/AppPaths.h"
 #include "model/AtomicFile.h"
 #include "model/DeviceDescription.h"
@@ -282,6 +284,7 @@ bool ProfileFiles::saveConfiguration(const MouseConfig& config)
 
 bool ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
 {
+    DpiLevelStore::drain();
     // The quick way for the files this system writes; QSettings reads anything else.
     QByteArray text;
     const IniFileCheck::Verdict verdict = IniFileCheck::inspect(path, &text);
@@ -313,6 +316,7 @@ bool ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
 
 bool ProfileFiles::saveProfile(const ProfileData& profile, const QString& path)
 {
+    DpiLevelStore::drain();
     return writeIni(path,
                     [&](SettingsFile& s) { ProfileRecordIo::write(s, kProfileGroup, profile); });
 }
@@ -360,10 +364,13 @@ bool ProfileFiles::saveSlots(const MouseConfig& config)
     });
 }
 
-bool ProfileFiles::storeDpiLevel(SettingsFile& profileSettings, int level)
+bool ProfileFiles::storeDpiLevel(const QString& path, int level)
 {
-    profileSettings.setValue(kProfileGroup + QStringLiteral("/dpi"), level);
-    return noteSave(profileSettings.save(), profileSettings.path(), profileSettings.errorString());
+    // Called away from the interface thread (DpiLevelStore): its failure is logged there, not
+    // noted as a write's own.
+    SettingsFile file(path, SettingsFile::Write);
+    file.setValue(kProfileGroup + QStringLiteral("/dpi"), level);
+    return file.save();
 }
 
 int ProfileFiles::readFullWriteFlag()
@@ -479,6 +486,7 @@ bool ProfileFiles::saveProfileList(const QStringList& names)
 
 bool ProfileFiles::exportProfile(const QString& name, const QString& target)
 {
+    DpiLevelStore::drain();
     const QString source = modelProfilePath(name);
     // Stamping a missing file would create one that holds nothing but the identity.
     if (source.isEmpty() || target.isEmpty() || !QFileInfo(source).isFile())

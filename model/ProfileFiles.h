@@ -50,8 +50,8 @@ public:
 
     static bool saveActiveSlot(int slot);
     static bool saveSlots(const MouseConfig& config);
-    // Through the main window's long-lived settings object on the active profile file.
-    static bool storeDpiLevel(SettingsFile& profileSettings, int level);
+    // The DPI level alone; DpiLevelStore calls it on its own thread.
+    static bool storeDpiLevel(const QString& path, int level);
     static int readFullWriteFlag();
     static bool writeFullWriteFlag(int value);
 

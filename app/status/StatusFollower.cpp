@@ -3,10 +3,10 @@
 #include "app/status/OsdAnnouncer.h"
 #include "app/status/StatusTexts.h"
 #include "model/AppSettings.h"
+#include "model/DpiLevelStore.h"
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
 #include "model/ProfileRules.h"
-#include "model/SettingsFile.h"
 #include "platform/PointerSpeed.h"
 
 #include <QDebug>
@@ -18,11 +18,6 @@ StatusFollower::StatusFollower(OsdAnnouncer& announcer, PointerSpeed& pointerSpe
 }
 
 StatusFollower::~StatusFollower() = default;
-
-void StatusFollower::forgetProfileSettings()
-{
-    m_pProfileSettings.reset();
-}
 
 void StatusFollower::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
@@ -63,10 +58,14 @@ void StatusFollower::slotRefreshDPIStage(quint8 iDPI)
     profile.dpi = iDPI;
     emit dpiStageChanged(iDPI);
     const int dpi = ProfileRules::dpiOfStep(profile.DpiInfo[iDPI].x, AppSettings::sensorNumber());
-    // Announced before the profile file is rewritten, which takes a while for a large file.
     announce(StatusTexts::dpi(iDPI, dpi));
-    if (SettingsFile* settings = profileSettings(); settings && settings->isOpen())
-        ProfileFiles::storeDpiLevel(*settings, iDPI);
+    // Into the file of the profile active now; the large file is rewritten on a thread of its
+    // own, so that the window answers the press at once.
+    const MouseConfig& live = GlobalRecords::live();
+    const QString path =
+        ProfileFiles::profilePath(live.ProfileNames[live.ProfileID % MouseConfig::kProfileCount]);
+    if (!path.isEmpty())
+        DpiLevelStore::store(path, iDPI);
 }
 
 void StatusFollower::slotRefreshRate(quint8 iRate)
@@ -87,17 +86,4 @@ void StatusFollower::announce(const QString& text)
 {
     qDebug().noquote() << "OSD announce:" << text;
     m_Announcer.announce(text, m_Accent);
-}
-
-SettingsFile* StatusFollower::profileSettings()
-{
-    if (!m_pProfileSettings) {
-        const MouseConfig& live = GlobalRecords::live();
-        const QString path = ProfileFiles::profilePath(
-            live.ProfileNames[live.ProfileID % MouseConfig::kProfileCount]);
-        if (path.isEmpty())
-            return nullptr;
-        m_pProfileSettings = std::make_unique<SettingsFile>(path, SettingsFile::Write);
-    }
-    return m_pProfileSettings.get();
 }

@@ -3,11 +3,8 @@
 #include <QColor>
 #include <QObject>
 
-#include <memory>
-
 class OsdAnnouncer;
 class PointerSpeed;
-class SettingsFile;
 
 // Follows what the mouse tells about itself: the profile slot, DPI level and report rate it
 // switched to on its own, and its battery. Each change goes into the live configuration, what
@@ -21,10 +18,6 @@ public:
     StatusFollower(OsdAnnouncer& announcer, PointerSpeed& pointerSpeed, const QColor& accent,
                    QObject* parent = nullptr);
     ~StatusFollower() override;
-
-    // The active profile may have changed: the next DPI level goes to the file of the profile
-    // that is active then.
-    void forgetProfileSettings();
 
 public slots:
     // The battery bytes as the thread reads them.
@@ -47,11 +40,8 @@ signals:
 
 private:
     void announce(const QString& text);
-    SettingsFile* profileSettings();
 
     OsdAnnouncer& m_Announcer;
     PointerSpeed& m_PointerSpeed;
     QColor m_Accent;
-    // Opened when the mouse first reports a DPI level: opening checks the whole large file.
-    std::unique_ptr<SettingsFile> m_pProfileSettings;
 };

@@ -25,6 +25,7 @@
 #include "device/DeviceAccess.h"
 #include "model/AppSettings.h"
 #include "model/DeviceDescription.h"
+#include "model/DpiLevelStore.h"
 #include "model/GlobalRecords.h"
 #include "model/ProfileFiles.h"
 #include "platform/DeviceChangeNotifierFactory.h"
@@ -143,6 +144,8 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
 MousecfgWidget::~MousecfgWidget()
 {
     stopBatteryPolling();
+    // A DPI level the mouse reported last is on disk before the program ends.
+    DpiLevelStore::drain();
     // The library frees what it keeps for open handles: they go first.
     DeviceAccess::closeAll();
     DeviceAccess::libraryExit();
@@ -376,8 +379,6 @@ void MousecfgWidget::refreshPages()
     m_pControls->profileName()->setText(
         GlobalRecords::live().ProfileNames[slot % MouseConfig::kProfileCount]);
     m_pPages->refresh(m_ProductName);
-    // PROFILE/dpi goes to the profile that is active now.
-    m_pStatus->forgetProfileSettings();
 }
 
 void MousecfgWidget::rebuildProfileMenu()

@@ -12,6 +12,7 @@
 #include "device/DeviceAccess.h"
 #include "device/DeviceLink.h"
 #include "device/HidBackend.h"
+#include "model/DpiLevelStore.h"
 #include "platform/PointerSpeed.h"
 #include "platform/ProgramLauncher.h"
 #include "widgets/KivoPushButton.h"
@@ -122,6 +123,7 @@ public:
     // A value of Configs/Config.ini, or of the profile file `profile` names.
     QVariant configValue(const QString& key, const QString& profile = QString()) const
     {
+        DpiLevelStore::drain(); // a level the mouse reported is saved on its own thread
         const QString file = profile.isEmpty() ? "Config.ini" : "Profile/" + profile + ".prof";
         return QSettings(m_Folder.path() + "/Configs/" + file, QSettings::IniFormat).value(key);
     }

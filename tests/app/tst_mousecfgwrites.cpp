@@ -188,6 +188,9 @@ private slots:
         QVERIFY(first.open(QIODevice::ReadOnly));
         const QByteArray firstBytes = first.readAll();
         w.findChild<QMenu*>("slotMenu")->actions()[iSlot]->trigger();
+        // A thread started afresh reports the status at once (later only what changes).
+        w.stopBatteryPolling();
+        BatteryPoller::waitForThreads();
         QSignalSpy status(w.batteryPoller(), &BatteryPoller::RefreshStatus);
         w.startBatteryPolling();
         QVERIFY(status.wait(5000));

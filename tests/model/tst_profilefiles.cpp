@@ -4,6 +4,7 @@
 #include "device/WriteGuard.h"
 #include "model/AppPaths.h"
 #include "model/DeviceDescription.h"
+#include "model/DpiLevelStore.h"
 #include "model/GlobalRecords.h"
 #include "model/IniFileCheck.h"
 #include "model/ProfileFiles.h"
@@ -505,11 +506,18 @@ private slots:
             QCOMPARE(s.value("Config/AngleValue").toInt(), 0); // not a slot value
         }
 
-        // The DPI level goes through a long-lived settings object and reaches the file at once.
+        // The DPI level goes on its own thread; a read of the file waits for it, the last of
+        // quick presses wins, and nothing else in the file changes.
         const QString path = ProfileFiles::profilePath(QStringLiteral("Profile 1"));
         QVERIFY(ProfileFiles::saveProfile(distinctProfile(40), path));
-        SettingsFile longLived(path, SettingsFile::Write);
-        QVERIFY(ProfileFiles::storeDpiLevel(longLived, 6));
+        ProfileData expected;
+        QVERIFY(ProfileFiles::loadProfile(expected, path));
+        for (int level : {3, 5, 6})
+            DpiLevelStore::store(path, level);
+        ProfileData stored;
+        QVERIFY(ProfileFiles::loadProfile(stored, path));
+        expected.dpi = 6;
+        QVERIFY(stored == expected);
         QVERIFY(TestFiles::read(path).contains("\ndpi=6\n"));
     }
 
