@@ -3,12 +3,28 @@
 #include "device/VirtualSocketProtocol.h"
 #include "device/WakeEvent.h"
 
-#include <QDataStream>
-#include <QIODevice>
+#include <QDeadlineTimer>
+#include <QtEndian>
 
+#include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+namespace {
+QByteArray littleEndian(qint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+qint32 fromLittleEndian(const QByteArray& bytes)
+{
+    return qFromLittleEndian<qint32>(bytes.constData());
+}
+} // namespace
 
 SocketHidDevice::SocketHidDevice(int fd)
     : m_iFd(fd), m_Guard([fd] {
@@ -33,18 +49,43 @@ int SocketHidDevice::write(const quint8* data, std::size_t length)
     QByteArray reply;
     if (!VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Write, report,
                                           VirtualSocketProtocol::kReplyGrace) ||
-        !VirtualSocketProtocol::receiveFrame(m_iFd, &type, &reply,
-                                             VirtualSocketProtocol::kReplyGrace) ||
+        !receive(&type, &reply, VirtualSocketProtocol::kReplyGrace) ||
         type != VirtualSocketProtocol::Result || reply.size() < 4) {
         m_bBroken = true;
         return -1;
     }
-    QDataStream in(reply);
-    in.setByteOrder(QDataStream::LittleEndian);
-    qint32 result = -1;
-    in >> result;
     keepArrived(reply.mid(4));
-    return result;
+    return fromLittleEndian(reply);
+}
+
+// Whatever the socket holds is taken in one call; a frame is cut from it once it is whole. An
+// idle tool pays for every system call it makes.
+bool SocketHidDevice::receive(quint8* type, QByteArray* payload, int milliseconds)
+{
+    const QDeadlineTimer deadline =
+        milliseconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(milliseconds);
+    for (;;) {
+        bool bad = false;
+        if (VirtualSocketProtocol::takeFrame(m_Incoming, type, payload, &bad))
+            return true;
+        if (bad)
+            return false;
+        pollfd p{m_iFd, POLLIN, 0};
+        const qint64 left = deadline.remainingTime();
+        const int ready = ::poll(&p, 1, left < 0 ? -1 : int(qMin<qint64>(left, 1 << 30)));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            return false;
+        char chunk[4096];
+        const ssize_t n = ::recv(m_iFd, chunk, sizeof chunk, MSG_DONTWAIT);
+        if (n == 0)
+            return false; // the mouse went away
+        if (n < 0 && errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK)
+            return false;
+        if (n > 0)
+            m_Incoming.append(chunk, int(n));
+    }
 }
 
 void SocketHidDevice::keepArrived(const QByteArray& report)
@@ -69,24 +110,18 @@ int SocketHidDevice::readTimeout(quint8* data, std::size_t length, int milliseco
         std::memcpy(data, report.constData(), n);
         return int(n);
     }
-    QByteArray request;
-    QDataStream out(&request, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out << qint32(milliseconds) << quint32(qMin<std::size_t>(length, 0xFFFF));
+    const QByteArray request =
+        littleEndian(milliseconds) + littleEndian(qint32(qMin<std::size_t>(length, 0xFFFF)));
     const int wait = milliseconds < 0 ? -1 : milliseconds + VirtualSocketProtocol::kReplyGrace;
     quint8 type = 0;
     QByteArray reply;
     if (!VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Read, request,
                                           VirtualSocketProtocol::kReplyGrace) ||
-        !VirtualSocketProtocol::receiveFrame(m_iFd, &type, &reply, wait) ||
-        type != VirtualSocketProtocol::Data || reply.size() < 4) {
+        !receive(&type, &reply, wait) || type != VirtualSocketProtocol::Data || reply.size() < 4) {
         m_bBroken = true;
         return -1;
     }
-    QDataStream in(reply);
-    in.setByteOrder(QDataStream::LittleEndian);
-    qint32 result = -1;
-    in >> result;
+    const qint32 result = fromLittleEndian(reply);
     const QByteArray bytes = reply.mid(4);
     if (result > 0) {
         if (bytes.size() != result || std::size_t(result) > length)
@@ -106,11 +141,8 @@ HidDevice::InputWait SocketHidDevice::waitForInput(const WakeEvent& wake, int mi
         return InputWait::Failed;
     if (!m_Arrived.empty())
         return InputWait::Ready;
-    QByteArray request;
-    QDataStream out(&request, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out << qint32(milliseconds);
-    if (!VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Wait, request,
+    if (!VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Wait,
+                                          littleEndian(milliseconds),
                                           VirtualSocketProtocol::kReplyGrace)) {
         m_bBroken = true;
         return InputWait::Failed;
@@ -129,8 +161,7 @@ HidDevice::InputWait SocketHidDevice::waitForInput(const WakeEvent& wake, int mi
     // Exactly one Ready answers the Wait, whether the Cancel reached it in time or not.
     quint8 type = 0;
     QByteArray reply;
-    if (!VirtualSocketProtocol::receiveFrame(m_iFd, &type, &reply,
-                                             VirtualSocketProtocol::kReplyGrace) ||
+    if (!receive(&type, &reply, VirtualSocketProtocol::kReplyGrace) ||
         type != VirtualSocketProtocol::Ready || reply.isEmpty()) {
         m_bBroken = true;
         return InputWait::Failed;

@@ -26,6 +26,8 @@ public:
 
 private:
     void keepArrived(const QByteArray& report);
+    // The next frame from the mouse; false when it broke off or did not come in time.
+    bool receive(quint8* type, QByteArray* payload, int milliseconds);
 
     int m_iFd;
     int m_iNonblocking = 0;
@@ -33,5 +35,6 @@ private:
     bool m_bBroken = false; // a reply went missing: the stream can no longer be trusted
     std::mutex m_CallMutex;
     std::deque<QByteArray> m_Arrived; // input reports that came with an answer, not read yet
+    QByteArray m_Incoming;            // bytes received, not yet a whole frame
     HandleGuard m_Guard;
 };

@@ -116,14 +116,28 @@ QRect MousePicture::sideHotspotRect(const QString& codeName, int iGroup, int iIn
 void MousePicture::setDevice(const QString& codeName, const QString& productName)
 {
     m_Device = codeName;
-    const QString folder = pictureFolder(codeName);
-    m_pFront->setPixmap(codeName.isEmpty() ? QPixmap() : SkinImage::load(folder + "Mouse.png"));
-    const QString side = sidePicturePath(codeName);
-    m_pSide->setPixmap(side.isEmpty() ? QPixmap() : SkinImage::load(side));
+    m_iHighlight = -1;
+    // The pictures are read when their page first shows them, not before the first frame.
+    m_bPicturesRead = false;
+    m_pFront->setPixmap(QPixmap());
+    m_pSide->setPixmap(QPixmap());
+    if (m_bPageVisible)
+        readPictures();
     m_Arrows[0]->setImages(arrowImages(productName, true));
     m_Arrows[1]->setImages(arrowImages(productName, false));
-    m_iHighlight = -1;
     layout(m_dScale);
+}
+
+void MousePicture::readPictures()
+{
+    m_bPicturesRead = true;
+    if (m_Device.isEmpty())
+        return;
+    m_pFront->setPixmap(SkinImage::load(pictureFolder(m_Device) + "Mouse.png"));
+    const QString side = sidePicturePath(m_Device);
+    m_pSide->setPixmap(side.isEmpty() ? QPixmap() : SkinImage::load(side));
+    if (m_iHighlight >= 0)
+        highlight(m_iHighlight);
 }
 
 void MousePicture::setFrontView(bool bFront)
@@ -135,6 +149,8 @@ void MousePicture::setFrontView(bool bFront)
 void MousePicture::setPageVisible(bool bVisible)
 {
     m_bPageVisible = bVisible;
+    if (bVisible && !m_bPicturesRead)
+        readPictures();
     updateVisibility();
 }
 

@@ -56,6 +56,7 @@ public:
 
 private:
     void updateVisibility();
+    void readPictures();
 
     QWidget* m_pWindow;
     QLabel* m_pFront;
@@ -66,6 +67,7 @@ private:
     QString m_Device;
     bool m_bFront = true;
     bool m_bPageVisible = false;
+    bool m_bPicturesRead = false;
     int m_iHighlight = -1;
     double m_dScale = 1.0;
 };
