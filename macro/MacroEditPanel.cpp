@@ -38,6 +38,7 @@ MacroEditPanel::MacroEditPanel(QWidget* parent) : QStackedWidget(parent)
     m_pMoveCaption = new QLabel(page(MovePage));
     m_pMoveCaption->setObjectName(QStringLiteral("caption"));
     m_pMove = new QLineEdit(page(MovePage));
+    m_pMove->setObjectName(QStringLiteral("rowMove"));
     m_pMove->setMaxLength(3);
     m_pMove->setValidator(new MyIntValidator(1, MacroRows::kMaxMoveDistance, m_pMove));
     connect(m_pMove, &QLineEdit::textEdited, this, &MacroEditPanel::moveTextChanged);
@@ -45,6 +46,7 @@ MacroEditPanel::MacroEditPanel(QWidget* parent) : QStackedWidget(parent)
     m_pDelayCaption = new QLabel(page(DelayPage));
     m_pDelayCaption->setObjectName(QStringLiteral("caption"));
     m_pDelay = new QLineEdit(page(DelayPage));
+    m_pDelay->setObjectName(QStringLiteral("rowDelay"));
     m_pDelay->setMaxLength(5);
     m_pDelay->setValidator(new MyIntValidator(kMinDelayMs, MacroRows::kMaxDelayCount, m_pDelay));
     connect(m_pDelay, &QLineEdit::textEdited, this, &MacroEditPanel::delayTextChanged);

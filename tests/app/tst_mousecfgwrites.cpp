@@ -1,11 +1,14 @@
 #include "WindowRig.h"
 
+#include "app/commands/CommandLine.h"
+#include "app/commands/ScriptCommands.h"
 #include "app/window/FirmwareUpdater.h"
 #include "device/KivoProcessThread.h"
 #include "model/AppPaths.h"
 #include "model/GlobalRecords.h"
 #include "widgets/KivoPushButton.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,6 +19,25 @@ class TestMousecfgWrites : public QObject
 {
     Q_OBJECT
 private slots:
+    // A script's change waits while a dialog of the window is open: the dialog may be in the
+    // middle of its own change of the same settings.
+    void scriptWaitsForAnOpenDialog()
+    {
+        WindowRig rig;
+        QVERIFY(rig.open());
+        ScriptCommands commands(&rig.window());
+        const CommandLine line = CommandLine::parse({"--rate", "500"});
+        QString output;
+        {
+            QDialog dialog(&rig.window());
+            dialog.setModal(true);
+            dialog.show();
+            QCOMPARE(commands.run(line, &output), int(CommandLine::WriteFailed));
+            QCOMPARE(rig.mouse().heldConfiguration().appliedSessions, 0);
+        }
+        QCOMPARE(commands.run(line, &output), int(CommandLine::Done));
+        QCOMPARE(rig.mouse().heldConfiguration().rate, quint8(2));
+    }
 
     void failedWriteIsReportedAndNextWriteIsFull()
     {

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QValidator>
 #include <QtTest>
 
 namespace {
@@ -106,6 +107,24 @@ private slots:
         type(strokes);
         QCOMPARE(window->keyCodes(), codes);
         QCOMPARE(window->okButton()->isEnabled(), !codes.isEmpty());
+    }
+
+    // The repeat count and the delay go into one byte each, 1..255: a number beyond is taken
+    // as 255, 0 not at all (-1). A new fire key repeats three times.
+    void fireKeyFieldRanges()
+    {
+        auto window = open<KivoFireKeyWindow>();
+        QCOMPARE(window->timesEdit()->text(), QStringLiteral("3"));
+        for (QLineEdit* edit : {window->timesEdit(), window->delayEdit()}) {
+            QStringList taken;
+            for (QString text : {"0", "1", "255", "256"}) {
+                int pos = 0;
+                const bool bTaken =
+                    edit->validator()->validate(text, pos) == QValidator::Acceptable;
+                taken << (bTaken ? text : "-1");
+            }
+            QCOMPARE(taken.join(' '), QStringLiteral("-1 1 255 255"));
+        }
     }
 
     // A record's fire code, count and delay (Res1, LoopNumber, KeyNumber) as the window shows

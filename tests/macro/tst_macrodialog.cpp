@@ -141,6 +141,51 @@ private slots:
                  (Rows{{0x81, 0, 8}, {0x01, 0, 2}, {2, 249, 0}, {6, 0, 25}}));
     }
 
+    // Each number field takes what the mouse's bytes hold: both ends as typed, a number beyond
+    // the top as the top, one below the bottom not at all (-1).
+    void fieldRanges_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("taken");
+        const auto row = [](const char* field, const char* text, int taken) {
+            QTest::addRow("%s %s", field, text) << field << text << taken;
+        };
+        for (const char* field : {"rowMove", "moveUp"}) {
+            row(field, "0", -1);
+            row(field, "1", 1);
+            row(field, "120", 120);
+            row(field, "121", 120);
+        }
+        row("rowDelay", "9", -1);
+        row("rowDelay", "10", 10);
+        row("defaultDelay", "0", 0);
+        row("defaultDelay", "65536", 65535);
+        row("loopTime", "0", -1);
+        row("loopTime", "1", 1);
+        row("loopTime", "256", 255);
+    }
+    void fieldRanges()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(int, taken);
+        auto dialog = makeDialog();
+        QLineEdit* edit = field == "moveUp"
+                              ? dialog->commandTree()->distanceField(MacroRows::MoveUp)
+                              : dialog->findChild<QLineEdit*>(field);
+        QVERIFY(edit && edit->validator());
+        QString value = text;
+        int pos = 0;
+        const bool bTaken = edit->validator()->validate(value, pos) == QValidator::Acceptable;
+        QCOMPARE(bTaken ? value.toInt() : -1, taken);
+        // A move the field refuses is not inserted as a row either.
+        if (field == "moveUp") {
+            edit->setText(text);
+            QCOMPARE(dialog->commandTree()->distance(MacroRows::MoveUp), qMax(taken, 0));
+        }
+    }
+
     // Rows not saved are asked about before another macro is shown.
     void leavingUnsavedRowsAsks_data()
     {

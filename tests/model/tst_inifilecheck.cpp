@@ -66,6 +66,17 @@ private slots:
             path == "tiny" ? IniFileCheck::Limits{16, 3, 2} : IniFileCheck::limitsFor(path);
         QCOMPARE(IniFileCheck::isSoundText(text, limits), sound);
     }
+
+    // What is kept of a damaged file: its sound lines, the first one too when an editor put a
+    // byte order mark before it.
+    void salvageKeepsSoundLines()
+    {
+        const IniFileCheck::Limits limits = IniFileCheck::limitsFor("x.prof");
+        QCOMPARE(IniFileCheck::salvage("\xEF\xBB\xBF[PROFILE]\ndpi=3\n", limits),
+                 QByteArray("[PROFILE]\ndpi=3\n"));
+        QCOMPARE(IniFileCheck::salvage("[PROFILE]\nk=\"1\ndpi=3\n", limits),
+                 QByteArray("[PROFILE]\ndpi=3\n"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestIniFileCheck)
