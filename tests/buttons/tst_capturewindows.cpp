@@ -1,5 +1,6 @@
 #include "FakeKeyboardHook.h"
 #include "TestAppFolder.h"
+#include "buttons/ButtonWrites.h"
 #include "buttons/KivoComboKeyWindow.h"
 #include "buttons/KivoFireKeyWindow.h"
 #include "buttons/KivoSingleKeyWindow.h"
@@ -125,6 +126,12 @@ private slots:
             }
             QCOMPARE(taken.join(' '), QStringLiteral("-1 1 255 255"));
         }
+        // What the window writes, it shows again as it was.
+        ButtonAssignment b;
+        ButtonWrites::writeFireKey(b, 0x82, 5, 50);
+        window->prefill(b);
+        QCOMPARE(window->timesEdit()->text() + ' ' + window->delayEdit()->text(),
+                 QStringLiteral("5 50"));
     }
 
     // A record's fire code, count and delay (Res1, LoopNumber, KeyNumber) as the window shows
