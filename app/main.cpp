@@ -6,6 +6,7 @@
 #include "app/window/StartUpWork.h"
 #include "model/AppPaths.h"
 #include "model/DeviceDescription.h"
+#include "model/ProfileRecordIo.h"
 #include "platform/DesktopSession.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/DisplayCheck.h"
@@ -19,6 +20,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <future>
 
 namespace {
 // How long a command waits for a window that is busy writing to the mouse.
@@ -177,6 +179,11 @@ int main(int argc, char* argv[])
     // An installed tool keeps Configs in the user's folder: filled from the shipped defaults at
     // the first start, before anything reads it.
     AppPaths::seedConfigDir();
+
+    // The eleven thousand key names of a profile, which the first read needs, are made on
+    // another core while the window is built.
+    const std::future<QVector<QString>> profileKeys = std::async(
+        std::launch::async, [] { return ProfileRecordIo::keys(QStringLiteral("PROFILE")); });
 
     MousecfgServices services;
     services.bStartHidden = line.startsHidden();
