@@ -159,13 +159,15 @@ private slots:
 
     void queryRoundReportsBatteryAndStatus()
     {
-        m_Device->answerWritesWith(statusReport(0x10, 0x0E, 0x35, 0x02));
+        m_Device->answerWritesWith(statusReport(0x10, 0x0E, 0x3D, 0x02));
         Watched w;
         w.thread.start();
         QTRY_COMPARE_WITH_TIMEOUT(w.status.size(), 1, 3000);
         QVERIFY(w.stop());
         QCOMPARE(w.battery, QList<Args>{args({0, 0x10, 0x0E})});
-        QCOMPARE(w.status.at(0), args({kNone, 5, 2, 0})); // byte 6 0x35: level 5
+        // Byte 6 0x3D: the whole low nibble, 13, which the window refuses as no level; a
+        // nibble cut short would make a real level of it.
+        QCOMPARE(w.status.at(0), args({kNone, 13, 2, 0}));
 
         // The query goes out as is, 33 bytes, straight to the device.
         const ReportBuilder::Frame query = ReportBuilder::batteryQuery();

@@ -186,6 +186,7 @@ private slots:
         MacroFile::save("fine", d);
         QVERIFY(!MacroFile::rename("fine", name));
         QVERIFY(!MacroFile::rename(name, "fine2"));
+        QVERIFY(MacroFile::rename("not written yet", "fine2")); // nothing to move
         QVERIFY(MacroFile::remove("fine"));
         QCOMPARE(allFiles(m_folder->path()), before);
         QVERIFY(QSettings(victim, QSettings::IniFormat).value("Setting/WriteSign").toBool());
