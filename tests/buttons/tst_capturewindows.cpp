@@ -87,6 +87,8 @@ private slots:
         // Ctrl+Shift+A is typed through the real hook end to end (e2e-buttons.sh).
         QTest::newRow("right ctrl is ctrl") << Strokes{stroke(0x1D, kExt)} << K{} << K{0x1D};
         QTest::newRow("a then b") << Strokes{stroke(0x1E), stroke(0x30)} << K{} << K{0x30};
+        QTest::newRow("a let go of, then ctrl")
+            << Strokes{stroke(0x1E), stroke(0x1E, kUp), stroke(0x1D)} << K{} << K{0x1D};
         QTest::newRow("right alt while alt held")
             << Strokes{stroke(0x38, 0x20 | kExt), stroke(0x1E)} << K{} << K{0x38, 0x1E};
         QTest::newRow("release of a key held before")
