@@ -22,23 +22,28 @@ work="$(mktemp -d)"
 trap 'exec 3>&- 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export MOUSECFG_VIRTUAL_DIR="$work/virtual"
 mkdir -m 700 "$MOUSECFG_VIRTUAL_DIR"
+# A runtime folder of its own: a tool already running for this user would otherwise take the
+# start over (one instance per user) and the figures would be of nothing.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# "<voluntary> <involuntary> <run ns>" summed over the threads alive now.
+# One line per thread alive now: "<tid> <voluntary> <involuntary> <run ns>".
 sample() {
-    local task vol=0 invol=0 ns=0 v i n
+    local task
     for task in /proc/"$1"/task/*; do
-        v=$(awk '/^voluntary_ctxt_switches/ { print $2 }' "$task/status" 2>/dev/null) || continue
-        i=$(awk '/^nonvoluntary_ctxt_switches/ { print $2 }' "$task/status" 2>/dev/null) || continue
-        n=$(awk '{ print $1 }' "$task/schedstat" 2>/dev/null) || continue
-        vol=$(( vol + v )); invol=$(( invol + i )); ns=$(( ns + n ))
+        awk -v tid="${task##*/}" '/^voluntary_ctxt_switches/ { v = $2 }
+            /^nonvoluntary_ctxt_switches/ { i = $2 } END { printf "%s %d %d ", tid, v, i }' \
+            "$task/status" 2>/dev/null || continue
+        awk '{ print $1 }' "$task/schedstat" 2>/dev/null || echo 0
     done
-    echo "$vol $invol $ns"
 }
 
-# "wakeups/s involuntary/s cpu-ms/min" from two samples.
+# "wakeups/s involuntary/s cpu-ms/min" from two samples (files). A thread that ended in between
+# (the toolkit's pool lets idle workers go after 30 s) is left out: its counts went with it.
 figures() {
-    awk -v v=$(( $4 - $1 )) -v i=$(( $5 - $2 )) -v ns=$(( $6 - $3 )) -v secs="$seconds" \
-        'BEGIN { printf "%10.2f %12.2f %12.1f", v / secs, i / secs, ns / 1e6 * 60 / secs }'
+    awk -v secs="$seconds" 'NR == FNR { v[$1] = $2; i[$1] = $3; n[$1] = $4; next }
+        { dv += $2 - v[$1]; di += $3 - i[$1]; dn += $4 - n[$1] }
+        END { printf "%10.2f %12.2f %12.1f", dv / secs, di / secs, dn / 1e6 * 60 / secs }' "$1" "$2"
 }
 
 mkfifo "$work/vm.in"
@@ -59,21 +64,14 @@ for mode in shown hidden; do
     fi
     sleep 5
     kill -0 "$tool" || { echo "the tool did not keep running" >&2; cat "$work/tool.log" >&2; exit 1; }
-    read -r t0 < <(sample "$tool")
-    [ -n "$base" ] && read -r b0 < <(sample "$base")
+    sample "$tool" > "$work/t0"
+    [ -n "$base" ] && sample "$base" > "$work/b0"
     sleep "$seconds"
-    read -r t1 < <(sample "$tool")
-    [ -n "$base" ] && read -r b1 < <(sample "$base")
-    # shellcheck disable=SC2086
-    printf '%-20s %s\n' "mousecfg ($mode)" "$(figures $t0 $t1)"
+    sample "$tool" > "$work/t1"
+    [ -n "$base" ] && sample "$base" > "$work/b1"
+    printf '%-20s %s\n' "mousecfg ($mode)" "$(figures "$work/t0" "$work/t1")"
     if [ -n "$base" ]; then
-        # shellcheck disable=SC2086
-        printf '%-20s %s\n' "bare-window" "$(figures $b0 $b1)"
-        read -r tv _ tn <<< "$(paste -d' ' <(echo $t0) <(echo $t1) | awk '{ print $4 - $1, 0, $6 - $3 }')"
-        read -r bv _ bn <<< "$(paste -d' ' <(echo $b0) <(echo $b1) | awk '{ print $4 - $1, 0, $6 - $3 }')"
-        awk -v a="$tv" -v b="$bv" -v c="$tn" -v d="$bn" 'BEGIN {
-            printf "%-20s %10s %12s %12s\n", "ratio to bare", (b > 0 ? sprintf("%.1f", a / b) : "-"), "",
-                (d > 0 ? sprintf("%.1f", c / d) : "-") }'
+        printf '%-20s %s\n' "bare-window" "$(figures "$work/b0" "$work/b1")"
         kill "$base" 2>/dev/null || true
         wait "$base" 2>/dev/null || true
     fi
