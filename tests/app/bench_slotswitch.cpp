@@ -2,6 +2,7 @@
 // mouse and with each fault the virtual mouse can put on its link. A 5 ms timer on the interface
 // thread records the longest gap between its ticks; the figures are printed, and the run fails
 // only when a gap exceeds a full second, which no switch has any business causing.
+#include "QuietDebug.h"
 #include "tests/app/WindowRig.h"
 
 #include "app/profiles/ProfileActions.h"
@@ -21,13 +22,6 @@ constexpr int kSwitches = 3;
 constexpr int kTickMs = 5;
 constexpr qint64 kBoundMs = 1000;
 constexpr int kLasting = 100000; // covers every answer and operation of the scenario
-
-void quietDebug(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    // The transport traces every report; printing it would measure the terminal.
-    if (type != QtDebugMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
 
 // The longest time between two ticks of a timer on the interface thread.
 class StallMeter

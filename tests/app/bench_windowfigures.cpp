@@ -9,6 +9,7 @@
 //   profile switch: a slot change reported to the window, against a page refresh alone
 // Targets: click -> first report 20 ms, write 1.05x its floor, DPI press 2 ms on the interface
 // thread and 16 ms to the announcement, profile switch 8 ms.
+#include "QuietDebug.h"
 #include "tests/app/WindowRig.h"
 
 #include "device/KivoGetBatteryThread.h"
@@ -29,13 +30,6 @@
 namespace {
 constexpr int kRounds = 9;
 using Clock = std::chrono::steady_clock;
-
-void quietDebug(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    // The transport traces every report; printing it would measure the terminal.
-    if (type != QtDebugMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
 
 double msSince(Clock::time_point start, Clock::time_point end = Clock::now())
 {

@@ -1,5 +1,6 @@
 // Writing a whole configuration to the in-process virtual mouse, with no macros and with twelve,
 // against the protocol's floor: 10 ms after every report and 50 ms for every uploaded macro.
+#include "QuietDebug.h"
 #include "TestAppFolder.h"
 #include "VirtualMouseRig.h"
 
@@ -18,13 +19,6 @@
 #include <cstdio>
 
 namespace {
-void quietDebug(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    // The transport traces every report; printing it would measure the terminal.
-    if (type != QtDebugMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 MouseConfig configWithMacros(int macros)
 {
     MouseConfig config;

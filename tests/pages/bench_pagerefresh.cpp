@@ -3,6 +3,7 @@
 // the slot stored in Config.ini, the profile menu rebuilt, the pointer speed applied and the
 // switch announced. Target: under 16 ms, one frame. The second case is the page refresh and
 // repaint alone, without the settings file the switch writes.
+#include "QuietDebug.h"
 #include "tests/app/WindowRig.h"
 
 #include "model/GlobalRecords.h"
@@ -17,12 +18,6 @@
 #include <cstdio>
 
 namespace {
-void quietDebug(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type != QtDebugMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 // The skin the build rendered, so that the pages draw their images as in the application folder
 // instead of looking for missing files at every repaint.
 void copySkin(const QString& folder)
