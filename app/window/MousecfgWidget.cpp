@@ -14,6 +14,7 @@
 #include "app/window/MainControls.h"
 #include "app/window/MousePicture.h"
 #include "app/window/PageSwitch.h"
+#include "app/window/PixmapCacheRelease.h"
 #include "app/window/StartUpWork.h"
 #include "app/window/TrayIcon.h"
 #include "app/window/UnappliedEdits.h"
@@ -58,6 +59,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     setUpDeviceNotifications();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     new WindowDragFilter(this);
+    new PixmapCacheRelease(this);
     // Wayland compositors take no window shape, only transparency: the cut corners of the
     // skin come from its alpha there.
     if (QGuiApplication::platformName() == QLatin1String("wayland"))
