@@ -33,4 +33,9 @@ public:
     // override this; the default cannot, so it sleeps at most kProbeIntervalMs and answers Ready
     // for the caller to try a read.
     virtual InputWait waitForInput(const WakeEvent& wake, int milliseconds);
+
+    // A write after which the caller waits for input for about `milliseconds`. A device that
+    // has to be asked to report input is asked along with the write, so that the answer and the
+    // end of the wait cost one wake each; the rest simply write.
+    virtual int writeThenWait(const quint8* data, std::size_t length, int milliseconds);
 };

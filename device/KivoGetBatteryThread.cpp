@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 
 #include <cstring>
 
@@ -33,6 +34,9 @@ void KivoGetBatteryThread::run()
     qint64 nextQuery = 0;
     bool bAwaitingAnswer = false;
     quint8 buffer[64];
+    // The toolkit formats a message before it asks whether anyone wants it: each round would
+    // pay for two lines nobody reads.
+    const bool bDiagnostics = QLoggingCategory::defaultCategory()->isDebugEnabled();
     while (!m_bStop) {
         // A copy per round: closing the handles elsewhere cannot pull the device away mid-read.
         const std::shared_ptr<HidDevice> device = DeviceLink::instance().controlHandle();
@@ -45,7 +49,7 @@ void KivoGetBatteryThread::run()
             // The query goes straight to the device: its answer is read here, not by the command
             // transport's echo check.
             const ReportBuilder::Frame query = ReportBuilder::batteryQuery();
-            if (device->write(query.data(), query.size()) < 0)
+            if (device->writeThenWait(query.data(), query.size(), kQueryIntervalMs) < 0)
                 qDebug("Unable to send a feature report.\n");
             nextQuery = clock.elapsed() + kQueryIntervalMs;
             bAwaitingAnswer = true;
@@ -69,8 +73,9 @@ void KivoGetBatteryThread::run()
             continue;
         if (bAwaitingAnswer) {
             // The first status answer after a query carries the battery bytes asked for.
-            qDebug("hid_read 1 f %x %x %x %x %x %x %x %x.\n", buffer[0], buffer[1], buffer[2],
-                   buffer[3], buffer[4], buffer[5], buffer[6], buffer[7]);
+            if (bDiagnostics)
+                qDebug("hid_read 1 f %x %x %x %x %x %x %x %x.\n", buffer[0], buffer[1], buffer[2],
+                       buffer[3], buffer[4], buffer[5], buffer[6], buffer[7]);
             bAwaitingAnswer = false;
             const int battery = buffer[4] | buffer[5] << 8;
             if (battery != m_iLastBattery)
@@ -79,8 +84,9 @@ void KivoGetBatteryThread::run()
             reportStatus(buffer, false);
         } else {
             // The mouse reports DPI level and rate changes on its own.
-            qDebug("hid_read 1 s %x %x %x %x %x %x %x %x.\n", buffer[0], buffer[1], buffer[2],
-                   buffer[3], buffer[4], buffer[5], buffer[6], buffer[7]);
+            if (bDiagnostics)
+                qDebug("hid_read 1 s %x %x %x %x %x %x %x %x.\n", buffer[0], buffer[1], buffer[2],
+                       buffer[3], buffer[4], buffer[5], buffer[6], buffer[7]);
             reportStatus(buffer, true);
         }
     }

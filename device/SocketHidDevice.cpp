@@ -42,13 +42,37 @@ int SocketHidDevice::write(const quint8* data, std::size_t length)
     if (!call.entered())
         return -1;
     std::lock_guard<std::mutex> lock(m_CallMutex);
+    return sendWrite(data, length, QByteArray());
+}
+
+int SocketHidDevice::writeThenWait(const quint8* data, std::size_t length, int milliseconds)
+{
+    HandleGuardCall call(m_Guard);
+    if (!call.entered())
+        return -1;
+    std::lock_guard<std::mutex> lock(m_CallMutex);
+    // The mouse serves the Wait as soon as it has answered the write: the thread sleeps once for
+    // the answer and once for the end of the wait, and asks nothing in between.
+    const int result = sendWrite(
+        data, length,
+        VirtualSocketProtocol::frame(VirtualSocketProtocol::Wait, littleEndian(milliseconds)));
+    if (result >= 0)
+        m_bWaitPending = true;
+    return result;
+}
+
+int SocketHidDevice::sendWrite(const quint8* data, std::size_t length, const QByteArray& wait)
+{
     if (m_Guard.isClosed() || m_bBroken || length > std::size_t(VirtualSocketProtocol::kMaxFrame))
+        return -1;
+    if (!endPendingWait())
         return -1;
     const QByteArray report(reinterpret_cast<const char*>(data), int(length));
     quint8 type = 0;
     QByteArray reply;
-    if (!VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Write, report,
-                                          VirtualSocketProtocol::kReplyGrace) ||
+    if (!VirtualSocketProtocol::sendBytes(
+            m_iFd, VirtualSocketProtocol::frame(VirtualSocketProtocol::Write, report) + wait,
+            VirtualSocketProtocol::kReplyGrace) ||
         !receive(&type, &reply, VirtualSocketProtocol::kReplyGrace) ||
         type != VirtualSocketProtocol::Result || reply.size() < 4) {
         m_bBroken = true;
@@ -58,9 +82,37 @@ int SocketHidDevice::write(const quint8* data, std::size_t length)
     return fromLittleEndian(reply);
 }
 
+bool SocketHidDevice::endPendingWait()
+{
+    if (!m_bWaitPending)
+        return true;
+    quint8 state = 0;
+    if (!VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Cancel, QByteArray(),
+                                          VirtualSocketProtocol::kReplyGrace) ||
+        !receiveReady(&state)) {
+        m_bBroken = true;
+        return false;
+    }
+    return true;
+}
+
+bool SocketHidDevice::receiveReady(quint8* state, bool bReadable)
+{
+    // Exactly one Ready answers a Wait, whether a Cancel reached it in time or not.
+    quint8 type = 0;
+    QByteArray reply;
+    if (!receive(&type, &reply, VirtualSocketProtocol::kReplyGrace, bReadable) ||
+        type != VirtualSocketProtocol::Ready || reply.isEmpty())
+        return false;
+    m_bWaitPending = false;
+    *state = quint8(reply.at(0));
+    keepArrived(reply.mid(1));
+    return true;
+}
+
 // Whatever the socket holds is taken in one call; a frame is cut from it once it is whole. An
 // idle tool pays for every system call it makes.
-bool SocketHidDevice::receive(quint8* type, QByteArray* payload, int milliseconds)
+bool SocketHidDevice::receive(quint8* type, QByteArray* payload, int milliseconds, bool bReadable)
 {
     const QDeadlineTimer deadline =
         milliseconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(milliseconds);
@@ -70,13 +122,16 @@ bool SocketHidDevice::receive(quint8* type, QByteArray* payload, int millisecond
             return true;
         if (bad)
             return false;
-        pollfd p{m_iFd, POLLIN, 0};
-        const qint64 left = deadline.remainingTime();
-        const int ready = ::poll(&p, 1, left < 0 ? -1 : int(qMin<qint64>(left, 1 << 30)));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready <= 0)
-            return false;
+        if (!bReadable) {
+            pollfd p{m_iFd, POLLIN, 0};
+            const qint64 left = deadline.remainingTime();
+            const int ready = ::poll(&p, 1, left < 0 ? -1 : int(qMin<qint64>(left, 1 << 30)));
+            if (ready < 0 && errno == EINTR)
+                continue;
+            if (ready <= 0)
+                return false;
+        }
+        bReadable = false;
         char chunk[4096];
         const ssize_t n = ::recv(m_iFd, chunk, sizeof chunk, MSG_DONTWAIT);
         if (n == 0)
@@ -94,6 +149,15 @@ void SocketHidDevice::keepArrived(const QByteArray& report)
         m_Arrived.push_back(report);
 }
 
+int SocketHidDevice::takeArrived(quint8* data, std::size_t length)
+{
+    const QByteArray report = m_Arrived.front();
+    m_Arrived.pop_front();
+    const std::size_t n = qMin<std::size_t>(length, std::size_t(report.size()));
+    std::memcpy(data, report.constData(), n);
+    return int(n);
+}
+
 int SocketHidDevice::readTimeout(quint8* data, std::size_t length, int milliseconds)
 {
     HandleGuardCall call(m_Guard);
@@ -102,14 +166,12 @@ int SocketHidDevice::readTimeout(quint8* data, std::size_t length, int milliseco
     std::lock_guard<std::mutex> lock(m_CallMutex);
     if (m_Guard.isClosed() || m_bBroken)
         return -1;
-    // What came with an earlier answer is read first, in the order it came.
-    if (!m_Arrived.empty()) {
-        const QByteArray report = m_Arrived.front();
-        m_Arrived.pop_front();
-        const std::size_t n = qMin<std::size_t>(length, std::size_t(report.size()));
-        std::memcpy(data, report.constData(), n);
-        return int(n);
-    }
+    // What came with an earlier answer is read first, in the order it came; the answer to a
+    // Wait that is still open may bring one more.
+    if (m_Arrived.empty() && !endPendingWait())
+        return -1;
+    if (!m_Arrived.empty())
+        return takeArrived(data, length);
     const QByteArray request =
         littleEndian(milliseconds) + littleEndian(qint32(qMin<std::size_t>(length, 0xFFFF)));
     const int wait = milliseconds < 0 ? -1 : milliseconds + VirtualSocketProtocol::kReplyGrace;
@@ -141,11 +203,15 @@ HidDevice::InputWait SocketHidDevice::waitForInput(const WakeEvent& wake, int mi
         return InputWait::Failed;
     if (!m_Arrived.empty())
         return InputWait::Ready;
-    if (!VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Wait,
-                                          littleEndian(milliseconds),
-                                          VirtualSocketProtocol::kReplyGrace)) {
-        m_bBroken = true;
-        return InputWait::Failed;
+    // A Wait sent along with the last write is still open: it is the one this call sleeps on.
+    if (!m_bWaitPending) {
+        if (!VirtualSocketProtocol::sendFrame(m_iFd, VirtualSocketProtocol::Wait,
+                                              littleEndian(milliseconds),
+                                              VirtualSocketProtocol::kReplyGrace)) {
+            m_bBroken = true;
+            return InputWait::Failed;
+        }
+        m_bWaitPending = true;
     }
     // The mouse answers when it has input or the time is up; until then this thread sleeps on
     // the socket and the wake event alike. A close() shuts the socket down, which also ends the
@@ -158,16 +224,11 @@ HidDevice::InputWait SocketHidDevice::waitForInput(const WakeEvent& wake, int mi
         m_bBroken = true;
         return InputWait::Failed;
     }
-    // Exactly one Ready answers the Wait, whether the Cancel reached it in time or not.
-    quint8 type = 0;
-    QByteArray reply;
-    if (!receive(&type, &reply, VirtualSocketProtocol::kReplyGrace) ||
-        type != VirtualSocketProtocol::Ready || reply.isEmpty()) {
+    quint8 state = 0;
+    if (!receiveReady(&state, outcome == WakeEvent::Ready)) {
         m_bBroken = true;
         return InputWait::Failed;
     }
-    const quint8 state = quint8(reply.at(0));
-    keepArrived(reply.mid(1));
     if (state == VirtualSocketProtocol::WaitFailed)
         return InputWait::Failed;
     if (outcome == WakeEvent::Raised)

@@ -205,7 +205,11 @@ int VirtualSocketProtocol::connectTo(const QString& socketPath)
 bool VirtualSocketProtocol::sendFrame(int fd, quint8 type, const QByteArray& payload,
                                       int milliseconds)
 {
-    const QByteArray bytes = frame(type, payload);
+    return sendBytes(fd, frame(type, payload), milliseconds);
+}
+
+bool VirtualSocketProtocol::sendBytes(int fd, const QByteArray& bytes, int milliseconds)
+{
     const QDeadlineTimer deadline = deadlineIn(milliseconds);
     int done = 0;
     while (done < bytes.size()) {

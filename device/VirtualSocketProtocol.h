@@ -17,7 +17,9 @@
 // client sleep on the socket until the mouse has input or its time runs out; it is the one
 // request that the client may interrupt, with Cancel, and it is answered exactly once either
 // way. An input report that is ready when a Write or a Wait is answered rides along with the
-// answer, so that a query and its answer cost the client one wake, as a device node does.
+// answer, so that a query and its answer cost the client one wake, as a device node does. A
+// client that will wait after a query sends the Wait right behind the Write: the mouse serves
+// it once the Result is out, and the client asks nothing else before it has cancelled it.
 class VirtualSocketProtocol
 {
 public:
@@ -70,5 +72,7 @@ public:
     // Blocking helpers on a connected socket, with poll() time-outs (negative: no limit).
     static int connectTo(const QString& socketPath); // fd, or -1
     static bool sendFrame(int fd, quint8 type, const QByteArray& payload, int milliseconds);
+    // Frames already made, sent in one go (a request and the Wait that follows it).
+    static bool sendBytes(int fd, const QByteArray& bytes, int milliseconds);
     static bool receiveFrame(int fd, quint8* type, QByteArray* payload, int milliseconds);
 };

@@ -260,6 +260,53 @@ private slots:
         QCOMPARE(control->readTimeout(answer, 33, 0), 32);
     }
 
+    // The Wait sent along with a query is the one the next wait sleeps on; anything else asked
+    // of the mouse meanwhile ends it first, and the connection stays whole.
+    void socketWaitSentWithTheWrite()
+    {
+        MouseOnLink link(true);
+        const std::shared_ptr<HidDevice> control = DeviceLink::instance().controlHandle();
+        const ReportBuilder::Frame query = ReportBuilder::batteryQuery();
+        const int size = int(query.size());
+        quint8 answer[64] = {};
+        WakeEvent wake;
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(control->writeThenWait(query.data(), query.size(), 150), size);
+        QCOMPARE(control->readTimeout(answer, 33, 0), 32);
+        QCOMPARE(control->waitForInput(wake, 150), HidDevice::InputWait::TimedOut);
+        QVERIFY(clock.elapsed() < 1500);
+        // A write and a read while the Wait is open.
+        QCOMPARE(control->writeThenWait(query.data(), query.size(), 5000), size);
+        QCOMPARE(control->write(query.data(), query.size()), size);
+        QCOMPARE(control->readTimeout(answer, 33, 0), 32);
+        QCOMPARE(control->readTimeout(answer, 33, 0), 32);
+        QCOMPARE(control->writeThenWait(query.data(), query.size(), 5000), size);
+        QCOMPARE(control->readTimeout(answer, 33, 0), 32);
+        QCOMPARE(control->readTimeout(answer, 33, 50), 0);
+        // The mouse's own report ends the open Wait at once; so does the wake event.
+        QCOMPARE(control->writeThenWait(query.data(), query.size(), 5000), size);
+        QCOMPARE(control->readTimeout(answer, 33, 0), 32);
+        clock.restart();
+        std::thread press([&link] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            link.mouse->pressDpiButton();
+        });
+        const HidDevice::InputWait pressed = control->waitForInput(wake, 5000);
+        press.join();
+        QCOMPARE(pressed, HidDevice::InputWait::Ready);
+        QCOMPARE(control->readTimeout(answer, 33, 0), 32);
+        QVERIFY(KivoGetBatteryThread::isStatusAnswer(answer));
+        QCOMPARE(control->writeThenWait(query.data(), query.size(), 5000), size);
+        QCOMPARE(control->readTimeout(answer, 33, 0), 32);
+        wake.raise();
+        QCOMPARE(control->waitForInput(wake, 5000), HidDevice::InputWait::Woken);
+        wake.clear();
+        QVERIFY(clock.elapsed() < 3000);
+        QCOMPARE(control->write(query.data(), query.size()), size);
+        QCOMPARE(control->readTimeout(answer, 33, 0), 32);
+    }
+
     void noReadWhileWriting_data() { onLink_data(); }
     void noReadWhileWriting()
     {
