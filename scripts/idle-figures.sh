@@ -4,9 +4,13 @@
 #   wakeups per second: voluntary context switches of all its threads (each is a sleep that
 #   something ended); the involuntary ones, which the machine's other load causes, beside them
 #   CPU milliseconds per minute: run time of all its threads (from schedstat, in nanoseconds)
-# beside the same figures of a bare Qt window (build/tools/bare-window, one QLabel) idling over
-# the same span, and the ratio of the two. The tool is sampled from 5 s after its start (the
-# device selection and the first battery answer are over by then).
+# beside the same figures of a bare Qt window (build/tools/bare-window, one QLabel) and of the
+# battery round alone (build/tools/idle-floor: the same exchange over a local socket with a peer
+# process, two wakes per 2.9 s round, no toolkit) idling over the same span, and the tool's CPU
+# as a multiple of that floor: what one wake costs on a shared virtual machine changes several
+# fold within an hour, so the milliseconds alone do not tell the tool from the machine. The tool
+# is sampled from 5 s after its start (the device selection and the first battery answer are
+# over by then).
 # Runs the built programs from build/bin (or $BUILD_DIR/bin); without a display it restarts
 # itself under xvfb-run. 60 s per mode unless told: MEASURE_SECONDS=20 scripts/idle-figures.sh
 # Targets: at most 1 wakeup/s and 10 ms CPU per minute, shown or hidden.
@@ -14,6 +18,7 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 bin="${BUILD_DIR:-$top/build}/bin"
 bare="${BUILD_DIR:-$top/build}/tools/bare-window"
+floorbin="${BUILD_DIR:-$top/build}/tools/idle-floor"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != offscreen ]; then
     exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 fi
@@ -51,7 +56,7 @@ mkfifo "$work/vm.in"
 exec 3> "$work/vm.in"
 for _ in $(seq 1 100); do grep -q "^virtual mouse HORNBEAM" "$work/vm.log" && break; sleep 0.05; done
 
-printf '%-20s %10s %12s %12s\n' program "wakeups/s" "involunt./s" "cpu ms/min"
+printf '%-20s %10s %12s %12s %9s\n' program "wakeups/s" "involunt./s" "cpu ms/min" "tool/it"
 for mode in shown hidden; do
     args=()
     [ "$mode" = hidden ] && args=(--hidden)
@@ -62,14 +67,29 @@ for mode in shown hidden; do
         "$bare" > "$work/bare.log" 2>&1 &
         base=$!
     fi
+    floor=""
+    if [ -x "$floorbin" ]; then
+        "$floorbin" &
+        floor=$!
+    fi
     sleep 5
     kill -0 "$tool" || { echo "the tool did not keep running" >&2; cat "$work/tool.log" >&2; exit 1; }
     sample "$tool" > "$work/t0"
     [ -n "$base" ] && sample "$base" > "$work/b0"
+    [ -n "$floor" ] && sample "$floor" > "$work/f0"
     sleep "$seconds"
     sample "$tool" > "$work/t1"
     [ -n "$base" ] && sample "$base" > "$work/b1"
+    [ -n "$floor" ] && sample "$floor" > "$work/f1"
     printf '%-20s %s\n' "mousecfg ($mode)" "$(figures "$work/t0" "$work/t1")"
+    if [ -n "$floor" ]; then
+        toolcpu=$(figures "$work/t0" "$work/t1" | awk '{ print $3 }')
+        floorline=$(figures "$work/f0" "$work/f1")
+        printf '%-20s %s %8.1fx\n' "battery round alone" "$floorline" \
+            "$(echo "$floorline" | awk -v t="$toolcpu" '{ print ($3 > 0 ? t / $3 : 0) }')"
+        kill "$floor" 2>/dev/null || true
+        wait "$floor" 2>/dev/null || true
+    fi
     if [ -n "$base" ]; then
         printf '%-20s %s\n' "bare-window" "$(figures "$work/b0" "$work/b1")"
         kill "$base" 2>/dev/null || true
