@@ -53,12 +53,9 @@ int SocketHidDevice::writeThenWait(const quint8* data, std::size_t length, int m
     std::lock_guard<std::mutex> lock(m_CallMutex);
     // The mouse serves the Wait as soon as it has answered the write: the thread sleeps once for
     // the answer and once for the end of the wait, and asks nothing in between.
-    const int result = sendWrite(
+    return sendWrite(
         data, length,
         VirtualSocketProtocol::frame(VirtualSocketProtocol::Wait, littleEndian(milliseconds)));
-    if (result >= 0)
-        m_bWaitPending = true;
-    return result;
 }
 
 int SocketHidDevice::sendWrite(const quint8* data, std::size_t length, const QByteArray& wait)
@@ -70,10 +67,12 @@ int SocketHidDevice::sendWrite(const quint8* data, std::size_t length, const QBy
     const QByteArray report(reinterpret_cast<const char*>(data), int(length));
     quint8 type = 0;
     QByteArray reply;
-    if (!VirtualSocketProtocol::sendBytes(
-            m_iFd, VirtualSocketProtocol::frame(VirtualSocketProtocol::Write, report) + wait,
-            VirtualSocketProtocol::kReplyGrace) ||
-        !receive(&type, &reply, VirtualSocketProtocol::kReplyGrace) ||
+    const bool bSent = VirtualSocketProtocol::sendBytes(
+        m_iFd, VirtualSocketProtocol::frame(VirtualSocketProtocol::Write, report) + wait,
+        VirtualSocketProtocol::kReplyGrace);
+    // The mouse serves the Wait whatever became of the write: a failed one too.
+    m_bWaitPending = bSent && !wait.isEmpty();
+    if (!bSent || !receive(&type, &reply, VirtualSocketProtocol::kReplyGrace) ||
         type != VirtualSocketProtocol::Result || reply.size() < 4) {
         m_bBroken = true;
         return -1;

@@ -284,6 +284,10 @@ private slots:
         QCOMPARE(control->writeThenWait(query.data(), query.size(), 5000), size);
         QCOMPARE(control->readTimeout(answer, 33, 0), 32);
         QCOMPARE(control->readTimeout(answer, 33, 50), 0);
+        // A write the mouse refuses: its Wait is served all the same.
+        link.mouse->failWrites(1);
+        QCOMPARE(control->writeThenWait(query.data(), query.size(), 100), -1);
+        QCOMPARE(control->waitForInput(wake, 100), HidDevice::InputWait::TimedOut);
         // The mouse's own report ends the open Wait at once; so does the wake event.
         QCOMPARE(control->writeThenWait(query.data(), query.size(), 5000), size);
         QCOMPARE(control->readTimeout(answer, 33, 0), 32);
