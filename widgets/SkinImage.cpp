@@ -1,6 +1,7 @@
 #include "widgets/SkinImage.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 
 namespace {
@@ -31,7 +32,16 @@ QString SkinImage::fileFor(const QString& path, double dScale)
 
 QPixmap SkinImage::load(const QString& path)
 {
-    return QPixmap(fileFor(path, s_dScale));
+    // A face is shared by many controls (one button image by twenty): each file is read and
+    // decoded once, and the controls share its pixels. Only the interface thread draws.
+    static QHash<QString, QPixmap> loaded;
+    const QString file = fileFor(path, s_dScale);
+    const auto it = loaded.constFind(file);
+    if (it != loaded.cend())
+        return *it;
+    const QPixmap pixmap(file);
+    loaded.insert(file, pixmap);
+    return pixmap;
 }
 
 QPixmap SkinImage::scaledTo(const QPixmap& image, const QSize& logicalSize, double dPixelRatio)
@@ -46,6 +56,12 @@ QPixmap SkinImage::scaledTo(const QPixmap& image, const QSize& logicalSize, doub
 
 QSize SkinImage::nominalSize(const QString& path)
 {
-    // The header alone tells the size: no pixels are decoded.
-    return QImageReader(path).size();
+    // The header alone tells the size: no pixels are decoded. Asked once per file.
+    static QHash<QString, QSize> sizes;
+    const auto it = sizes.constFind(path);
+    if (it != sizes.cend())
+        return *it;
+    const QSize size = QImageReader(path).size();
+    sizes.insert(path, size);
+    return size;
 }
