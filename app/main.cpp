@@ -6,7 +6,7 @@
 #include "app/window/StartUpWork.h"
 #include "model/AppPaths.h"
 #include "model/DeviceDescription.h"
-#include "model/ProfileRecordIo.h"
+#include "model/ProfilePrefetch.h"
 #include "platform/DesktopSession.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/DisplayCheck.h"
@@ -20,7 +20,6 @@
 #include <QTranslator>
 
 #include <cstdio>
-#include <future>
 
 namespace {
 // How long a command waits for a window that is busy writing to the mouse.
@@ -180,10 +179,9 @@ int main(int argc, char* argv[])
     // the first start, before anything reads it.
     AppPaths::seedConfigDir();
 
-    // The eleven thousand key names of a profile, which the first read needs, are made on
-    // another core while the window is built.
-    const std::future<QVector<QString>> profileKeys = std::async(
-        std::launch::async, [] { return ProfileRecordIo::keys(QStringLiteral("PROFILE")); });
+    // The start's own profile file is checked and parsed, and the eleven thousand key names a
+    // profile read needs are made, on another core while the window is built.
+    ProfilePrefetch::start();
 
     MousecfgServices services;
     services.bStartHidden = line.startsHidden();

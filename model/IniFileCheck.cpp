@@ -1,5 +1,7 @@
 #include "model/IniFileCheck.h"
 
+#include "model/FileStamp.h"
+
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
@@ -298,35 +300,6 @@ QByteArray IniFileCheck::salvage(const QByteArray& data, const Limits& fileLimit
 }
 
 namespace {
-// What tells one version of a file from another without reading it.
-struct FileStamp
-{
-    qint64 size = -1;
-    qint64 device = 0;
-    qint64 inode = 0;
-    qint64 modified = 0; // ns
-    qint64 changed = 0;  // ns
-
-    static FileStamp of(int fd)
-    {
-        FileStamp s;
-        struct stat st = {};
-        if (fd < 0 || ::fstat(fd, &st) != 0)
-            return s;
-        s.size = st.st_size;
-        s.device = qint64(st.st_dev);
-        s.inode = qint64(st.st_ino);
-        s.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-        s.changed = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
-        return s;
-    }
-    bool operator==(const FileStamp& o) const
-    {
-        return size == o.size && device == o.device && inode == o.inode && modified == o.modified &&
-               changed == o.changed;
-    }
-};
-
 // Files known to be sound, by path, as they were when they were known so. The writer thread
 // saves files too.
 struct SoundFiles

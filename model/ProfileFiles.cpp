@@ -9,6 +9,7 @@
 #include "model/IniFileCheck.h"
 #include "model/IniValues.h"
 #include "model/IniWriter.h"
+#include "model/ProfilePrefetch.h"
 #include "model/ProfileRecordIo.h"
 #include "model/ProfileRules.h"
 #include "model/SafeName.h"
@@ -285,6 +286,13 @@ bool ProfileFiles::saveConfiguration(const MouseConfig& config)
 bool ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
 {
     DpiLevelStore::drain();
+    // Checked and parsed on another core while the window was built (the start's own slot).
+    if (const std::unique_ptr<IniValues> ahead = ProfilePrefetch::take(path)) {
+        readOverFactory(profile, [&ahead](const QString& key, const QVariant& def) {
+            return ahead->value(key, def);
+        });
+        return true;
+    }
     // The quick way for the files this system writes; QSettings reads anything else.
     QByteArray text;
     const IniFileCheck::Verdict verdict = IniFileCheck::inspect(path, &text);
@@ -331,6 +339,15 @@ bool ProfileFiles::saveProfileByName(const ProfileData& profile, const QString& 
 {
     const QString path = profilePath(name);
     return !path.isEmpty() && saveProfile(profile, path);
+}
+
+QString ProfileFiles::activeProfilePath(const QSettings& config)
+{
+    // As the configuration is read at start: an index outside the five slots is slot 1.
+    const int id = config.value(kProfileIdKey, 0).toInt();
+    const int slot = isSlot(id) ? id : 0;
+    const QString name = config.value(slotNameKey(slot)).toString();
+    return SafeName::isValid(name) ? profilePath(name) : QString();
 }
 
 QString ProfileFiles::profilePath(const QString& name)

@@ -45,6 +45,9 @@ public:
     static bool saveProfileByName(const ProfileData& profile, const QString& name);
     // Configuration folder + "/Profile/" + name + ".prof"; empty when the name is refused.
     static QString profilePath(const QString& name);
+    // The file of the slot a configuration's text names as active; empty when that slot has no
+    // valid name there. Reads nothing.
+    static QString activeProfilePath(const QSettings& config);
     // Per-model folder + "/Profile/" + name + ".prof"; empty when a name is refused.
     static QString modelProfilePath(const QString& name);
 

@@ -1,0 +1,82 @@
+#include "model/ProfilePrefetch.h"
+
+#include "model/AppPaths.h"
+#include "model/FileStamp.h"
+#include "model/IniFileCheck.h"
+#include "model/IniValues.h"
+#include "model/ProfileFiles.h"
+#include "model/ProfileRecordIo.h"
+
+#include <QSettings>
+
+#include <future>
+#include <mutex>
+
+namespace {
+struct ReadAhead
+{
+    QString path;
+    FileStamp stamp;
+    std::unique_ptr<IniValues> values;
+};
+
+struct Pending
+{
+    std::mutex mutex;
+    std::future<ReadAhead> reading;
+    ReadAhead done;
+};
+
+Pending& pending()
+{
+    static Pending p;
+    return p;
+}
+
+ReadAhead readAhead()
+{
+    ReadAhead ahead;
+    // The configuration holds escaped texts, which only QSettings reads; a settings object of
+    // its own is safe on this thread.
+    const QString configPath = AppPaths::configIni();
+    if (IniFileCheck::inspect(configPath) == IniFileCheck::Verdict::Sound)
+        ahead.path = ProfileFiles::activeProfilePath(QSettings(configPath, QSettings::IniFormat));
+    if (!ahead.path.isEmpty()) {
+        // The stamp on both sides of the read: a file written meanwhile is not taken.
+        const FileStamp before = FileStamp::ofPath(ahead.path);
+        QByteArray profile;
+        if (before.size >= 0 &&
+            IniFileCheck::inspect(ahead.path, &profile) == IniFileCheck::Verdict::Sound &&
+            FileStamp::ofPath(ahead.path) == before) {
+            auto values = std::make_unique<IniValues>(profile);
+            if (values->isComplete()) {
+                ahead.stamp = before;
+                ahead.values = std::move(values);
+            }
+        }
+    }
+    // The key names every profile read looks up.
+    ProfileRecordIo::keys(QStringLiteral("PROFILE"));
+    return ahead;
+}
+} // namespace
+
+void ProfilePrefetch::start()
+{
+    Pending& p = pending();
+    const std::lock_guard<std::mutex> lock(p.mutex);
+    if (!p.reading.valid())
+        p.reading = std::async(std::launch::async, readAhead);
+}
+
+std::unique_ptr<IniValues> ProfilePrefetch::take(const QString& path)
+{
+    Pending& p = pending();
+    const std::lock_guard<std::mutex> lock(p.mutex);
+    if (p.reading.valid())
+        p.done = p.reading.get();
+    if (!p.done.values || p.done.path != path)
+        return nullptr;
+    std::unique_ptr<IniValues> values = std::move(p.done.values);
+    return FileStamp::ofPath(path) == p.done.stamp ? std::move(values) : nullptr;
+}
