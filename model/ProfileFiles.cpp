@@ -341,7 +341,7 @@ bool ProfileFiles::saveProfileByName(const ProfileData& profile, const QString& 
     return !path.isEmpty() && saveProfile(profile, path);
 }
 
-QString ProfileFiles::activeProfilePath(const QSettings& config)
+QString ProfileFiles::activeProfilePath(const IniValues& config)
 {
     // As the configuration is read at start: an index outside the five slots is slot 1.
     const int id = config.value(kProfileIdKey, 0).toInt();

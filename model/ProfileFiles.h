@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class IniValues;
 class QSettings;
 class SettingsFile;
 
@@ -47,7 +48,7 @@ public:
     static QString profilePath(const QString& name);
     // The file of the slot a configuration's text names as active; empty when that slot has no
     // valid name there. Reads nothing.
-    static QString activeProfilePath(const QSettings& config);
+    static QString activeProfilePath(const IniValues& config);
     // Per-model folder + "/Profile/" + name + ".prof"; empty when a name is refused.
     static QString modelProfilePath(const QString& name);
 

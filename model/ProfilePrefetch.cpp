@@ -7,8 +7,6 @@
 #include "model/ProfileFiles.h"
 #include "model/ProfileRecordIo.h"
 
-#include <QSettings>
-
 #include <future>
 #include <mutex>
 
@@ -36,11 +34,18 @@ Pending& pending()
 ReadAhead readAhead()
 {
     ReadAhead ahead;
-    // The configuration holds escaped texts, which only QSettings reads; a settings object of
-    // its own is safe on this thread.
-    const QString configPath = AppPaths::configIni();
-    if (IniFileCheck::inspect(configPath) == IniFileCheck::Verdict::Sound)
-        ahead.path = ProfileFiles::activeProfilePath(QSettings(configPath, QSettings::IniFormat));
+    QByteArray text;
+    if (IniFileCheck::inspect(AppPaths::configIni(), &text) == IniFileCheck::Verdict::Sound) {
+        // Its [Config] section alone: the others hold escaped texts, which are left to the
+        // guarded reader on the interface thread (it may have to repair the file, and tell).
+        const int from = text.startsWith("[Config]") ? 0 : text.indexOf("\n[Config]") + 1;
+        if (from >= 0 && text.mid(from, 8) == "[Config]") {
+            const int next = text.indexOf("\n[", from);
+            const IniValues config(text.mid(from, next < 0 ? -1 : next + 1 - from));
+            if (config.isComplete())
+                ahead.path = ProfileFiles::activeProfilePath(config);
+        }
+    }
     if (!ahead.path.isEmpty()) {
         // The stamp on both sides of the read: a file written meanwhile is not taken.
         const FileStamp before = FileStamp::ofPath(ahead.path);
