@@ -22,8 +22,17 @@ if [ -z "${E2E_PRIVATE_X:-}" ]; then
     export E2E_PRIVATE_X=1
     # The programs started below write their debug lines, which the scripts follow.
     export QT_LOGGING_RULES="default.debug=true"
-    exec xvfb-run -a -s "$e2e_screen" bash "$0" "$@"
+    # Each run looks for a free display from a number of its own: two runs started together
+    # from the same number can both find it free, and one then talks to the other's server.
+    # -noreset: the server would otherwise start over whenever its last client leaves, and a
+    # program connecting meanwhile finds no display.
+    exec xvfb-run -a -n $((100 + $$ % 4000)) -s "-noreset $e2e_screen" bash "$0" "$@"
 fi
+# On a loaded machine the server may not take connections the moment the script runs.
+for ((e2e_try = 0; e2e_try < 100; e2e_try++)); do
+    xdotool getdisplaygeometry > /dev/null 2>&1 && break
+    sleep 0.1
+done
 
 passed=0
 failed=0
@@ -146,7 +155,7 @@ start_osd() {
     local i
     for ((i = 0; i < 100; i++)); do
         [ -S "$XDG_RUNTIME_DIR/Wireless Mouse OSD" ] && return 0
-        kill -0 "$osd_pid" 2> /dev/null || give_up "the OSD left at start"
+        kill -0 "$osd_pid" 2> /dev/null || give_up "the OSD left at start: $(tail -3 "$work/osd.log")"
         sleep 0.1
     done
 }
