@@ -20,7 +20,7 @@ bin="${BUILD_DIR:-$top/build}/bin"
 bare="${BUILD_DIR:-$top/build}/tools/bare-window"
 floorbin="${BUILD_DIR:-$top/build}/tools/idle-floor"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != offscreen ]; then
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+    exec xvfb-run -a -s "-noreset -screen 0 1280x800x24" "$0" "$@"
 fi
 seconds="${MEASURE_SECONDS:-60}"
 work="$(mktemp -d)"

@@ -17,7 +17,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 bin="${BUILD_DIR:-$top/build}/bin"
 bare="${BUILD_DIR:-$top/build}/tools/bare-window"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != offscreen ]; then
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+    exec xvfb-run -a -s "-noreset -screen 0 1280x800x24" "$0" "$@"
 fi
 rounds="${ROUNDS:-7}"
 work="$(mktemp -d)"
