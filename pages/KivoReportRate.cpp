@@ -3,6 +3,7 @@
 #include "model/AppPaths.h"
 #include "widgets/KivoPushButton.h"
 #include "widgets/PageGeometry.h"
+#include "widgets/SkinImage.h"
 #include "widgets/SkinStyleSheet.h"
 
 #include <QButtonGroup>
@@ -53,7 +54,7 @@ KivoReportRate::KivoReportRate(QWidget* parent, double dScale, const QColor& acc
 
     m_pPicture = new QLabel(this);
     m_pPicture->setObjectName("ratePicture");
-    m_pPicture->setPixmap(QPixmap(AppPaths::skinDir() + "/rate.png"));
+    m_pPicture->setPixmap(QPixmap::fromImage(SkinImage::read(AppPaths::skinDir() + "/rate.png")));
     m_pPicture->setScaledContents(true);
 
     m_pLiftTitle = new QLabel(this);

@@ -4,6 +4,7 @@
 #include "model/AppPaths.h"
 
 #include <QCursor>
+#include <QHash>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -128,24 +129,39 @@ void KivoPushButton::resizeEvent(QResizeEvent* event)
     QPushButton::resizeEvent(event);
 }
 
+namespace {
+// Buttons of a row share their face images and their size: each face is scaled once for all
+// of them. Few faces and sizes are ever drawn, so nothing is dropped.
+QPixmap sharedScaled(const QPixmap& face, const QSize& target, qreal dpr)
+{
+    static QHash<QPair<qint64, qint64>, QPixmap> scaled;
+    const QPair<qint64, qint64> key(face.cacheKey(),
+                                    (qint64(target.width()) << 32) | target.height());
+    auto it = scaled.find(key);
+    if (it == scaled.end()) {
+        QPixmap fitted = face.size() == target
+                             ? face
+                             : face.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        fitted.setDevicePixelRatio(dpr);
+        it = scaled.insert(key, fitted);
+    }
+    return *it;
+}
+} // namespace
+
 const QPixmap& KivoPushButton::faceAt(Face face)
 {
     const qreal dpr = devicePixelRatioF();
     const QSize target = (QSizeF(size()) * dpr).toSize();
     if (m_Scaled.size() != m_Faces.size() || m_ScaledFor != target) {
         m_Scaled = QVector<QPixmap>(m_Faces.size());
-        for (int i = 0; i < m_Faces.size(); ++i) {
-            if (m_Faces[i].isNull() || target.isEmpty())
-                continue;
-            m_Scaled[i] =
-                m_Faces[i].size() == target
-                    ? m_Faces[i]
-                    : m_Faces[i].scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            m_Scaled[i].setDevicePixelRatio(dpr);
-        }
         m_ScaledFor = target;
     }
-    return m_Scaled[face];
+    // Only the face shown is scaled: the hover and pressed ones wait until they are shown.
+    QPixmap& scaled = m_Scaled[face];
+    if (scaled.isNull() && !m_Faces[face].isNull() && !target.isEmpty())
+        scaled = sharedScaled(m_Faces[face], target, dpr);
+    return scaled;
 }
 
 void KivoPushButton::setMenuArrow(bool bShow)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -21,6 +22,9 @@ public:
     // and the file exists, else `path` itself.
     static QString fileFor(const QString& path, double dScale);
     static QPixmap load(const QString& path);
+    // The image in `file` (no "@2x" choice), decoded by the reader its suffix names. Unlike
+    // load(), usable away from the interface thread.
+    static QImage read(const QString& file);
     // `image` smoothly scaled to cover `logicalSize` on a screen of `dPixelRatio` device pixels
     // per logical pixel, so that it is drawn pixel for pixel.
     static QPixmap scaledTo(const QPixmap& image, const QSize& logicalSize, double dPixelRatio);

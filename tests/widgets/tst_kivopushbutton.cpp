@@ -68,6 +68,12 @@ private slots:
         QCOMPARE(shownColour(btn), QColor(Qt::blue));
         btn.setChecked(false);
         QCOMPARE(shownColour(btn), QColor(Qt::green));
+
+        // Buttons share their scaled faces, each size its own: a larger twin is covered whole.
+        KivoPushButton twin(
+            {image("n.png", Qt::red), image("h.png", Qt::green), image("p.png", Qt::blue)});
+        twin.resize(120, 60);
+        QCOMPARE(twin.grab().toImage().pixelColor(117, 57), QColor(Qt::red));
     }
 
     void twoImagesUseHoverForPressedAndDisabledDoesNotLightUp()
