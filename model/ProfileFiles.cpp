@@ -112,7 +112,8 @@ private:
 // Most files hold every key and are read as they are. Whatever a damaged or foreign file lacks
 // is taken from the factory profile, never left at 0: a button of function 0 does nothing, and
 // a DPI of 0 leaves the pointer still.
-void readOverFactory(ProfileData& profile, const ProfileRecordIo::ValueOf& value)
+// The keys the values lack.
+int readPresent(ProfileData& profile, const ProfileRecordIo::ValueOf& value)
 {
     int absent = 0;
     ProfileRecordIo::read(
@@ -122,7 +123,12 @@ void readOverFactory(ProfileData& profile, const ProfileRecordIo::ValueOf& value
             return v;
         },
         kProfileGroup, profile);
-    if (absent == 0)
+    return absent;
+}
+
+void readOverFactory(ProfileData& profile, const ProfileRecordIo::ValueOf& value)
+{
+    if (readPresent(profile, value) == 0)
         return;
     ProfileRules::buildDefaultProfile(profile);
     ProfileRecordIo::read(value, kProfileGroup, profile, ProfileRecordIo::WithSleepFields,
@@ -287,9 +293,16 @@ bool ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
 {
     DpiLevelStore::drain();
     // Checked and parsed on another core while the window was built (the start's own slot).
-    if (const std::unique_ptr<IniValues> ahead = ProfilePrefetch::take(path)) {
-        readOverFactory(profile, [&ahead](const QString& key, const QVariant& def) {
-            return ahead->value(key, def);
+    ProfilePrefetch::Taken ahead = ProfilePrefetch::take(path);
+    if (ahead.values) {
+        // Read there into a record as fresh as this one, from the same values: the same result.
+        if (ahead.profile && profile == ProfileData()) {
+            profile = std::move(*ahead.profile);
+            return true;
+        }
+        const IniValues& values = *ahead.values;
+        readOverFactory(profile, [&values](const QString& key, const QVariant& def) {
+            return values.value(key, def);
         });
         return true;
     }
@@ -320,6 +333,13 @@ bool ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
     readOverFactory(profile,
                     [&s](const QString& key, const QVariant& def) { return s.value(key, def); });
     return true;
+}
+
+bool ProfileFiles::readFullProfile(ProfileData& profile, const IniValues& values)
+{
+    return readPresent(profile, [&values](const QString& key, const QVariant& def) {
+               return values.value(key, def);
+           }) == 0;
 }
 
 bool ProfileFiles::saveProfile(const ProfileData& profile, const QString& path)

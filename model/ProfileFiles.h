@@ -42,6 +42,10 @@ public:
     // the factory profile and gives false (an unreadable one is recorded in SetAsideFiles).
     static bool loadProfile(ProfileData& profile, const QString& path);
     static bool saveProfile(const ProfileData& profile, const QString& path);
+    // A profile file's parsed values into `profile` as loadProfile() reads them, when they hold
+    // every key; false when any is missing (those take the factory's values: loadProfile()).
+    // Touches nothing but `profile`, so any thread may call it.
+    static bool readFullProfile(ProfileData& profile, const IniValues& values);
     static bool loadProfileByName(ProfileData& profile, const QString& name);
     static bool saveProfileByName(const ProfileData& profile, const QString& name);
     // Configuration folder + "/Profile/" + name + ".prof"; empty when the name is refused.

@@ -4,6 +4,7 @@
 #include "model/FileStamp.h"
 #include "model/IniFileCheck.h"
 #include "model/IniValues.h"
+#include "model/ProfileData.h"
 #include "model/ProfileFiles.h"
 #include "model/ProfileRecordIo.h"
 
@@ -16,6 +17,7 @@ struct ReadAhead
     QString path;
     FileStamp stamp;
     std::unique_ptr<IniValues> values;
+    std::unique_ptr<ProfileData> profile;
 };
 
 struct Pending
@@ -55,6 +57,9 @@ ReadAhead readAhead()
             FileStamp::ofPath(ahead.path) == before) {
             auto values = std::make_unique<IniValues>(profile);
             if (values->isComplete()) {
+                auto profile = std::make_unique<ProfileData>();
+                if (ProfileFiles::readFullProfile(*profile, *values))
+                    ahead.profile = std::move(profile);
                 ahead.stamp = before;
                 ahead.values = std::move(values);
             }
@@ -74,14 +79,14 @@ void ProfilePrefetch::start()
         p.reading = std::async(std::launch::async, readAhead);
 }
 
-std::unique_ptr<IniValues> ProfilePrefetch::take(const QString& path)
+ProfilePrefetch::Taken ProfilePrefetch::take(const QString& path)
 {
     Pending& p = pending();
     const std::lock_guard<std::mutex> lock(p.mutex);
     if (p.reading.valid())
         p.done = p.reading.get();
     if (!p.done.values || p.done.path != path)
-        return nullptr;
-    std::unique_ptr<IniValues> values = std::move(p.done.values);
-    return FileStamp::ofPath(path) == p.done.stamp ? std::move(values) : nullptr;
+        return {};
+    Taken taken{std::move(p.done.values), std::move(p.done.profile)};
+    return FileStamp::ofPath(path) == p.done.stamp ? std::move(taken) : Taken();
 }
