@@ -193,6 +193,11 @@ QString AppPaths::userConfigDir()
            "/mousecfg/Configs";
 }
 
+QString AppPaths::cacheDir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/mousecfg";
+}
+
 bool AppPaths::configInUserDir()
 {
     return current().userConfig;

@@ -26,6 +26,8 @@ public:
     static QString macroDir();                                  // configDir + "/MacroDB"
     static QString langDir();                                   // appDir + "/lang"
     static QString skinDir();                                   // appDir + "/skin"
+    // The user's cache folder for this program: what is kept there can always be made again.
+    static QString cacheDir();
 
     // The Configs folder shipped with the application folder: appDir + "/Configs".
     static QString defaultConfigDir();

@@ -130,7 +130,7 @@ e2e_isolate() {
     mkdir -p "$work/runtime" "$work/config" "$work/virtual"
     chmod 0700 "$work/runtime" "$work/virtual"
     export XDG_RUNTIME_DIR="$work/runtime"
-    export XDG_CONFIG_HOME="$work/config"
+    export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
     export MOUSECFG_VIRTUAL_DIR="$work/virtual"
     export QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR

@@ -141,6 +141,8 @@ MousecfgWidget::MousecfgWidget(QWidget* parent, const MousecfgServices& services
     QBitmap shape;
     if (m_Background.finish(&m_ScaledBackground, &shape))
         setMask(shape);
+    // Kept for the next start once this one has its first frame.
+    m_pStartUp->add([this] { m_Background.keep(); });
 }
 
 MousecfgWidget::~MousecfgWidget()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/window/BackgroundCache.h"
+
 #include <QBitmap>
 #include <QImage>
 #include <QPixmap>
@@ -10,7 +12,8 @@
 
 // The window's skin picture and the shape cut from it. Reading, smoothing to the screen's pixels
 // and masking it is the largest single piece of the start, and needs nothing else: it runs on a
-// worker thread while the rest of the window is built.
+// worker thread while the rest of the window is built, and what it makes is kept for the next
+// start (BackgroundCache).
 class WindowBackground
 {
 public:
@@ -19,12 +22,21 @@ public:
     void start(const QString& path, const QSize& logicalSize, double pixelRatio);
     // Waits for the work started last; false when the picture could not be read.
     bool finish(QPixmap* picture, QBitmap* shape);
+    // Keeps what finish() took, if it was made rather than read from the cache: once the window
+    // is up, the writing does not hold it back.
+    void keep();
 
 private:
-    struct Images
+    struct Work
     {
-        QImage picture; // in device pixels
-        QImage shape;   // in logical pixels
+        BackgroundCache::Images images;
+        bool bMade = false; // not read from the cache
     };
-    std::future<Images> m_Work;
+    static BackgroundCache::Images make(const QString& file, const QSize& logicalSize,
+                                        double pixelRatio);
+
+    std::future<Work> m_Work;
+    QString m_Key;
+    BackgroundCache::Images m_ToKeep;
+    QString m_KeyToKeep;
 };
