@@ -10,9 +10,12 @@
 #include "platform/DesktopSession.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/DisplayCheck.h"
+#include "platform/FontWarmUp.h"
 #include "platform/InstanceChannel.h"
+#include "platform/PointerSpeedFactory.h"
 #include "platform/SingleInstance.h"
 #include "platform/SingleInstanceFactory.h"
+#include "platform/X11Connection.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -137,8 +140,12 @@ int main(int argc, char* argv[])
     DiagnosticLog::setUp(line.isVerbose());
     if (line.command() != CommandLine::OpenWindow)
         return runWithoutWindow(argc, argv);
+    // The desktop's pointer speed is read on another thread over a connection of its own.
+    X11Connection::allowThreads();
     if (!DisplayCheck::canShowWindows())
         return refuseWithoutDisplay(argc, argv);
+    // Read while the toolkit starts; the window waits for it before its first text.
+    FontWarmUp fonts;
 
     // Everything is painted in software: without this the X11 platform sets up OpenGL when the
     // first window is created, which costs more than the rest of the start-up.
@@ -182,7 +189,9 @@ int main(int argc, char* argv[])
     // The start's own profile file is checked and parsed, and the eleven thousand key names a
     // profile read needs are made, on another core while the window is built.
     ProfilePrefetch::start();
+    PointerSpeedFactory::startCreating();
 
+    fonts.wait();
     MousecfgServices services;
     services.bStartHidden = line.startsHidden();
     auto* window = new MousecfgWidget(nullptr, services);

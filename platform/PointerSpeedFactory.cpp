@@ -6,7 +6,21 @@
 #include "platform/LoggingPointerSpeed.h"
 #include "platform/XPointerControlSpeed.h"
 
+#include <QThread>
+
 #include <algorithm>
+
+namespace {
+struct Created
+{
+    std::unique_ptr<PointerSpeed> speed;
+    int iRead = PointerSpeed::kDefault;
+};
+Created g_Created;
+// A QThread rather than a bare one: the desktop's settings program is run there, and a process
+// needs the thread's event dispatcher.
+QThread* g_pCreating = nullptr;
+} // namespace
 
 std::unique_ptr<PointerSpeed> PointerSpeedFactory::create()
 {
@@ -37,4 +51,26 @@ std::unique_ptr<PointerSpeed> PointerSpeedFactory::create(const QProcessEnvironm
             return control;
     }
     return std::make_unique<LoggingPointerSpeed>();
+}
+
+void PointerSpeedFactory::startCreating()
+{
+    if (g_pCreating)
+        return;
+    g_pCreating = QThread::create([] {
+        g_Created.speed = create();
+        g_Created.iRead = g_Created.speed->read();
+    });
+    g_pCreating->start();
+}
+
+std::unique_ptr<PointerSpeed> PointerSpeedFactory::takeCreated(int* pSpeedRead)
+{
+    if (!g_pCreating)
+        return nullptr;
+    g_pCreating->wait();
+    delete g_pCreating;
+    g_pCreating = nullptr;
+    *pSpeedRead = g_Created.iRead;
+    return std::move(g_Created.speed);
 }

@@ -16,6 +16,11 @@ int trapError(Display*, XErrorEvent* event)
 }
 } // namespace
 
+void X11Connection::allowThreads()
+{
+    XInitThreads();
+}
+
 X11Connection::X11Connection(const QByteArray& displayName)
     : m_pDisplay(displayName.isEmpty() ? nullptr : XOpenDisplay(displayName.constData()))
 {

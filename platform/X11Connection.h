@@ -15,6 +15,10 @@ public:
     X11Connection(const X11Connection&) = delete;
     X11Connection& operator=(const X11Connection&) = delete;
 
+    // Lets connections be made and used on other threads than the toolkit's (each connection by
+    // one thread at a time). Call before any other X call of the process.
+    static void allowThreads();
+
     bool isOpen() const { return m_pDisplay != nullptr; }
     _XDisplay* display() const { return m_pDisplay; }
 

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
-    libhidapi-dev libudev-dev libx11-dev libxi-dev
+    libhidapi-dev libudev-dev libx11-dev libxi-dev libfontconfig-dev
     libbenchmark-dev xvfb xauth x11-xserver-utils imagemagick xdotool
     dpkg-dev file fonts-noto-cjk qttranslations5-l10n
     lintian appstream desktop-file-utils weston dbus

@@ -184,7 +184,7 @@ void MousecfgWidget::loadProfiles()
     m_ProfileList = m_pProfileActions->manager().profileList();
     m_pStartUp->add(StartProfiles::load(m_ProductName));
     GlobalRecords::live().activeProfile().mousespeed =
-        static_cast<quint8>(m_Services.pointerSpeed().read());
+        static_cast<quint8>(m_Services.pointerSpeedAtStart());
     rebuildProfileMenu();
 }
 

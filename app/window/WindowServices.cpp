@@ -8,6 +8,8 @@
 
 #include <QSystemTrayIcon>
 
+#include <utility>
+
 WindowServices::WindowServices(const MousecfgServices& given) : m_Given(given)
 {
     m_pAnnouncer = given.announcer;
@@ -21,13 +23,28 @@ WindowServices::WindowServices(const MousecfgServices& given) : m_Given(given)
         m_pLauncher = m_pOwnLauncher.get();
     }
     m_pPointerSpeed = given.pointerSpeed;
-    if (!m_pPointerSpeed) {
-        m_pOwnPointerSpeed = PointerSpeedFactory::create();
-        m_pPointerSpeed = m_pOwnPointerSpeed.get();
-    }
 }
 
 WindowServices::~WindowServices() = default;
+
+PointerSpeed& WindowServices::pointerSpeed() const
+{
+    if (!m_pPointerSpeed) {
+        m_pOwnPointerSpeed = PointerSpeedFactory::takeCreated(&m_iSpeedAtStart);
+        if (!m_pOwnPointerSpeed)
+            m_pOwnPointerSpeed = PointerSpeedFactory::create();
+        m_pPointerSpeed = m_pOwnPointerSpeed.get();
+    }
+    return *m_pPointerSpeed;
+}
+
+int WindowServices::pointerSpeedAtStart() const
+{
+    PointerSpeed& speed = pointerSpeed();
+    if (m_iSpeedAtStart < 0)
+        return speed.read();
+    return std::exchange(m_iSpeedAtStart, -1);
+}
 
 bool WindowServices::hasTray() const
 {

@@ -16,7 +16,10 @@ public:
 
     OsdAnnouncer& announcer() const { return *m_pAnnouncer; }
     ProgramLauncher& launcher() const { return *m_pLauncher; }
-    PointerSpeed& pointerSpeed() const { return *m_pPointerSpeed; }
+    // Made on first use, or taken from PointerSpeedFactory::startCreating().
+    PointerSpeed& pointerSpeed() const;
+    // The desktop's speed as the window starts: read where the service was made, once.
+    int pointerSpeedAtStart() const;
     bool selectAtStart() const { return m_Given.bSelectAtStart; }
     bool followDeviceChanges() const { return m_Given.bFollowDeviceChanges; }
     bool startHidden() const { return m_Given.bStartHidden; }
@@ -27,8 +30,9 @@ private:
     MousecfgServices m_Given;
     std::unique_ptr<OsdAnnouncer> m_pOwnAnnouncer;
     std::unique_ptr<ProgramLauncher> m_pOwnLauncher;
-    std::unique_ptr<PointerSpeed> m_pOwnPointerSpeed;
+    mutable std::unique_ptr<PointerSpeed> m_pOwnPointerSpeed;
     OsdAnnouncer* m_pAnnouncer;
     ProgramLauncher* m_pLauncher;
-    PointerSpeed* m_pPointerSpeed;
+    mutable PointerSpeed* m_pPointerSpeed;
+    mutable int m_iSpeedAtStart = -1; // none read ahead (or used already)
 };

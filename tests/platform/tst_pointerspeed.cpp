@@ -192,6 +192,29 @@ private slots:
         QCOMPARE(speed->read(), 7);
     }
 
+    // Made on another thread while the window starts: the desktop's program runs there too, and
+    // the speed read there is the desktop's.
+    void madeAheadOnAnotherThread()
+    {
+        QFile file(m_FakeBin.path() + "/speed");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("0.5\n");
+        file.close();
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", m_FakeBin.path().toLocal8Bit() + ":" + path);
+        qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+        PointerSpeedFactory::startCreating();
+        int read = 0;
+        const std::unique_ptr<PointerSpeed> speed = PointerSpeedFactory::takeCreated(&read);
+        qputenv("PATH", path);
+        qunsetenv("XDG_CURRENT_DESKTOP");
+        QVERIFY(speed);
+        QCOMPARE(speed->backendName(), QString("gnome"));
+        QVERIFY(read != PointerSpeed::kDefault);
+        QCOMPARE(speed->read(), read);
+        QVERIFY(!PointerSpeedFactory::takeCreated(&read)); // once only
+    }
+
     void gnomeFailureIsLoggedWithItsCode()
     {
         QFile broken(m_FakeBin.path() + "/broken");
