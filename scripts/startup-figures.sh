@@ -29,13 +29,9 @@ export QT_MESSAGE_PATTERN='%{time yyyy-MM-dd HH:mm:ss.zzz} %{message}'
 
 # Milliseconds since the epoch of a log line's time stamp.
 stamp_ms() { date -d "$1 $2 UTC" +%s%3N; }
-# The clock at boot, from the uptime read together with the clock (/proc/stat's btime is only
-# whole seconds); a process's start is its start time in clock ticks after that.
-boot_ms=$(( $(date +%s%3N) - $(awk '{printf "%d", $1 * 1000}' /proc/uptime) ))
-hz=$(getconf CLK_TCK)
-start_ms() {
-    echo $(( boot_ms + $(awk '{print $22}' "/proc/$1/stat") * 1000 / hz ))
-}
+# A process's start: the clock read by the shell itself just before it starts the program (the
+# kernel's start time of a process counts in 10 ms clock ticks, as coarse as the figures).
+now_ms() { now=$(( ${EPOCHREALTIME/./} / 1000 )); }
 # Waits up to 10 s for a line matching $2 in file $1 after line $3; prints that line.
 wait_line() {
     local i line
@@ -63,9 +59,11 @@ median() {
 # Process start to "main window shown" of the bare window, in ms; empty when it is not built.
 bare_round() {
     [ -x "$bare" ] || return 0
+    local pid now line
+    now_ms
     "$bare" > "$work/bare.log" 2>&1 &
-    local pid=$! started line
-    started=$(start_ms "$pid")
+    pid=$!
+    local started=$now
     line=$(wait_line "$work/bare.log" "main window painted" 0)
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -85,15 +83,15 @@ for round in $(seq 1 "$rounds"); do
     wait_line "$work/vm.log" "^virtual mouse HORNBEAM" 0 > /dev/null
     sleep 1
 
-    spawned=$(date +%s%3N)
+    now_ms
     "$bin/mousecfg" > "$work/tool.log" 2>&1 &
     tool=$!
-    started=$(start_ms "$tool")
+    started=$now
 
     shown=$(wait_line "$work/tool.log" "main window shown" 0)
     painted=$(wait_line "$work/tool.log" "main window painted" 0)
     if [ -n "${DEBUG_FIGURES:-}" ]; then
-        echo "spawned $spawned started $started"
+        echo "started $started"
         grep -n -m 12 . "$work/tool.log"
     fi
     battery=$(wait_line "$work/tool.log" "^[0-9-]+ [0-9:.]+ battery [1-9]" 0)
