@@ -67,7 +67,18 @@ void WindowBackground::keep()
 {
     if (m_ToKeep.picture.isNull())
         return;
-    if (!BackgroundCache::store(m_KeyToKeep, m_ToKeep))
-        qDebug("window background: cannot keep it in %s", qPrintable(BackgroundCache::path()));
+    if (m_Keeping.valid())
+        m_Keeping.wait();
+    // The images share their pixels with the window's pixmaps, which nothing draws into.
+    m_Keeping = std::async(std::launch::async, [images = m_ToKeep, key = m_KeyToKeep] {
+        if (!BackgroundCache::store(key, images))
+            qDebug("window background: cannot keep it in %s", qPrintable(BackgroundCache::path()));
+    });
     m_ToKeep = BackgroundCache::Images();
+}
+
+WindowBackground::~WindowBackground()
+{
+    if (m_Keeping.valid())
+        m_Keeping.wait();
 }

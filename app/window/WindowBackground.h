@@ -22,9 +22,11 @@ public:
     void start(const QString& path, const QSize& logicalSize, double pixelRatio);
     // Waits for the work started last; false when the picture could not be read.
     bool finish(QPixmap* picture, QBitmap* shape);
-    // Keeps what finish() took, if it was made rather than read from the cache: once the window
-    // is up, the writing does not hold it back.
+    // Keeps what finish() took, if it was made rather than read from the cache, on a thread of
+    // its own (the file is written through to the disk).
     void keep();
+    // Waits for the keeping.
+    ~WindowBackground();
 
 private:
     struct Work
@@ -39,4 +41,5 @@ private:
     QString m_Key;
     BackgroundCache::Images m_ToKeep;
     QString m_KeyToKeep;
+    std::future<void> m_Keeping;
 };
