@@ -2,9 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-FontWarmUp::FontWarmUp() : m_Reading([] { FcInit(); })
-{
-}
+FontWarmUp::FontWarmUp() : m_Reading([] { FcInit(); }) {}
 
 FontWarmUp::~FontWarmUp()
 {
