@@ -134,9 +134,12 @@ namespace {
 // of them. Few faces and sizes are ever drawn, so nothing is dropped.
 QPixmap sharedScaled(const QPixmap& face, const QSize& target, qreal dpr)
 {
-    static QHash<QPair<qint64, qint64>, QPixmap> scaled;
-    const QPair<qint64, qint64> key(face.cacheKey(),
-                                    (qint64(target.width()) << 32) | target.height());
+    static QHash<QString, QPixmap> scaled;
+    const QString key = QStringLiteral("%1 %2x%3 %4")
+                            .arg(face.cacheKey())
+                            .arg(target.width())
+                            .arg(target.height())
+                            .arg(dpr);
     auto it = scaled.find(key);
     if (it == scaled.end()) {
         QPixmap fitted = face.size() == target
